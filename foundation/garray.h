@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstddef>
+
+#include "xobject.h"
+#include "xstring.h"
+
+// Arrays in one zero-filled block that grows and shrinks in steps of 10 slots.
+// A new count that reaches the capacity grows the block at once, so there is
+// always at least one spare slot.
+class GArray : public XObject {
+public:
+    static constexpr int kGrowBy = 10;
+
+    explicit GArray(int elementSize);
+    GArray(const GArray&) = delete;
+    GArray& operator=(const GArray&) = delete;
+    ~GArray() override;
+
+    int Count() const { return count; }
+    int Capacity() const { return capacity; }
+
+protected:
+    void Grow();                   // one more zero slot at the end
+    void AddBytes(const void* element);
+    void RemoveAllSlots();         // a fresh zeroed block of kGrowBy slots
+    void* Slot(int index) const { return storage + static_cast<size_t>(index) * elementSize; }
+    void ResizeBlock(int newCapacity);
+
+    int count = 0;
+    int capacity = 0;
+    int elementSize;
+    unsigned char* storage = nullptr;
+};
+
+class WordArray : public GArray {
+public:
+    WordArray() : GArray(sizeof(unsigned short)) {}
+    void Add(unsigned short value) { AddBytes(&value); }
+    unsigned short GetAt(int index) const;
+    void RemoveAll() { RemoveAllSlots(); }
+};
+
+class PtrArray : public GArray {
+public:
+    PtrArray() : GArray(sizeof(void*)) {}
+    void Add(void* element) { AddBytes(&element); }
+    void Grow() { GArray::Grow(); }
+    int InsertAt(int index, void* element);
+    int RemoveAt(int index);
+    void Reset() { RemoveAllSlots(); }
+    void* GetAt(int index) const;   // null when out of range
+};
+
+// Texts held by value; each element gets capacity length + 100 like Assign.
+class StringList : public GArray {
+public:
+    StringList() : GArray(sizeof(XString)) {}
+    ~StringList() override;
+    void Add(const XString& s);
+    void Add(const char* text, int length = -1);
+    void Grow();                     // one more empty text
+    XString GetAt(int index) const;  // empty text when out of range
+    const XString* At(int index) const;
+    void RemoveAll();
+
+private:
+    void DestroyElements();
+};
+
+// Owns the strings it points to; can keep them in ascending byte order.
+class StringPtrList : public PtrArray {
+public:
+    ~StringPtrList() override;
+    // Index of an element equal to text (found set to 1), or the index that
+    // keeps the list sorted (found untouched); hi < lo gives lo.
+    int Find(int lo, int hi, const char* text, int* found) const;
+    void InsertSorted(const char* text);
+    XString* StringAt(int index) const { return static_cast<XString*>(GetAt(index)); }
+    int RemoveAt(int index);
+    void Reset();
+};

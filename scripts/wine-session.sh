@@ -1,0 +1,55 @@
+# Sourced by the test and run scripts: a private Wine prefix, a display and a
+# warm wineserver for the programs and tests that run under Wine.
+#   wine_session_start PREFIX   wine_session_stop
+#   in_wine_locale COMMAND...   runs a command with the locale Wine needs
+
+wine_session_start() {
+  export WINEPREFIX="$1"
+  export WINEDEBUG=-all
+  # The 64-bit loader directly: /usr/bin/wine starts the 32-bit loader first.
+  export WINELOADER=/usr/lib/wine/wine64
+  export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+  # Wine takes its ANSI code page from the locale: en_US gives 1252, so the
+  # marker bytes 0xA5, 0xAB, 0xB6 and 0xBB pass through unchanged.
+  # (Set per command: the shell itself need not have that locale generated.)
+
+  WINE_SESSION_XVFB_PID=""
+  if [ -z "${DISPLAY:-}" ]; then
+    local n
+    for n in $(seq 90 120); do
+      [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+      WINE_SESSION_XVFB_PID=$!
+      export DISPLAY=":$n"
+      break
+    done
+    local i
+    for i in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break
+      sleep 0.1
+    done
+  fi
+
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "creating Wine prefix $WINEPREFIX"
+    in_wine_locale timeout 300 "$WINELOADER" wineboot -i </dev/null >/dev/null 2>&1 || true
+    /usr/lib/wine/wineserver -w || true
+  fi
+  # Started outside any test's pipes: services that the first wine would start
+  # otherwise inherit ctest's output pipe and ctest never sees it close.
+  in_wine_locale /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
+  in_wine_locale timeout 120 "$WINELOADER" wineboot </dev/null >/dev/null 2>&1 || true
+}
+
+in_wine_locale() {
+  env LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$@"
+}
+
+wine_session_stop() {
+  /usr/lib/wine/wineserver -k </dev/null >/dev/null 2>&1 || true
+  if [ -n "${WINE_SESSION_XVFB_PID:-}" ]; then
+    kill "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+    wait "$WINE_SESSION_XVFB_PID" 2>/dev/null || true
+  fi
+}

@@ -1,0 +1,142 @@
+#include "dialog.h"
+
+#include "app.h"
+
+Dialog::Dialog(int id, HWND owner) : parent(owner), templateId(id) {}
+
+Dialog::~Dialog()
+{
+    if (hwnd && IsWindow(hwnd))
+        DestroyWindow(hwnd);
+}
+
+bool Dialog::Create()
+{
+    ended = false;
+    HWND created = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent, Procedure,
+                                      reinterpret_cast<LPARAM>(this));
+    if (!created)
+        return false;
+    if (!modal)
+        App::AddModeless(created);
+    return true;
+}
+
+INT_PTR Dialog::DoModal()
+{
+    modal = true;
+    if (!Create()) {
+        modal = false;
+        return -1;
+    }
+    const bool ownerWasEnabled = parent && IsWindowEnabled(parent);
+    if (ownerWasEnabled)
+        EnableWindow(parent, FALSE);
+    ShowWindow(hwnd, SW_SHOW);
+
+    MSG msg;
+    while (!ended) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit to the outer loop
+            break;
+        }
+        if (IsDialogMessageA(hwnd, &msg) || App::PreTranslate(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    // The owner comes back before the dialog goes, so the focus returns to it.
+    if (ownerWasEnabled)
+        EnableWindow(parent, TRUE);
+    if (hwnd)
+        DestroyWindow(hwnd);
+    modal = false;
+    return result;
+}
+
+void Dialog::EndDialog(INT_PTR value)
+{
+    result = value;
+    ended = true;
+    if (!modal && hwnd)
+        DestroyWindow(hwnd);
+}
+
+const MessageRoute* Dialog::FindRoute(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    const RouteTable table = Routes();
+    for (size_t i = 0; i < table.count; ++i) {
+        const MessageRoute& route = table.routes[i];
+        if (route.message != message)
+            continue;
+        if (message == WM_COMMAND) {
+            if (route.code == HIWORD(wParam) && route.id == LOWORD(wParam))
+                return &route;
+        } else if (message == WM_NOTIFY) {
+            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (route.code == header->code && route.id == header->idFrom)
+                return &route;
+        } else {
+            return &route;
+        }
+    }
+    return nullptr;
+}
+
+INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (const MessageRoute* route = FindRoute(message, wParam, lParam))
+        return (this->*route->handler)(wParam, lParam);
+
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDOK) {
+            OnOK();
+            return TRUE;
+        }
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDCANCEL) {
+            OnCancel();
+            return TRUE;
+        }
+        break;
+    case WM_CLOSE:
+        OnCancel();
+        return TRUE;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (HBRUSH brush = App::DialogBrush()) {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, App::DialogTextColor());
+            return reinterpret_cast<INT_PTR>(brush);
+        }
+        break;
+    default:
+        break;
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Dialog* self;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        self->hwnd = hwnd;
+        return self->OnInitDialog();
+    }
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!self)
+        return FALSE;
+    if (message == WM_NCDESTROY) {
+        self->OnDestroy();
+        App::RemoveModeless(hwnd);
+        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        self->hwnd = nullptr;
+        return FALSE;
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "stub_trailer.h"
+#include "xstring.h"
+
+// The java command line a built executable runs: the tool of the Java home,
+// the other options, the class path (the four texts of the trailer, the
+// detected archives, then the executable itself as the jar), the main class
+// and its arguments. detectedArchives is a ';'-ended list, may be empty.
+XString BuildStubCommand(const StubTrailer& trailer, const char* javaHome, const char* exePath,
+                         const char* detectedArchives);

@@ -1,0 +1,100 @@
+#include "stub_command.h"
+#include "stub_trailer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const std::string kTrailerMark(10, '\xAB');
+const std::string kJarMark(10, '\xBB');
+
+// An independent writer of the trailer layout: flags, five fields ended by
+// 0xA5, the main class, optionally a blank and the arguments, the jar mark.
+std::string Trailer(const std::string& flags, const std::string& fields, const std::string& tail)
+{
+    return kTrailerMark + flags + fields + tail + kJarMark + "PK\x03\x04jar";
+}
+
+TEST(StubTrailer, ReadsEveryPieceOfTheLayout)
+{
+    const std::string stub = "MZ-stub-bytes";
+    const std::string bytes = stub + Trailer(std::string("\x01\x00\x01", 3),
+                                             "C:\\sys.jar;\xA5\"C:\\u z.jar\";\xA5\"C:\\classes\";\xA5" "C:\\sib.jar;\xA5-Xmx64m\xA5",
+                                             "demo.Main one two");
+    StubTrailer t;
+    ASSERT_EQ(ParseStubTrailer(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), stub.size(), t), 1);
+    EXPECT_TRUE(t.useJavaw);
+    EXPECT_FALSE(t.autoDetectJars);
+    EXPECT_TRUE(t.autoDetectZips);
+    EXPECT_STREQ(t.systemClassPath.Data(), "C:\\sys.jar;");
+    EXPECT_STREQ(t.userZipClassPath.Data(), "\"C:\\u z.jar\";");
+    EXPECT_STREQ(t.userDirClassPath.Data(), "\"C:\\classes\";");
+    EXPECT_STREQ(t.siblingClassPath.Data(), "C:\\sib.jar;");
+    EXPECT_STREQ(t.otherOptions.Data(), "-Xmx64m");
+    EXPECT_STREQ(t.mainClass.Data(), "demo.Main");
+    EXPECT_STREQ(t.mainArgs.Data(), "one two");
+    EXPECT_EQ(bytes.substr(t.jarOffset, 4), "PK\x03\x04");
+}
+
+TEST(StubTrailer, DamageAndEdgeCases)
+{
+    const std::string flags(3, '\0');
+    const std::string empty5 = "\xA5\xA5\xA5\xA5\xA5";
+    const struct {
+        const char* what;
+        std::string bytes;
+        int result;
+        const char* mainClass;
+        const char* args;
+    } cases[] = {
+        {"empty fields", Trailer(flags, empty5, "Hello"), 1, "Hello", ""},
+        {"arguments flag with no arguments", Trailer(flags, empty5, "Hello "), 1, "Hello", ""},
+        {"no trailer mark", std::string(9, '\xAB') + "x" + flags + empty5 + "Hello" + kJarMark, 0, "", ""},
+        {"four fields only", Trailer(flags, "\xA5\xA5\xA5\xA5", "Hello"), 0, "", ""},
+        {"no jar mark", kTrailerMark + flags + empty5 + "Hello" + std::string(9, '\xBB'), 0, "", ""},
+        {"cut inside the flags", kTrailerMark + "\x01", 0, "", ""},
+        {"nothing", "", 0, "", ""},
+    };
+    for (const auto& c : cases) {
+        StubTrailer t;
+        EXPECT_EQ(ParseStubTrailer(reinterpret_cast<const unsigned char*>(c.bytes.data()), c.bytes.size(), 0, t),
+                  c.result)
+            << c.what;
+        if (c.result) {
+            EXPECT_STREQ(t.mainClass.Data(), c.mainClass) << c.what;
+            EXPECT_STREQ(t.mainArgs.Data(), c.args) << c.what;
+        }
+    }
+}
+
+TEST(StubTrailer, PeImageEndRefusesWhatIsNoImage)
+{
+    const std::string notPe = "plain text, not an image at all, long enough to hold a DOS header .....";
+    EXPECT_EQ(PeImageEnd(reinterpret_cast<const unsigned char*>(notPe.data()), notPe.size()), 0u);
+    std::string truncated = "MZ" + std::string(62, '\0');
+    truncated[0x3C] = '\x7F';  // the PE header would lie beyond the data
+    EXPECT_EQ(PeImageEnd(reinterpret_cast<const unsigned char*>(truncated.data()), truncated.size()), 0u);
+}
+
+TEST(StubCommand, PutsOptionsClassPathAndArgumentsInPlace)
+{
+    StubTrailer t;
+    t.useJavaw = false;
+    t.systemClassPath.Assign("C:\\sys.jar;");
+    t.userZipClassPath.Assign("\"C:\\u z.jar\";");
+    t.otherOptions.Assign("-Dx=1");
+    t.mainClass.Assign("demo.Main");
+    t.mainArgs.Assign("a b");
+    EXPECT_STREQ(BuildStubCommand(t, "C:\\jdk", "C:\\out\\app.exe", "\"C:\\out\\lib.jar\";").Data(),
+                 "\"C:\\jdk\\bin\\java.exe\" -Dx=1 -classpath C:\\sys.jar;\"C:\\u z.jar\";\"C:\\out\\lib.jar\";"
+                 "\"C:\\out\\app.exe\" demo.Main a b");
+    StubTrailer bare;
+    bare.useJavaw = true;
+    bare.mainClass.Assign("Hello");
+    EXPECT_STREQ(BuildStubCommand(bare, "C:\\jre", "C:\\app.exe", "").Data(),
+                 "\"C:\\jre\\bin\\javaw.exe\" -classpath \"C:\\app.exe\" Hello");
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+#include "payloads.h"
+
+#include <cstdio>
+
+namespace {
+
+void Field(XString& payload, const char* text)
+{
+    payload.Append(text);
+    payload.AppendChar(INFO_SEPARATOR);
+}
+
+void Field(XString& payload, const XString& text)
+{
+    payload.AppendString(text);
+    payload.AppendChar(INFO_SEPARATOR);
+}
+
+void Flag(XString& payload, bool value)
+{
+    payload.AppendChar(value ? '1' : '0');
+    payload.AppendChar(INFO_SEPARATOR);
+}
+
+void ClassPathFields(XString& payload, const ClassPathRecord& record)
+{
+    Field(payload, record.systemClassPath);
+    Field(payload, record.userZipClassPath);
+    Field(payload, record.userDirClassPath);
+    Field(payload, record.siblingClassPath);
+}
+
+}  // namespace
+
+XString InsideInfo(const ClassPathRecord& record, const char* selection)
+{
+    XString payload;
+    Flag(payload, record.autoDetectJars);
+    Flag(payload, record.autoDetectZips);
+    ClassPathFields(payload, record);
+    Field(payload, selection);
+    return payload;
+}
+
+XString ClassInfoPayload(const ClassPathRecord& record, const char* otherOptions, const char* classFile)
+{
+    XString payload;
+    Flag(payload, record.autoDetectJars);
+    Flag(payload, record.autoDetectZips);
+    ClassPathFields(payload, record);
+    Field(payload, otherOptions);
+    payload.Append(classFile);
+    return payload;
+}
+
+XString DoubleClickPayload(bool runFlag, const DoubleClickClass& target, const DoubleClickOptions& options,
+                           const ClassPathRecord& record, const char* mainArgs, const char* otherOptions)
+{
+    XString payload;
+    Flag(payload, runFlag);
+    Flag(payload, target.runApplication);
+    Flag(payload, target.runApplet);
+    Flag(payload, options.monitorStreams);
+    char size[32];
+    std::snprintf(size, sizeof size, "%d%c%d%c", options.appletWidth, INFO_SEPARATOR, options.appletHeight,
+                  INFO_SEPARATOR);
+    payload.Append(size);
+    Flag(payload, record.autoDetectJars);
+    Flag(payload, record.autoDetectZips);
+    ClassPathFields(payload, record);
+    Field(payload, mainArgs);
+    Field(payload, target.rootFolder);
+    Field(payload, otherOptions);
+    payload.AppendString(target.qualifiedName);
+    return payload;
+}
+
+XString ProgramCommand(const char* folder, const char* program, const char* rest)
+{
+    XString command("\"");
+    command.Append(folder);
+    command.AppendChar('\\');
+    command.Append(program);
+    command.AppendChar('"');
+    command.Append(rest);
+    return command;
+}

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes the two icon files of the launcher stub: 16, 32 and 48 pixel images,
-one file in 16 colours (4 bits per pixel) and one in rich colours (32 bits).
+one file in 16 colours (4 bits per pixel) and one in rich colours (8 bits per
+pixel with a 256-colour palette). A user's icon is converted to exactly these
+formats and overwrites these images byte for byte, so their sizes matter.
 The stub carries these images as its icon resources, and the stub file
 carries the same files as its icon tables."""
 import struct
@@ -9,17 +11,21 @@ import sys
 
 def bitmap_image(size, bits, pixel):
     """One icon image: BITMAPINFOHEADER, palette, XOR bitmap, AND mask."""
-    colours = 16 if bits == 4 else 0
+    colours = 1 << bits
     row = ((size * bits + 31) // 32) * 4
     mask_row = ((size + 31) // 32) * 4
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, bits, 0,
-                         row * size + mask_row * size, 0, 0, colours, 0)
+                         row * size, 0, 0, colours, 0)
     palette = b''
     if bits == 4:
         vga = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
                (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
                (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
         palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for (r, g, b) in vga)
+    else:
+        # White, then blues from dark to light.
+        palette = struct.pack('<BBBB', 255, 255, 255, 0) + b''.join(
+            struct.pack('<BBBB', 40 + (215 * i) // 254, 60, 20, 0) for i in range(255))
     xor = bytearray()
     for y in range(size):
         line = bytearray()
@@ -28,8 +34,7 @@ def bitmap_image(size, bits, pixel):
                 line.append((pixel(x, y, size, 4) << 4) | pixel(x + 1, y, size, 4))
         else:
             for x in range(size):
-                r, g, b = pixel(x, y, size, 32)
-                line += bytes((b, g, r, 255))
+                line.append(pixel(x, y, size, 8))
         xor += line + bytes(row - len(line))
     mask = bytes(mask_row * size)  # every pixel opaque
     return header + palette + bytes(xor) + mask
@@ -40,8 +45,7 @@ def cup(x, y, size, bits):
     inside = size // 4 <= x < size * 3 // 4 and size // 5 <= y < size * 3 // 4
     if bits == 4:
         return 15 if inside else 12
-    shade = 40 + (200 * y) // size
-    return (255, 255, 255) if inside else (20, 60, shade)
+    return 0 if inside else 1 + (254 * y) // size
 
 
 def icon_file(bits):
@@ -59,4 +63,4 @@ if __name__ == '__main__':
     with open(folder + '/stub_plain.ico', 'wb') as f:
         f.write(icon_file(4))
     with open(folder + '/stub_rich.ico', 'wb') as f:
-        f.write(icon_file(32))
+        f.write(icon_file(8))

@@ -68,10 +68,10 @@ TEST(StubFile, HoldsBothProgramsAndTheirIconTables)
     const std::string file = ReadFileBytes(QUENLOW_STUB_FILE);
     const std::vector<std::string> parts = SplitStubFile(file);
     ASSERT_EQ(parts.size(), 4u);
-    EXPECT_EQ(parts[0], ReadFileBytes(QUENLOW_STUB_PLAIN));
-    EXPECT_EQ(parts[1], ReadFileBytes(QUENLOW_STUB_RICH));
-    EXPECT_EQ(parts[2], ReadFileBytes(TestDataPath("../resources/quenlow/stub_plain.ico")));
-    EXPECT_EQ(parts[3], ReadFileBytes(TestDataPath("../resources/quenlow/stub_rich.ico")));
+    EXPECT_TRUE(parts[0] == ReadFileBytes(QUENLOW_STUB_PLAIN)) << "P0 is not the plain stub";
+    EXPECT_TRUE(parts[1] == ReadFileBytes(QUENLOW_STUB_RICH)) << "P1 is not the rich stub";
+    EXPECT_TRUE(parts[2] == ReadFileBytes(TestDataPath("../resources/quenlow/stub_plain.ico"))) << "P2";
+    EXPECT_TRUE(parts[3] == ReadFileBytes(TestDataPath("../resources/quenlow/stub_rich.ico"))) << "P3";
 }
 
 TEST(StubFile, EachProgramCarriesItsTablesImagesByteForByte)
@@ -85,7 +85,9 @@ TEST(StubFile, EachProgramCarriesItsTablesImagesByteForByte)
         const std::vector<std::string> table = IconFileImages(ReadFileBytes(TestDataPath(c.ico)));
         const std::vector<std::string> carried = ProgramIconImages(c.exe);
         ASSERT_EQ(table.size(), 3u) << c.ico;
-        EXPECT_EQ(carried, table) << c.exe;
+        ASSERT_EQ(carried.size(), 3u) << c.exe;
+        for (size_t i = 0; i < table.size(); ++i)
+            EXPECT_TRUE(carried[i] == table[i]) << c.exe << ": image " << i << " differs from the icon table";
         // The images are found in the program's bytes, where the icon
         // replacement will look for them.
         const std::string exe = ReadFileBytes(c.exe);

@@ -286,9 +286,8 @@ TEST(IconStub, TheStubsOwnTablesTakeAUserIcon)
         ASSERT_FALSE(tableText.empty()) << c.table;
         const Bytes table(tableText.begin(), tableText.end());
         // A stand-in stub: bytes around the table's images, as a program holds them.
-        Bytes stub(100, 'S');
-        stub.insert(stub.end(), table.begin(), table.end());
-        stub.insert(stub.end(), 100, 'T');
+        const std::string stubText = std::string(100, 'S') + tableText + std::string(100, 'T');
+        Bytes stub(stubText.begin(), stubText.end());
         const Bytes before = stub;
         EXPECT_EQ(PutIconIntoStub(user, c.rich, true, stub, table), IconStubResult::Done) << c.table;
         EXPECT_EQ(stub.size(), before.size());

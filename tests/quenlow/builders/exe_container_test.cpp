@@ -1,0 +1,116 @@
+#include "exe_container.h"
+#include "stub_trailer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const std::string kMarker(20, '\xAB');
+
+std::string S(const Bytes& b)
+{
+    return std::string(b.begin(), b.end());
+}
+
+TEST(StubParts, PicksThePlainOrTheRichPair)
+{
+    const std::string file = "plain" + kMarker + "rich" + kMarker + "table0" + kMarker + "table1" + kMarker + "rest";
+    const struct {
+        std::string file;
+        bool rich;
+        int result;
+        const char* stub;
+        const char* table;
+    } cases[] = {
+        {file, false, 1, "plain", "table0"},
+        {file, true, 1, "rich", "table1"},
+        {kMarker + kMarker + "t" + kMarker + kMarker, false, 1, "", "t"},          // empty parts
+        {"plain" + kMarker + "rich" + std::string(19, '\xAB') + "x", false, 0, "", ""},  // second marker cut short
+        {"plain" + kMarker + "rich" + kMarker + "table0" + kMarker, true, 0, "", ""},    // no fourth marker
+        {"", false, 0, "", ""},
+    };
+    for (const auto& c : cases) {
+        Bytes stub, table;
+        EXPECT_EQ(ReadStubParts(reinterpret_cast<const unsigned char*>(c.file.data()), c.file.size(), c.rich, stub, table),
+                  c.result);
+        if (c.result) {
+            EXPECT_EQ(S(stub), c.stub);
+            EXPECT_EQ(S(table), c.table);
+        }
+    }
+}
+
+ExeTrailerFields Fields()
+{
+    ExeTrailerFields f;
+    f.useJavaw = true;
+    f.record.systemClassPath.Assign("C:\\s.jar;");
+    f.record.userZipClassPath.Assign("\"C:\\u.jar\";");
+    f.record.autoDetectZips = true;
+    f.mainClass.Assign("demo.Main");
+    return f;
+}
+
+TEST(ExeTrailer, LayoutRowByRow)
+{
+    ExeTrailerFields f = Fields();
+    EXPECT_EQ(S(BuildExeTrailer(f)), std::string(10, '\xAB') + std::string("\x01\x00\x01", 3) + "C:\\s.jar;\xA5" +
+                                         "\"C:\\u.jar\";\xA5\xA5\xA5\xA5" + "demo.Main" + std::string(10, '\xBB'));
+    f.addMainArgs = true;  // with no argument text: only the blank
+    EXPECT_EQ(S(BuildExeTrailer(f)).substr(10 + 3 + 9 + 1 + 11 + 1 + 3), "demo.Main " + std::string(10, '\xBB'));
+}
+
+TEST(ExeTrailer, TheStubReadsWhatTheBuilderWrites)
+{
+    ExeTrailerFields f = Fields();
+    f.otherOptions.Assign("-Xmx32m");
+    f.addMainArgs = true;
+    f.mainArgs.Assign(std::string(1500, 'a').c_str());  // longer than one write chunk
+    const std::string exe = "MZstub" + S(BuildExeTrailer(f)) + "PKjar";
+    StubTrailer t;
+    ASSERT_EQ(ParseStubTrailer(reinterpret_cast<const unsigned char*>(exe.data()), exe.size(), 6, t), 1);
+    EXPECT_TRUE(t.useJavaw);
+    EXPECT_FALSE(t.autoDetectJars);
+    EXPECT_TRUE(t.autoDetectZips);
+    EXPECT_STREQ(t.systemClassPath.Data(), "C:\\s.jar;");
+    EXPECT_STREQ(t.userZipClassPath.Data(), "\"C:\\u.jar\";");
+    EXPECT_STREQ(t.otherOptions.Data(), "-Xmx32m");
+    EXPECT_STREQ(t.mainClass.Data(), "demo.Main");
+    EXPECT_EQ(t.mainArgs.Length(), 1500);
+    EXPECT_EQ(exe.substr(t.jarOffset), "PKjar");
+}
+
+TEST(ExeReport, LinesLineUpUnderTheTabStops)
+{
+    ExeReportFacts facts;
+    facts.useJavaw = true;
+    facts.compression = true;
+    facts.includeAll = true;
+    ExeTrailerFields f = Fields();
+    f.addMainArgs = true;  // empty arguments still say false
+    EXPECT_STREQ(BuildExeReport(facts, f).Data(),
+                 "Create for\tWindows exe\n"
+                 "\n"
+                 "Use javaw\ttrue\n"
+                 "Icon\tdefault\n"
+                 "Add arguments for main()\tfalse\n"
+                 "\n"
+                 "Compression\ttrue\n"
+                 "Main class directory only\tfalse\n"
+                 "\n"
+                 "Include files\tall\n"
+                 "Exclude files\tselected\n"
+                 "\n"
+                 "System  classpaths\ttrue\n"
+                 "User    classpaths\ttrue\n"
+                 "Sibling classpaths\tfalse\n"
+                 "\n"
+                 "Auto-detect sibling Jars\tfalse\n"
+                 "Auto-detect sibling Zips\ttrue\n"
+                 "\n"
+                 "Other java options\tfalse\n");
+}
+
+}  // namespace

@@ -10,6 +10,7 @@
 #include "dialog.h"
 #include "framework_test_ids.h"
 #include "seams.h"
+#include "single_instance.h"
 
 namespace {
 
@@ -137,6 +138,24 @@ TEST(Seams, MessageBoxesCanBeRecordedAndAnswered)
     EXPECT_EQ(lastMessage.type, static_cast<UINT>(MB_YESNO | MB_ICONERROR));
     seams::Restore();
     EXPECT_NE(seams::ShowMessage, &RecordAndAnswerNo);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SingleInstance, APublishedWindowIsFoundAndRaised)
+{
+    const char* name = "quenlow_test_slot";
+    EXPECT_EQ(single_instance::Find(name), nullptr);
+    EXPECT_FALSE(single_instance::RaiseExisting(name));
+    RunDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    ShowWindow(dialog.Handle(), SW_MINIMIZE);
+    ASSERT_TRUE(single_instance::Publish(name, dialog.Handle()));
+    EXPECT_EQ(single_instance::Find(name), dialog.Handle());
+    EXPECT_TRUE(single_instance::RaiseExisting(name));
+    EXPECT_FALSE(IsIconic(dialog.Handle()));
 }
 
 }  // namespace

@@ -16,13 +16,15 @@ namespace {
 struct FixtureCase {
     const char* archive;
     bool utf8Names;  // names flagged UTF-8: the reader gives them in the ANSI code page
+    int bytesBefore;
 };
 
 const FixtureCase kFixtures[] = {
-    {"jar_tool.jar", false},
-    {"jar_utf8.jar", true},
-    {"zip_unix.zip", false},
-    {"zip_dos.zip", false},
+    {"jar_tool.jar", false, 0},
+    {"jar_utf8.jar", true, 0},
+    {"zip_unix.zip", false, 0},
+    {"zip_dos.zip", false, 0},
+    {"zip_stub.zip", false, 1000},
 };
 
 std::string AsReaderShowsIt(const std::string& utf8, bool converted)
@@ -68,6 +70,7 @@ TEST(ZipFixtures, ListLikeTheTools)
         archive.Open(TestDataPath(dir + c.archive).c_str(), ZipArchive::ModeOpenReadOnly);
         EXPECT_EQ(archive.GetCount(), static_cast<int>(expected.size()));
         EXPECT_EQ(ListEntries(archive), expected);
+        EXPECT_EQ(archive.CentralDir().bytesBeforeZip, static_cast<uint64_t>(c.bytesBefore));
         archive.Close();
         EXPECT_TRUE(archive.IsClosed(true));
         EXPECT_TRUE(archive.IsClosed(false));

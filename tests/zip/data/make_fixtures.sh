@@ -19,7 +19,9 @@ echo r >"utf8/docs/résumé.txt"
 (cd tree && zip -qr "$work/zip_unix.zip" com docs README.txt empty)
 (cd tree && zip -qrk "$work/zip_dos.zip" com README.txt empty)
 (cd utf8 && jar cf "$work/jar_utf8.jar" Main.class docs)
-for f in jar_tool.jar zip_unix.zip zip_dos.zip; do
+# A program stub of 1000 bytes in front, offsets left as zip wrote them.
+{ printf 'MZ'; head -c 998 /dev/zero; cat zip_dos.zip; } >zip_stub.zip
+for f in jar_tool.jar zip_unix.zip zip_dos.zip zip_stub.zip; do
   cp "$f" "$here/$f"
   unzip -Z1 "$f" >"$here/$f.txt"
 done

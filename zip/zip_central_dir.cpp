@@ -96,7 +96,7 @@ void ZipCentralDir::ReadHeaders(ZipStorage& storage, const ZipPlatform& platform
     const char* name = storage.Path();
     // Every header takes at least its fixed bytes, so the count read from
     // the file cannot reserve more than the directory's own size allows.
-    if (end.totalEntries > end.centralDirSize / kCentralHeaderSize)
+    if (end.totalEntries > end.centralDirSize / kCentralHeaderSize || end.totalEntries > headers.max_size())
         ThrowZipError(ZipExceptionUse::BadZipFile, name);
     headers.reserve(static_cast<size_t>(end.totalEntries));
     storage.Seek(end.centralDirOffset + bytesBeforeZip);

@@ -28,12 +28,11 @@ int Utf8ToAnsi(const char* text, int length, char* out)
 
 bool IsRemovableDrive(const char* path)
 {
-    // The root of a drive-letter path; UNC paths and relative ones use the
-    // current drive's rule in GetDriveTypeA (null root).
-    char root[4] = {0, ':', '\\', 0};
-    const bool hasLetter = path && path[0] && path[1] == ':';
-    if (hasLetter)
-        root[0] = path[0];
+    if (!path || (path[0] == '\\' && path[1] == '\\'))
+        return false;  // network paths, and \\?\ paths, which this test does not take apart
+    // A relative path lies on the current drive: GetDriveTypeA takes no root then.
+    char root[4] = {path[0], ':', '\\', 0};
+    const bool hasLetter = path[0] && path[1] == ':';
     return GetDriveTypeA(hasLetter ? root : nullptr) == DRIVE_REMOVABLE;
 }
 

@@ -91,5 +91,6 @@ int main(int argc, char** argv)
     std::printf("reader:    %ld entries in %.4f s = %.0f entries/s (best of %d)\n", listed, best, listed / best, kRounds);
     std::printf("unzip -Z1: %ld entries in %.4f s = %.0f entries/s (best of %d)\n", unzipListed, bestUnzip,
                 unzipListed / bestUnzip, kRounds);
+    std::printf("reader speed / unzip speed: %.2f\n", bestUnzip / best * listed / (unzipListed > 0 ? unzipListed : 1));
     return 0;
 }

@@ -128,17 +128,25 @@ void ZipCentralDir::ReadHeaders(ZipStorage& storage, const ZipPlatform& platform
 
 void ZipCentralDir::SortByLocalOffset(const char* archiveName)
 {
-    typedef std::unique_ptr<ZipFileHeader> Entry;
-    std::sort(headers.begin(), headers.end(), [](const Entry& a, const Entry& b) {
-        if (a->diskNumberStart != b->diskNumberStart)
-            return a->diskNumberStart < b->diskNumberStart;
-        return a->localHeaderOffset < b->localHeaderOffset;
+    struct Keyed {
+        uint16_t disk;
+        uint64_t offset;
+        ZipFileHeader* header;
+    };
+    std::vector<Keyed> keys;
+    keys.reserve(headers.size());
+    for (std::unique_ptr<ZipFileHeader>& h : headers)
+        keys.push_back({h->diskNumberStart, h->LocalHeaderPosition(), h.release()});
+    std::sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) {
+        return a.disk != b.disk ? a.disk < b.disk : a.offset < b.offset;
     });
-    for (size_t i = 1; i < headers.size(); ++i) {
-        if (headers[i]->diskNumberStart == headers[i - 1]->diskNumberStart &&
-            headers[i]->localHeaderOffset == headers[i - 1]->localHeaderOffset)
-            ThrowZipError(ZipExceptionUse::BadZipFile, archiveName);
+    bool duplicate = false;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        headers[i].reset(keys[i].header);
+        duplicate = duplicate || (i > 0 && keys[i].disk == keys[i - 1].disk && keys[i].offset == keys[i - 1].offset);
     }
+    if (duplicate)
+        ThrowZipError(ZipExceptionUse::BadZipFile, archiveName);
 }
 
 void ZipCentralDir::Read(ZipStorage& storage, const ZipPlatform& platform)

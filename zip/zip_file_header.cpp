@@ -114,6 +114,35 @@ void ZipFileHeader::CopyFrom(const ZipFileHeader& other)
     CopyBuffer(comment, other.comment.Data(), other.comment.Size());
 }
 
+uint64_t ZipFileHeader::LocalHeaderPosition() const
+{
+    if (localHeaderOffset != 0xffffffffu)
+        return localHeaderOffset;
+    const unsigned char* data = extraField.Data();
+    const size_t size = static_cast<size_t>(extraField.Size());
+    size_t pos = 0;
+    while (size - pos >= 4) {
+        const uint16_t tag = ReadLe16(data + pos);
+        const size_t length = ReadLe16(data + pos + 2);
+        pos += 4;
+        if (size - pos < length)
+            break;
+        if (tag == kZip64ExtraTag) {
+            // The 64-bit values present are those whose 32-bit fields are saturated, in this order.
+            size_t at = 0;
+            if (uncompressedSize == 0xffffffffu)
+                at += 8;
+            if (compressedSize == 0xffffffffu)
+                at += 8;
+            if (length >= at && length - at >= 8)
+                return ReadLe64(data + pos + at);
+            break;
+        }
+        pos += length;
+    }
+    return localHeaderOffset;
+}
+
 XString ZipFileHeader::GetFileName() const
 {
     return XString(fileName.Text(), fileName.Size());

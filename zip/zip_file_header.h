@@ -36,6 +36,10 @@ public:
 
     void CopyFrom(const ZipFileHeader& other);
 
+    // Where the local header starts: the 64-bit value of the extra field
+    // when the 32-bit field is saturated (entries past 4 GiB).
+    uint64_t LocalHeaderPosition() const;
+
     int SystemCode() const { return versionMadeBy >> 8; }
     // The stored name, converted: UTF-8 names (flag bit 11) and names made on
     // MS-DOS go to the ANSI code page, and '/' becomes '\'.

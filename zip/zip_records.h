@@ -12,6 +12,8 @@ constexpr uint32_t kCentralHeaderSignature = 0x02014b50;    // "PK\1\2"
 constexpr uint32_t kZip64LocatorSignature = 0x07064b50;     // "PK\6\7"
 constexpr uint32_t kZip64EndRecordSignature = 0x06064b50;   // "PK\6\6"
 
+constexpr uint16_t kZip64ExtraTag = 0x0001;
+
 constexpr size_t kEndRecordSize = 22;
 constexpr size_t kMaxCommentSize = 65535;
 // The end record lies within this many bytes of the end: itself and the

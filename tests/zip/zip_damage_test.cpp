@@ -58,6 +58,8 @@ std::vector<DamageCase> DamageCases()
          three},
         {"reversed central directory", ThreeFiles(), With([](WriterOptions& o) { o.reverseDirectory = true; }), 0,
          three},
+        {"local offsets in the 64-bit extra field", ThreeFiles(),
+         With([](WriterOptions& o) { o.offsetsInExtraField = true; o.reverseDirectory = true; }), 0, three},
         {"duplicate local offset", ThreeFiles(), With([](WriterOptions& o) { o.duplicateOffset = true; }),
          ZipExceptionUse::BadZipFile, {}},
         {"truncated directory", ThreeFiles(), With([](WriterOptions& o) { o.extraEntriesClaimed = 1; }),

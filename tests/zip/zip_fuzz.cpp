@@ -80,12 +80,13 @@ std::vector<std::string> Seeds(int argc, char** argv)
     const std::vector<WriterEntry> entries = {
         {"META-INF/"}, {"META-INF/MANIFEST.MF", 20, 0x0808, 0}, {"a/b/", 0x031e, 0, 0x41ed0010},
         {"a/b/C.class", 0x031e, 0, 0x81a40000}, {"caf\x82", 20, 0, 0x20}, {"caf\xc3\xa9", 20, 0x0800, 0}};
-    WriterOptions plain, stub, wide, comment, span;
+    WriterOptions plain, stub, wide, comment, span, wideOffsets;
+    wideOffsets.offsetsInExtraField = true;
     stub.stub = std::string(300, 'S');
     wide.zip64 = true;
     comment.comment = "PK\x05\x06 a comment";
     span.thisDisk = 1;
-    for (const WriterOptions* o : {&plain, &stub, &wide, &comment, &span})
+    for (const WriterOptions* o : {&plain, &stub, &wide, &comment, &span, &wideOffsets})
         seeds.push_back(WriteTestZip(entries, *o));
     return seeds;
 }

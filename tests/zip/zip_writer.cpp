@@ -63,14 +63,20 @@ std::string WriteTestZip(const std::vector<WriterEntry>& entries, const WriterOp
         Put32(out, 0);
         Put32(out, 0);
         Put32(out, 0);
+        const bool wideOffset = options.offsetsInExtraField;
         Put16(out, static_cast<uint32_t>(e.name.size()));
-        Put16(out, 0);
+        Put16(out, wideOffset ? 12 : 0);
         Put16(out, 0);
         Put16(out, 0);   // disk number start
         Put16(out, 0);
         Put32(out, e.externalAttributes);
-        Put32(out, offsets[order[k]]);
+        Put32(out, wideOffset ? 0xffffffffu : offsets[order[k]]);
         out += e.name;
+        if (wideOffset) {
+            Put16(out, 0x0001);
+            Put16(out, 8);
+            Put64(out, offsets[order[k]]);
+        }
     }
     const uint64_t directorySize = out.size() - directoryOffset;
     const uint64_t count = entries.size() + static_cast<uint64_t>(options.extraEntriesClaimed);

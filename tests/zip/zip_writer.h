@@ -20,6 +20,7 @@ struct WriterOptions {
     bool reverseDirectory = false;     // central headers in reverse local order
     bool duplicateOffset = false;      // second header repeats the first's offset
     bool zip64 = false;                // real values in the 64-bit end record
+    bool offsetsInExtraField = false;  // local offsets in the 64-bit extra field only
     int64_t extraEntriesClaimed = 0;   // end record claims more entries than written
     int64_t directorySizeDelta = 0;    // added to the recorded directory size
     int64_t directoryOffsetDelta = 0;  // added to the recorded directory offset

@@ -1,11 +1,37 @@
 #pragma once
 
+#include "garray.h"
 #include "xstring.h"
 
-// Registry keys under HKEY_LOCAL_MACHINE that name the installed Java homes.
-constexpr const char kJdkRegistryKey[] = "SOFTWARE\\JavaSoft\\Java Development Kit";
-constexpr const char kJreRegistryKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
+// The installed JDK and JRE, found through the keys their installers write
+// under HKEY_LOCAL_MACHINE, and the paths of their tools and archives.
 
-// 1 and the home of the version in use ("CurrentVersion", then "JavaHome"
-// under that version's key); 0 with home untouched when anything is missing.
+extern const char kJdkRegistryKey[];  // "SOFTWARE\JavaSoft\Java Development Kit"
+extern const char kJreRegistryKey[];  // "SOFTWARE\JavaSoft\Java Runtime Environment"
+
+// Sub-folders searched for wanted archives, in order.
+extern const char* const kJreLibFolders[];
+constexpr int kJreLibFolderCount = 4;
+extern const char* const kJdkLibFolders[];
+constexpr int kJdkLibFolderCount = 6;
+
+// 1 and the home of the kit under baseKey ("CurrentVersion", then
+// "JavaHome" under its version key); 0 with home untouched otherwise.
 int GetJavaHome(const char* baseKey, XString& home);
+
+// home + toolSuffix (such as "\bin\javaw.exe") from the first of the two
+// homes that is found; in double quotes when quoted is set; empty when
+// neither kit is installed.
+XString FindJavaToolExe(const char* toolSuffix, int jdkFirst, int quoted);
+// javaw from the JRE home, else from the JDK home.
+XString FindJavawExe(int quoted);
+
+// Adds to the sorted list, at their sorted places and without duplicates,
+// the names of the files (not folders) matching directory\*.extension.
+void FindFilesByExtension(StringPtrList& list, const char* directory, const char* extension);
+
+// For each folder home\folders[i], in order: each archive (*.jar) found there
+// whose name starts a wanted entry (XString*, letter case counts) leaves the
+// wanted list and is appended to classPath as "<folder>\<name>";.
+void FindWantedJars(const char* home, const char* const* folders, int folderCount, PtrArray& wanted,
+                    XString& classPath);

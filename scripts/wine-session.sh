@@ -9,6 +9,8 @@ wine_session_start() {
   # The 64-bit loader directly: /usr/bin/wine starts the 32-bit loader first.
   export WINELOADER=/usr/lib/wine/wine64
   export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+  # The builtin half of the JDK bridge (tests/e2e/jdk_bridge/install-bridge.sh).
+  export WINEDLLPATH="$WINEPREFIX/jdk-bridge"
   # Wine takes its ANSI code page from the locale: en_US gives 1252, so the
   # marker bytes 0xA5, 0xAB, 0xB6 and 0xBB pass through unchanged.
   # (Set per command: the shell itself need not have that locale generated.)

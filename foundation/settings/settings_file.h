@@ -5,6 +5,7 @@
 #include "../xfile.h"
 #include "../xobject.h"
 #include "../xstring.h"
+#include "main_keys.h"
 
 #ifdef _WIN32
 struct HWND__;
@@ -77,6 +78,95 @@ public:
     // Combo boxes and list boxes; limit keeps the first 20 entries.
     int LoadListBox(HWND__* control, const char* section, int limit);
     int SaveListBox(HWND__* control, const char* section, int limit);
+#endif
+
+    // The main program's file. OpenAndInit opens it (creating it when it is
+    // missing) and appends each fixed section it lacks, with its defaults.
+    int OpenAndInit(const char* path);
+#ifdef _WIN32
+    static XString GetPath();  // "<program directory>\Setting\Quenlow.set"
+    int OpenAndInit() { return OpenAndInit(GetPath().Data()); }
+#endif
+
+    // Any key of the main program's table, as its row says: defaults when
+    // missing, ranges held on reading, flag sets of the row's size.
+    int GetKeyInt(MainKey id);
+    unsigned GetKeyUInt(MainKey id);
+    void GetKeyFlags(MainKey id, int* flags);
+    void GetKeyText(MainKey id, XString& text, int flat = 0);
+    int SetKeyInt(MainKey id, int value);
+    int SetKeyFlags(MainKey id, const int* flags);
+    int SetKeyText(MainKey id, const char* text);
+
+    int GetProgramInit() { return GetKeyInt(kKeyProgramInit); }
+    int SetProgramInit(int value) { return SetKeyInt(kKeyProgramInit, value); }
+    void GetMainBools(int* flags) { GetKeyFlags(kKeyMainBools, flags); }
+    int SetMainBools(const int* flags) { return SetKeyFlags(kKeyMainBools, flags); }
+    int GetMenuExpand() { return GetKeyInt(kKeyMenuExpand); }
+    int SetMenuExpand(int value) { return SetKeyInt(kKeyMenuExpand, value); }
+    void GetDoubleClickDoc(XString& text) { GetKeyText(kKeyDoubleClickDoc, text); }
+    int SetDoubleClickDoc(const char* text) { return SetKeyText(kKeyDoubleClickDoc, text); }
+    void GetExplorerOptions(int* flags, int* appletWidth, int* appletHeight);
+    int SetExplorerOptions(const int* flags, int appletWidth, int appletHeight);
+    int GetSheetPage(int pageCount);  // held to 0 .. pageCount - 1
+    int SetSheetPage(int page) { return SetKeyInt(kKeySheetPage, page); }
+    void GetClasspathFlags(int* flags) { GetKeyFlags(kKeyClasspathBools, flags); }
+    int SetClasspathFlags(const int* flags) { return SetKeyFlags(kKeyClasspathBools, flags); }
+    void GetFileOptions(int* bit0, int* bit1);
+    int SetFileOptions(int bit0, int bit1);
+    int GetFileInts() { return GetKeyInt(kKeyFileInts); }
+    int SetFileInts(int seconds) { return SetKeyInt(kKeyFileInts, seconds); }
+    void GetMenuOptions(int* flags) { GetKeyFlags(kKeyMenuBools, flags); }
+    int SetMenuOptions(const int* flags) { return SetKeyFlags(kKeyMenuBools, flags); }
+    void GetIconOptions(int* flags) { GetKeyFlags(kKeyIconBools, flags); }
+    int SetIconOptions(const int* flags) { return SetKeyFlags(kKeyIconBools, flags); }
+    void GetOtherJavaFlags(int* flags) { GetKeyFlags(kKeyOtherJavaBools, flags); }
+    int SetOtherJavaFlags(const int* flags) { return SetKeyFlags(kKeyOtherJavaBools, flags); }
+    void GetOtherJavaOptions(XString& text, int flat) { GetKeyText(kKeyOtherJavaOptions, text, flat); }
+    int SetOtherJavaOptions(const char* text) { return SetKeyText(kKeyOtherJavaOptions, text); }
+    void GetMainArgsFlags(int* flags) { GetKeyFlags(kKeyMainArgsBools, flags); }
+    int SetMainArgsFlags(const int* flags) { return SetKeyFlags(kKeyMainArgsBools, flags); }
+    void GetLastFile(XString& text) { GetKeyText(kKeyLastFile, text); }
+    int SetLastFile(const char* text) { return SetKeyText(kKeyLastFile, text); }
+    void GetLastDir(XString& text) { GetKeyText(kKeyLastDir, text); }
+    int SetLastDir(const char* text) { return SetKeyText(kKeyLastDir, text); }
+    void GetUserClasspathFlags(int* flags) { GetKeyFlags(kKeyUserClasspathBools, flags); }
+    int SetUserClasspathFlags(const int* flags) { return SetKeyFlags(kKeyUserClasspathBools, flags); }
+    void GetOneForAllFlags(int* flags) { GetKeyFlags(kKeyOneForAllBools, flags); }
+    int SetOneForAllFlags(const int* flags) { return SetKeyFlags(kKeyOneForAllBools, flags); }
+    void GetSiblingFlags(int* flags) { GetKeyFlags(kKeySiblingBools, flags); }
+    int SetSiblingFlags(const int* flags) { return SetKeyFlags(kKeySiblingBools, flags); }
+
+    // Class paths from the lists; empty when a list is empty or missing.
+    int LoadSystemClasspaths(StringList& items) { return GetList(items, kSectionSystemClasspath); }
+    int SaveSystemClasspaths(const StringList& items) { return SetList(items, kSectionSystemClasspath); }
+    void GetSystemClasspath(XString& classPath);   // item; item; ...
+    void GetUserZipClasspath(XString& classPath);  // "item";"item";...
+    void GetUserDirClasspath(XString& classPath);
+    void GetSiblingClasspath(XString& classPath);
+    // The included extensions ("class" always among them, sorted) unless
+    // allFiles is set; the excluded ones unless noExclusion is set.
+    void GetExtensionLists(int allFiles, StringPtrList& include, int noExclusion, StringList& exclude);
+
+#ifdef _WIN32
+    int LoadMainClassList(HWND__* control) { return LoadListBox(control, kSectionMainClasses, 0); }
+    int SaveMainClassList(HWND__* control) { return SaveListBox(control, kSectionMainClasses, 0); }
+    int LoadOutputList(HWND__* control) { return LoadListBox(control, kSectionOutputs, 0); }
+    int SaveOutputList(HWND__* control) { return SaveListBox(control, kSectionOutputs, 0); }
+    int LoadIconList(HWND__* control) { return LoadListBox(control, kSectionIcons, 0); }
+    int SaveIconList(HWND__* control) { return SaveListBox(control, kSectionIcons, 0); }
+    int LoadManifestList(HWND__* control) { return LoadListBox(control, kSectionManifests, 0); }
+    int SaveManifestList(HWND__* control) { return SaveListBox(control, kSectionManifests, 0); }
+    int LoadIncludeExtensions(HWND__* control) { return LoadListBox(control, kSectionIncludeExtensions, 0); }
+    int SaveIncludeExtensions(HWND__* control) { return SaveListBox(control, kSectionIncludeExtensions, 0); }
+    int LoadExcludeExtensions(HWND__* control) { return LoadListBox(control, kSectionExcludeExtensions, 0); }
+    int SaveExcludeExtensions(HWND__* control) { return SaveListBox(control, kSectionExcludeExtensions, 0); }
+    int LoadUserZipList(HWND__* control) { return LoadListBox(control, kSectionUserZips, 0); }
+    int SaveUserZipList(HWND__* control) { return SaveListBox(control, kSectionUserZips, 0); }
+    int LoadUserDirList(HWND__* control) { return LoadListBox(control, kSectionUserDirs, 0); }
+    int SaveUserDirList(HWND__* control) { return SaveListBox(control, kSectionUserDirs, 0); }
+    int LoadSiblingList(HWND__* control) { return LoadListBox(control, kSectionSiblings, 1); }
+    int SaveSiblingList(HWND__* control) { return SaveListBox(control, kSectionSiblings, 1); }
 #endif
 
 private:

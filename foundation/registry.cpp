@@ -1,0 +1,56 @@
+#include "registry.h"
+
+#include <cstring>
+
+#include "xbuffer.h"
+
+REGSAM RegistryViewFor(HKEY root, const char* subKey)
+{
+    static const char kSoftware[] = "SOFTWARE\\";
+    const int n = sizeof kSoftware - 1;
+    if (root == HKEY_LOCAL_MACHINE && subKey && _strnicmp(subKey, kSoftware, n) == 0)
+        return KEY_WOW64_32KEY;
+    return 0;
+}
+
+int ReadRegistryText(HKEY root, const char* subKey, const char* valueName, int maxBytes, XString& out)
+{
+    if (maxBytes <= 0)
+        return 0;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_READ | RegistryViewFor(root, subKey), &key) != ERROR_SUCCESS)
+        return 0;
+    // One byte more than the value may take: a value that fills maxBytes
+    // without a NUL of its own still ends inside the buffer.
+    XBuffer buffer;
+    if (!buffer.Resize(maxBytes + 1)) {
+        RegCloseKey(key);
+        return 0;
+    }
+    DWORD size = static_cast<DWORD>(maxBytes);
+    const LONG status = RegQueryValueExA(key, valueName, nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(buffer.Text()), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || size > static_cast<DWORD>(maxBytes))
+        return 0;
+    buffer.Text()[size] = 0;
+    out.Assign(buffer.Text());  // up to the value's own NUL, when it has one
+    return 1;
+}
+
+int ReadRegistryString(HKEY root, const char* subKey, const char* valueName, XString& out)
+{
+    return ReadRegistryText(root, subKey, valueName, kRegistryTextSize, out);
+}
+
+int WriteRegistryString(HKEY root, const char* subKey, const char* text)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root, subKey, 0, nullptr, 0, KEY_WRITE | RegistryViewFor(root, subKey), nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return 0;
+    const DWORD size = static_cast<DWORD>(lstrlenA(text) + 1);
+    const LONG status = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), size);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS ? 1 : 0;
+}

@@ -22,16 +22,37 @@ int ClassFile::ReadBigEndian(const unsigned char* data, size_t size, size_t& pos
     return 1;
 }
 
-int ClassFile::ReadBytes(const unsigned char* data, size_t size, size_t& pos, size_t n, unsigned char** copy)
+unsigned char* ParseStorage::AddCopy(const unsigned char* data, size_t size)
+{
+    unsigned char* block = new unsigned char[size + 1];
+    std::memcpy(block, data, size);
+    block[size] = 0;
+    copies.Add(block);
+    return block;
+}
+
+ConstantPoolEntry* ParseStorage::AddEntries(size_t n)
+{
+    ConstantPoolEntry* block = new ConstantPoolEntry[n];
+    entryBlocks.Add(block);
+    return block;
+}
+
+void ParseStorage::Free()
+{
+    for (int i = 0; i < copies.Count(); ++i)
+        delete[] static_cast<unsigned char*>(copies.GetAt(i));
+    for (int i = 0; i < entryBlocks.Count(); ++i)
+        delete[] static_cast<ConstantPoolEntry*>(entryBlocks.GetAt(i));
+    copies.Reset();
+    entryBlocks.Reset();
+}
+
+int ClassFile::ReadBytes(const unsigned char*, size_t size, size_t& pos, size_t n, const unsigned char** bytes) const
 {
     if (pos > size || size - pos < n)
         return 0;
-    // One spare byte so Utf8 texts can carry their NUL; attributes ignore it.
-    unsigned char* bytes = new unsigned char[n + 1];
-    if (n)
-        std::memcpy(bytes, data + pos, n);
-    bytes[n] = 0;
-    *copy = bytes;
+    *bytes = copy + pos;
     pos += n;
     return 1;
 }
@@ -50,6 +71,7 @@ int ClassFile::ParseBuffer(const unsigned char* data, size_t size, int* code)
         *code = kParseEmpty;
         return 0;
     }
+    copy = storage.AddCopy(data, size);
     size_t pos = 0;
     // Each stage runs only when the ones before it succeeded.
     const int failed =
@@ -77,6 +99,8 @@ int ClassFile::ParseBuffer(const unsigned char* data, size_t size, int* code)
 void ClassFile::Reset()
 {
     constantPool.RemoveAll();
+    storage.Free();
+    copy = nullptr;
     interfaces.RemoveAll();
     fields.RemoveAll();
     methods.RemoveAll();
@@ -98,9 +122,14 @@ int ClassFile::ReadConstantPool(const unsigned char* data, size_t size, size_t& 
     if (!ReadU2(data, size, pos, &count))
         return 0;
     constant_pool_count = count;
+    // Every entry takes at least 3 bytes, so the data bounds the records a
+    // count can ask for (the one that fails included).
+    const size_t asked = count > wideConstantCount + 1 ? static_cast<size_t>(count - wideConstantCount - 1) : 0;
+    const size_t fit = (size - pos) / 3 + 1;
+    ConstantPoolEntry* records = asked ? storage.AddEntries(asked < fit ? asked : fit) : nullptr;
     int i = 1;
     while (i < constant_pool_count - wideConstantCount) {
-        ConstantPoolEntry* entry = new ConstantPoolEntry;
+        ConstantPoolEntry* entry = records++;
         constantPool.Add(entry);
         entry->index = static_cast<unsigned short>(i + wideConstantCount);
         if (!ReadConstant(data, size, pos, entry))
@@ -123,10 +152,14 @@ int ClassFile::ReadConstant(const unsigned char* data, size_t size, size_t& pos,
         if (!ReadU2(data, size, pos, &u2))
             return 0;
         entry->value1 = u2;
-        unsigned char* bytes = nullptr;
+        const unsigned char* bytes = nullptr;
         if (!ReadBytes(data, size, pos, u2, &bytes))
             return 0;
-        entry->text = reinterpret_cast<char*>(bytes);
+        // The byte after the text in our copy is the next entry's tag (or
+        // the class's access flags), which is read from the caller's data, so
+        // it can carry the text's NUL.
+        copy[pos] = 0;
+        entry->text = reinterpret_cast<const char*>(bytes);
         return 1;
     }
     case kTagInteger:

@@ -44,30 +44,26 @@ enum ClassParseCode {
 };
 
 struct ConstantPoolEntry {
-    ConstantPoolEntry() = default;
-    ConstantPoolEntry(const ConstantPoolEntry&) = delete;
-    ConstantPoolEntry& operator=(const ConstantPoolEntry&) = delete;
-    ~ConstantPoolEntry() { delete[] text; }
-
     unsigned char tag = 0;
     unsigned short index = 0;   // 1-based; a Long or Double also takes index + 1
     unsigned int value1 = 0;    // see the readers in class_file.cpp for each tag
     unsigned int value2 = 0;
-    char* text = nullptr;       // Utf8 only: the bytes as stored, NUL added
+    const char* text = nullptr; // Utf8 only: the bytes as stored, NUL added
 };
 
 struct AttributeInfo {
-    AttributeInfo() = default;
-    AttributeInfo(const AttributeInfo&) = delete;
-    AttributeInfo& operator=(const AttributeInfo&) = delete;
-    ~AttributeInfo() { delete[] bytes; }
-
     unsigned short attribute_name_index = 0;
     unsigned int length = 0;
-    unsigned char* bytes = nullptr;  // exactly length bytes, no terminator
+    const unsigned char* bytes = nullptr;  // exactly length bytes
 };
 
-using ConstantPoolArray = OwningArray<ConstantPoolEntry>;
+// The pool's records live in the ClassFile's storage; the array only points.
+class ConstantPoolArray : public PtrArray {
+public:
+    ConstantPoolEntry* At(int index) const { return static_cast<ConstantPoolEntry*>(GetAt(index)); }
+    void RemoveAll() { Reset(); }
+};
+
 using AttributeInfoArray = OwningArray<AttributeInfo>;
 using InterfaceList = WordArray;
 
@@ -80,9 +76,30 @@ struct MemberInfo {
 
 using MemberInfoArray = OwningArray<MemberInfo>;
 
+// The memory of the parses since the last Reset: copies of their input, which
+// Utf8 texts and attribute bodies point into, and blocks of constant-pool
+// records. One allocation per kind and parse instead of one per item keeps
+// parsing cheaper than reading the file.
+class ParseStorage {
+public:
+    ParseStorage() = default;
+    ParseStorage(const ParseStorage&) = delete;
+    ParseStorage& operator=(const ParseStorage&) = delete;
+    ~ParseStorage() { Free(); }
+
+    unsigned char* AddCopy(const unsigned char* data, size_t size);  // size + 1 bytes
+    ConstantPoolEntry* AddEntries(size_t n);
+    void Free();
+
+private:
+    PtrArray copies;
+    PtrArray entryBlocks;
+};
+
 // One compiled Java class read from a memory buffer into plain records. Only
 // structure and lengths are checked; attribute bodies stay raw bytes. The
-// object owns copies of everything: nothing points into the caller's buffer.
+// object owns copies of everything: nothing points into the caller's buffer,
+// and nothing is written to it.
 class ClassFile : public XObject {
 public:
     ClassFile() = default;
@@ -120,7 +137,8 @@ public:
     // advances pos on success and leaves it alone on failure.
     static int ReadU2(const unsigned char* data, size_t size, size_t& pos, unsigned short* value);
     static int ReadBigEndian(const unsigned char* data, size_t size, size_t& pos, int n, unsigned int* value);
-    static int ReadBytes(const unsigned char* data, size_t size, size_t& pos, size_t n, unsigned char** copy);
+    // Points *copy at the n bytes in the stored copy of the data.
+    int ReadBytes(const unsigned char* data, size_t size, size_t& pos, size_t n, const unsigned char** copy) const;
 
 private:
     int ReadHeader(const unsigned char* data, size_t size, size_t& pos);
@@ -128,9 +146,12 @@ private:
     int ReadConstant(const unsigned char* data, size_t size, size_t& pos, ConstantPoolEntry* entry);
     int ReadClassHeader(const unsigned char* data, size_t size, size_t& pos);
     int ReadInterfaces(const unsigned char* data, size_t size, size_t& pos);
-    static int ReadMembers(const unsigned char* data, size_t size, size_t& pos, MemberInfoArray& members);
-    static int ReadAttributes(const unsigned char* data, size_t size, size_t& pos, AttributeInfoArray& attributes);
+    int ReadMembers(const unsigned char* data, size_t size, size_t& pos, MemberInfoArray& members);
+    int ReadAttributes(const unsigned char* data, size_t size, size_t& pos, AttributeInfoArray& attributes);
     int SearchConstant(int lo, int hi, int index) const;
+
+    ParseStorage storage;
+    unsigned char* copy = nullptr;  // of the data of the current parse
 };
 
 // Splits an internal class name at its last '/': the package gets what is

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "classfile/class_check.h"
+#include "exercise.h"
 
 namespace {
 
@@ -114,31 +114,6 @@ private:
     std::mt19937 random;
 };
 
-// One input through everything a caller may do with a class file.
-int Exercise(const Bytes& input)
-{
-    // An exact-size heap block: one byte past the data is outside it.
-    std::unique_ptr<unsigned char[]> exact(new unsigned char[input.size() + 1]);
-    if (!input.empty())
-        std::memcpy(exact.get(), input.data(), input.size());
-    ClassFile file;
-    int code = 0;
-    if (!file.Parse(exact.get(), input.size(), &code)) {
-        // Lookups must stay safe on a half-read file too.
-        for (int i = -1; i < file.constant_pool_count + 2; ++i)
-            file.GetClassName(i);
-        return code;
-    }
-    ClassInfo info;
-    info.Fill(file);
-    HasMainMethod(info);
-    int application = 0, applet = 0;
-    ClassifyClass(exact.get(), input.size(), info, &application, &applet);
-    XString root, fullName, message;
-    LocateClass("C:\\work\\demo\\Hello.class", info, application, applet, root, fullName, message);
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -171,7 +146,7 @@ int main(int argc, char** argv)
         Bytes input = corpus[mutator.Below(corpus.size())];
         mutator.Mutate(input, corpus);
         const auto t0 = std::chrono::steady_clock::now();
-        ++outcomes[Exercise(input)];
+        ++outcomes[ExerciseClassReader(input.data(), input.size())];
         const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         if (took > slowest)
             slowest = took;

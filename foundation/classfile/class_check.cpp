@@ -11,8 +11,14 @@ const char kPackageNotCorrect[] = "Package is not correct, it must be\n";
 
 namespace {
 
+const char kErrorOn[] = "Error on ";
+const char kKindBoth[] = "application and applet";
+const char kKindApplication[] = "application";
+const char kKindApplet[] = "applet";
+const char kKindEnd[] = "\n\n";
 const char kMainPrefix[] = "main(";
 const char kStringType[] = "java.lang.String";
+const char kVoid[] = "void";
 const char kSwingApplet[] = "javax.swing.JApplet";
 const char kAwtApplet[] = "java.applet.Applet";
 constexpr int kPublicStatic = 0x0009;
@@ -60,9 +66,10 @@ const char* SkipWord(const char* p, const char* word)
 
 bool IsMainSignature(const XString& name)
 {
-    if (name.Length() <= 6 || name.CompareN(kMainPrefix, 5) != 0)
+    const int prefixLength = static_cast<int>(sizeof kMainPrefix - 1);
+    if (name.Length() <= prefixLength + 1 || name.CompareN(kMainPrefix, prefixLength) != 0)
         return false;
-    const char* p = name.Data() + 5;
+    const char* p = name.Data() + prefixLength;
     const char* parts[] = {kStringType, "[", "]", ")"};
     for (const char* part : parts) {
         p = SkipWord(p, part);
@@ -91,7 +98,7 @@ bool HasMainMethod(const ClassInfo& info)
     for (int i = 0; i < info.methods.Count(); ++i) {
         const MemberDesc& method = *info.methods.At(i);
         // The launcher only starts a main that returns void.
-        if (method.access == kPublicStatic && IsMainSignature(method.name) && std::strcmp(method.type.Data(), "void") == 0)
+        if (method.access == kPublicStatic && IsMainSignature(method.name) && std::strcmp(method.type.Data(), kVoid) == 0)
             return true;
     }
     return false;
@@ -101,9 +108,9 @@ void ClassCheckMessage(const char* text, int isApplication, int isApplet, XStrin
 {
     message.Assign("", 0);
     if (isApplication || isApplet) {
-        message.Assign("Error on ");
-        message.Append(isApplication && isApplet ? "application and applet" : isApplication ? "application" : "applet");
-        message.Append("\n\n");
+        message.Assign(kErrorOn);
+        message.Append(isApplication && isApplet ? kKindBoth : isApplication ? kKindApplication : kKindApplet);
+        message.Append(kKindEnd);
     }
     message.Append(text);
 }

@@ -62,6 +62,7 @@ public:
     void Grow();                     // one more empty text
     XString GetAt(int index) const;  // empty text when out of range
     const XString* At(int index) const;
+    XString* At(int index) { return const_cast<XString*>(static_cast<const StringList*>(this)->At(index)); }
     void RemoveAll();
 
 private:

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "classfile/class_file.h"
+#include "classfile/owning_array.h"
+#include "garray.h"
+#include "xobject.h"
+#include "xstring.h"
+
+struct InnerClassDesc {
+    int access = 0;   // inner_class_access_flags
+    XString name;
+};
+
+struct MemberDesc {
+    int access = 0;
+    XString name;     // a field's name; a method's name with its parameter types
+    XString type;     // the field's type or the method's return type
+    StringList names; // a method's thrown exception classes
+};
+
+using InnerClassDescArray = OwningArray<InnerClassDesc>;
+using MemberDescArray = OwningArray<MemberDesc>;
+
+// The readable view of a parsed class: Java source names, member types and
+// the classes it uses outside its own package. Filled in one order after a
+// successful parse: Clear, FromClassFile, ReadFields, ReadMethods,
+// ToDottedNames; before the last step every name is in the internal '/' form.
+class ClassInfo : public XObject {
+public:
+    ClassInfo() = default;
+    ClassInfo(const ClassInfo&) = delete;
+    ClassInfo& operator=(const ClassInfo&) = delete;
+    ~ClassInfo() override = default;
+
+    void Clear();
+    void FromClassFile(const ClassFile& file);
+    void ReadFields(const ClassFile& file);
+    void ReadMethods(const ClassFile& file);
+    void ToDottedNames();
+    // The whole fill in its fixed order.
+    void Fill(const ClassFile& file);
+
+    // Descriptor decoding; object types are recorded as referenced. Each
+    // appends to out; several types of one run are joined by ",".
+    void DecodeType(const char* descriptor, int length, XString& out);
+    void DecodeObjectType(const char* descriptor, int length, XString& out);
+    void DecodeParameters(const char* piece, int length, XString& out);
+
+    // ClassNames
+    int access = 0;
+    XString sourceFile;
+    XString package;
+    XString className;
+    // Sorted by byte value, no duplicates.
+    StringPtrList referencedClasses;
+    // SuperTypes
+    StringList interfaces;
+    XString superClass;
+
+    InnerClassDescArray innerClasses;
+    MemberDescArray fields;
+    MemberDescArray methods;
+
+private:
+    void RecordReferenced(const char* name);
+    void ReadClassAttributes(const ClassFile& file);
+    void ReadInnerClasses(const ClassFile& file, const AttributeInfo& attribute);
+    void ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc);
+    void DecodeMemberType(const char* descriptor, int length, XString& out);
+};
+
+// Attribute names the information reads.
+extern const char kSourceFileAttribute[];
+extern const char kInnerClassesAttribute[];
+extern const char kExceptionsAttribute[];

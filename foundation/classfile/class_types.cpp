@@ -1,0 +1,103 @@
+// Descriptor decoding of ClassInfo: field descriptors and the pieces of a
+// method descriptor turned into Java type names.
+#include "classfile/class_info.h"
+
+namespace {
+
+const char* PrimitiveName(char letter)
+{
+    switch (letter) {
+    case 'B': return "byte";
+    case 'C': return "char";
+    case 'D': return "double";
+    case 'F': return "float";
+    case 'I': return "int";
+    case 'J': return "long";
+    case 'S': return "short";
+    case 'V': return "void";
+    case 'Z': return "boolean";
+    default: return nullptr;
+    }
+}
+
+void AppendDimensions(int dimensions, XString& out)
+{
+    for (int d = 0; d < dimensions; ++d)
+        out.Append("[]", 2);
+}
+
+}  // namespace
+
+void ClassInfo::DecodeType(const char* descriptor, int length, XString& out)
+{
+    int i = 0;
+    bool first = true;
+    while (i < length) {
+        int dimensions = 0;
+        while (i < length && descriptor[i] == '[') {
+            ++dimensions;
+            ++i;
+        }
+        if (!first)
+            out.AppendChar(',');
+        first = false;
+        if (i < length) {
+            const char* name = PrimitiveName(descriptor[i]);
+            if (name)
+                out.Append(name);
+            else
+                out.AppendChar(descriptor[i]);
+            ++i;
+        }
+        AppendDimensions(dimensions, out);
+    }
+}
+
+void ClassInfo::DecodeObjectType(const char* descriptor, int length, XString& out)
+{
+    int i = 0;
+    int dimensions = 0;
+    while (i < length && descriptor[i] == '[') {
+        ++dimensions;
+        ++i;
+    }
+    if (i < length && descriptor[i] == 'L')
+        ++i;
+    int end = i;
+    while (end < length && descriptor[end] != ';')
+        ++end;
+    XString name(descriptor + i, end - i);
+    out.AppendString(name);
+    RecordReferenced(name.Data());
+    AppendDimensions(dimensions, out);
+}
+
+void ClassInfo::DecodeParameters(const char* piece, int length, XString& out)
+{
+    // A piece cut at ';' holds primitives, then at most one object type that
+    // runs to its end; the '[' run just before the 'L' belongs to the object.
+    int objectStart = length;
+    for (int i = 0; i < length; ++i) {
+        if (piece[i] == 'L') {
+            objectStart = i;
+            break;
+        }
+    }
+    while (objectStart > 0 && objectStart < length && piece[objectStart - 1] == '[')
+        --objectStart;
+    if (objectStart > 0)
+        DecodeType(piece, objectStart, out);
+    if (objectStart < length) {
+        if (objectStart > 0)
+            out.AppendChar(',');
+        DecodeObjectType(piece + objectStart, length - objectStart, out);
+    }
+}
+
+void ClassInfo::DecodeMemberType(const char* descriptor, int length, XString& out)
+{
+    if (length > 0 && descriptor[length - 1] == ';')
+        DecodeObjectType(descriptor, length - 1, out);
+    else
+        DecodeType(descriptor, length, out);
+}

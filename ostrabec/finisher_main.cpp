@@ -4,6 +4,7 @@
 
 #include "finisher_command.h"
 #include "seams.h"
+#include "paths/file_system.h"
 #include "xbuffer.h"
 #include "xfile.h"
 
@@ -11,18 +12,6 @@ namespace {
 
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kRunValue[] = "QuenlowUninstall";
-
-XString ModulePath()
-{
-    XBuffer buffer;
-    for (DWORD size = MAX_PATH;; size *= 2) {
-        if (!buffer.Resize(static_cast<int>(size)))
-            return XString();
-        const DWORD got = GetModuleFileNameA(nullptr, buffer.Text(), size);
-        if (got < size)
-            return XString(buffer.Text(), static_cast<int>(got));
-    }
-}
 
 XString Joined(const XString& folder, const char* tail)
 {
@@ -50,7 +39,7 @@ void FinishUninstall(const XString& folder)
     RemoveDirectoryA(Joined(folder, "\\bin").Data());
     RemoveDirectoryA(folder.Data());
 
-    const XString exe = ModulePath();
+    const XString exe = GetModulePath();
     XString batchPath(exe);
     while (!batchPath.IsEmpty() && batchPath.LastChar() != '\\')
         batchPath.RemoveLast();

@@ -4,6 +4,8 @@
 
 // The suite's own folders and existence tests over the Windows file system.
 
+// The full path of the running program, of any length; empty when it cannot be read.
+XString GetModulePath();
 // The folder of the running program; empty when its path cannot be read.
 XString GetProgramDir();
 // "<program directory>\bin": helper programs, the stub container, the

@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
+#include "../xbuffer.h"
 #include "path_text.h"
 
 namespace {
 
-// Large enough for every path the suite gives its programs.
+// The first try; longer paths get a larger buffer.
 constexpr DWORD kModulePathSize = 999;
 
 // 1 when the path names an entry; its attributes in *attributes.
@@ -30,13 +31,25 @@ XString UnderProgramDir(const char* folder)
 
 }  // namespace
 
+XString GetModulePath()
+{
+    XBuffer buffer;
+    for (DWORD size = kModulePathSize + 1; size <= 32768; size *= 2) {
+        if (!buffer.Resize(static_cast<int>(size)))
+            return XString();
+        const DWORD n = GetModuleFileNameA(nullptr, buffer.Text(), size);
+        if (n == 0)
+            return XString();
+        if (n < size - 1)
+            return XString(buffer.Text(), static_cast<int>(n));
+    }
+    return XString();
+}
+
 XString GetProgramDir()
 {
-    char path[kModulePathSize + 1] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, path, kModulePathSize);
-    if (n == 0 || n >= kModulePathSize)
-        return XString();
-    return ProgramDirectoryOf(path);
+    const XString path = GetModulePath();
+    return path.IsEmpty() ? XString() : ProgramDirectoryOf(path.Data());
 }
 
 XString GetBinDir()

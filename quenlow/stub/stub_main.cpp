@@ -9,9 +9,9 @@
 #include "java_home.h"
 #include "stub_command.h"
 #include "stub_trailer.h"
+#include "paths/file_system.h"
 #include "xbuffer.h"
 #include "xfile.h"
-#include "xfind.h"
 
 namespace {
 
@@ -25,20 +25,6 @@ void Complain(const char* text)
     if (err && err != INVALID_HANDLE_VALUE && WriteFile(err, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr))
         return;
     MessageBoxA(nullptr, text, "Message", MB_OK | MB_ICONERROR);
-}
-
-XString OwnPath()
-{
-    XBuffer buffer;
-    for (DWORD size = MAX_PATH;; size *= 2) {
-        if (!buffer.Resize(static_cast<int>(size)))
-            return XString();
-        const DWORD got = GetModuleFileNameA(nullptr, buffer.Text(), size);
-        if (got == 0)
-            return XString();
-        if (got < size)
-            return XString(buffer.Text(), static_cast<int>(got));
-    }
 }
 
 // The arguments after the program name, without leading blanks.
@@ -59,20 +45,17 @@ const char* Arguments()
     return p;
 }
 
-// Archives of the given kind beside the executable, each followed by ';'.
+// Archives of the given kind beside the executable, each in quotes and
+// followed by ';'.
 void DetectArchives(const XString& folder, const char* extension, XString& list)
 {
-    XString pattern(folder);
-    pattern.Append("\\*.");
-    pattern.Append(extension);
-    XFind find;
-    for (bool more = find.FindFirst(pattern.Data()); more; more = find.FindNext()) {
-        if (find.IsDirectory())
-            continue;
+    StringPtrList names;
+    FindFilesByExtension(names, folder.Data(), extension);
+    for (int i = 0; i < names.Count(); ++i) {
         list.AppendChar('"');
         list.AppendString(folder);
         list.AppendChar('\\');
-        list.Append(find.FileName());
+        list.AppendString(*names.StringAt(i));
         list.Append("\";");
     }
 }
@@ -162,7 +145,7 @@ int Run(const XString& command, bool streams, HWND reportTo)
 
 int main()
 {
-    const XString exePath = OwnPath();
+    const XString exePath = GetModulePath();
     XFile self;
     XBuffer bytes;
     int size = 0;

@@ -239,6 +239,25 @@ TEST_F(JdkBridge, CompiledClassesRunWithArgumentsAndExitCodes)
     }
 }
 
+TEST_F(JdkBridge, PathsWithBlanksAndFoldersNotMadeYet)
+{
+    const std::string sourceDir = ScratchPath("source dir");
+    CreateDirectoryA(sourceDir.c_str(), nullptr);
+    const std::string source = sourceDir + "\\Hello.java";
+    ASSERT_TRUE(WriteFileBytes(source, ReadFileBytes(TestDataPath("e2e/jdk_bridge/data/Hello.java"))));
+    const std::string output = ScratchPath("out dir");  // javac makes it
+    Result r = RunTool(Tool("javac.exe") + " -d \"" + output + "\" \"" + source + "\"");
+    ASSERT_TRUE(r.ran);
+    ASSERT_EQ(r.exitCode, 0u) << r.err;
+    EXPECT_TRUE(FileExists((output + "\\Hello.class").c_str()));
+    r = RunTool(Tool("java.exe") + " -classpath \"" + output + "\" Hello \"C:\\a b\"");
+    // The program's own path arguments become Unix paths too, so that the
+    // Linux program can open them.
+    EXPECT_EQ(r.out.rfind("Hello /", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("/drive_c/a b\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.exitCode, 1u);
+}
+
 TEST_F(JdkBridge, JarToolListsWhatItPacked)
 {
     const std::string jar = ScratchPath("hello.jar");

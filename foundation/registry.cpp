@@ -20,21 +20,25 @@ int ReadRegistryText(HKEY root, const char* subKey, const char* valueName, int m
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, subKey, 0, KEY_READ | RegistryViewFor(root, subKey), &key) != ERROR_SUCCESS)
         return 0;
-    // One byte more than the value may take: a value that fills maxBytes
-    // without a NUL of its own still ends inside the buffer.
+    // Room for the text, its NUL, and one byte more: a value stored without
+    // its NUL (which the ANSI conversion may want to add) still ends inside
+    // the buffer, and a text too long shows itself by its length.
     XBuffer buffer;
-    if (!buffer.Resize(maxBytes + 1)) {
+    if (!buffer.Resize(maxBytes + 2)) {
         RegCloseKey(key);
         return 0;
     }
-    DWORD size = static_cast<DWORD>(maxBytes);
+    DWORD size = static_cast<DWORD>(maxBytes + 1);
     const LONG status = RegQueryValueExA(key, valueName, nullptr, nullptr,
                                          reinterpret_cast<BYTE*>(buffer.Text()), &size);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS || size > static_cast<DWORD>(maxBytes))
+    if (status != ERROR_SUCCESS || size > static_cast<DWORD>(maxBytes + 1))
         return 0;
     buffer.Text()[size] = 0;
-    out.Assign(buffer.Text());  // up to the value's own NUL, when it has one
+    const int length = lstrlenA(buffer.Text());  // up to the value's own NUL, when it has one
+    if (length > maxBytes)
+        return 0;
+    out.Assign(buffer.Text(), length);
     return 1;
 }
 

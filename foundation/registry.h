@@ -11,9 +11,10 @@
 // The longest value text the suite reads through ReadRegistryString.
 constexpr int kRegistryTextSize = 1020;
 
-// Reads a value as text of at most maxBytes bytes. A value stored with or
-// without its terminating NUL reads safely: the text always ends inside the
-// reader's own buffer. 1 and out on success; 0 with out untouched otherwise.
+// Reads a value as a text of at most maxBytes characters, stored with or
+// without its terminating NUL; the text always ends inside the reader's own
+// buffer. 1 and out on success; 0 with out untouched otherwise (also for a
+// longer text).
 int ReadRegistryText(HKEY root, const char* subKey, const char* valueName, int maxBytes, XString& out);
 
 int ReadRegistryString(HKEY root, const char* subKey, const char* valueName, XString& out);

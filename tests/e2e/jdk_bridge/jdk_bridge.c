@@ -313,9 +313,12 @@ static DWORD WINAPI CopyStream(void* param)
             got = (DWORD)n;
         }
         if (c->to_handle) {
+            /* With nowhere to write (javaw started without handles, or a
+             * reader that went away) the output is still drained, so the
+             * tool never blocks on a full pipe. */
             DWORD written = 0;
-            if (!WriteFile(c->to_handle, buffer, got, &written, NULL))
-                break;
+            if (c->to_handle != INVALID_HANDLE_VALUE && !WriteFile(c->to_handle, buffer, got, &written, NULL))
+                c->to_handle = INVALID_HANDLE_VALUE;
         } else {
             DWORD done = 0;
             while (done < got) {
@@ -334,6 +337,13 @@ out:
     if (c->to_fd >= 0)
         close(c->to_fd); /* the tool sees the end of its input */
     return 0;
+}
+
+/* A standard handle to copy to; never null, so the copier knows its side. */
+static HANDLE OutputHandle(DWORD which)
+{
+    HANDLE h = GetStdHandle(which);
+    return h ? h : INVALID_HANDLE_VALUE;
 }
 
 static HANDLE StartCopier(struct Copier* c)
@@ -414,8 +424,8 @@ static int Run(void)
 
     HANDLE std_in = GetStdHandle(STD_INPUT_HANDLE);
     struct Copier input = { std_in, -1, NULL, in_pipe[1] };
-    struct Copier output = { NULL, out_pipe[0], GetStdHandle(STD_OUTPUT_HANDLE), -1 };
-    struct Copier errors = { NULL, err_pipe[0], GetStdHandle(STD_ERROR_HANDLE), -1 };
+    struct Copier output = { NULL, out_pipe[0], OutputHandle(STD_OUTPUT_HANDLE), -1 };
+    struct Copier errors = { NULL, err_pipe[0], OutputHandle(STD_ERROR_HANDLE), -1 };
     if (std_in && std_in != INVALID_HANDLE_VALUE)
         StartCopier(&input); /* never waited for: it may sit in a read */
     else

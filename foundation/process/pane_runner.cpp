@@ -26,6 +26,9 @@ XString CouldNotStartLine(const char* commandLine, unsigned long error)
 
 int PaneRunner::RunInPane(RunnerOwner* runOwner, const XString& startBanner, const char* commandLine)
 {
+    // A run in progress keeps its pane and its buttons.
+    if (IsRunning())
+        return 0;
     owner = runOwner;
     owner->ShowStatus(startBanner.Data());
     owner->EnableRunButtons(0);

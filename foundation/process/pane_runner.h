@@ -12,6 +12,7 @@ protected:
 
     // Banner, buttons off, start, threads. A program that cannot be started
     // gets one line naming it, and the owner's controls go back to idle.
+    // While a run is in progress nothing happens and the result is 0.
     int RunInPane(RunnerOwner* runOwner, const XString& startBanner, const char* commandLine);
 
     int OnChunk(Stream stream, XString& text) override;

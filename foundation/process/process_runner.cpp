@@ -77,6 +77,16 @@ int CreatePipePair(HANDLE* read, HANDLE* write, HANDLE* parentEnd)
 
 }  // namespace
 
+void EnterChildStart()
+{
+    EnterCriticalSection(&ChildStartLock());
+}
+
+void LeaveChildStart()
+{
+    LeaveCriticalSection(&ChildStartLock());
+}
+
 DWORD WaitDeliveringSentMessages(HANDLE handle, DWORD ms)
 {
     const DWORD start = GetTickCount();
@@ -167,7 +177,7 @@ int ProcessRunner::Start(const char* commandLine)
     HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
     HANDLE inRead = nullptr, inWrite = nullptr;
 
-    EnterCriticalSection(&ChildStartLock());
+    EnterChildStart();
     int ok = CreateReadPipe(&outRead, &outWrite) && CreateReadPipe(&errRead, &errWrite) &&
              CreateWritePipe(&inRead, &inWrite);
     PROCESS_INFORMATION started = {};
@@ -204,7 +214,7 @@ int ProcessRunner::Start(const char* commandLine)
     CloseIfOpen(outWrite);
     CloseIfOpen(errWrite);
     CloseIfOpen(inRead);
-    LeaveCriticalSection(&ChildStartLock());
+    LeaveChildStart();
 
     if (!ok) {
         CloseIfOpen(outRead);

@@ -105,6 +105,12 @@ private:
     CRITICAL_SECTION handleLock;  // the GUI thread's Stop/Terminate against the closing of a run
 };
 
+// Held around every start of a child with handle inheritance on: the
+// runners' child pipe ends are inheritable only while it is held, so a child
+// started elsewhere under it never takes them along.
+void EnterChildStart();
+void LeaveChildStart();
+
 // Waits for `handle` at most `ms`, delivering messages sent to this thread
 // meanwhile; posted messages stay queued. WAIT_OBJECT_0 or WAIT_TIMEOUT.
 DWORD WaitDeliveringSentMessages(HANDLE handle, DWORD ms);

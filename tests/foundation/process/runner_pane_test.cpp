@@ -132,9 +132,13 @@ TEST_F(RunnerWindowTest, ProgramThatCannotStartGivesOneLineAndIdleButtons)
 TEST_F(MainClassRunTest, SecondStartDuringARunLeavesTheRunAlone)
 {
     ASSERT_EQ(runner.Run(owner, ChildCommand("sleep:500 " + OutStep("still here\r\n")).c_str()), 1);
+    // Set before Run returns, not when the threads get going.
+    EXPECT_TRUE(runner.IsRunning());
     RunnerCapture other;
     EXPECT_EQ(other.Run("\"C:\\no such folder\\tool.exe\"", 1), 0);
-    EXPECT_FALSE(runner.Start(ChildCommand("exit:0").c_str()));
+    EXPECT_EQ(runner.Run(owner, ChildCommand("exit:0").c_str()), 0);
+    EXPECT_EQ(runner.Run(owner, "\"C:\\no such folder\\java.exe\""), 0);
+    EXPECT_FALSE(IsEnabled(1010)) << "the run in progress keeps its buttons off";
     ASSERT_EQ(runner.Wait(kRunLimitMs), WAIT_OBJECT_0);
     EXPECT_EQ(PaneText(), kMainStart + "still here\n" + kMainEnd);
 }

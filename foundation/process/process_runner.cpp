@@ -1,0 +1,372 @@
+#include "process_runner.h"
+
+#include "output_text.h"
+
+namespace {
+
+constexpr int kLargestChunk = 2040;
+// How often an idle reader looks again at its pipe and at the end signal.
+constexpr DWORD kReaderPollMs = 15;
+// After a time-out kill, how long the waiter waits for the child to be gone.
+constexpr DWORD kKillSettleMs = 5000;
+// The destructor's limit for a run to wind down after Terminate.
+constexpr DWORD kDestroyWaitMs = 30000;
+constexpr DWORD kSettleMs = 1000;
+
+// Child ends of pipes are inheritable from their creation until the child has
+// started and the parent has closed them. Starts of all runners are taken one
+// at a time so that no child inherits the pipe ends meant for another.
+CRITICAL_SECTION& ChildStartLock()
+{
+    struct Lock {
+        Lock() { InitializeCriticalSection(&section); }
+        CRITICAL_SECTION section;
+    };
+    static Lock lock;
+    return lock.section;
+}
+
+void CloseIfOpen(HANDLE& h)
+{
+    if (h) {
+        CloseHandle(h);
+        h = nullptr;
+    }
+}
+
+bool IsWindowsNt()
+{
+    return (GetVersion() & 0x80000000u) == 0;
+}
+
+// Pipe handles that children inherit (no descriptor).
+SECURITY_ATTRIBUTES InheritableAttributes()
+{
+    SECURITY_ATTRIBUTES sa;
+    sa.nLength = sizeof(sa);
+    sa.lpSecurityDescriptor = nullptr;
+    sa.bInheritHandle = TRUE;
+    return sa;
+}
+
+// Makes the parent's end of a fresh pipe non-inheritable, so only the child
+// end travels into the child.
+int KeepFromChildren(HANDLE* end)
+{
+    HANDLE own = nullptr;
+    if (!DuplicateHandle(GetCurrentProcess(), *end, GetCurrentProcess(), &own, 0, FALSE, DUPLICATE_SAME_ACCESS))
+        return 0;
+    CloseHandle(*end);
+    *end = own;
+    return 1;
+}
+
+int CreatePipePair(HANDLE* read, HANDLE* write, HANDLE* parentEnd)
+{
+    SECURITY_ATTRIBUTES sa = InheritableAttributes();
+    *read = *write = nullptr;
+    if (!CreatePipe(read, write, &sa, 0))
+        return 0;
+    if (!KeepFromChildren(parentEnd)) {
+        CloseIfOpen(*read);
+        CloseIfOpen(*write);
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace
+
+void EnterChildStart()
+{
+    EnterCriticalSection(&ChildStartLock());
+}
+
+void LeaveChildStart()
+{
+    LeaveCriticalSection(&ChildStartLock());
+}
+
+DWORD WaitDeliveringSentMessages(HANDLE handle, DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        DWORD left = INFINITE;
+        if (ms != INFINITE) {
+            const DWORD elapsed = GetTickCount() - start;
+            left = elapsed >= ms ? 0 : ms - elapsed;
+        }
+        const DWORD r = MsgWaitForMultipleObjects(1, &handle, FALSE, left, QS_SENDMESSAGE);
+        if (r == WAIT_OBJECT_0)
+            return WAIT_OBJECT_0;
+        if (r != WAIT_OBJECT_0 + 1)
+            return r == WAIT_TIMEOUT ? WAIT_TIMEOUT : WAIT_FAILED;
+        // Peeking delivers the sent messages; posted ones stay for the
+        // thread's own message loop.
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        if (left == 0)
+            return WaitForSingleObject(handle, 0) == WAIT_OBJECT_0 ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+    }
+}
+
+ProcessRunner::ProcessRunner()
+    : processInfo(), startupInfo(), stdoutReader(), stderrReader(), waiter(), stdoutRead(nullptr),
+      stderrRead(nullptr), stdinWrite(nullptr), timedOut(0), endedThreads(3), runActive(0), childEnded(1),
+      exitCode(0), processId(0), lastError(0), outputEnd(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      runEnded(CreateEventA(nullptr, TRUE, TRUE, nullptr))
+{
+    startupInfo.cb = sizeof(startupInfo);
+    startupInfo.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+    startupInfo.wShowWindow = SW_SHOW;
+    InitializeCriticalSection(&handleLock);
+}
+
+ProcessRunner::~ProcessRunner()
+{
+    // Threads that still use this object: leaking is safer than freeing.
+    if (runActive)
+        return;
+    CloseHandle(outputEnd);
+    CloseHandle(runEnded);
+    DeleteCriticalSection(&handleLock);
+}
+
+void ProcessRunner::EndRun()
+{
+    if (runActive) {
+        Terminate();
+        Wait(kDestroyWaitMs);
+    }
+}
+
+DWORD ProcessRunner::Wait(DWORD ms)
+{
+    return WaitDeliveringSentMessages(runEnded, ms);
+}
+
+void ProcessRunner::Terminate()
+{
+    EnterCriticalSection(&handleLock);
+    if (runActive) {
+        if (!childEnded && processInfo.hProcess)
+            TerminateProcess(processInfo.hProcess, 0);
+        SetEvent(outputEnd);
+    }
+    LeaveCriticalSection(&handleLock);
+}
+
+int ProcessRunner::CreateReadPipe(HANDLE* parentRead, HANDLE* childWrite)
+{
+    return CreatePipePair(parentRead, childWrite, parentRead);
+}
+
+int ProcessRunner::CreateWritePipe(HANDLE* childRead, HANDLE* parentWrite)
+{
+    return CreatePipePair(childRead, parentWrite, parentWrite);
+}
+
+int ProcessRunner::Start(const char* commandLine)
+{
+    // The previous run's last thread clears runActive just before it signals
+    // runEnded; a start in between waits for that signal.
+    if (runActive || WaitForSingleObject(runEnded, kSettleMs) != WAIT_OBJECT_0) {
+        lastError = ERROR_BUSY;
+        return 0;
+    }
+    HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
+    HANDLE inRead = nullptr, inWrite = nullptr;
+
+    EnterChildStart();
+    int ok = CreateReadPipe(&outRead, &outWrite) && CreateReadPipe(&errRead, &errWrite) &&
+             CreateWritePipe(&inRead, &inWrite);
+    PROCESS_INFORMATION started = {};
+    if (ok) {
+        startupInfo.hStdOutput = outWrite;
+        startupInfo.hStdError = errWrite;
+        startupInfo.hStdInput = inRead;
+
+        SECURITY_ATTRIBUTES attributes = InheritableAttributes();
+        SECURITY_ATTRIBUTES* processAttributes = nullptr;
+        void* descriptor = nullptr;
+        if (IsWindowsNt()) {
+            // A present, null DACL: the child's process object is open to all.
+            descriptor = GlobalAlloc(GPTR, SECURITY_DESCRIPTOR_MIN_LENGTH);
+            if (descriptor && InitializeSecurityDescriptor(descriptor, SECURITY_DESCRIPTOR_REVISION) &&
+                SetSecurityDescriptorDacl(descriptor, TRUE, nullptr, FALSE)) {
+                attributes.lpSecurityDescriptor = descriptor;
+                processAttributes = &attributes;
+            }
+        }
+        // CreateProcessA may write into its command line.
+        XString line(commandLine);
+        ok = CreateProcessA(nullptr, const_cast<char*>(line.Data()), processAttributes, nullptr, TRUE,
+                            CREATE_NEW_CONSOLE, nullptr, nullptr, &startupInfo, &started);
+        lastError = ok ? 0 : GetLastError();
+        if (descriptor)
+            GlobalFree(descriptor);
+        startupInfo.hStdOutput = startupInfo.hStdError = startupInfo.hStdInput = nullptr;
+    } else {
+        lastError = GetLastError();
+    }
+    // Only the child holds its ends now: the readers see end-of-file when it
+    // (and whatever inherited them from it) has gone.
+    CloseIfOpen(outWrite);
+    CloseIfOpen(errWrite);
+    CloseIfOpen(inRead);
+    LeaveChildStart();
+
+    if (!ok) {
+        CloseIfOpen(outRead);
+        CloseIfOpen(errRead);
+        CloseIfOpen(inWrite);
+        return 0;
+    }
+    CloseHandle(started.hThread);
+    started.hThread = nullptr;
+    processInfo = started;
+    processId = started.dwProcessId;
+    stdoutRead = outRead;
+    stderrRead = errRead;
+    stdinWrite = inWrite;
+    exitCode = STILL_ACTIVE;
+    timedOut = 0;
+    childEnded = 0;
+    endedThreads = 0;
+    ResetEvent(outputEnd);
+    ResetEvent(runEnded);
+    runActive = 1;
+    return 1;
+}
+
+void ProcessRunner::StartThreads()
+{
+    // Set before any thread runs, so the owner never sees a gap in which the
+    // run looks over.
+    stdoutReader.alive = stderrReader.alive = waiter.alive = 1;
+    struct Plan {
+        Worker& worker;
+        LPTHREAD_START_ROUTINE proc;
+    };
+    Plan plans[] = {{stdoutReader, StdoutReaderProc}, {stderrReader, StderrReaderProc}, {waiter, WaiterProc}};
+    for (Plan& plan : plans) {
+        plan.worker.thread = CreateThread(nullptr, 0, plan.proc, this, 0, &plan.worker.id);
+        if (!plan.worker.thread) {
+            // Without all three threads the run cannot be followed: end it.
+            plan.worker.alive = 0;
+            Terminate();
+            ThreadEnded();
+        }
+    }
+}
+
+int ProcessRunner::WriteToChild(const char* text)
+{
+    int written = 0;
+    EnterCriticalSection(&handleLock);
+    if (runActive && stdinWrite) {
+        DWORD done = 0;
+        const DWORD size = static_cast<DWORD>(XString::ClampLength(text, -1));
+        // No FlushFileBuffers: on a pipe it waits until the child has read
+        // everything, which a child that never reads stdin does not do. The
+        // written bytes are in the pipe already.
+        written = WriteFile(stdinWrite, text, size, &done, nullptr) && done == size;
+    }
+    LeaveCriticalSection(&handleLock);
+    return written;
+}
+
+DWORD WINAPI ProcessRunner::StdoutReaderProc(void* self)
+{
+    ProcessRunner* runner = static_cast<ProcessRunner*>(self);
+    runner->ReadLoop(kStdout, runner->stdoutRead, runner->stdoutReader);
+    return 0;
+}
+
+DWORD WINAPI ProcessRunner::StderrReaderProc(void* self)
+{
+    ProcessRunner* runner = static_cast<ProcessRunner*>(self);
+    runner->ReadLoop(kStderr, runner->stderrRead, runner->stderrReader);
+    return 0;
+}
+
+DWORD WINAPI ProcessRunner::WaiterProc(void* self)
+{
+    static_cast<ProcessRunner*>(self)->WaitForChild();
+    return 0;
+}
+
+void ProcessRunner::ReadLoop(Stream stream, HANDLE pipe, Worker& worker)
+{
+    char buffer[kLargestChunk];
+    const int wanted = ChunkSize(stream);
+    const DWORD chunk = static_cast<DWORD>(wanted > 0 && wanted <= kLargestChunk ? wanted : kLargestChunk);
+    XString text;
+    for (;;) {
+        // The end signal is read before the pipe: once the child has gone,
+        // an empty pipe seen after the signal means everything was read.
+        const bool endSignalled = WaitForSingleObject(outputEnd, 0) == WAIT_OBJECT_0;
+        DWORD available = 0;
+        if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr))
+            break;  // end-of-file: every writer has gone
+        if (available == 0) {
+            if (endSignalled)
+                break;
+            WaitForSingleObject(outputEnd, kReaderPollMs);
+            continue;
+        }
+        DWORD got = 0;
+        if (!ReadFile(pipe, buffer, available < chunk ? available : chunk, &got, nullptr) || got == 0)
+            break;
+        text.Assign(buffer, static_cast<int>(got));
+        NormalizeLineEnds(text);
+        if (!text.IsEmpty() && !OnChunk(stream, text))
+            break;
+    }
+    worker.alive = 0;
+    OnReaderDone(stream);
+    ThreadEnded();
+}
+
+void ProcessRunner::WaitForChild()
+{
+    const HANDLE child = processInfo.hProcess;
+    if (WaitForSingleObject(child, ChildTimeLimit()) == WAIT_TIMEOUT) {
+        timedOut = 1;
+        TerminateProcess(child, 1);
+        WaitForSingleObject(child, kKillSettleMs);
+    }
+    DWORD code = 0;
+    exitCode = GetExitCodeProcess(child, &code) ? code : static_cast<DWORD>(-1);
+    EnterCriticalSection(&handleLock);
+    childEnded = 1;
+    LeaveCriticalSection(&handleLock);
+    waiter.alive = 0;
+    SetEvent(outputEnd);
+    ThreadEnded();
+}
+
+void ProcessRunner::ThreadEnded()
+{
+    if (InterlockedIncrement(&endedThreads) != 3)
+        return;
+    OnEnd();
+    EnterCriticalSection(&handleLock);
+    CloseRunHandles();
+    runActive = 0;
+    LeaveCriticalSection(&handleLock);
+    // Nothing of this object may be touched after this: a waiting owner may
+    // reuse or destroy the runner at once.
+    SetEvent(runEnded);
+}
+
+void ProcessRunner::CloseRunHandles()
+{
+    CloseIfOpen(processInfo.hProcess);
+    CloseIfOpen(stdoutRead);
+    CloseIfOpen(stderrRead);
+    CloseIfOpen(stdinWrite);
+    CloseIfOpen(stdoutReader.thread);
+    CloseIfOpen(stderrReader.thread);
+    CloseIfOpen(waiter.thread);
+}

@@ -1,0 +1,89 @@
+#include "runner_create.h"
+
+#include <cstdio>
+
+#include "output_text.h"
+#include "runner_banners.h"
+
+namespace {
+
+// Beyond the tool's own time-out: the waiter's kill and the readers' drain.
+constexpr DWORD kEndGraceMs = 10000;
+
+const char* TargetKind(int exe)
+{
+    return exe ? "exe file" : "jar file";
+}
+
+}  // namespace
+
+RunnerCreate::RunnerCreate() : exe(0), timeoutSeconds(0), stderrSeen(0) {}
+
+int RunnerCreate::Run(RunnerOwner* runOwner, const char* workDirectory, const char* commandLine, int exeFile,
+                      int fileCount, int seconds)
+{
+    if (IsRunning())
+        return 0;
+    SetCurrentDirectoryA(workDirectory);
+    exe = exeFile;
+    timeoutSeconds = seconds;
+    stderrSeen = 0;
+    collectedStderr.Assign("");
+    startupInfo.wShowWindow = SW_HIDE;
+    XString banner(kCreateRule);
+    banner.Append("start  creating ");
+    banner.Append(TargetKind(exe));
+    char count[48];
+    std::snprintf(count, sizeof(count), " (%d files)\n", fileCount);
+    banner.Append(count);
+    return RunInPane(runOwner, banner, commandLine);
+}
+
+DWORD RunnerCreate::WaitTimeout()
+{
+    const DWORD limit = ChildTimeLimit();
+    const DWORD ended = Wait(limit == INFINITE ? INFINITE : limit + kEndGraceMs);
+    return ended == WAIT_OBJECT_0 && !timedOut ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+}
+
+DWORD RunnerCreate::ChildTimeLimit() const
+{
+    // No time-out given: the tool may take as long as it needs.
+    return timeoutSeconds > 0 ? static_cast<DWORD>(timeoutSeconds) * 1000u : INFINITE;
+}
+
+int RunnerCreate::OnChunk(Stream stream, XString& text)
+{
+    if (stream == kStdout)
+        return PaneRunner::OnChunk(stream, text);
+    collectedStderr.AppendString(text);
+    stderrSeen = 1;
+    return 1;
+}
+
+// The tool's complaints come after its list of added files, and before the
+// end banner (the end step waits for this reader).
+void RunnerCreate::OnReaderDone(Stream stream)
+{
+    if (stream != kStderr)
+        return;
+    while (stdoutReader.alive)
+        Sleep(20);
+    if (!collectedStderr.IsEmpty())
+        owner->AppendOutput(collectedStderr.Data());
+}
+
+XString RunnerCreate::EndBanner()
+{
+    XString banner("\n");
+    banner.Append(kCreateRule);
+    banner.Append("end of creating ");
+    banner.Append(TargetKind(exe));
+    if (stderrSeen) {
+        char added[48];
+        std::snprintf(added, sizeof(added), " (%d files added)", CountAddingLines(owner->OutputText()));
+        banner.Append(added);
+    }
+    banner.Append("\n\n");
+    return banner;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "pane_runner.h"
+
+// Runs the jar tool while an exe or jar file is created: its standard output
+// goes to the pane as it comes, its standard error is collected and appended
+// after it, and a tool that outlives the time-out is terminated.
+class RunnerCreate : public PaneRunner {
+public:
+    RunnerCreate();
+    ~RunnerCreate() override { EndRun(); }
+
+    // Changes the program's current directory to workDirectory first (the
+    // jar tool takes its file names relative to it).
+    int Run(RunnerOwner* owner, const char* workDirectory, const char* commandLine, int exeFile, int fileCount,
+            int timeoutSeconds);
+
+    // For the owner right after Run: waits for the run to end while the
+    // readers keep appending to the owner's pane. WAIT_OBJECT_0 when the tool
+    // ended by itself, WAIT_TIMEOUT when it was terminated at the time-out
+    // (the creation failed).
+    DWORD WaitTimeout();
+
+    int TimedOut() const { return timedOut; }
+
+protected:
+    int ChunkSize(Stream stream) const override { return stream == kStdout ? 1020 : 2040; }
+    DWORD ChildTimeLimit() const override;
+    int OnChunk(Stream stream, XString& text) override;
+    void OnReaderDone(Stream stream) override;
+    XString EndBanner() override;
+
+private:
+    int exe;
+    int timeoutSeconds;
+    volatile LONG stderrSeen;
+    XString collectedStderr;
+};

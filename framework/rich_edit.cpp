@@ -1,0 +1,73 @@
+#include "rich_edit.h"
+
+#include <cstring>
+#include <vector>
+
+int RichEdit::GetTextLength() const
+{
+    return static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0));
+}
+
+XString RichEdit::GetText() const
+{
+    std::vector<char> text(static_cast<size_t>(GetTextLength()) + 1, 0);
+    const int got = static_cast<int>(
+        SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data())));
+    return XString(text.data(), got);
+}
+
+void RichEdit::SetText(const char* text)
+{
+    SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void RichEdit::SetSelection(int start, int end)
+{
+    CHARRANGE range;
+    range.cpMin = start;
+    range.cpMax = end;
+    SendMessageA(hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+void RichEdit::LimitText(int characters)
+{
+    SendMessageA(hwnd, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(characters));
+}
+
+LRESULT RichEdit::StreamIn(WPARAM format, EDITSTREAM& stream)
+{
+    return SendMessageA(hwnd, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+}
+
+int LoadRichEditLibrary()
+{
+    static HMODULE library = LoadLibraryA("riched20.dll");
+    return library != nullptr;
+}
+
+DWORD CALLBACK RichEditStreamCallback(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* done)
+{
+    RichEditText* text = reinterpret_cast<RichEditText*>(cookie);
+    const int left = text->length - text->offset;
+    const int count = left < wanted ? left : static_cast<int>(wanted);
+    if (count > 0)
+        std::memcpy(buffer, text->data + text->offset, static_cast<size_t>(count));
+    text->offset += count;
+    *done = count;
+    return 0;
+}
+
+void RichEditAppend(HWND pane, const char* text)
+{
+    const int length = XString::ClampLength(text, -1);
+    if (length == 0)
+        return;
+    RichEdit edit(pane);
+    const int end = edit.GetTextLength();
+    edit.SetSelection(end, end);
+    RichEditText source = {text, length, 0};
+    EDITSTREAM stream = {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+    stream.pfnCallback = RichEditStreamCallback;
+    edit.StreamIn(SF_TEXT | SFF_SELECTION, stream);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <windows.h>
+#include <richedit.h>
+
+#include "xstring.h"
+
+// A rich edit control: a thin value over its HWND; each method is the
+// message it sends.
+class RichEdit {
+public:
+    // The window class, registered by LoadRichEditLibrary.
+    static constexpr const char* kClassName = RICHEDIT_CLASSA;
+
+    explicit RichEdit(HWND window = nullptr) : hwnd(window) {}
+    HWND Handle() const { return hwnd; }
+
+    int GetTextLength() const;                    // WM_GETTEXTLENGTH
+    XString GetText() const;                      // WM_GETTEXT
+    void SetText(const char* text);               // WM_SETTEXT
+    void SetSelection(int start, int end);        // EM_EXSETSEL
+    void LimitText(int characters);               // EM_EXLIMITTEXT
+    LRESULT StreamIn(WPARAM format, EDITSTREAM& stream);  // EM_STREAMIN
+
+private:
+    HWND hwnd;
+};
+
+// Loads the library that registers RichEdit::kClassName; 0 when it is missing.
+int LoadRichEditLibrary();
+
+// Appends text at the end of a rich edit: an empty selection at the end,
+// then EM_STREAMIN of the text into that selection. An empty text is not
+// streamed. Callable from any thread (the messages are sent to the pane's).
+void RichEditAppend(HWND pane, const char* text);
+
+// EM_STREAMIN's reader over a RichEditText cookie.
+DWORD CALLBACK RichEditStreamCallback(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* done);
+
+// What RichEditAppend streams: the text and how much of it was handed over.
+struct RichEditText {
+    const char* data;
+    int length;
+    int offset;
+};

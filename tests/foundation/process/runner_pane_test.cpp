@@ -1,0 +1,170 @@
+// Main-class runs into a real rich edit pane: banners, both streams, bytes
+// that must mean nothing, reuse, and programs that cannot start.
+#include "runner_fixture.h"
+
+#include "process/runner_capture.h"
+#include "process/runner_exe_jar.h"
+#include "process/runner_main_class.h"
+
+namespace {
+
+const std::string kMainStart = "=========================== start  launching main class\n";
+const std::string kMainEnd = "\n=========================== end of launching main class\n\n";
+
+class MainClassRunTest : public RunnerWindowTest {
+protected:
+    // Runs the child to its end; the pane's text afterwards.
+    std::string RunToEnd(const std::string& steps)
+    {
+        ShowRunning();
+        EXPECT_EQ(runner.Run(owner, ChildCommand(steps).c_str()), 1);
+        EXPECT_EQ(runner.Wait(kRunLimitMs), WAIT_OBJECT_0) << steps;
+        return PaneText();
+    }
+
+    RunnerMainClass runner;
+};
+
+TEST_F(MainClassRunTest, PaneHoldsBannerBothStreamsAndOneEndBanner)
+{
+    const std::string pane =
+        RunToEnd(OutStep("to stdout\r\n") + " sleep:300 " + ErrStep("to stderr\r\n") + " exit:3");
+    EXPECT_EQ(pane, kMainStart + "to stdout\nto stderr\n" + kMainEnd);
+    EXPECT_EQ(runner.ExitCode(), 3u);
+    EXPECT_FALSE(runner.IsRunning());
+    for (int id : DialogRunnerOwner::kRunButtonIds)
+        EXPECT_TRUE(IsEnabled(id)) << id;
+    EXPECT_TRUE(IsShown(RunnerOwner::kRunMainClassId));
+    EXPECT_FALSE(IsShown(RunnerOwner::kStopMainClassId));
+}
+
+TEST_F(MainClassRunTest, NoOutputByteEndsOrLosesOutput)
+{
+    const struct {
+        const char* name;
+        std::string steps;
+        std::string shown;  // between the banners
+    } cases[] = {
+        {"100 KB, the end-of-output byte, more",
+         "lines:2100 " + OutStep("\xB6 after the mark\r\n") + " " + ErrStep("err \xB6\xB6 too\r\n"),
+         PatternLines(2100) + "\xB6 after the mark\nerr \xB6\xB6 too\n"},
+        {"the byte alone, then a pause and more",
+         OutStep("\xB6") + " sleep:200 " + OutStep("tail\r\n"), "\xB6tail\n"},
+        {"a child that ends at once with no output", "exit:1", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string pane = RunToEnd(c.steps);
+        // Streams may interleave; each stream's bytes stay in order.
+        EXPECT_EQ(pane.size(), kMainStart.size() + c.shown.size() + kMainEnd.size()) << c.name;
+        EXPECT_EQ(pane.substr(0, kMainStart.size()), kMainStart) << c.name;
+        ASSERT_GE(pane.size(), kMainEnd.size());
+        EXPECT_EQ(pane.substr(pane.size() - kMainEnd.size()), kMainEnd) << c.name;
+        if (c.shown.find("err ") == std::string::npos)
+            EXPECT_EQ(pane, kMainStart + c.shown + kMainEnd) << c.name;
+        else
+            EXPECT_EQ(CountOf(pane, "err \xB6\xB6 too\n"), 1) << c.name;
+    }
+}
+
+TEST_F(MainClassRunTest, FiftyRunsEachEndOnceAndNeverHang)
+{
+    const std::string steps = OutStep("out \xB6\r\n") + " " + ErrStep("err\r\n");
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_EQ(runner.Run(owner, ChildCommand(steps).c_str()), 1) << "run " << i;
+        ASSERT_EQ(runner.Wait(kRunLimitMs), WAIT_OBJECT_0) << "run " << i;
+        const std::string pane = PaneText();
+        ASSERT_EQ(CountOf(pane, kMainStart), 1) << "run " << i;
+        ASSERT_EQ(CountOf(pane, kMainEnd), 1) << "run " << i << ": " << pane;
+        ASSERT_EQ(CountOf(pane, "out \xB6\n") + CountOf(pane, "err\n"), 2) << "run " << i;
+    }
+}
+
+TEST_F(MainClassRunTest, RunsLeaveNoHandlesBehind)
+{
+    RunToEnd("exit:0");  // first-run allocations of the system and the pane
+    DWORD before = 0, after = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
+    for (int i = 0; i < 10; ++i)
+        RunToEnd(OutStep("x\r\n") + " " + ErrStep("y\r\n"));
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
+    // Each run opens nine handles (three pipes of two ends, three threads)
+    // and the process handle: ten leaking runs would show as a hundred.
+    EXPECT_LT(after, before + 10) << before << " -> " << after;
+}
+
+TEST_F(RunnerWindowTest, ProgramThatCannotStartGivesOneLineAndIdleButtons)
+{
+    const char* missing = "C:\\no such folder\\java.exe";
+    const std::string line = "\ncould not start C:\\no such folder\\java.exe (error ";
+    RunnerMainClass mainClass;
+    RunnerExeJar exeJar;
+    struct Case {
+        const char* name;
+        int (*run)(RunnerMainClass&, RunnerExeJar&, RunnerOwner*, const std::string&);
+        std::string banner;
+        int idleId, runningId;
+    } cases[] = {
+        {"main class",
+         [](RunnerMainClass& r, RunnerExeJar&, RunnerOwner* o, const std::string& c) { return r.Run(o, c.c_str()); },
+         kMainStart, RunnerOwner::kRunMainClassId, RunnerOwner::kStopMainClassId},
+        {"exe file",
+         [](RunnerMainClass&, RunnerExeJar& r, RunnerOwner* o, const std::string& c) { return r.Run(o, c.c_str(), 1); },
+         "=========================== start  launching exe file\n", RunnerOwner::kTestRunId,
+         RunnerOwner::kStopTestRunId},
+    };
+    for (const Case& c : cases) {
+        ShowRunning();
+        const std::string command = std::string("\"") + missing + "\" -cp x demo.Main";
+        EXPECT_EQ(c.run(mainClass, exeJar, owner, command), 0) << c.name;
+        const std::string pane = PaneText();
+        EXPECT_EQ(pane.substr(0, c.banner.size() + line.size()), c.banner + line) << c.name << ": " << pane;
+        EXPECT_EQ(CountOf(pane, "\n"), 3) << c.name << ": one line after the banner";
+        EXPECT_EQ(CountOf(pane, "end of launching"), 0) << c.name;
+        for (int id : DialogRunnerOwner::kRunButtonIds)
+            EXPECT_TRUE(IsEnabled(id)) << c.name << " " << id;
+        EXPECT_TRUE(IsShown(c.idleId)) << c.name;
+        EXPECT_FALSE(IsShown(c.runningId)) << c.name;
+    }
+    EXPECT_FALSE(mainClass.IsRunning());
+    EXPECT_FALSE(exeJar.IsRunning());
+}
+
+TEST_F(MainClassRunTest, SecondStartDuringARunLeavesTheRunAlone)
+{
+    ASSERT_EQ(runner.Run(owner, ChildCommand("sleep:500 " + OutStep("still here\r\n")).c_str()), 1);
+    // Set before Run returns, not when the threads get going.
+    EXPECT_TRUE(runner.IsRunning());
+    RunnerCapture other;
+    EXPECT_EQ(other.Run("\"C:\\no such folder\\tool.exe\"", 1), 0);
+    EXPECT_EQ(runner.Run(owner, ChildCommand("exit:0").c_str()), 0);
+    EXPECT_EQ(runner.Run(owner, "\"C:\\no such folder\\java.exe\""), 0);
+    EXPECT_FALSE(IsEnabled(1010)) << "the run in progress keeps its buttons off";
+    ASSERT_EQ(runner.Wait(kRunLimitMs), WAIT_OBJECT_0);
+    EXPECT_EQ(PaneText(), kMainStart + "still here\n" + kMainEnd);
+}
+
+TEST(RunnerCaptureTest, CollectsBothStreamsOrStopsAtTheFirstError)
+{
+    const struct {
+        const char* name;
+        std::string steps;
+        int keepReadingStderr;
+        std::string out, err;
+    } cases[] = {
+        {"keep reading", OutStep("a\r\n") + " " + ErrStep("b\xB6\r\n") + " sleep:100 " + OutStep("c"), 1, "a\nc",
+         "b\xB6\n"},
+        {"stop at the first error", ErrStep("bad") + " sleep:30000 " + OutStep("never"), 0, "", "bad"},
+    };
+    for (const auto& c : cases) {
+        RunnerCapture capture;
+        const DWORD start = GetTickCount();
+        ASSERT_EQ(capture.Run(ChildCommand(c.steps).c_str(), c.keepReadingStderr), 1) << c.name;
+        ASSERT_EQ(capture.Wait(kRunLimitMs), WAIT_OBJECT_0) << c.name;
+        EXPECT_LT(GetTickCount() - start, 15000u) << c.name;
+        EXPECT_STREQ(capture.StdoutText().Data(), c.out.c_str()) << c.name;
+        EXPECT_STREQ(capture.StderrText().Data(), c.err.c_str()) << c.name;
+        EXPECT_TRUE(ProcessEnded(capture.ProcessId())) << c.name;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+// Runs that must end on time: the creation tool's time-out, a fast tool the
+// owner waits for on its own thread, and Stop of a test run.
+#include "runner_fixture.h"
+
+#include "process/runner_create.h"
+#include "process/runner_exe_jar.h"
+
+namespace {
+
+class CreateRunTest : public RunnerWindowTest {
+protected:
+    RunnerCreate runner;
+    std::string workDirectory = "C:\\";
+};
+
+TEST_F(CreateRunTest, ToolStillRunningAtTheTimeOutIsEndedAndTheRunFails)
+{
+    const DWORD start = GetTickCount();
+    ASSERT_EQ(runner.Run(owner, workDirectory.c_str(), ChildCommand(OutStep("adding: a\r\n") + " sleep:60000").c_str(),
+                         0, 4, 2),
+              1);
+    EXPECT_EQ(runner.WaitTimeout(), static_cast<DWORD>(WAIT_TIMEOUT));
+    const DWORD took = GetTickCount() - start;
+    EXPECT_GE(took, 1500u);
+    EXPECT_LT(took, 12000u);
+    EXPECT_TRUE(runner.TimedOut());
+    EXPECT_FALSE(runner.IsRunning());
+    EXPECT_TRUE(ProcessEnded(runner.ProcessId()));
+    EXPECT_EQ(PaneText(), "==================== start  creating jar file (4 files)\nadding: a\n"
+                          "\n==================== end of creating jar file\n\n");
+    for (int id : DialogRunnerOwner::kRunButtonIds)
+        EXPECT_TRUE(IsEnabled(id)) << id;
+}
+
+TEST_F(CreateRunTest, FastToolWithMuchOutputEndsAtItsOwnSpeed)
+{
+    const struct {
+        const char* name;
+        std::string steps;
+        std::string tail;  // what ends the pane
+    } cases[] = {
+        {"complaints on stderr", "adding:3000 " + ErrStep("warning: odd\r\n"),
+         "adding: file2999.class\nwarning: odd\n\n==================== end of creating exe file (3000 files added)\n\n"},
+        {"quiet stderr", "adding:3000",
+         "adding: file2999.class\n\n==================== end of creating exe file\n\n"},
+    };
+    for (const auto& c : cases) {
+        const DWORD start = GetTickCount();
+        // The owner waits on the thread that owns the pane the readers append to.
+        ASSERT_EQ(runner.Run(owner, workDirectory.c_str(), ChildCommand(c.steps).c_str(), 1, 3000, 60), 1);
+        EXPECT_EQ(runner.WaitTimeout(), static_cast<DWORD>(WAIT_OBJECT_0)) << c.name;
+        EXPECT_LT(GetTickCount() - start, 20000u) << c.name;
+        EXPECT_FALSE(runner.TimedOut()) << c.name;
+        const std::string pane = PaneText();
+        EXPECT_EQ(pane.substr(0, 59), "==================== start  creating exe file (3000 files)\n") << c.name;
+        EXPECT_EQ(CountOf(pane, "adding: "), 3000) << c.name;
+        ASSERT_GE(pane.size(), c.tail.size());
+        EXPECT_EQ(pane.substr(pane.size() - c.tail.size()), c.tail) << c.name;
+    }
+}
+
+class ExeJarStopTest : public RunnerWindowTest {
+protected:
+    RunnerExeJar runner;
+};
+
+TEST_F(ExeJarStopTest, StopEndsTheChildWithinTheBoundedWait)
+{
+    const struct {
+        const char* name;
+        int exe;
+        const char* steps;
+        DWORD limitMs;  // for Stop to return
+        DWORD exitCode;
+    } cases[] = {
+        // A built exe that ends itself on the line, with its own exit code.
+        {"exe that obeys", 1, "stdin:7", 2500, 7},
+        // One that ignores it is terminated after the grace.
+        {"exe that ignores", 1, "sleep:60000", RunnerExeJar::kStopGraceMs + 5000, 0},
+        {"jar", 0, "sleep:60000", 5000, 0},
+    };
+    for (const auto& c : cases) {
+        ShowRunning();
+        ASSERT_EQ(runner.Run(owner, ChildCommand(OutStep("started\r\n") + " " + c.steps).c_str(), c.exe), 1);
+        // Let the child reach its step before it is asked to stop.
+        for (DWORD waited = 0; PaneText().find("started") == std::string::npos && waited < kRunLimitMs; waited += 50)
+            runner.Wait(50);
+        const DWORD start = GetTickCount();
+        runner.Stop();
+        EXPECT_LT(GetTickCount() - start, c.limitMs) << c.name;
+        ASSERT_EQ(runner.Wait(kRunLimitMs), WAIT_OBJECT_0) << c.name;
+        EXPECT_TRUE(ProcessEnded(runner.ProcessId())) << c.name;
+        EXPECT_EQ(runner.ExitCode(), c.exitCode) << c.name;
+        const std::string kind = c.exe ? "exe file" : "jar file";
+        EXPECT_EQ(PaneText(), "=========================== start  launching " + kind + "\nstarted\n" +
+                                  "\n=========================== end of launching " + kind + "\n\n")
+            << c.name;
+        EXPECT_TRUE(IsShown(RunnerOwner::kTestRunId)) << c.name;
+        EXPECT_FALSE(IsShown(RunnerOwner::kStopTestRunId)) << c.name;
+    }
+}
+
+}  // namespace

@@ -73,8 +73,21 @@ HRESULT WriteRow(const RegistryRow& row, const XString& module)
     return HRESULT_FROM_WIN32(status);
 }
 
+bool TypeLibraryRegistered()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "TypeLib\\" PIVRELLON_TYPELIB_TEXT, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
 HRESULT WithTypeLibrary(bool registering)
 {
+    // A type library that is not registered is already unregistered; the
+    // system's answer for that case differs between versions.
+    if (!registering && !TypeLibraryRegistered())
+        return S_OK;
     const XString path = ModulePath();
     WCHAR widePath[MAX_PATH + 1] = {};
     MultiByteToWideChar(CP_ACP, 0, path.Data(), -1, widePath, MAX_PATH);
@@ -92,9 +105,6 @@ HRESULT WithTypeLibrary(bool registering)
                                        attributes->lcid, attributes->syskind);
             library->ReleaseTLibAttr(attributes);
         }
-        // Already gone counts as done.
-        if (result == TYPE_E_REGISTRYACCESS || result == TYPE_E_LIBNOTREGISTERED)
-            result = S_OK;
     }
     library->Release();
     return result;

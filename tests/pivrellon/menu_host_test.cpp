@@ -48,6 +48,21 @@ struct Installation {
 
 Installation install;
 
+// Names long enough that 150 of them outgrow one command line.
+const std::vector<std::string>& BigFiles()
+{
+    if (install.bigFiles.empty()) {
+        const std::string big = WindowsPath(ScratchPath("big")) + "\\";
+        CreateDirectoryA(big.c_str(), nullptr);
+        for (int i = 0; i < 150; ++i) {
+            std::string name = big + std::string(240 - big.size(), 'n') + std::to_string(1000 + i) + ".class";
+            MakeFile(name);
+            install.bigFiles.push_back(name);
+        }
+    }
+    return install.bigFiles;
+}
+
 HRESULT CallExport(const char* name)
 {
     auto function = reinterpret_cast<HresultFunction>(reinterpret_cast<void*>(GetProcAddress(install.library, name)));
@@ -108,15 +123,6 @@ protected:
         CreateDirectoryA((install.sel + "src").c_str(), nullptr);
         for (const char* name : {"My Class.class", "Upper.CLASS", "lib.JAR", "Second.class", "Main.java"})
             MakeFile(install.sel + name);
-
-        // Names long enough that 150 of them outgrow one command line.
-        const std::string big = WindowsPath(ScratchPath("big")) + "\\";
-        CreateDirectoryA(big.c_str(), nullptr);
-        for (int i = 0; i < 150; ++i) {
-            std::string name = big + std::string(240 - big.size(), 'n') + std::to_string(1000 + i) + ".class";
-            MakeFile(name);
-            install.bigFiles.push_back(name);
-        }
 
         install.library = LoadLibraryA(install.dll.c_str());
     }
@@ -295,7 +301,7 @@ TEST_F(MenuHost, EachVerbStartsQuenlowWithItsCommandLine)
 {
     const std::string program = "\"" + install.program + "\"";
     std::string bigLine = program + " /execute-files 100\n";
-    std::vector<std::string> hundred(install.bigFiles.begin(), install.bigFiles.begin() + 100);
+    std::vector<std::string> hundred(BigFiles().begin(), BigFiles().begin() + 100);
     for (const std::string& path : hundred)
         bigLine += path + "\n";
     const struct {
@@ -354,11 +360,10 @@ int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR caption, UINT type)
 // Hosted in this process, where the message box can be replaced.
 TEST(MenuInProcess, TooLargeASelectionIsToldNotDropped)
 {
-    ASSERT_FALSE(install.bigFiles.empty()) << "run with the MenuHost tests";
     MenuMessageBox = RecordMessage;
     IShellExtInit* init = nullptr;
     ASSERT_EQ(QuenlowMenu::Create(IID_IShellExtInit, reinterpret_cast<void**>(&init)), S_OK);
-    DropDataObject* data = new DropDataObject(install.bigFiles);
+    DropDataObject* data = new DropDataObject(BigFiles());
     EXPECT_EQ(init->Initialize(nullptr, data, nullptr), S_OK);
     data->Release();
     IContextMenu* menu = nullptr;

@@ -76,7 +76,7 @@ TEST(Galdrove, StartsTheMainProgramWithTheHelpSwitchFromAFolderWithABlank)
     ASSERT_TRUE(CopyProgram(QUENLOW_RECORDER, install + "\\Quenlow.exe"));
     ASSERT_TRUE(CopyProgram(QUENLOW_GALDROVE, install + "\\bin\\Galdrove.exe"));
     ASSERT_TRUE(RunAndWait("\"" + install + "\\bin\\Galdrove.exe\""));
-    const std::string log = install + "\\Quenlow.exe.log";
+    const std::string log = install + "\\commandline.log";
     ASSERT_TRUE(WaitFor([&] { return !ReadFileBytes(log).empty(); }, 15000));
     const std::string expected = "\"" + install + "\\Quenlow.exe\" /jdkdochelp";
     EXPECT_EQ(ReadFileBytes(log), expected + std::string(1, '\0'));

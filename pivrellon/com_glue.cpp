@@ -1,0 +1,68 @@
+#include "com_glue.h"
+
+namespace {
+
+LONG lockCount = 0;
+HINSTANCE moduleInstance = nullptr;
+
+}  // namespace
+
+void ModuleLock()
+{
+    InterlockedIncrement(&lockCount);
+}
+
+void ModuleUnlock()
+{
+    InterlockedDecrement(&lockCount);
+}
+
+bool ModuleCanUnload()
+{
+    return InterlockedCompareExchange(&lockCount, 0, 0) == 0;
+}
+
+HINSTANCE ModuleInstance()
+{
+    return moduleInstance;
+}
+
+void SetModuleInstance(HINSTANCE instance)
+{
+    moduleInstance = instance;
+}
+
+XString ModulePath()
+{
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(moduleInstance, path, MAX_PATH);
+    return XString(path, length < MAX_PATH ? static_cast<int>(length) : 0);
+}
+
+XString InstallDirectory()
+{
+    XString path = ModulePath();
+    for (int cut = 0; cut < 2; ++cut) {
+        const char* slash = strrchr(path.Data(), '\\');
+        if (!slash)
+            break;
+        path.Assign(path.Data(), static_cast<int>(slash - path.Data()));
+    }
+    return path;
+}
+
+HRESULT QueryInterfaceFromList(void* object, const InterfaceEntry* list, int count, REFIID iid, void** out)
+{
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    for (int i = 0; i < count; ++i) {
+        if (IsEqualIID(iid, *list[i].iid) || (i == 0 && IsEqualIID(iid, IID_IUnknown))) {
+            IUnknown* found = list[i].reach(object);
+            found->AddRef();
+            *out = found;
+            return S_OK;
+        }
+    }
+    return E_NOINTERFACE;
+}

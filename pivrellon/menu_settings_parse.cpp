@@ -1,0 +1,88 @@
+#include "menu_settings_parse.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// A line is looked at through a fixed buffer inside Explorer's process: a
+// hand-edited line longer than this is cut, never overrun.
+constexpr size_t kLineBuffer = 1024;
+
+// Copies the line at pos (at most kLineBuffer - 1 bytes) and returns where
+// the next line starts.
+size_t ReadLine(const unsigned char* data, size_t size, size_t pos, char (&line)[kLineBuffer])
+{
+    size_t kept = 0;
+    while (size - pos >= 1 && data[pos] != '\r') {
+        if (kept < kLineBuffer - 1)
+            line[kept++] = static_cast<char>(data[pos]);
+        ++pos;
+    }
+    line[kept] = '\0';
+    if (size - pos >= 1)
+        ++pos;  // the CR
+    if (size - pos >= 1 && data[pos] == '\n')
+        ++pos;
+    return pos;
+}
+
+bool StartsWith(const char* line, const char* prefix)
+{
+    return std::strncmp(line, prefix, std::strlen(prefix)) == 0;
+}
+
+bool IsHeader(const char* line, const char* header)
+{
+    size_t length = std::strlen(line);
+    while (length > 0 && line[length - 1] == ' ')
+        --length;
+    return length == std::strlen(header) && std::memcmp(line, header, length) == 0;
+}
+
+int ToInt(const char* digits)
+{
+    errno = 0;
+    const long parsed = std::strtol(digits, nullptr, 10);
+    if (parsed > INT_MAX)
+        return INT_MAX;
+    if (parsed < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(parsed);
+}
+
+}  // namespace
+
+bool FindSettingInt(const unsigned char* data, size_t size, const char* section, const char* key, int* value)
+{
+    char header[kLineBuffer];
+    char bracketed[kLineBuffer];
+    if (std::strlen(section) + 3 > kLineBuffer || std::strlen(key) + 3 > kLineBuffer)
+        return false;
+    std::strcpy(header, "{");
+    std::strcat(header, section);
+    std::strcat(header, "}");
+    std::strcpy(bracketed, "[");
+    std::strcat(bracketed, key);
+    std::strcat(bracketed, "]");
+
+    char line[kLineBuffer];
+    size_t pos = 0;
+    bool inSection = false;
+    while (pos < size) {
+        pos = ReadLine(data, size, pos, line);
+        if (!inSection) {
+            inSection = line[0] == '{' && IsHeader(line, header);
+            continue;
+        }
+        if (StartsWith(line, "<LIST>") || line[0] == '{')
+            return false;
+        if (StartsWith(line, bracketed)) {
+            *value = ToInt(line + std::strlen(bracketed));
+            return true;
+        }
+    }
+    return false;
+}

@@ -11,6 +11,7 @@ constexpr DWORD kReaderPollMs = 15;
 constexpr DWORD kKillSettleMs = 5000;
 // The destructor's limit for a run to wind down after Terminate.
 constexpr DWORD kDestroyWaitMs = 30000;
+// How long a start waits for the previous run's last thread to signal.
 constexpr DWORD kSettleMs = 1000;
 
 // Child ends of pipes are inheritable from their creation until the child has

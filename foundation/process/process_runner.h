@@ -33,14 +33,6 @@ public:
     // stop.
     void Terminate();
 
-    // Starts the child (no threads yet). 0 when a pipe or the process could
-    // not be created, or a run is still in progress; LastError() tells why.
-    int Start(const char* commandLine);
-
-    // Sets the flags and starts the stdout reader, the stderr reader and the
-    // waiter, in that order. A thread that cannot be created counts as ended.
-    void StartThreads();
-
     static int CreateReadPipe(HANDLE* parentRead, HANDLE* childWrite);
     static int CreateWritePipe(HANDLE* childRead, HANDLE* parentWrite);
 
@@ -51,6 +43,14 @@ public:
     DWORD LastError() const { return lastError; }
 
 protected:
+    // Starts the child (no threads yet). 0 when a pipe or the process could
+    // not be created, or a run is still in progress; LastError() tells why.
+    int Start(const char* commandLine);
+
+    // Sets the flags and starts the stdout reader, the stderr reader and the
+    // waiter, in that order. A thread that cannot be created counts as ended.
+    void StartThreads();
+
     // Terminates a run still in progress and waits for its threads.
     void EndRun();
 

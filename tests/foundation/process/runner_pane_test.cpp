@@ -2,6 +2,8 @@
 // that must mean nothing, reuse, and programs that cannot start.
 #include "runner_fixture.h"
 
+#include <vector>
+
 #include "process/runner_capture.h"
 #include "process/runner_exe_jar.h"
 #include "process/runner_main_class.h"
@@ -79,17 +81,37 @@ TEST_F(MainClassRunTest, FiftyRunsEachEndOnceAndNeverHang)
     }
 }
 
-TEST_F(MainClassRunTest, RunsLeaveNoHandlesBehind)
+// Lets the test see which handles a run holds.
+class HandleProbeRunner : public RunnerMainClass {
+public:
+    std::vector<HANDLE> RunHandles() const
+    {
+        return {processInfo.hProcess, stdoutRead,          stderrRead,         stdinWrite,
+                stdoutReader.thread,  stderrReader.thread, waiter.thread};
+    }
+};
+
+TEST_F(RunnerWindowTest, RunClosesItsHandlesWhenItEnds)
 {
-    RunToEnd("exit:0");  // first-run allocations of the system and the pane
-    DWORD before = 0, after = 0;
-    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
-    for (int i = 0; i < 10; ++i)
-        RunToEnd(OutStep("x\r\n") + " " + ErrStep("y\r\n"));
-    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
-    // Each run opens nine handles (three pipes of two ends, three threads)
-    // and the process handle: ten leaking runs would show as a hundred.
-    EXPECT_LT(after, before + 10) << before << " -> " << after;
+    HandleProbeRunner runner;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(runner.Run(owner, ChildCommand("sleep:200 " + OutStep("x\r\n") + " " + ErrStep("y\r\n")).c_str()), 1);
+        const std::vector<HANDLE> held = runner.RunHandles();
+        for (HANDLE h : held) {
+            DWORD flags = 0;
+            EXPECT_TRUE(h && GetHandleInformation(h, &flags)) << "open while the run goes on";
+            EXPECT_EQ(flags & HANDLE_FLAG_INHERIT, 0u) << "no later child may inherit it";
+        }
+        ASSERT_EQ(runner.Wait(kRunLimitMs), WAIT_OBJECT_0);
+        for (HANDLE h : held) {
+            DWORD flags = 0;
+            EXPECT_FALSE(GetHandleInformation(h, &flags)) << "closed at the end of run " << i;
+        }
+        // A start that fails after its pipes were made leaves nothing open.
+        EXPECT_EQ(runner.Run(owner, "\"C:\\no such folder\\java.exe\""), 0);
+        for (HANDLE h : runner.RunHandles())
+            EXPECT_EQ(h, nullptr);
+    }
 }
 
 TEST_F(RunnerWindowTest, ProgramThatCannotStartGivesOneLineAndIdleButtons)

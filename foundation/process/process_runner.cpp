@@ -1,5 +1,7 @@
 #include "process_runner.h"
 
+#include "security.h"
+
 #include "output_text.h"
 
 namespace {
@@ -35,13 +37,8 @@ void CloseIfOpen(HANDLE& h)
     }
 }
 
-bool IsWindowsNt()
-{
-    return (GetVersion() & 0x80000000u) == 0;
-}
-
 // Pipe handles that children inherit (no descriptor).
-SECURITY_ATTRIBUTES InheritableAttributes()
+SECURITY_ATTRIBUTES InheritablePipeAttributes()
 {
     SECURITY_ATTRIBUTES sa;
     sa.nLength = sizeof(sa);
@@ -64,7 +61,7 @@ int KeepFromChildren(HANDLE* end)
 
 int CreatePipePair(HANDLE* read, HANDLE* write, HANDLE* parentEnd)
 {
-    SECURITY_ATTRIBUTES sa = InheritableAttributes();
+    SECURITY_ATTRIBUTES sa = InheritablePipeAttributes();
     *read = *write = nullptr;
     if (!CreatePipe(read, write, &sa, 0))
         return 0;
@@ -187,25 +184,12 @@ int ProcessRunner::Start(const char* commandLine)
         startupInfo.hStdError = errWrite;
         startupInfo.hStdInput = inRead;
 
-        SECURITY_ATTRIBUTES attributes = InheritableAttributes();
-        SECURITY_ATTRIBUTES* processAttributes = nullptr;
-        void* descriptor = nullptr;
-        if (IsWindowsNt()) {
-            // A present, null DACL: the child's process object is open to all.
-            descriptor = GlobalAlloc(GPTR, SECURITY_DESCRIPTOR_MIN_LENGTH);
-            if (descriptor && InitializeSecurityDescriptor(descriptor, SECURITY_DESCRIPTOR_REVISION) &&
-                SetSecurityDescriptorDacl(descriptor, TRUE, nullptr, FALSE)) {
-                attributes.lpSecurityDescriptor = descriptor;
-                processAttributes = &attributes;
-            }
-        }
+        InheritableAttributes attributes;  // a present, null DACL on NT
         // CreateProcessA may write into its command line.
         XString line(commandLine);
-        ok = CreateProcessA(nullptr, const_cast<char*>(line.Data()), processAttributes, nullptr, TRUE,
+        ok = CreateProcessA(nullptr, const_cast<char*>(line.Data()), attributes.Get(), nullptr, TRUE,
                             CREATE_NEW_CONSOLE, nullptr, nullptr, &startupInfo, &started);
         lastError = ok ? 0 : GetLastError();
-        if (descriptor)
-            GlobalFree(descriptor);
         startupInfo.hStdOutput = startupInfo.hStdError = startupInfo.hStdInput = nullptr;
     } else {
         lastError = GetLastError();

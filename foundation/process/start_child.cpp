@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "process_runner.h"
 #include "security.h"
 #include "xbuffer.h"
 
@@ -23,8 +24,13 @@ int StartChildProcess(const char* commandLine, int show)
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(show);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, line.Text(), attributes.Get(), nullptr, TRUE, CREATE_NEW_CONSOLE, nullptr, nullptr,
-                        &startup, &info))
+    // Under the runners' lock: no pipe end of a run being started is
+    // inheritable by this child.
+    EnterChildStart();
+    const BOOL started = CreateProcessA(nullptr, line.Text(), attributes.Get(), nullptr, TRUE, CREATE_NEW_CONSOLE,
+                                        nullptr, nullptr, &startup, &info);
+    LeaveChildStart();
+    if (!started)
         return 0;
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);

@@ -18,7 +18,7 @@ struct Rgb {
 
 // A test's own writer of icon files: bits 4 and 8 take a palette and give
 // pixels as indices; 24 and 32 give pixels as colours.
-struct ImageSpec {
+struct ImageShape {
     int width;
     int bits;
     std::vector<Rgb> palette;
@@ -39,47 +39,47 @@ void Put16(std::string& s, uint32_t v)
     s += static_cast<char>(v >> 8);
 }
 
-std::string Image(const ImageSpec& spec)
+std::string Image(const ImageShape& shape)
 {
-    const int w = spec.width;
+    const int w = shape.width;
     std::string out;
     Put32(out, 40);
     Put32(out, static_cast<uint32_t>(w));
     Put32(out, static_cast<uint32_t>(2 * w));
     Put16(out, 1);
-    Put16(out, static_cast<uint32_t>(spec.bits));
+    Put16(out, static_cast<uint32_t>(shape.bits));
     Put32(out, 0);
     Put32(out, 0);
     Put32(out, 0);
     Put32(out, 0);
     Put32(out, 0);
     Put32(out, 0);
-    if (spec.bits <= 8) {
-        for (int i = 0; i < (1 << spec.bits); ++i) {
-            const Rgb c = i < static_cast<int>(spec.palette.size()) ? spec.palette[static_cast<size_t>(i)] : Rgb{0, 0, 0};
+    if (shape.bits <= 8) {
+        for (int i = 0; i < (1 << shape.bits); ++i) {
+            const Rgb c = i < static_cast<int>(shape.palette.size()) ? shape.palette[static_cast<size_t>(i)] : Rgb{0, 0, 0};
             out += static_cast<char>(c.b);
             out += static_cast<char>(c.g);
             out += static_cast<char>(c.r);
             out += '\0';
         }
     }
-    const size_t rowBytes = ((static_cast<size_t>(w) * spec.bits + 31) / 32) * 4;
+    const size_t rowBytes = ((static_cast<size_t>(w) * shape.bits + 31) / 32) * 4;
     for (int y = 0; y < w; ++y) {
         std::string row;
         for (int x = 0; x < w; ++x) {
-            if (spec.bits == 4) {
+            if (shape.bits == 4) {
                 if (x % 2 == 0)
-                    row += static_cast<char>(spec.index(x, y) << 4);
+                    row += static_cast<char>(shape.index(x, y) << 4);
                 else
-                    row.back() = static_cast<char>(row.back() | spec.index(x, y));
-            } else if (spec.bits == 8) {
-                row += static_cast<char>(spec.index(x, y));
+                    row.back() = static_cast<char>(row.back() | shape.index(x, y));
+            } else if (shape.bits == 8) {
+                row += static_cast<char>(shape.index(x, y));
             } else {
-                const Rgb c = spec.colour(x, y);
+                const Rgb c = shape.colour(x, y);
                 row += static_cast<char>(c.b);
                 row += static_cast<char>(c.g);
                 row += static_cast<char>(c.r);
-                if (spec.bits == 32)
+                if (shape.bits == 32)
                     row += '\xFF';
             }
         }
@@ -95,10 +95,10 @@ std::string Image(const ImageSpec& spec)
     return out;
 }
 
-std::string IconFileOf(const std::vector<ImageSpec>& specs)
+std::string IconFileOf(const std::vector<ImageShape>& shapes)
 {
     std::vector<std::string> images;
-    for (const ImageSpec& s : specs)
+    for (const ImageShape& s : shapes)
         images.push_back(Image(s));
     std::string out;
     Put16(out, 0);
@@ -106,12 +106,12 @@ std::string IconFileOf(const std::vector<ImageSpec>& specs)
     Put16(out, static_cast<uint32_t>(images.size()));
     uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size());
     for (size_t i = 0; i < images.size(); ++i) {
-        out += static_cast<char>(specs[i].width);
-        out += static_cast<char>(specs[i].width);
-        out += static_cast<char>(specs[i].bits == 4 ? 16 : 0);
+        out += static_cast<char>(shapes[i].width);
+        out += static_cast<char>(shapes[i].width);
+        out += static_cast<char>(shapes[i].bits == 4 ? 16 : 0);
         out += '\0';
         Put16(out, 1);
-        Put16(out, static_cast<uint32_t>(specs[i].entryBits < 0 ? specs[i].bits : specs[i].entryBits));
+        Put16(out, static_cast<uint32_t>(shapes[i].entryBits < 0 ? shapes[i].bits : shapes[i].entryBits));
         Put32(out, static_cast<uint32_t>(images[i].size()));
         Put32(out, offset);
         offset += static_cast<uint32_t>(images[i].size());
@@ -132,9 +132,9 @@ const std::vector<Rgb> kSixteen = {{0, 0, 0},     {128, 0, 0},   {0, 128, 0},   
                                    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
                                    {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
 
-ImageSpec Checker(int width, int bits)
+ImageShape Checker(int width, int bits)
 {
-    ImageSpec s{width, bits, kSixteen, [](int x, int y) { return (x + y) % 2 ? 9 : 12; }, nullptr};
+    ImageShape s{width, bits, kSixteen, [](int x, int y) { return (x + y) % 2 ? 9 : 12; }, nullptr};
     return s;
 }
 
@@ -151,17 +151,17 @@ TEST(IconFile, MalformedAndUnsuitableFiles)
     cut.resize(cut.size() - 1);  // the image runs past the end
     Parsed(cut, 0);
 
-    ImageSpec deep{16, 32, {}, nullptr, [](int, int) { return Rgb{1, 2, 3}; }};
+    ImageShape deep{16, 32, {}, nullptr, [](int, int) { return Rgb{1, 2, 3}; }};
     const IconFile only32 = Parsed(IconFileOf({deep, deep}));
     EXPECT_FALSE(only32.HasImages());  // well-formed, but nothing to take
-    ImageSpec odd = Checker(24, 4);
+    ImageShape odd = Checker(24, 4);
     EXPECT_FALSE(Parsed(IconFileOf({odd})).HasImages());
 }
 
 TEST(IconFile, FindImageFollowsTheSizeAndDepthOrders)
 {
-    ImageSpec small = Checker(16, 4);
-    ImageSpec large{32, 8, kSixteen, [](int x, int) { return x % 16; }, nullptr};
+    ImageShape small = Checker(16, 4);
+    ImageShape large{32, 8, kSixteen, [](int x, int) { return x % 16; }, nullptr};
     const IconFile file = Parsed(IconFileOf({small, large}));
     ASSERT_TRUE(file.HasRichImage());
     const struct {
@@ -214,8 +214,8 @@ TEST(ConvertImage, SizesOfTheStubsImages)
 
 TEST(ConvertImage, EnlargesSixteenToFortyEightThroughNinetySix)
 {
-    ImageSpec spec{16, 8, kSixteen, [](int x, int y) { return (x * 3 + y) % 16; }, nullptr};
-    const IconFile file = Parsed(IconFileOf({spec}));
+    ImageShape shape{16, 8, kSixteen, [](int x, int y) { return (x * 3 + y) % 16; }, nullptr};
+    const IconFile file = Parsed(IconFileOf({shape}));
     Bytes out;
     ASSERT_EQ(ConvertImage(file, *file.FindImage(48, true, true), out, 48, true), 1);
     for (int y = 0; y < 48; y += 5) {
@@ -232,14 +232,14 @@ TEST(ConvertImage, EnlargesSixteenToFortyEightThroughNinetySix)
 TEST(ConvertImage, ReducesTrueColourToTheSixteenMostFrequentColours)
 {
     // 20 colours: colour i covers (20 - i) columns' worth of pixels, so 0..15 are the most frequent.
-    ImageSpec spec{32, 24, {}, nullptr, [](int x, int y) {
+    ImageShape shape{32, 24, {}, nullptr, [](int x, int y) {
                        const int i = (x * 32 + y) % 210;
                        int colour = 0;
                        for (int left = i, n = 20; left >= n; left -= n, --n)
                            ++colour;
                        return Rgb{static_cast<unsigned char>(10 * colour), 50, 60};
                    }};
-    const IconFile file = Parsed(IconFileOf({spec}));
+    const IconFile file = Parsed(IconFileOf({shape}));
     Bytes out;
     ASSERT_EQ(ConvertImage(file, *file.FindImage(32, false, true), out, 32, false), 1);
     std::vector<int> reds;

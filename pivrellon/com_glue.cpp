@@ -66,3 +66,13 @@ HRESULT QueryInterfaceFromList(void* object, const InterfaceEntry* list, int cou
     }
     return E_NOINTERFACE;
 }
+
+HRESULT LoadOwnTypeLibrary(ITypeLib** library, WCHAR* widePath)
+{
+    const XString path = ModulePath();
+    widePath[0] = 0;
+    MultiByteToWideChar(CP_ACP, 0, path.Data(), -1, widePath, MAX_PATH);
+    widePath[MAX_PATH] = 0;
+    *library = nullptr;
+    return LoadTypeLibEx(widePath, REGKIND_NONE, library);
+}

@@ -18,6 +18,10 @@ void SetModuleInstance(HINSTANCE instance);
 XString ModulePath();
 XString InstallDirectory();
 
+// The type library embedded in this library; its path (as UTF-16) for
+// registration in widePath, MAX_PATH + 1 characters.
+HRESULT LoadOwnTypeLibrary(ITypeLib** library, WCHAR* widePath);
+
 // A reference count that starts at 1 for the creator.
 class RefCount {
 public:

@@ -117,11 +117,9 @@ HRESULT QuenlowMenu::LoadTypeInfo()
 {
     if (typeInfo)
         return S_OK;
-    const XString path = ModulePath();
-    WCHAR widePath[MAX_PATH + 1] = {};
-    MultiByteToWideChar(CP_ACP, 0, path.Data(), -1, widePath, MAX_PATH);
+    WCHAR widePath[MAX_PATH + 1];
     ITypeLib* library = nullptr;
-    HRESULT result = LoadTypeLibEx(widePath, REGKIND_NONE, &library);
+    HRESULT result = LoadOwnTypeLibrary(&library, widePath);
     if (FAILED(result))
         return result;
     result = library->GetTypeInfoOfGuid(IID_IQuenlowMenu, &typeInfo);

@@ -88,11 +88,9 @@ HRESULT WithTypeLibrary(bool registering)
     // system's answer for that case differs between versions.
     if (!registering && !TypeLibraryRegistered())
         return S_OK;
-    const XString path = ModulePath();
-    WCHAR widePath[MAX_PATH + 1] = {};
-    MultiByteToWideChar(CP_ACP, 0, path.Data(), -1, widePath, MAX_PATH);
+    WCHAR widePath[MAX_PATH + 1];
     ITypeLib* library = nullptr;
-    HRESULT result = LoadTypeLibEx(widePath, REGKIND_NONE, &library);
+    HRESULT result = LoadOwnTypeLibrary(&library, widePath);
     if (FAILED(result))
         return result;
     if (registering) {

@@ -1,0 +1,267 @@
+// The main dialog as a user drives it: a main class typed into its combo and
+// Run pressed, bad inputs answered with their messages, and the histories and
+// options kept in the settings file from one opening to the next.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls.h"
+#include "main_dialog.h"
+#include "main_dialog_ids.h"
+#include "rich_edit.h"
+#include "seams.h"
+#include "single_instance.h"
+#include "support/test_files.h"
+
+namespace {
+
+constexpr DWORD kRunLimitMs = 90000;
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+};
+std::vector<ShownMessage> shownMessages;
+
+int RecordMessage(HWND, const char* text, const char* caption, UINT)
+{
+    shownMessages.push_back({text, caption});
+    return IDOK;
+}
+
+void PumpFor(DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    MSG msg;
+    do {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < ms);
+}
+
+std::string SampleClass()
+{
+    return std::string(QUENLOW_SAMPLE_CLASSES) + "\\demo\\Main.class";
+}
+
+class MainDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(LoadRichEditLibrary());
+        folder = ScratchPath(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        CreateDirectoryA(folder.c_str(), nullptr);
+        settingsPath = folder + "\\Quenlow.set";
+        shownMessages.clear();
+        seams::ShowMessage = RecordMessage;
+    }
+    void TearDown() override
+    {
+        CloseDialog();
+        seams::Restore();
+    }
+
+    void OpenDialog()
+    {
+        ASSERT_TRUE(settings.OpenAndInit(settingsPath.c_str()));
+        dialog.reset(new MainDlg(settings));
+        ASSERT_TRUE(dialog->Create());
+        PumpFor(50);
+    }
+    // Closing saves the histories and options into the file.
+    void CloseDialog()
+    {
+        if (dialog) {
+            DestroyWindow(dialog->Handle());
+            dialog.reset();
+        }
+        settings.Close();
+    }
+
+    HWND Item(int id) { return dialog->Item(id); }
+    void Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+    bool IsShown(int id) { return (GetWindowLongA(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool IsEnabled(int id) { return IsWindowEnabled(Item(id)) != FALSE; }
+    void SetText(int id, const std::string& text) { SetWindowTextA(Item(id), text.c_str()); }
+
+    std::string PaneText()
+    {
+        const XString text = RichEdit(Item(IDC_OUTPUT_PANE)).GetText();
+        std::string shown;
+        for (int i = 0; i < text.Length(); ++i) {
+            if (text[i] == '\r' && i + 1 < text.Length() && text[i + 1] == '\n')
+                continue;
+            shown += text[i] == '\r' ? '\n' : text[i];
+        }
+        return shown;
+    }
+    bool WaitForPane(const std::string& part)
+    {
+        for (DWORD waited = 0; waited < kRunLimitMs; waited += 50) {
+            if (PaneText().find(part) != std::string::npos)
+                return true;
+            PumpFor(50);
+        }
+        return false;
+    }
+
+    std::string folder;
+    std::string settingsPath;
+    SettingsFile settings;
+    std::unique_ptr<MainDlg> dialog;
+};
+
+TEST_F(MainDialogTest, RunShowsTheProgramsOutputBetweenTheBanners)
+{
+    OpenDialog();
+    SetText(IDC_MAIN_CLASS, SampleClass());
+    Click(IDC_RUN_MAIN_CLASS);
+    ASSERT_TRUE(WaitForPane("end of launching main class\n")) << PaneText();
+    // The end step runs on a worker thread; let its last messages arrive.
+    PumpFor(200);
+    const std::string pane = PaneText();
+    EXPECT_TRUE(shownMessages.empty()) << shownMessages[0].text;
+    EXPECT_EQ(pane.find("=========================== start  launching main class\n"), 0u) << pane;
+    const size_t hello = pane.find("Hello from demo.Main\n");
+    EXPECT_NE(hello, std::string::npos) << pane;
+    EXPECT_NE(pane.find("arguments: \n"), std::string::npos) << pane;
+    EXPECT_NE(pane.find("a line on standard error\n"), std::string::npos) << pane;
+    const size_t end = pane.find("\n=========================== end of launching main class\n\n");
+    EXPECT_NE(end, std::string::npos) << pane;
+    EXPECT_LT(hello, end);
+    EXPECT_TRUE(IsShown(IDC_OUTPUT_PANE));
+    // Back to idle: the run button in place of the stop button, every run button usable.
+    EXPECT_TRUE(IsShown(IDC_RUN_MAIN_CLASS));
+    EXPECT_FALSE(IsShown(IDC_STOP_MAIN_CLASS));
+    for (int id : {IDC_CREATE, IDC_RUN_MAIN_CLASS, IDC_LAUNCH_OUTPUT, IDC_VIEW_EXE_COMMAND, IDC_CLASS_INFO})
+        EXPECT_TRUE(IsEnabled(id)) << id;
+}
+
+TEST_F(MainDialogTest, BadMainClassesAreRefusedWithTheirMessage)
+{
+    const std::string sample = ReadFileBytes(SampleClass());
+    ASSERT_FALSE(sample.empty());
+    // The sample class of package demo, outside its package folder.
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Main.class", sample));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Text.class", "not a class file"));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Cut.class", sample.substr(0, sample.size() / 2)));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Long.class", sample + "x"));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Empty.class", ""));
+    const struct {
+        std::string mainClass;
+        const char* message;
+    } cases[] = {
+        {"", "Please input an application class as Main class"},
+        {"   ", "Please input an application class as Main class"},
+        {".class", "Main class is not an available class file"},
+        {folder + "\\Missing.class", "Main class is not an available class file"},
+        {folder + "\\Text.class", "Main class is not an available class file"},
+        {folder + "\\Cut.class", "Main class is not an available class file"},
+        {folder + "\\Long.class", "Main class is not an available class file"},
+        {folder + "\\Empty.class", "Main class is not an available class file"},
+        {SampleClass().substr(0, SampleClass().size() - 5) + "CLASS", "Main class is not an available class file"},
+        {folder + "\\Main.class", "Main class is in wrong package directory"},
+    };
+    OpenDialog();
+    for (const auto& c : cases) {
+        shownMessages.clear();
+        SetText(IDC_MAIN_CLASS, c.mainClass);
+        Click(IDC_RUN_MAIN_CLASS);
+        ASSERT_EQ(shownMessages.size(), 1u) << c.mainClass;
+        EXPECT_EQ(shownMessages[0].text, c.message) << c.mainClass;
+        EXPECT_EQ(shownMessages[0].caption, "Message");
+        // Nothing was started.
+        EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE)) << c.mainClass;
+        EXPECT_TRUE(IsShown(IDC_RUN_MAIN_CLASS));
+        EXPECT_TRUE(IsEnabled(IDC_CREATE));
+    }
+}
+
+TEST_F(MainDialogTest, HistoriesAndOptionsSurviveClosingAndReopening)
+{
+    const struct {
+        int combo;
+        const char* older;
+        const char* newest;
+    } histories[] = {
+        {IDC_MAIN_CLASS, "C:\\work\\a\\Old.class", "C:\\work\\demo\\Main.class"},
+        {IDC_OUTPUT_FILE, "C:\\out\\old.exe", "C:\\out\\demo.jar"},
+        {IDC_MANIFEST_FILE, "C:\\mf\\old.mf", "C:\\mf\\demo.mf"},
+        {IDC_ICON_FILE, "C:\\ico\\old.ico", "C:\\ico\\demo.ico"},
+    };
+    OpenDialog();
+    for (const auto& h : histories) {
+        SendMessageA(Item(h.combo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(h.older));
+        SetText(h.combo, h.newest);
+    }
+    Click(IDC_CREATE_JAR);
+    Click(IDC_ADD_MANIFEST);
+    Click(IDC_COMPRESSION);
+    CloseDialog();
+    const std::string saved = ReadFileBytes(settingsPath);
+    ASSERT_FALSE(saved.empty());
+
+    OpenDialog();
+    for (const auto& h : histories) {
+        ComboBox combo(Item(h.combo));
+        ASSERT_EQ(combo.GetCount(), 2) << h.newest;
+        EXPECT_STREQ(combo.GetItemText(0).Data(), h.newest);
+        EXPECT_STREQ(combo.GetItemText(1).Data(), h.older);
+        EXPECT_STREQ(combo.GetText().Data(), h.newest);
+    }
+    EXPECT_EQ(Button(Item(IDC_CREATE_JAR)).GetCheck(), BST_CHECKED);
+    EXPECT_EQ(Button(Item(IDC_CREATE_EXE)).GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(Button(Item(IDC_ADD_MANIFEST)).GetCheck(), BST_CHECKED);
+    EXPECT_EQ(Button(Item(IDC_COMPRESSION)).GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(Button(Item(IDC_MAIN_CLASS_DIR_ONLY)).GetCheck(), BST_CHECKED);
+    CloseDialog();
+    // A second round without changes writes the same file.
+    EXPECT_EQ(ReadFileBytes(settingsPath), saved);
+}
+
+TEST_F(MainDialogTest, CreateOptionsEnableWhatTheChosenBuildUses)
+{
+    const struct {
+        bool exe;
+        bool userIcon;
+        bool addManifest;
+        bool iconEnabled;
+        bool manifestEnabled;
+    } cases[] = {
+        {true, false, false, false, false},
+        {true, true, false, true, false},
+        // An exe never takes a manifest, whatever its box shows.
+        {true, true, true, true, false},
+        {false, true, false, false, false},
+        {false, false, true, false, true},
+    };
+    OpenDialog();
+    for (const auto& c : cases) {
+        Button(Item(IDC_USER_ICON)).SetCheck(c.userIcon ? BST_CHECKED : BST_UNCHECKED);
+        Button(Item(IDC_ADD_MANIFEST)).SetCheck(c.addManifest ? BST_CHECKED : BST_UNCHECKED);
+        Click(c.exe ? IDC_CREATE_EXE : IDC_CREATE_JAR);
+        EXPECT_EQ(IsEnabled(IDC_USE_JAVAW), c.exe);
+        EXPECT_EQ(IsEnabled(IDC_USER_ICON), c.exe);
+        EXPECT_EQ(IsEnabled(IDC_ADD_MANIFEST), !c.exe);
+        for (int id : {IDC_ICON_FILE, IDC_CONFIRM_ICON, IDC_REMOVE_ICON, IDC_OPEN_ICON})
+            EXPECT_EQ(IsEnabled(id), c.iconEnabled) << id;
+        for (int id : {IDC_MANIFEST_FILE, IDC_EDIT_MANIFEST, IDC_REMOVE_MANIFEST, IDC_OPEN_MANIFEST})
+            EXPECT_EQ(IsEnabled(id), c.manifestEnabled) << id;
+        EXPECT_EQ(dialog->GatherState().addManifest, c.addManifest && !c.exe ? 1 : 0);
+    }
+}
+
+TEST_F(MainDialogTest, TheDialogPublishesItselfForASecondStart)
+{
+    OpenDialog();
+    EXPECT_EQ(single_instance::Find("quenlow_mapfile"), dialog->Handle());
+}
+
+}  // namespace

@@ -12,7 +12,10 @@
 #include "controls.h"
 #include "main_dialog.h"
 #include "main_dialog_ids.h"
+#include "paths/file_system.h"
 #include "rich_edit.h"
+#include "run_command.h"
+#include "settings/main_args.h"
 #include "seams.h"
 #include "single_instance.h"
 #include "support/test_files.h"
@@ -262,6 +265,121 @@ TEST_F(MainDialogTest, TheDialogPublishesItselfForASecondStart)
 {
     OpenDialog();
     EXPECT_EQ(single_instance::Find("quenlow_mapfile"), dialog->Handle());
+}
+
+// The Linux process is gone, or only a zombie waiting for its reaper.
+bool LinuxProcessGone(const std::string& pid)
+{
+    const std::string stat = ReadFileBytes("Z:\\proc\\" + pid + "\\stat");
+    if (stat.empty())
+        return true;
+    const size_t paren = stat.rfind(')');
+    return paren != std::string::npos && stat.size() > paren + 2 && stat[paren + 2] == 'Z';
+}
+
+// A run of the sample that waits long enough to be stopped, and names its process.
+class LongRunTest : public MainDialogTest {
+protected:
+    void SetUp() override
+    {
+        MainDialogTest::SetUp();
+        const std::string settingFolder = std::string(GetProgramDir().Data()) + "\\Setting";
+        CreateDirectoryA(settingFolder.c_str(), nullptr);
+        argsPath = settingFolder + "\\mainargs.data";
+        ASSERT_TRUE(WriteMainArgs("--pid\r\n--sleep=120000"));
+        OpenDialog();
+        int flags[SettingsFile::kFlagCount] = {0, 1};
+        settings.SetMainArgsFlags(flags);
+        SetText(IDC_MAIN_CLASS, SampleClass());
+        Click(IDC_RUN_MAIN_CLASS);
+        ASSERT_TRUE(WaitForPane("arguments: --pid --sleep=120000\n")) << PaneText();
+        ASSERT_TRUE(WaitForPane("pid: ")) << PaneText();
+        PumpFor(100);
+        const std::string pane = PaneText();
+        const size_t at = pane.find("pid: ");
+        ASSERT_NE(at, std::string::npos) << pane;
+        pid = pane.substr(at + 5, pane.find('\n', at) - at - 5);
+    }
+    void TearDown() override
+    {
+        MainDialogTest::TearDown();
+        RemoveFile(argsPath);
+    }
+    bool WaitUntilGone()
+    {
+        for (DWORD waited = 0; waited < 20000; waited += 50) {
+            if (LinuxProcessGone(pid))
+                return true;
+            PumpFor(50);
+        }
+        return false;
+    }
+
+    std::string argsPath;
+    std::string pid;
+};
+
+TEST_F(LongRunTest, StopEndsTheRunAndGivesTheButtonsBack)
+{
+    EXPECT_TRUE(IsShown(IDC_STOP_MAIN_CLASS));
+    EXPECT_FALSE(IsShown(IDC_RUN_MAIN_CLASS));
+    EXPECT_FALSE(IsEnabled(IDC_CREATE));
+    Click(IDC_STOP_MAIN_CLASS);
+    ASSERT_TRUE(WaitForPane("end of launching main class\n")) << PaneText();
+    PumpFor(200);
+    EXPECT_TRUE(IsShown(IDC_RUN_MAIN_CLASS));
+    EXPECT_FALSE(IsShown(IDC_STOP_MAIN_CLASS));
+    EXPECT_TRUE(IsEnabled(IDC_CREATE));
+    EXPECT_TRUE(WaitUntilGone()) << pid;
+}
+
+TEST_F(LongRunTest, ClosingDuringARunEndsItWithoutHanging)
+{
+    const DWORD start = GetTickCount();
+    CloseDialog();
+    EXPECT_LT(GetTickCount() - start, MainDlg::kCloseWaitMs + 5000);
+    EXPECT_TRUE(WaitUntilGone()) << pid;
+}
+
+TEST(MainClassCommandLine, ClassPathPiecesStandInTheirOrder)
+{
+    const std::string base = ScratchPath("command_base");
+    CreateDirectoryA(base.c_str(), nullptr);
+    for (const char* name : {"a.jar", "B.jar", "c.zip", "d.txt"})
+        ASSERT_TRUE(WriteFileBytes(base + "\\" + name, "x"));
+    const std::string start = "\"J\" -classpath \"" + base + "\";";
+    auto inBase = [&](const char* name) { return "\"" + base + "\\" + name + "\";"; };
+    const struct {
+        const char* system;
+        const char* userZips;
+        const char* userDirs;
+        const char* siblings;
+        bool jars;
+        bool zips;
+        const char* args;
+        std::string classPathRest;
+    } cases[] = {
+        // No arguments: the line ends with the class name and one blank.
+        {"", "", "", "", false, false, "", ""},
+        {"", "\"C:\\z.zip\";", "\"C:\\classes\";", "", false, false, "x y", "\"C:\\z.zip\";\"C:\\classes\";"},
+        // Sibling entries and detected jars merge into one byte-wise order; a rest after the last ";" is dropped.
+        {"", "", "", "z.jar;a.jar;rest", true, false, "", inBase("B.jar") + inBase("a.jar") + inBase("z.jar")},
+        {"", "", "", "", false, true, "", inBase("c.zip")},
+        {"", "", "", "", true, true, "", inBase("B.jar") + inBase("a.jar") + inBase("c.zip")},
+        // An archive found in neither kit is left out.
+        {"nosuch.jar;", "", "", "", false, false, "", ""},
+    };
+    for (const auto& c : cases) {
+        ClassPathRecord record;
+        record.systemClassPath.Assign(c.system);
+        record.userZipClassPath.Assign(c.userZips);
+        record.userDirClassPath.Assign(c.userDirs);
+        record.siblingClassPath.Assign(c.siblings);
+        record.autoDetectJars = c.jars;
+        record.autoDetectZips = c.zips;
+        const XString line = MainClassCommandLine("\"J\"", base.c_str(), record, "demo.Main", c.args);
+        EXPECT_EQ(std::string(line.Data()), start + c.classPathRest + " demo.Main " + c.args) << c.siblings;
+    }
 }
 
 }  // namespace

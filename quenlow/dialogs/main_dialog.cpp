@@ -9,6 +9,9 @@
 #include "java_home.h"
 #include "main_class_check.h"
 #include "main_dialog_ids.h"
+#include "paths/file_system.h"
+#include "paths/path_text.h"
+#include "process/start_child.h"
 #include "quenlow/launch/class_path.h"
 #include "rich_edit.h"
 #include "run_command.h"
@@ -74,6 +77,9 @@ Dialog::RouteTable MainDlg::Routes() const
     static const MessageRoute routes[] = {
         OnCommand(BN_CLICKED, IDC_RUN_MAIN_CLASS, &MainDlg::OnRunMainClass),
         OnCommand(BN_CLICKED, IDC_STOP_MAIN_CLASS, &MainDlg::OnStopMainClass),
+        OnCommand(BN_CLICKED, IDC_LAUNCH_OUTPUT, &MainDlg::OnLaunchOutput),
+        OnCommand(BN_CLICKED, IDC_VIEW_EXE_COMMAND, &MainDlg::OnViewExeCommand),
+        OnCommand(BN_CLICKED, IDC_STOP_OUTPUT, &MainDlg::OnStopOutput),
         OnCommand(BN_CLICKED, IDC_CREATE_EXE, &MainDlg::OnOptionClicked),
         OnCommand(BN_CLICKED, IDC_CREATE_JAR, &MainDlg::OnOptionClicked),
         OnCommand(BN_CLICKED, IDC_USER_ICON, &MainDlg::OnOptionClicked),
@@ -270,6 +276,74 @@ INT_PTR MainDlg::OnStopMainClass(WPARAM, LPARAM)
 {
     if (mainClassRunner.IsRunning())
         mainClassRunner.Terminate();
+    return TRUE;
+}
+
+enum OutputKind { kNotOutput = 0, kExeOutput = 1, kJarOutput = 2 };
+
+int MainDlg::OutputFileKind(XString& file)
+{
+    file = GatherState().outputFile;
+    if (file.IsEmpty() || !FileExists(file.Data()) || IsDirectory(file.Data())) {
+        seams::ShowMessage(Handle(), "Output file is unavailable", "Message", MB_OK);
+        return kNotOutput;
+    }
+    const XString extension = PathExtension(file.Data());
+    if (lstrcmpiA(extension.Data(), "exe") == 0)
+        return kExeOutput;
+    if (lstrcmpiA(extension.Data(), "jar") == 0)
+        return kJarOutput;
+    seams::ShowMessage(Handle(), "The file must be an exe or jar file", "Message", MB_OK);
+    return kNotOutput;
+}
+
+INT_PTR MainDlg::OnLaunchOutput(WPARAM, LPARAM)
+{
+    XString file;
+    const int kind = OutputFileKind(file);
+    if (kind == kNotOutput)
+        return TRUE;
+    XString command;
+    if (kind == kExeOutput) {
+        command.AppendChar('"');
+        command.AppendString(file);
+        command.Append("\" /streams");
+    } else {
+        command = FindJavawExe(1);
+        command.Append(" -jar \"");
+        command.AppendString(file);
+        command.AppendChar('"');
+    }
+    // As with the main class: the running state first, so an end step that
+    // comes at once leaves the buttons as it wants them.
+    owner->ShowControl(IDC_STOP_OUTPUT, 1);
+    owner->ShowControl(IDC_LAUNCH_OUTPUT, 0);
+    exeJarRunner.Run(owner.get(), command.Data(), kind == kExeOutput ? 1 : 0);
+    return TRUE;
+}
+
+INT_PTR MainDlg::OnViewExeCommand(WPARAM, LPARAM)
+{
+    XString file;
+    const int kind = OutputFileKind(file);
+    if (kind == kJarOutput)
+        seams::ShowMessage(Handle(), "The button is only available for exe file", "Message", MB_OK);
+    if (kind != kExeOutput)
+        return TRUE;
+    char window[32];
+    wsprintfA(window, "\" %lu", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(Handle())));
+    XString command("\"");
+    command.AppendString(file);
+    command.Append(window);
+    StartChildProcess(command.Data(), SW_SHOWNORMAL);
+    return TRUE;
+}
+
+INT_PTR MainDlg::OnStopOutput(WPARAM, LPARAM)
+{
+    // Bounded: a built exe is asked to end, and terminated when it does not.
+    if (exeJarRunner.IsRunning())
+        exeJarRunner.Stop();
     return TRUE;
 }
 

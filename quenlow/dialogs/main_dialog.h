@@ -56,6 +56,12 @@ protected:
 private:
     INT_PTR OnRunMainClass(WPARAM, LPARAM);
     INT_PTR OnStopMainClass(WPARAM, LPARAM);
+    INT_PTR OnLaunchOutput(WPARAM, LPARAM);
+    INT_PTR OnViewExeCommand(WPARAM, LPARAM);
+    INT_PTR OnStopOutput(WPARAM, LPARAM);
+    // The output file's kind (1 exe, 2 jar) after the checks both buttons
+    // share; 0 after telling the user what is wrong.
+    int OutputFileKind(XString& file);
     INT_PTR OnOptionClicked(WPARAM, LPARAM);
     INT_PTR OnRemoveEntry(WPARAM, LPARAM);
     INT_PTR OnTimer(WPARAM, LPARAM);

@@ -267,6 +267,66 @@ TEST_F(MainDialogTest, TheDialogPublishesItselfForASecondStart)
     EXPECT_EQ(single_instance::Find("quenlow_mapfile"), dialog->Handle());
 }
 
+TEST_F(MainDialogTest, BadOutputFilesAreRefusedByLaunchAndView)
+{
+    ASSERT_TRUE(WriteFileBytes(folder + "\\notes.txt", "x"));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\app.JAR", "x"));
+    const struct {
+        std::string output;
+        int button;
+        const char* message;
+    } cases[] = {
+        {"", IDC_LAUNCH_OUTPUT, "Output file is unavailable"},
+        {folder + "\\missing.exe", IDC_LAUNCH_OUTPUT, "Output file is unavailable"},
+        {folder, IDC_VIEW_EXE_COMMAND, "Output file is unavailable"},
+        {folder + "\\notes.txt", IDC_LAUNCH_OUTPUT, "The file must be an exe or jar file"},
+        {folder + "\\notes.txt", IDC_VIEW_EXE_COMMAND, "The file must be an exe or jar file"},
+        {folder + "\\app.JAR", IDC_VIEW_EXE_COMMAND, "The button is only available for exe file"},
+    };
+    OpenDialog();
+    for (const auto& c : cases) {
+        shownMessages.clear();
+        SetText(IDC_OUTPUT_FILE, c.output);
+        Click(c.button);
+        ASSERT_EQ(shownMessages.size(), 1u) << c.output;
+        EXPECT_EQ(shownMessages[0].text, c.message) << c.output;
+        EXPECT_EQ(shownMessages[0].caption, "Message");
+        EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE)) << c.output;
+        EXPECT_TRUE(IsShown(IDC_LAUNCH_OUTPUT));
+        EXPECT_FALSE(IsShown(IDC_STOP_OUTPUT));
+    }
+}
+
+// Children that end at once: the buttons still end as the run's end step leaves them.
+TEST_F(MainDialogTest, LaunchRunsTheOutputFileAndEndsIdle)
+{
+    const std::string exe = folder + "\\built.exe";
+    ASSERT_TRUE(CopyFileA(QUENLOW_RECORDER, exe.c_str(), FALSE));
+    const struct {
+        std::string output;
+        const char* endBanner;
+    } cases[] = {
+        {exe, "end of launching exe file\n\n"},
+        // The sample archive names no main class: Java says so and ends.
+        {QUENLOW_SAMPLE_JAR, "end of launching jar file\n\n"},
+    };
+    OpenDialog();
+    for (const auto& c : cases) {
+        SetText(IDC_OUTPUT_FILE, c.output);
+        Click(IDC_LAUNCH_OUTPUT);
+        ASSERT_TRUE(WaitForPane(c.endBanner)) << PaneText();
+        PumpFor(200);
+        EXPECT_TRUE(IsShown(IDC_LAUNCH_OUTPUT)) << c.output;
+        EXPECT_FALSE(IsShown(IDC_STOP_OUTPUT)) << c.output;
+        for (int id : {IDC_CREATE, IDC_RUN_MAIN_CLASS, IDC_LAUNCH_OUTPUT, IDC_VIEW_EXE_COMMAND, IDC_CLASS_INFO})
+            EXPECT_TRUE(IsEnabled(id)) << id;
+    }
+    // The built exe was asked to show its streams.
+    const std::string log = ReadFileBytes(folder + "\\commandline.log");
+    EXPECT_EQ(log, "\"" + exe + "\" /streams" + std::string(1, '\0'));
+    EXPECT_NE(PaneText().find("no main manifest attribute"), std::string::npos) << PaneText();
+}
+
 // The Linux process is gone, or only a zombie waiting for its reaper.
 bool LinuxProcessGone(const std::string& pid)
 {

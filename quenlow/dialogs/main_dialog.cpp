@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "classfile/class_check.h"
 #include "command_line.h"
 #include "controls.h"
 #include "java_home.h"
@@ -18,6 +19,8 @@
 #include "settings/main_args.h"
 #include "seams.h"
 #include "single_instance.h"
+#include "xbuffer.h"
+#include "xfile.h"
 
 namespace {
 
@@ -78,6 +81,14 @@ Dialog::RouteTable MainDlg::Routes() const
         OnCommand(BN_CLICKED, IDC_RUN_MAIN_CLASS, &MainDlg::OnRunMainClass),
         OnCommand(BN_CLICKED, IDC_STOP_MAIN_CLASS, &MainDlg::OnStopMainClass),
         OnCommand(BN_CLICKED, IDC_LAUNCH_OUTPUT, &MainDlg::OnLaunchOutput),
+        OnCommand(BN_CLICKED, IDC_BROWSE_MAIN_CLASS, &MainDlg::OnBrowse),
+        OnCommand(BN_CLICKED, IDC_CHOOSE_OUTPUT, &MainDlg::OnBrowse),
+        OnCommand(BN_CLICKED, IDC_OPEN_ICON, &MainDlg::OnBrowse),
+        OnCommand(BN_CLICKED, IDC_OPEN_MANIFEST, &MainDlg::OnBrowse),
+        OnCommand(CBN_SELCHANGE, IDC_MAIN_CLASS, &MainDlg::OnComboSelected),
+        OnCommand(CBN_SELCHANGE, IDC_OUTPUT_FILE, &MainDlg::OnComboSelected),
+        OnCommand(CBN_SELCHANGE, IDC_ICON_FILE, &MainDlg::OnComboSelected),
+        OnCommand(CBN_SELCHANGE, IDC_MANIFEST_FILE, &MainDlg::OnComboSelected),
         OnCommand(BN_CLICKED, IDC_VIEW_EXE_COMMAND, &MainDlg::OnViewExeCommand),
         OnCommand(BN_CLICKED, IDC_STOP_OUTPUT, &MainDlg::OnStopOutput),
         OnCommand(BN_CLICKED, IDC_CREATE_EXE, &MainDlg::OnOptionClicked),
@@ -276,6 +287,111 @@ INT_PTR MainDlg::OnStopMainClass(WPARAM, LPARAM)
 {
     if (mainClassRunner.IsRunning())
         mainClassRunner.Terminate();
+    return TRUE;
+}
+
+// File-dialog filters, '|' standing for the NULs between their parts.
+constexpr const char kClassFilter[] = "class file (*.class)|*.class|all file (*.*)|*.*||";
+constexpr const char kExeFilter[] = "exe file (*.exe)|*.exe|all file (*.*)|*.*||";
+constexpr const char kJarFilter[] = "jar file (*.jar)|*.jar|all file (*.*)|*.*||";
+constexpr const char kIconFilter[] = "icon file (*.ico)|*.ico|all file (*.*)|*.*||";
+constexpr const char kManifestFilter[] = "manifest files (*.mf;*.mft)|*.mf;*.mft|all file (*.*)|*.*||";
+
+XString MainDlg::ChooseFile(int comboId, const char* filter)
+{
+    XString folder = PathDirectory(Control(Handle(), comboId).GetText().Data());
+    while (!folder.IsEmpty() && !IsDirectory(folder.Data()))
+        folder = PathDirectory(folder.Data());
+    XString filterParts(filter);
+    filterParts.ReplaceChar('|', '\0');
+    char path[MAX_PATH] = {};
+    OPENFILENAMEA request = {};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = Handle();
+    request.lpstrFilter = filterParts.Data();
+    request.lpstrFile = path;
+    request.nMaxFile = MAX_PATH;
+    request.lpstrInitialDir = folder.IsEmpty() ? nullptr : folder.Data();
+    request.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
+    const BOOL chosen = comboId == IDC_OUTPUT_FILE ? seams::ChooseSaveFile(&request) : seams::ChooseOpenFile(&request);
+    return chosen ? XString(path) : XString();
+}
+
+void MainDlg::ComboToTop(int comboId, const char* text)
+{
+    ComboBox combo(Handle(), comboId);
+    const int found = combo.FindStringExact(text);
+    if (found != 0 || combo.GetItemText(0).CompareN(text, -1) != 0) {
+        if (found > 0)
+            combo.DeleteString(found);
+        combo.InsertString(0, text);
+    }
+    combo.SetCurSel(0);
+}
+
+INT_PTR MainDlg::OnComboSelected(WPARAM wParam, LPARAM)
+{
+    ComboBox combo(Handle(), LOWORD(wParam));
+    const int selected = combo.GetCurSel();
+    if (selected > 0)
+        ComboToTop(LOWORD(wParam), combo.GetItemText(selected).Data());
+    return TRUE;
+}
+
+INT_PTR MainDlg::OnBrowse(WPARAM wParam, LPARAM)
+{
+    const bool exe = Button(Handle(), IDC_CREATE_EXE).GetCheck() == BST_CHECKED;
+    switch (LOWORD(wParam)) {
+    case IDC_CHOOSE_OUTPUT: {
+        const XString path = ChooseFile(IDC_OUTPUT_FILE, exe ? kExeFilter : kJarFilter);
+        if (!path.IsEmpty())
+            ComboToTop(IDC_OUTPUT_FILE, path.Data());
+        return TRUE;
+    }
+    case IDC_OPEN_MANIFEST: {
+        const XString path = ChooseFile(IDC_MANIFEST_FILE, kManifestFilter);
+        if (!path.IsEmpty())
+            ComboToTop(IDC_MANIFEST_FILE, path.Data());
+        return TRUE;
+    }
+    case IDC_OPEN_ICON: {
+        const XString path = ChooseFile(IDC_ICON_FILE, kIconFilter);
+        if (path.IsEmpty())
+            return TRUE;
+        if (lstrcmpiA(PathExtension(path.Data()).Data(), "ico") != 0)
+            seams::ShowMessage(Handle(), "Please open an icon file", "Message", MB_OK);
+        else
+            ComboToTop(IDC_ICON_FILE, path.Data());
+        return TRUE;
+    }
+    default:
+        break;
+    }
+    const XString path = ChooseFile(IDC_MAIN_CLASS, kClassFilter);
+    if (path.IsEmpty())
+        return TRUE;
+    if (lstrcmpiA(PathExtension(path.Data()).Data(), "class") != 0) {
+        seams::ShowMessage(Handle(), "Please open a class file", "Message", MB_OK);
+        return TRUE;
+    }
+    XFile file;
+    XBuffer bytes;
+    int length = 0;
+    ClassInfo info;
+    int isApplication = 0;
+    int isApplet = 0;
+    if (!file.Open(path.Data(), XFile::OpenExisting, 0) || !file.ReadWhole(bytes, &length) || length <= 0 ||
+        !ClassifyClass(bytes.Data(), static_cast<size_t>(length), info, &isApplication, &isApplet)) {
+        seams::ShowMessage(Handle(), kFormatNotCorrect, "Message", MB_OK);
+        return TRUE;
+    }
+    // A class without main() is not put in the list; viewing its source
+    // comes with the class-information viewer.
+    if (isApplication)
+        ComboToTop(IDC_MAIN_CLASS, path.Data());
+    else
+        seams::ShowMessage(Handle(), "The class is not an application\ndo you want to view its source code now?\n",
+                           "Message", MB_YESNO);
     return TRUE;
 }
 

@@ -57,6 +57,12 @@ private:
     INT_PTR OnRunMainClass(WPARAM, LPARAM);
     INT_PTR OnStopMainClass(WPARAM, LPARAM);
     INT_PTR OnLaunchOutput(WPARAM, LPARAM);
+    INT_PTR OnBrowse(WPARAM, LPARAM);
+    INT_PTR OnComboSelected(WPARAM, LPARAM);
+    // The path the user picked, starting in the nearest existing folder of
+    // the combo's text; empty when the dialog was cancelled.
+    XString ChooseFile(int comboId, const char* filter);
+    void ComboToTop(int comboId, const char* text);
     INT_PTR OnViewExeCommand(WPARAM, LPARAM);
     INT_PTR OnStopOutput(WPARAM, LPARAM);
     // The output file's kind (1 exe, 2 jar) after the checks both buttons

@@ -36,6 +36,18 @@ int RecordMessage(HWND, const char* text, const char* caption, UINT)
     return IDOK;
 }
 
+// What the file dialog is asked, and the path the "user" picks in it.
+std::string pickedPath;
+std::string askedFolder;
+std::string askedFilter;
+BOOL PickFile(OPENFILENAMEA* request)
+{
+    askedFolder = request->lpstrInitialDir ? request->lpstrInitialDir : "";
+    askedFilter = request->lpstrFilter ? request->lpstrFilter : "";
+    lstrcpynA(request->lpstrFile, pickedPath.c_str(), static_cast<int>(request->nMaxFile));
+    return TRUE;
+}
+
 void PumpFor(DWORD ms)
 {
     const DWORD start = GetTickCount();
@@ -325,6 +337,59 @@ TEST_F(MainDialogTest, LaunchRunsTheOutputFileAndEndsIdle)
     const std::string log = ReadFileBytes(folder + "\\commandline.log");
     EXPECT_EQ(log, "\"" + exe + "\" /streams" + std::string(1, '\0'));
     EXPECT_NE(PaneText().find("no main manifest attribute"), std::string::npos) << PaneText();
+}
+
+TEST_F(MainDialogTest, BrowsedFilesGoToTheTopOfTheirHistory)
+{
+    const std::string sample = ReadFileBytes(SampleClass());
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Text.class", "not a class file"));
+    seams::ChooseOpenFile = PickFile;
+    seams::ChooseSaveFile = PickFile;
+    const struct {
+        int button;
+        int combo;
+        std::string picked;
+        const char* message;  // null: the pick goes to the top of the combo
+        const char* filter;
+    } cases[] = {
+        {IDC_BROWSE_MAIN_CLASS, IDC_MAIN_CLASS, SampleClass(), nullptr, "class file (*.class)"},
+        {IDC_BROWSE_MAIN_CLASS, IDC_MAIN_CLASS, folder + "\\notes.txt", "Please open a class file", "class file (*.class)"},
+        {IDC_BROWSE_MAIN_CLASS, IDC_MAIN_CLASS, folder + "\\Text.class", "Format of the class file is not correct\n",
+         "class file (*.class)"},
+        {IDC_CHOOSE_OUTPUT, IDC_OUTPUT_FILE, folder + "\\demo.exe", nullptr, "exe file (*.exe)"},
+        {IDC_OPEN_ICON, IDC_ICON_FILE, folder + "\\demo.ICO", nullptr, "icon file (*.ico)"},
+        {IDC_OPEN_ICON, IDC_ICON_FILE, folder + "\\demo.png", "Please open an icon file", "icon file (*.ico)"},
+        {IDC_OPEN_MANIFEST, IDC_MANIFEST_FILE, folder + "\\demo.mf", nullptr, "manifest files (*.mf;*.mft)"},
+    };
+    OpenDialog();
+    Button(Item(IDC_USER_ICON)).SetCheck(BST_CHECKED);
+    Click(IDC_CREATE_JAR);
+    Button(Item(IDC_ADD_MANIFEST)).SetCheck(BST_CHECKED);
+    Click(IDC_CREATE_EXE);
+    for (const auto& c : cases) {
+        shownMessages.clear();
+        ComboBox combo(Item(c.combo));
+        combo.ResetContent();
+        combo.AddString("C:\\first");
+        combo.AddString(c.picked.c_str());
+        // The dialog opens in the nearest folder that exists.
+        SetText(c.combo, folder + "\\gone\\deeper\\x");
+        pickedPath = c.picked;
+        Click(c.button);
+        EXPECT_EQ(askedFolder, folder) << c.picked;
+        EXPECT_EQ(askedFilter, c.filter) << c.picked;
+        if (c.message) {
+            ASSERT_EQ(shownMessages.size(), 1u) << c.picked;
+            EXPECT_EQ(shownMessages[0].text, c.message);
+            EXPECT_STREQ(combo.GetItemText(0).Data(), "C:\\first");
+        } else {
+            EXPECT_TRUE(shownMessages.empty()) << c.picked;
+            // Moved from below, not added twice.
+            EXPECT_EQ(combo.GetCount(), 2) << c.picked;
+            EXPECT_STREQ(combo.GetItemText(0).Data(), c.picked.c_str());
+            EXPECT_STREQ(combo.GetText().Data(), c.picked.c_str());
+        }
+    }
 }
 
 // The Linux process is gone, or only a zombie waiting for its reaper.

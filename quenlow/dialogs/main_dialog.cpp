@@ -497,7 +497,9 @@ INT_PTR MainDlg::OnTimer(WPARAM wParam, LPARAM)
     if (wParam != kPaneTimerId)
         return FALSE;
     HWND pane = Item(IDC_OUTPUT_PANE);
-    if (IsWindowVisible(pane) && ++paneTicks > kPaneTicks) {
+    // The pane's own state: the dialog itself may be minimised or not yet shown.
+    const bool shown = (GetWindowLongA(pane, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown && ++paneTicks > kPaneTicks) {
         ShowWindow(pane, SW_HIDE);
         RichEdit(pane).SetText("");
     }

@@ -392,6 +392,60 @@ TEST_F(MainDialogTest, BrowsedFilesGoToTheTopOfTheirHistory)
     }
 }
 
+TEST_F(MainDialogTest, RemoveDeletesTheEntryOfTheText)
+{
+    int answer = IDYES;
+    static int* answerOf = nullptr;
+    answerOf = &answer;
+    seams::ShowMessage = [](HWND, const char* text, const char* caption, UINT) {
+        shownMessages.push_back({text, caption});
+        return *answerOf;
+    };
+    const struct {
+        const char* text;
+        int answer;
+        int asked;
+        int countAfter;
+        const char* textAfter;
+    } cases[] = {
+        {"C:\\b.class", IDYES, 1, 1, "C:\\a.class"},
+        {"C:\\b.class", IDNO, 1, 2, "C:\\b.class"},
+        // Not in the list: only the selection goes back to the first entry.
+        {"C:\\other.class", IDYES, 1, 2, "C:\\a.class"},
+        {"", IDYES, 0, 2, ""},
+    };
+    OpenDialog();
+    for (const auto& c : cases) {
+        shownMessages.clear();
+        ComboBox combo(Item(IDC_MAIN_CLASS));
+        combo.ResetContent();
+        combo.AddString("C:\\a.class");
+        combo.AddString("C:\\b.class");
+        SetText(IDC_MAIN_CLASS, c.text);
+        answer = c.answer;
+        Click(IDC_REMOVE_MAIN_CLASS);
+        ASSERT_EQ(static_cast<int>(shownMessages.size()), c.asked) << c.text;
+        if (c.asked) {
+            EXPECT_EQ(shownMessages[0].text, "Delete selection?");
+        }
+        EXPECT_EQ(combo.GetCount(), c.countAfter) << c.text;
+        EXPECT_STREQ(combo.GetText().Data(), c.textAfter) << c.text;
+    }
+}
+
+TEST_F(MainDialogTest, ThePaneHidesOnThe31stTickAfterItsLastText)
+{
+    OpenDialog();
+    dialog->ShowStatus("status text");
+    for (int tick = 1; tick <= MainDlg::kPaneTicks; ++tick)
+        SendMessageA(dialog->Handle(), WM_TIMER, MainDlg::kPaneTimerId, 0);
+    EXPECT_TRUE(IsShown(IDC_OUTPUT_PANE));
+    EXPECT_EQ(PaneText(), "status text");
+    SendMessageA(dialog->Handle(), WM_TIMER, MainDlg::kPaneTimerId, 0);
+    EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE));
+    EXPECT_EQ(PaneText(), "");
+}
+
 // The Linux process is gone, or only a zombie waiting for its reaper.
 bool LinuxProcessGone(const std::string& pid)
 {

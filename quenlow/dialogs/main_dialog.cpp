@@ -39,7 +39,7 @@ struct Tip {
     int id;
     const char* text;
 };
-// The tools that name themselves; the others are plain captions.
+// The buttons carry a symbol or a short word only; their tips say what they do.
 const Tip kTips[] = {
     {IDC_STOP_MAIN_CLASS, "stop launching the main class"},
     {IDC_STOP_OUTPUT, "stop testing the output file"},

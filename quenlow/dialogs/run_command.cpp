@@ -1,0 +1,76 @@
+#include "run_command.h"
+
+#include <cstring>
+
+#include "garray.h"
+#include "java_home.h"
+
+namespace {
+
+// The pieces that a ";" ends; a rest after the last ";" is dropped.
+template <class Add>
+void ForEachPiece(const char* text, Add add)
+{
+    for (const char* end = std::strchr(text, ';'); end; end = std::strchr(text, ';')) {
+        add(XString(text, static_cast<int>(end - text)));
+        text = end + 1;
+    }
+}
+
+}  // namespace
+
+XString SystemClassPathPart(const char* systemClassPath)
+{
+    XString part;
+    // Kept in the order of the text: the archives are looked up by name, not by halving.
+    PtrArray wanted;
+    ForEachPiece(systemClassPath, [&](const XString& piece) { wanted.Add(new XString(piece)); });
+    if (wanted.Count() == 0)
+        return part;
+    XString home;
+    if (GetJavaHome(kJreRegistryKey, home))
+        FindWantedJars(home.Data(), kJreLibFolders, kJreLibFolderCount, wanted, part);
+    home.Assign("");
+    if (wanted.Count() > 0 && GetJavaHome(kJdkRegistryKey, home))
+        FindWantedJars(home.Data(), kJdkLibFolders, kJdkLibFolderCount, wanted, part);
+    for (int i = 0; i < wanted.Count(); ++i)
+        delete static_cast<XString*>(wanted.GetAt(i));
+    return part;
+}
+
+XString SiblingClassPathPart(const char* baseFolder, const ClassPathRecord& record)
+{
+    StringPtrList names;
+    ForEachPiece(record.siblingClassPath.Data(), [&](const XString& piece) { names.InsertSorted(piece.Data()); });
+    if (record.autoDetectJars)
+        FindFilesByExtension(names, baseFolder, "jar");
+    if (record.autoDetectZips)
+        FindFilesByExtension(names, baseFolder, "zip");
+    XString part;
+    for (int i = 0; i < names.Count(); ++i) {
+        part.AppendChar('"');
+        part.Append(baseFolder);
+        part.AppendChar('\\');
+        part.AppendString(*names.StringAt(i));
+        part.Append("\";");
+    }
+    return part;
+}
+
+XString MainClassCommandLine(const char* quotedJavaw, const char* baseFolder, const ClassPathRecord& record,
+                             const char* className, const char* mainArgs)
+{
+    XString line(quotedJavaw);
+    line.Append(" -classpath \"");
+    line.Append(baseFolder);
+    line.Append("\";");
+    line.AppendString(SystemClassPathPart(record.systemClassPath.Data()));
+    line.AppendString(record.userZipClassPath);
+    line.AppendString(record.userDirClassPath);
+    line.AppendString(SiblingClassPathPart(baseFolder, record));
+    line.AppendChar(' ');
+    line.Append(className);
+    line.AppendChar(' ');
+    line.Append(mainArgs);
+    return line;
+}

@@ -1,0 +1,564 @@
+// The main dialog as a user drives it: a main class typed into its combo and
+// Run pressed, bad inputs answered with their messages, and the histories and
+// options kept in the settings file from one opening to the next.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls.h"
+#include "main_dialog.h"
+#include "main_dialog_ids.h"
+#include "paths/file_system.h"
+#include "rich_edit.h"
+#include "run_command.h"
+#include "settings/main_args.h"
+#include "seams.h"
+#include "single_instance.h"
+#include "support/test_files.h"
+
+namespace {
+
+constexpr DWORD kRunLimitMs = 90000;
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+};
+std::vector<ShownMessage> shownMessages;
+
+int RecordMessage(HWND, const char* text, const char* caption, UINT)
+{
+    shownMessages.push_back({text, caption});
+    return IDOK;
+}
+
+// What the file dialog is asked, and the path the "user" picks in it.
+std::string pickedPath;
+std::string askedFolder;
+std::string askedFilter;
+BOOL PickFile(OPENFILENAMEA* request)
+{
+    askedFolder = request->lpstrInitialDir ? request->lpstrInitialDir : "";
+    askedFilter = request->lpstrFilter ? request->lpstrFilter : "";
+    lstrcpynA(request->lpstrFile, pickedPath.c_str(), static_cast<int>(request->nMaxFile));
+    return TRUE;
+}
+
+void PumpFor(DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    MSG msg;
+    do {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < ms);
+}
+
+std::string SampleClass()
+{
+    return std::string(QUENLOW_SAMPLE_CLASSES) + "\\demo\\Main.class";
+}
+
+class MainDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(LoadRichEditLibrary());
+        folder = ScratchPath(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        CreateDirectoryA(folder.c_str(), nullptr);
+        settingsPath = folder + "\\Quenlow.set";
+        shownMessages.clear();
+        seams::ShowMessage = RecordMessage;
+    }
+    void TearDown() override
+    {
+        CloseDialog();
+        seams::Restore();
+    }
+
+    void OpenDialog()
+    {
+        ASSERT_TRUE(settings.OpenAndInit(settingsPath.c_str()));
+        dialog.reset(new MainDlg(settings));
+        ASSERT_TRUE(dialog->Create());
+        PumpFor(50);
+    }
+    // Closing saves the histories and options into the file.
+    void CloseDialog()
+    {
+        if (dialog) {
+            DestroyWindow(dialog->Handle());
+            dialog.reset();
+        }
+        settings.Close();
+    }
+
+    HWND Item(int id) { return dialog->Item(id); }
+    void Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+    bool IsShown(int id) { return (GetWindowLongA(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool IsEnabled(int id) { return IsWindowEnabled(Item(id)) != FALSE; }
+    void SetText(int id, const std::string& text) { SetWindowTextA(Item(id), text.c_str()); }
+
+    std::string PaneText()
+    {
+        const XString text = RichEdit(Item(IDC_OUTPUT_PANE)).GetText();
+        std::string shown;
+        for (int i = 0; i < text.Length(); ++i) {
+            if (text[i] == '\r' && i + 1 < text.Length() && text[i + 1] == '\n')
+                continue;
+            shown += text[i] == '\r' ? '\n' : text[i];
+        }
+        return shown;
+    }
+    bool WaitForPane(const std::string& part)
+    {
+        for (DWORD waited = 0; waited < kRunLimitMs; waited += 50) {
+            if (PaneText().find(part) != std::string::npos)
+                return true;
+            PumpFor(50);
+        }
+        return false;
+    }
+
+    std::string folder;
+    std::string settingsPath;
+    SettingsFile settings;
+    std::unique_ptr<MainDlg> dialog;
+};
+
+TEST_F(MainDialogTest, RunShowsTheProgramsOutputBetweenTheBanners)
+{
+    OpenDialog();
+    SetText(IDC_MAIN_CLASS, SampleClass());
+    Click(IDC_RUN_MAIN_CLASS);
+    ASSERT_TRUE(WaitForPane("end of launching main class\n")) << PaneText();
+    // The end step runs on a worker thread; let its last messages arrive.
+    PumpFor(200);
+    const std::string pane = PaneText();
+    EXPECT_TRUE(shownMessages.empty()) << shownMessages[0].text;
+    EXPECT_EQ(pane.find("=========================== start  launching main class\n"), 0u) << pane;
+    const size_t hello = pane.find("Hello from demo.Main\n");
+    EXPECT_NE(hello, std::string::npos) << pane;
+    EXPECT_NE(pane.find("arguments: \n"), std::string::npos) << pane;
+    EXPECT_NE(pane.find("a line on standard error\n"), std::string::npos) << pane;
+    const size_t end = pane.find("\n=========================== end of launching main class\n\n");
+    EXPECT_NE(end, std::string::npos) << pane;
+    EXPECT_LT(hello, end);
+    EXPECT_TRUE(IsShown(IDC_OUTPUT_PANE));
+    // Back to idle: the run button in place of the stop button, every run button usable.
+    EXPECT_TRUE(IsShown(IDC_RUN_MAIN_CLASS));
+    EXPECT_FALSE(IsShown(IDC_STOP_MAIN_CLASS));
+    for (int id : {IDC_CREATE, IDC_RUN_MAIN_CLASS, IDC_LAUNCH_OUTPUT, IDC_VIEW_EXE_COMMAND, IDC_CLASS_INFO})
+        EXPECT_TRUE(IsEnabled(id)) << id;
+}
+
+TEST_F(MainDialogTest, BadMainClassesAreRefusedWithTheirMessage)
+{
+    const std::string sample = ReadFileBytes(SampleClass());
+    ASSERT_FALSE(sample.empty());
+    // The sample class of package demo, outside its package folder.
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Main.class", sample));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Text.class", "not a class file"));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Cut.class", sample.substr(0, sample.size() / 2)));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Long.class", sample + "x"));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Empty.class", ""));
+    const struct {
+        std::string mainClass;
+        const char* message;
+    } cases[] = {
+        {"", "Please input an application class as Main class"},
+        {"   ", "Please input an application class as Main class"},
+        {".class", "Main class is not an available class file"},
+        {folder + "\\Missing.class", "Main class is not an available class file"},
+        {folder + "\\Text.class", "Main class is not an available class file"},
+        {folder + "\\Cut.class", "Main class is not an available class file"},
+        {folder + "\\Long.class", "Main class is not an available class file"},
+        {folder + "\\Empty.class", "Main class is not an available class file"},
+        {SampleClass().substr(0, SampleClass().size() - 5) + "CLASS", "Main class is not an available class file"},
+        {folder + "\\Main.class", "Main class is in wrong package directory"},
+    };
+    OpenDialog();
+    for (const auto& c : cases) {
+        shownMessages.clear();
+        SetText(IDC_MAIN_CLASS, c.mainClass);
+        Click(IDC_RUN_MAIN_CLASS);
+        ASSERT_EQ(shownMessages.size(), 1u) << c.mainClass;
+        EXPECT_EQ(shownMessages[0].text, c.message) << c.mainClass;
+        EXPECT_EQ(shownMessages[0].caption, "Message");
+        // Nothing was started.
+        EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE)) << c.mainClass;
+        EXPECT_TRUE(IsShown(IDC_RUN_MAIN_CLASS));
+        EXPECT_TRUE(IsEnabled(IDC_CREATE));
+    }
+}
+
+TEST_F(MainDialogTest, HistoriesAndOptionsSurviveClosingAndReopening)
+{
+    const struct {
+        int combo;
+        const char* older;
+        const char* newest;
+    } histories[] = {
+        {IDC_MAIN_CLASS, "C:\\work\\a\\Old.class", "C:\\work\\demo\\Main.class"},
+        {IDC_OUTPUT_FILE, "C:\\out\\old.exe", "C:\\out\\demo.jar"},
+        {IDC_MANIFEST_FILE, "C:\\mf\\old.mf", "C:\\mf\\demo.mf"},
+        {IDC_ICON_FILE, "C:\\ico\\old.ico", "C:\\ico\\demo.ico"},
+    };
+    OpenDialog();
+    for (const auto& h : histories) {
+        SendMessageA(Item(h.combo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(h.older));
+        SetText(h.combo, h.newest);
+    }
+    Click(IDC_CREATE_JAR);
+    Click(IDC_ADD_MANIFEST);
+    Click(IDC_COMPRESSION);
+    CloseDialog();
+    const std::string saved = ReadFileBytes(settingsPath);
+    ASSERT_FALSE(saved.empty());
+
+    OpenDialog();
+    for (const auto& h : histories) {
+        ComboBox combo(Item(h.combo));
+        ASSERT_EQ(combo.GetCount(), 2) << h.newest;
+        EXPECT_STREQ(combo.GetItemText(0).Data(), h.newest);
+        EXPECT_STREQ(combo.GetItemText(1).Data(), h.older);
+        EXPECT_STREQ(combo.GetText().Data(), h.newest);
+    }
+    EXPECT_EQ(Button(Item(IDC_CREATE_JAR)).GetCheck(), BST_CHECKED);
+    EXPECT_EQ(Button(Item(IDC_CREATE_EXE)).GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(Button(Item(IDC_ADD_MANIFEST)).GetCheck(), BST_CHECKED);
+    EXPECT_EQ(Button(Item(IDC_COMPRESSION)).GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(Button(Item(IDC_MAIN_CLASS_DIR_ONLY)).GetCheck(), BST_CHECKED);
+    CloseDialog();
+    // A second round without changes writes the same file.
+    EXPECT_EQ(ReadFileBytes(settingsPath), saved);
+}
+
+TEST_F(MainDialogTest, CreateOptionsEnableWhatTheChosenBuildUses)
+{
+    const struct {
+        bool exe;
+        bool userIcon;
+        bool addManifest;
+        bool iconEnabled;
+        bool manifestEnabled;
+    } cases[] = {
+        {true, false, false, false, false},
+        {true, true, false, true, false},
+        // An exe never takes a manifest, whatever its box shows.
+        {true, true, true, true, false},
+        {false, true, false, false, false},
+        {false, false, true, false, true},
+    };
+    OpenDialog();
+    for (const auto& c : cases) {
+        Button(Item(IDC_USER_ICON)).SetCheck(c.userIcon ? BST_CHECKED : BST_UNCHECKED);
+        Button(Item(IDC_ADD_MANIFEST)).SetCheck(c.addManifest ? BST_CHECKED : BST_UNCHECKED);
+        Click(c.exe ? IDC_CREATE_EXE : IDC_CREATE_JAR);
+        EXPECT_EQ(IsEnabled(IDC_USE_JAVAW), c.exe);
+        EXPECT_EQ(IsEnabled(IDC_USER_ICON), c.exe);
+        EXPECT_EQ(IsEnabled(IDC_ADD_MANIFEST), !c.exe);
+        for (int id : {IDC_ICON_FILE, IDC_CONFIRM_ICON, IDC_REMOVE_ICON, IDC_OPEN_ICON})
+            EXPECT_EQ(IsEnabled(id), c.iconEnabled) << id;
+        for (int id : {IDC_MANIFEST_FILE, IDC_EDIT_MANIFEST, IDC_REMOVE_MANIFEST, IDC_OPEN_MANIFEST})
+            EXPECT_EQ(IsEnabled(id), c.manifestEnabled) << id;
+        EXPECT_EQ(dialog->GatherState().addManifest, c.addManifest && !c.exe ? 1 : 0);
+    }
+}
+
+TEST_F(MainDialogTest, TheDialogPublishesItselfForASecondStart)
+{
+    OpenDialog();
+    EXPECT_EQ(single_instance::Find("quenlow_mapfile"), dialog->Handle());
+}
+
+TEST_F(MainDialogTest, BadOutputFilesAreRefusedByLaunchAndView)
+{
+    ASSERT_TRUE(WriteFileBytes(folder + "\\notes.txt", "x"));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\app.JAR", "x"));
+    const struct {
+        std::string output;
+        int button;
+        const char* message;
+    } cases[] = {
+        {"", IDC_LAUNCH_OUTPUT, "Output file is unavailable"},
+        {folder + "\\missing.exe", IDC_LAUNCH_OUTPUT, "Output file is unavailable"},
+        {folder, IDC_VIEW_EXE_COMMAND, "Output file is unavailable"},
+        {folder + "\\notes.txt", IDC_LAUNCH_OUTPUT, "The file must be an exe or jar file"},
+        {folder + "\\notes.txt", IDC_VIEW_EXE_COMMAND, "The file must be an exe or jar file"},
+        {folder + "\\app.JAR", IDC_VIEW_EXE_COMMAND, "The button is only available for exe file"},
+    };
+    OpenDialog();
+    for (const auto& c : cases) {
+        shownMessages.clear();
+        SetText(IDC_OUTPUT_FILE, c.output);
+        Click(c.button);
+        ASSERT_EQ(shownMessages.size(), 1u) << c.output;
+        EXPECT_EQ(shownMessages[0].text, c.message) << c.output;
+        EXPECT_EQ(shownMessages[0].caption, "Message");
+        EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE)) << c.output;
+        EXPECT_TRUE(IsShown(IDC_LAUNCH_OUTPUT));
+        EXPECT_FALSE(IsShown(IDC_STOP_OUTPUT));
+    }
+}
+
+// Children that end at once: the buttons still end as the run's end step leaves them.
+TEST_F(MainDialogTest, LaunchRunsTheOutputFileAndEndsIdle)
+{
+    const std::string exe = folder + "\\built.exe";
+    ASSERT_TRUE(CopyFileA(QUENLOW_RECORDER, exe.c_str(), FALSE));
+    const struct {
+        std::string output;
+        const char* endBanner;
+    } cases[] = {
+        {exe, "end of launching exe file\n\n"},
+        // The sample archive names no main class: Java says so and ends.
+        {QUENLOW_SAMPLE_JAR, "end of launching jar file\n\n"},
+    };
+    OpenDialog();
+    for (const auto& c : cases) {
+        SetText(IDC_OUTPUT_FILE, c.output);
+        Click(IDC_LAUNCH_OUTPUT);
+        ASSERT_TRUE(WaitForPane(c.endBanner)) << PaneText();
+        PumpFor(200);
+        EXPECT_TRUE(IsShown(IDC_LAUNCH_OUTPUT)) << c.output;
+        EXPECT_FALSE(IsShown(IDC_STOP_OUTPUT)) << c.output;
+        for (int id : {IDC_CREATE, IDC_RUN_MAIN_CLASS, IDC_LAUNCH_OUTPUT, IDC_VIEW_EXE_COMMAND, IDC_CLASS_INFO})
+            EXPECT_TRUE(IsEnabled(id)) << id;
+    }
+    // The built exe was asked to show its streams.
+    const std::string log = ReadFileBytes(folder + "\\commandline.log");
+    EXPECT_EQ(log, "\"" + exe + "\" /streams" + std::string(1, '\0'));
+    EXPECT_NE(PaneText().find("no main manifest attribute"), std::string::npos) << PaneText();
+}
+
+TEST_F(MainDialogTest, BrowsedFilesGoToTheTopOfTheirHistory)
+{
+    const std::string sample = ReadFileBytes(SampleClass());
+    ASSERT_TRUE(WriteFileBytes(folder + "\\Text.class", "not a class file"));
+    seams::ChooseOpenFile = PickFile;
+    seams::ChooseSaveFile = PickFile;
+    const struct {
+        int button;
+        int combo;
+        std::string picked;
+        const char* message;  // null: the pick goes to the top of the combo
+        const char* filter;
+    } cases[] = {
+        {IDC_BROWSE_MAIN_CLASS, IDC_MAIN_CLASS, SampleClass(), nullptr, "class file (*.class)"},
+        {IDC_BROWSE_MAIN_CLASS, IDC_MAIN_CLASS, folder + "\\notes.txt", "Please open a class file", "class file (*.class)"},
+        {IDC_BROWSE_MAIN_CLASS, IDC_MAIN_CLASS, folder + "\\Text.class", "Format of the class file is not correct\n",
+         "class file (*.class)"},
+        {IDC_CHOOSE_OUTPUT, IDC_OUTPUT_FILE, folder + "\\demo.exe", nullptr, "exe file (*.exe)"},
+        {IDC_OPEN_ICON, IDC_ICON_FILE, folder + "\\demo.ICO", nullptr, "icon file (*.ico)"},
+        {IDC_OPEN_ICON, IDC_ICON_FILE, folder + "\\demo.png", "Please open an icon file", "icon file (*.ico)"},
+        {IDC_OPEN_MANIFEST, IDC_MANIFEST_FILE, folder + "\\demo.mf", nullptr, "manifest files (*.mf;*.mft)"},
+    };
+    OpenDialog();
+    Button(Item(IDC_USER_ICON)).SetCheck(BST_CHECKED);
+    Click(IDC_CREATE_JAR);
+    Button(Item(IDC_ADD_MANIFEST)).SetCheck(BST_CHECKED);
+    Click(IDC_CREATE_EXE);
+    for (const auto& c : cases) {
+        shownMessages.clear();
+        ComboBox combo(Item(c.combo));
+        combo.ResetContent();
+        combo.AddString("C:\\first");
+        combo.AddString(c.picked.c_str());
+        // The dialog opens in the nearest folder that exists.
+        SetText(c.combo, folder + "\\gone\\deeper\\x");
+        pickedPath = c.picked;
+        Click(c.button);
+        EXPECT_EQ(askedFolder, folder) << c.picked;
+        EXPECT_EQ(askedFilter, c.filter) << c.picked;
+        if (c.message) {
+            ASSERT_EQ(shownMessages.size(), 1u) << c.picked;
+            EXPECT_EQ(shownMessages[0].text, c.message);
+            EXPECT_STREQ(combo.GetItemText(0).Data(), "C:\\first");
+        } else {
+            EXPECT_TRUE(shownMessages.empty()) << c.picked;
+            // Moved from below, not added twice.
+            EXPECT_EQ(combo.GetCount(), 2) << c.picked;
+            EXPECT_STREQ(combo.GetItemText(0).Data(), c.picked.c_str());
+            EXPECT_STREQ(combo.GetText().Data(), c.picked.c_str());
+        }
+    }
+}
+
+TEST_F(MainDialogTest, RemoveDeletesTheEntryOfTheText)
+{
+    int answer = IDYES;
+    static int* answerOf = nullptr;
+    answerOf = &answer;
+    seams::ShowMessage = [](HWND, const char* text, const char* caption, UINT) {
+        shownMessages.push_back({text, caption});
+        return *answerOf;
+    };
+    const struct {
+        const char* text;
+        int answer;
+        int asked;
+        int countAfter;
+        const char* textAfter;
+    } cases[] = {
+        {"C:\\b.class", IDYES, 1, 1, "C:\\a.class"},
+        {"C:\\b.class", IDNO, 1, 2, "C:\\b.class"},
+        // Not in the list: only the selection goes back to the first entry.
+        {"C:\\other.class", IDYES, 1, 2, "C:\\a.class"},
+        {"", IDYES, 0, 2, ""},
+    };
+    OpenDialog();
+    for (const auto& c : cases) {
+        shownMessages.clear();
+        ComboBox combo(Item(IDC_MAIN_CLASS));
+        combo.ResetContent();
+        combo.AddString("C:\\a.class");
+        combo.AddString("C:\\b.class");
+        SetText(IDC_MAIN_CLASS, c.text);
+        answer = c.answer;
+        Click(IDC_REMOVE_MAIN_CLASS);
+        ASSERT_EQ(static_cast<int>(shownMessages.size()), c.asked) << c.text;
+        if (c.asked) {
+            EXPECT_EQ(shownMessages[0].text, "Delete selection?");
+        }
+        EXPECT_EQ(combo.GetCount(), c.countAfter) << c.text;
+        EXPECT_STREQ(combo.GetText().Data(), c.textAfter) << c.text;
+    }
+}
+
+TEST_F(MainDialogTest, ThePaneHidesOnThe31stTickAfterItsLastText)
+{
+    OpenDialog();
+    dialog->ShowStatus("status text");
+    for (int tick = 1; tick <= MainDlg::kPaneTicks; ++tick)
+        SendMessageA(dialog->Handle(), WM_TIMER, MainDlg::kPaneTimerId, 0);
+    EXPECT_TRUE(IsShown(IDC_OUTPUT_PANE));
+    EXPECT_EQ(PaneText(), "status text");
+    SendMessageA(dialog->Handle(), WM_TIMER, MainDlg::kPaneTimerId, 0);
+    EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE));
+    EXPECT_EQ(PaneText(), "");
+}
+
+// The Linux process is gone, or only a zombie waiting for its reaper.
+bool LinuxProcessGone(const std::string& pid)
+{
+    const std::string stat = ReadFileBytes("Z:\\proc\\" + pid + "\\stat");
+    if (stat.empty())
+        return true;
+    const size_t paren = stat.rfind(')');
+    return paren != std::string::npos && stat.size() > paren + 2 && stat[paren + 2] == 'Z';
+}
+
+// A run of the sample that waits long enough to be stopped, and names its process.
+class LongRunTest : public MainDialogTest {
+protected:
+    void SetUp() override
+    {
+        MainDialogTest::SetUp();
+        const std::string settingFolder = std::string(GetProgramDir().Data()) + "\\Setting";
+        CreateDirectoryA(settingFolder.c_str(), nullptr);
+        argsPath = settingFolder + "\\mainargs.data";
+        ASSERT_TRUE(WriteMainArgs("--pid\r\n--sleep=120000"));
+        OpenDialog();
+        int flags[SettingsFile::kFlagCount] = {0, 1};
+        settings.SetMainArgsFlags(flags);
+        SetText(IDC_MAIN_CLASS, SampleClass());
+        Click(IDC_RUN_MAIN_CLASS);
+        ASSERT_TRUE(WaitForPane("arguments: --pid --sleep=120000\n")) << PaneText();
+        ASSERT_TRUE(WaitForPane("pid: ")) << PaneText();
+        PumpFor(100);
+        const std::string pane = PaneText();
+        const size_t at = pane.find("pid: ");
+        ASSERT_NE(at, std::string::npos) << pane;
+        pid = pane.substr(at + 5, pane.find('\n', at) - at - 5);
+    }
+    void TearDown() override
+    {
+        MainDialogTest::TearDown();
+        RemoveFile(argsPath);
+    }
+    bool WaitUntilGone()
+    {
+        for (DWORD waited = 0; waited < 20000; waited += 50) {
+            if (LinuxProcessGone(pid))
+                return true;
+            PumpFor(50);
+        }
+        return false;
+    }
+
+    std::string argsPath;
+    std::string pid;
+};
+
+TEST_F(LongRunTest, StopEndsTheRunAndGivesTheButtonsBack)
+{
+    EXPECT_TRUE(IsShown(IDC_STOP_MAIN_CLASS));
+    EXPECT_FALSE(IsShown(IDC_RUN_MAIN_CLASS));
+    EXPECT_FALSE(IsEnabled(IDC_CREATE));
+    Click(IDC_STOP_MAIN_CLASS);
+    ASSERT_TRUE(WaitForPane("end of launching main class\n")) << PaneText();
+    PumpFor(200);
+    EXPECT_TRUE(IsShown(IDC_RUN_MAIN_CLASS));
+    EXPECT_FALSE(IsShown(IDC_STOP_MAIN_CLASS));
+    EXPECT_TRUE(IsEnabled(IDC_CREATE));
+    EXPECT_TRUE(WaitUntilGone()) << pid;
+}
+
+TEST_F(LongRunTest, ClosingDuringARunEndsItWithoutHanging)
+{
+    const DWORD start = GetTickCount();
+    CloseDialog();
+    EXPECT_LT(GetTickCount() - start, MainDlg::kCloseWaitMs + 5000);
+    EXPECT_TRUE(WaitUntilGone()) << pid;
+}
+
+TEST(MainClassCommandLine, ClassPathPiecesStandInTheirOrder)
+{
+    const std::string base = ScratchPath("command_base");
+    CreateDirectoryA(base.c_str(), nullptr);
+    for (const char* name : {"a.jar", "B.jar", "c.zip", "d.txt"})
+        ASSERT_TRUE(WriteFileBytes(base + "\\" + name, "x"));
+    const std::string start = "\"J\" -classpath \"" + base + "\";";
+    auto inBase = [&](const char* name) { return "\"" + base + "\\" + name + "\";"; };
+    const struct {
+        const char* system;
+        const char* userZips;
+        const char* userDirs;
+        const char* siblings;
+        bool jars;
+        bool zips;
+        const char* args;
+        std::string classPathRest;
+    } cases[] = {
+        // No arguments: the line ends with the class name and one blank.
+        {"", "", "", "", false, false, "", ""},
+        {"", "\"C:\\z.zip\";", "\"C:\\classes\";", "", false, false, "x y", "\"C:\\z.zip\";\"C:\\classes\";"},
+        // Sibling entries and detected jars merge into one byte-wise order; a rest after the last ";" is dropped.
+        {"", "", "", "z.jar;a.jar;rest", true, false, "", inBase("B.jar") + inBase("a.jar") + inBase("z.jar")},
+        {"", "", "", "", false, true, "", inBase("c.zip")},
+        {"", "", "", "", true, true, "", inBase("B.jar") + inBase("a.jar") + inBase("c.zip")},
+        // An archive found in neither kit is left out.
+        {"nosuch.jar;", "", "", "", false, false, "", ""},
+    };
+    for (const auto& c : cases) {
+        ClassPathRecord record;
+        record.systemClassPath.Assign(c.system);
+        record.userZipClassPath.Assign(c.userZips);
+        record.userDirClassPath.Assign(c.userDirs);
+        record.siblingClassPath.Assign(c.siblings);
+        record.autoDetectJars = c.jars;
+        record.autoDetectZips = c.zips;
+        const XString line = MainClassCommandLine("\"J\"", base.c_str(), record, "demo.Main", c.args);
+        EXPECT_EQ(std::string(line.Data()), start + c.classPathRest + " demo.Main " + c.args) << c.siblings;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,148 @@
+// Drives the main program for the demo: prepares its settings with the
+// sample main class in the history, starts Quenlow.exe, and, asked to run,
+// presses Run in the main dialog, waits for the run to end and prints what
+// the output pane shows. Without --run it leaves the dialog to the user.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "settings/settings_file.h"
+
+namespace {
+
+constexpr int kRunButton = 1009;
+constexpr int kOutputPane = 1023;
+constexpr char kDialogTitle[] = "Quenlow 3.201";
+constexpr char kEndBanner[] = "end of launching main class";
+
+struct Search {
+    DWORD process;
+    HWND found;
+};
+
+HWND FindMainDialog(DWORD process)
+{
+    Search search = {process, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            char title[64] = {};
+            GetWindowTextA(window, title, sizeof title);
+            if (owner == s->process && std::string(title) == kDialogTitle && IsWindowVisible(window)) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string PaneText(HWND dialog)
+{
+    HWND pane = GetDlgItem(dialog, kOutputPane);
+    const LRESULT length = SendMessageA(pane, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(pane, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+// The dialog as it is on the screen, as a 24-bit BMP file.
+bool SaveScreenshot(HWND window, const char* path)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof header;
+    header.biWidth = w;
+    header.biHeight = h;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    const DWORD stride = ((static_cast<DWORD>(w) * 3 + 3) / 4) * 4;
+    std::string pixels(static_cast<size_t>(stride) * h, '\0');
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), &pixels[0], reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    FILE* out = std::fopen(path, "wb");
+    if (!out)
+        return false;
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&header, sizeof header, 1, out);
+    std::fwrite(pixels.data(), 1, pixels.size(), out);
+    return std::fclose(out) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: demo_driver <Quenlow.exe> <main class file> [--run <screenshot.bmp>]\n");
+        return 2;
+    }
+    const std::string program = argv[1];
+    const std::string settingsPath = program.substr(0, program.rfind('\\')) + "\\Setting\\Quenlow.set";
+    {
+        SettingsFile settings;
+        if (!settings.OpenAndInit(settingsPath.c_str())) {
+            std::fprintf(stderr, "cannot write %s\n", settingsPath.c_str());
+            return 1;
+        }
+        settings.AddListItem("SECT_MAIN_MAINCLASS", argv[2], 1, 0);
+    }
+
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    std::string line = "\"" + program + "\"";
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        std::fprintf(stderr, "cannot start %s\n", program.c_str());
+        return 1;
+    }
+    CloseHandle(info.hThread);
+    HWND dialog = nullptr;
+    for (int i = 0; i < 300 && !(dialog = FindMainDialog(info.dwProcessId)); ++i)
+        Sleep(100);
+    if (!dialog) {
+        std::fprintf(stderr, "the main dialog did not open\n");
+        TerminateProcess(info.hProcess, 1);
+        return 1;
+    }
+    std::printf("Quenlow is open with %s as its main class.\n", argv[2]);
+    if (argc < 4 || std::string(argv[3]) != "--run") {
+        WaitForSingleObject(info.hProcess, INFINITE);  // until the user closes it
+        return 0;
+    }
+    SendMessageA(GetDlgItem(dialog, kRunButton), BM_CLICK, 0, 0);
+    std::string pane;
+    for (int i = 0; i < 600 && (pane = PaneText(dialog)).find(kEndBanner) == std::string::npos; ++i)
+        Sleep(100);
+    std::printf("--- the output pane ---\n%s\n", pane.c_str());
+    std::fflush(stdout);
+    SetForegroundWindow(dialog);
+    Sleep(500);  // let the pane paint the last lines
+    if (argc > 4 && SaveScreenshot(dialog, argv[4]))
+        std::printf("screenshot: %s\n", argv[4]);
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    WaitForSingleObject(info.hProcess, 20000);
+    CloseHandle(info.hProcess);
+    return pane.find(kEndBanner) == std::string::npos ? 1 : 0;
+}

@@ -1,0 +1,387 @@
+// Quenlow.exe started for real under Wine in a throw-away installation tree,
+// its siblings replaced by recorders.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "classfile/class_check.h"
+#include "settings/settings_file.h"
+#include "support/test_files.h"
+
+namespace {
+
+const char* const kSiblings[] = {"Farrowick.exe", "Skelbrand.exe", "Dovrekell.exe", "Hembrook.exe",
+                                 "Ferrudel.exe",  "Wendmire.exe",  "Tollgarth.exe"};
+const std::string kSep(1, '\xA5');
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+template <class Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(100);
+    }
+    return true;
+}
+
+// A running Quenlow.exe, ended by the test at the latest when it goes.
+class Program {
+public:
+    explicit Program(const std::string& commandLine)
+    {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        std::string line = commandLine;
+        started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
+    }
+    ~Program()
+    {
+        if (!started)
+            return;
+        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(info.hProcess, 1);
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+    bool Ended(DWORD timeoutMs) const { return started && WaitForSingleObject(info.hProcess, timeoutMs) == 0; }
+
+    // A top-level dialog window of this process with the caption.
+    HWND FindDialog(const char* caption) const
+    {
+        struct Search {
+            DWORD process;
+            const char* caption;
+            HWND found;
+        } search = {info.dwProcessId, caption, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(data);
+                DWORD process = 0;
+                GetWindowThreadProcessId(window, &process);
+                char className[64] = {}, title[128] = {};
+                GetClassNameA(window, className, sizeof className);
+                GetWindowTextA(window, title, sizeof title);
+                if (process == s->process && std::string(className) == "#32770" && std::string(title) == s->caption &&
+                    IsWindowVisible(window)) {
+                    s->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    HWND WaitForDialog(const char* caption) const
+    {
+        HWND found = nullptr;
+        WaitFor([&] { return (found = FindDialog(caption)) != nullptr; }, 20000);
+        return found;
+    }
+
+    bool started = false;
+    PROCESS_INFORMATION info = {};
+};
+
+std::string MessageText(HWND box)
+{
+    char text[2048] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
+}
+
+void Press(HWND box, int button)
+{
+    SendMessageA(GetDlgItem(box, button), BM_CLICK, 0, 0);
+}
+
+// "<scratch>\<name>" with Quenlow.exe at its top and the recorders in bin\.
+struct Tree {
+    std::string dir;
+    std::string Bin() const { return dir + "\\bin"; }
+    std::string Exe() const { return dir + "\\Quenlow.exe"; }
+    std::string Log() const { return Bin() + "\\commandline.log"; }
+    std::string Settings() const { return dir + "\\Setting\\Quenlow.set"; }
+};
+
+Tree MakeTree(const std::string& name, bool withSettings = true, const char* leaveOut = nullptr)
+{
+    Tree tree{ScratchPath(name)};
+    CreateDirectoryA(tree.dir.c_str(), nullptr);
+    CreateDirectoryA(tree.Bin().c_str(), nullptr);
+    CreateDirectoryA((tree.dir + "\\Setting").c_str(), nullptr);
+    RemoveFile(tree.Log());
+    RemoveFile(tree.Settings());
+    EXPECT_TRUE(CopyFileA(QUENLOW_EXE, tree.Exe().c_str(), FALSE));
+    for (const char* sibling : kSiblings) {
+        const std::string target = tree.Bin() + "\\" + sibling;
+        RemoveFile(target);
+        if (!leaveOut || std::string(leaveOut) != sibling) {
+            EXPECT_TRUE(CopyFileA(QUENLOW_RECORDER, target.c_str(), FALSE));
+        }
+    }
+    if (withSettings) {
+        SettingsFile settings;
+        EXPECT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));
+        // Known class-path choices: no list is used, jars are detected.
+        int none[SettingsFile::kFlagCount] = {};
+        settings.SetClasspathFlags(none);
+        settings.SetUserClasspathFlags(none);
+        settings.SetOneForAllFlags(none);
+        int sibling[SettingsFile::kFlagCount] = {};
+        sibling[6] = 1;
+        settings.SetSiblingFlags(sibling);
+        settings.SetMainArgsFlags(none);
+        settings.SetOtherJavaOptions("-Xmx64m");
+        settings.Close();
+    }
+    return tree;
+}
+
+// The NUL-ended records of a recorder's log.
+std::vector<std::string> Records(const std::string& log)
+{
+    std::vector<std::string> records;
+    const std::string bytes = ReadFileBytes(log);
+    size_t start = 0;
+    for (size_t end; (end = bytes.find('\0', start)) != std::string::npos; start = end + 1)
+        records.push_back(bytes.substr(start, end - start));
+    return records;
+}
+
+std::vector<std::string> SplitFields(const std::string& payload)
+{
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (size_t end; (end = payload.find('\xA5', start)) != std::string::npos; start = end + 1)
+        fields.push_back(payload.substr(start, end - start));
+    fields.push_back(payload.substr(start));
+    return fields;
+}
+
+std::string RunAndRecord(const Tree& tree, const std::string& arguments)
+{
+    Program program("\"" + tree.Exe() + "\" " + arguments);
+    EXPECT_TRUE(program.Ended(20000)) << arguments;
+    WaitFor([&] { return !Records(tree.Log()).empty(); }, 10000);
+    const std::vector<std::string> records = Records(tree.Log());
+    EXPECT_EQ(records.size(), 1u) << arguments;
+    return records.empty() ? std::string() : records[0];
+}
+
+std::string ClassesWithSample(const std::string& tree, const std::string& packageFolder)
+{
+    const std::string classes = tree + "\\classes";
+    CreateDirectoryA(classes.c_str(), nullptr);
+    CreateDirectoryA((classes + packageFolder).c_str(), nullptr);
+    const std::string target = classes + packageFolder + "\\Main.class";
+    EXPECT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", target.c_str(), FALSE));
+    return target;
+}
+
+TEST(QuenlowSwitches, StartTheirProgramWithTheExactPayload)
+{
+    const Tree tree = MakeTree("switches");
+    const std::string folder = tree.dir + "\\src";
+    const std::string bin = tree.Bin();
+    struct Case {
+        std::string arguments;
+        std::string expected;
+        size_t separators;  // of the payload after the program path
+    } cases[] = {
+        {"/compile-files 1\n" + folder + "\n",
+         "\"" + bin + "\\Farrowick.exe\" /inside-info 1" + kSep + "0" + kSep + kSep + kSep + kSep + kSep + "1\n" +
+             folder + kSep,
+         7},
+        {"/execute-files 2\n" + folder + "\n" + folder + "\\b\n",
+         "\"" + bin + "\\Skelbrand.exe\" /inside-info 1" + kSep + "0" + kSep + kSep + kSep + kSep + kSep + "2\n" +
+             folder + "\n" + folder + "\\b" + kSep,
+         7},
+        {"/class-info \"" + folder + "\\A B.class\"",
+         "\"" + bin + "\\Hembrook.exe\" /inside-info 1" + kSep + "0" + kSep + kSep + kSep + kSep + kSep + "-Xmx64m" +
+             kSep + "\"" + folder + "\\A B.class\"",
+         7},
+        {"/compress-file " + folder + "\\lib.jar", "\"" + bin + "\\Ferrudel.exe\" /inside-info " + folder + "\\lib.jar",
+         0},
+        {"  /jdkdochelp  ", "\"" + bin + "\\Dovrekell.exe\"", 0},
+    };
+    for (const Case& c : cases) {
+        RemoveFile(tree.Log());
+        const std::string record = RunAndRecord(tree, c.arguments);
+        EXPECT_EQ(record, c.expected) << c.arguments;
+        EXPECT_EQ(SplitFields(record).size(), c.separators + 1) << c.arguments;
+    }
+}
+
+TEST(QuenlowSwitches, DoubleClickStartsTheRunnerWithTheCheckedClass)
+{
+    const Tree tree = MakeTree("double click");
+    const std::string classFile = ClassesWithSample(tree.dir, "\\demo");
+    const std::string record = RunAndRecord(tree, "/double-click \"" + classFile + "\"");
+    const std::string prefix = "\"" + tree.Bin() + "\\Wendmire.exe\" ";
+    ASSERT_EQ(record.substr(0, prefix.size()), prefix);
+    // Read back field by field, as the runner would.
+    const std::vector<std::string> fields = SplitFields(record.substr(prefix.size()));
+    const std::vector<std::string> expected = {"0",  "1", "0", "0", "500", "400", "1", "0", "",
+                                               "",   "",  "",  "",  tree.dir + "\\classes", "-Xmx64m", "demo.Main"};
+    EXPECT_EQ(fields, expected);
+}
+
+TEST(QuenlowSwitches, MisplacedClassShowsTheCheckMessageAndStartsNothing)
+{
+    const Tree tree = MakeTree("misplaced");
+    const std::string classFile = ClassesWithSample(tree.dir, "\\wrong");
+    int isApplication = 0, isApplet = 0;
+    XString root, name, message;
+    ASSERT_FALSE(CheckClassFile(classFile.c_str(), &isApplication, &isApplet, root, name, message));
+
+    Program program("\"" + tree.Exe() + "\" /double-click \"" + classFile + "\"");
+    HWND box = program.WaitForDialog("Message");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), message.Data());
+    Press(box, IDOK);
+    EXPECT_TRUE(program.Ended(10000));
+    EXPECT_TRUE(Records(tree.Log()).empty());
+}
+
+TEST(QuenlowStart, RefusalsShowTheirText)
+{
+    struct Case {
+        const char* name;
+        bool withSettings;
+        const char* leaveOut;
+        const char* caption;
+        std::string text;
+        int answer;
+    } cases[] = {
+        {"no settings", false, nullptr, "Quenlow",
+         "Error:\ncan not read setting file,\nplease try again or restart your computer.\n", IDNO},
+        {"no help browser", true, "Dovrekell.exe", "Message", "", IDOK},
+    };
+    for (const Case& c : cases) {
+        const Tree tree = MakeTree(c.name, c.withSettings, c.leaveOut);
+        Program program("\"" + tree.Exe() + "\" /jdkdochelp");
+        HWND box = program.WaitForDialog(c.caption);
+        ASSERT_NE(box, nullptr) << c.name;
+        const std::string text = MessageText(box);
+        if (!c.text.empty())
+            EXPECT_EQ(text, c.text) << c.name;
+        else
+            EXPECT_NE(text.find("Dovrekell"), std::string::npos) << text;
+        Press(box, c.answer);
+        EXPECT_TRUE(program.Ended(10000)) << c.name;
+        if (!c.withSettings) {
+            EXPECT_FALSE(FileExists(tree.Settings())) << "the start created the settings file";
+        }
+    }
+}
+
+TEST(QuenlowStart, SecondStartRaisesTheFirstWindowAndEnds)
+{
+    const Tree tree = MakeTree("single");
+    Program first("\"" + tree.Exe() + "\"");
+    HWND window = first.WaitForDialog("Quenlow");
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(window) != FALSE; }, 5000));
+
+    Program second("\"" + tree.Exe() + "\"");
+    EXPECT_TRUE(second.Ended(20000));
+    EXPECT_EQ(second.FindDialog("Quenlow"), nullptr);
+    EXPECT_TRUE(WaitFor([&] { return IsIconic(window) == FALSE; }, 5000)) << "the first window stayed minimised";
+
+    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(first.Ended(10000));
+}
+
+std::string ReadDefault(HKEY root, const std::string& key)
+{
+    char text[1024] = {};
+    LONG size = sizeof text;
+    if (RegQueryValueA(root, key.c_str(), text, &size) != ERROR_SUCCESS)
+        return "<missing>";
+    return text;
+}
+
+bool KeyExists(HKEY root, const char* key)
+{
+    HKEY opened;
+    if (RegOpenKeyExA(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+std::string RunValue(const char* name)
+{
+    char text[1024] = {};
+    DWORD size = sizeof text;
+    if (RegGetValueA(HKEY_CURRENT_USER, kRunKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+        return "<missing>";
+    return text;
+}
+
+void SetRunValue(const char* name, const std::string& text)
+{
+    HKEY run;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_WRITE, nullptr, &run, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(run, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+    RegCloseKey(run);
+}
+
+TEST(QuenlowInstallation, FirstStartAssociatesAndUninstallRestoresAndRemoves)
+{
+    ASSERT_EQ(RegSetValueA(HKEY_CLASSES_ROOT, ".class", REG_SZ, "earlier.type", 12), ERROR_SUCCESS);
+    const Tree tree = MakeTree("association");
+    RunAndRecord(tree, "/jdkdochelp");
+    EXPECT_EQ(ReadDefault(HKEY_CLASSES_ROOT, ".class"), "quenlow.document");
+    EXPECT_EQ(ReadDefault(HKEY_CLASSES_ROOT, "quenlow.document\\shell\\open\\command"),
+              "\"" + tree.Exe() + "\" /double-click \"%1\"");
+
+    ASSERT_EQ(RegSetValueA(HKEY_CURRENT_USER, "Software\\Quenlow\\Some", REG_SZ, "x", 1), ERROR_SUCCESS);
+    ASSERT_TRUE(WriteFileBytes(tree.Bin() + "\\Pivrellon.dll", "not loaded by anyone"));
+    Program uninstall("\"" + tree.Exe() + "\" /uninstall");
+    ASSERT_TRUE(uninstall.Ended(20000));
+    EXPECT_EQ(ReadDefault(HKEY_CLASSES_ROOT, ".class"), "earlier.type");
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "quenlow.document"));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Quenlow"));
+    EXPECT_FALSE(FileExists(tree.Bin() + "\\Pivrellon.dll"));
+    EXPECT_EQ(RunValue("QuenlowUninstall"), "<missing>");
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, ".class");
+}
+
+TEST(QuenlowInstallation, InstallCancelsAPendingUninstallOfItsOwnFolderOnly)
+{
+    const Tree tree = MakeTree("reinstall");
+    struct Case {
+        std::string pending;
+        bool cancelled;
+    } cases[] = {
+        {"\"C:\\windows\\system32\\Ostrabec.exe\" /uninstall " + tree.dir, true},
+        {" \"C:\\windows\\system32\\Ostrabec.exe\"  /uninstall  " + tree.dir, true},
+        {"\"C:\\windows\\system32\\Ostrabec.exe\" /uninstall C:\\other folder", false},
+    };
+    for (const Case& c : cases) {
+        SetRunValue("QuenlowUninstall", c.pending);
+        Program install("\"" + tree.Exe() + "\" /install");
+        // No new library waits in the system folder: nothing to reboot for.
+        EXPECT_TRUE(install.Ended(20000)) << c.pending;
+        EXPECT_EQ(install.FindDialog("Message"), nullptr);
+        EXPECT_EQ(RunValue("QuenlowUninstall"), c.cancelled ? "<missing>" : c.pending);
+        EXPECT_EQ(RunValue("QuenlowInstall"), "<missing>");
+    }
+    HKEY run;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+        RegDeleteValueA(run, "QuenlowUninstall");
+        RegCloseKey(run);
+    }
+}
+
+}  // namespace

@@ -247,4 +247,38 @@ TEST(QuenlowInstallation, InstallCancelsAPendingUninstallOfItsOwnFolderOnly)
     }
 }
 
+TEST(QuenlowInstallation, LockedLibraryIsReplacedAfterTheReboot)
+{
+    const Tree tree = MakeTree("locked library");
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, sizeof system);
+    const std::string fresh = std::string(system) + "\\Pivrellon.dll";
+    const std::string working = tree.Bin() + "\\Pivrellon.dll";
+    ASSERT_TRUE(WriteFileBytes(working, "old library"));
+    ASSERT_TRUE(WriteFileBytes(fresh, "new library"));
+    {
+        // As Explorer holds a loaded library: no delete, no replace.
+        HANDLE held = CreateFileA(working.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        Program install("\"" + tree.Exe() + "\" /install");
+        HWND box = install.WaitForDialog("Message");
+        EXPECT_NE(box, nullptr);
+        if (box) {
+            EXPECT_EQ(MessageText(box), "You must reboot computer to complet installation,\ndo you want to reboot now?");
+            Press(box, IDNO);  // never Yes: that would end the Wine session
+        }
+        EXPECT_TRUE(install.Ended(10000));
+        CloseHandle(held);
+    }
+    EXPECT_EQ(ReadFileBytes(working), "old library") << "the working library went before the new one came";
+    EXPECT_EQ(RunValue("QuenlowInstall"), "\"" + tree.Exe() + "\" /reboot");
+
+    Program reboot("\"" + tree.Exe() + "\" /reboot");
+    EXPECT_TRUE(reboot.Ended(20000));
+    EXPECT_EQ(RunValue("QuenlowInstall"), "<missing>");
+    EXPECT_EQ(ReadFileBytes(working), "new library");
+    EXPECT_FALSE(FileExists(fresh));
+    RemoveFile(fresh);
+}
+
 }  // namespace

@@ -1,0 +1,31 @@
+#include "help.h"
+
+#include <htmlhelp.h>
+
+#include "paths/file_system.h"
+#include "seams.h"
+#include "xstring.h"
+
+void ShowHelpTopic(HWND parent, const char* topic)
+{
+    XString path = GetProgramDir();
+    path.Append("\\quenlow.chm::\\html\\");
+    path.Append(topic);
+    seams::OpenHelp(parent, path.Data(), HH_DISPLAY_TOPIC, 0);
+}
+
+void ShowHelpFile(HWND parent)
+{
+    XString path = GetProgramDir();
+    path.Append("\\quenlow.chm");
+    seams::OpenHelp(parent, path.Data(), HH_DISPLAY_TOPIC, 0);
+}
+
+int AskShowHelp(HWND parent, const char* text)
+{
+    XString message(text);
+    message.Append("\ndo you want to see help file?\n");
+    if (seams::ShowMessage(parent, message.Data(), "Message", MB_ICONERROR | MB_YESNO) == IDYES)
+        ShowHelpTopic(parent, "options\\FileOps.htm#Remark");
+    return 0;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+// True when the JDK's home is in the registry and its java.exe, javaw.exe and
+// jar.exe are there.
+bool JdkToolsPresent(const char* home);
+bool CheckJdkInstalled();
+
+extern const char kJdkMissingMessage[];
+extern const char kSettingsMissingMessage[];

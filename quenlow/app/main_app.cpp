@@ -1,0 +1,167 @@
+#include "main_app.h"
+
+#include "class_path.h"
+#include "command_line.h"
+#include "install_registry.h"
+#include "jdk_check.h"
+#include "main_dialog_entry.h"
+#include "paths/file_system.h"
+#include "seams.h"
+#include "settings/main_args.h"
+#include "sibling_starts.h"
+#include "single_instance.h"
+
+namespace {
+
+constexpr char kSlotName[] = "quenlow_mapfile";
+
+ClassPathRecord CollectFor(SettingsFile& settings, bool ClassPathTarget::*use)
+{
+    ClassPathTarget target;
+    target.*use = true;
+    ClassPathRecord record;
+    CollectClassPath(settings, record, target);
+    return record;
+}
+
+// The other Java options in their one-line form when the flag set's entry
+// allows them for this use, else empty.
+XString OtherJavaOptionsFor(SettingsFile& settings, int entry)
+{
+    int flags[SettingsFile::kFlagCount] = {};
+    settings.GetOtherJavaFlags(flags);
+    XString options;
+    if (flags[entry])
+        settings.GetOtherJavaOptions(options, 1);
+    return options;
+}
+
+void StartDoubleClick(SettingsFile& settings, const char* programDir, const XString& argument)
+{
+    const ClassPathRecord record = CollectFor(settings, &ClassPathTarget::doubleClick);
+    int flags[SettingsFile::kFlagCount] = {};
+    DoubleClickOptions options;
+    settings.GetExplorerOptions(flags, &options.appletWidth, &options.appletHeight);
+    options.runApplications = flags[0] != 0;
+    options.runApplets = flags[1] != 0;
+    options.showErrors = flags[2] != 0;
+    options.monitorStreams = flags[3] != 0;
+
+    int argsFlags[SettingsFile::kFlagCount] = {};
+    settings.GetMainArgsFlags(argsFlags);
+    XString mainArgs;
+    if (argsFlags[1]) {
+        XString text;
+        ReadMainArgs(text);
+        mainArgs = FlattenText(text.Data());
+    }
+    XString classFile(argument);
+    classFile.Replace("\"", "");
+    StartDoubleClickRunner(nullptr, programDir, false, options, classFile.Data(), record, mainArgs.Data(),
+                           OtherJavaOptionsFor(settings, 1).Data());
+}
+
+void Dispatch(SettingsFile& settings, const char* programDir, Switch which, const XString& argument)
+{
+    switch (which) {
+    case Switch::DoubleClick:
+        StartDoubleClick(settings, programDir, argument);
+        break;
+    case Switch::JdkDocHelp:
+        StartHelpBrowser(programDir);
+        break;
+    case Switch::CompileFiles:
+        MainApp::StartCompileTool(CollectFor(settings, &ClassPathTarget::compile), argument.Data());
+        break;
+    case Switch::ExecuteFiles:
+        MainApp::StartExecuteDebugTool(CollectFor(settings, &ClassPathTarget::executeDebug), argument.Data());
+        break;
+    case Switch::ClassInfo:
+        StartClassInfoViewer(argument.Data(), CollectFor(settings, &ClassPathTarget::classInfo),
+                             OtherJavaOptionsFor(settings, 2).Data());
+        break;
+    case Switch::CompressFile:
+        StartCompressedFileViewer(argument.Data());
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+int MainApp::StartCompileTool(const ClassPathRecord& record, const char* selection)
+{
+    XString rest(" /inside-info ");
+    rest.AppendString(InsideInfo(record, selection));
+    return StartSibling(nullptr, "Farrowick", ProgramCommand(GetBinDir().Data(), "Farrowick.exe", rest.Data()));
+}
+
+int MainApp::StartExecuteDebugTool(const ClassPathRecord& record, const char* selection)
+{
+    XString rest(" /inside-info ");
+    rest.AppendString(InsideInfo(record, selection));
+    return StartSibling(nullptr, "Skelbrand", ProgramCommand(GetBinDir().Data(), "Skelbrand.exe", rest.Data()));
+}
+
+BOOL MainApp::InitInstance(const char* commandLine)
+{
+    XString argument;
+    const Switch which = ParseSwitch(commandLine, argument);
+    switch (which) {
+    case Switch::Uninstall:
+        Uninstall();
+        return FALSE;
+    case Switch::Install:
+        Install();
+        return FALSE;
+    case Switch::Reboot:
+        CompleteInstall();
+        return FALSE;
+    default:
+        break;
+    }
+
+    const XString programDir = GetProgramDir();
+    if (!CheckJdkInstalled()) {
+        if (seams::ShowMessage(nullptr, kJdkMissingMessage, "Quenlow", MB_YESNO | MB_ICONERROR) == IDYES)
+            StartLibraryChecker(programDir.Data(), false);
+        return FALSE;
+    }
+
+    // This start never creates the settings file.
+    SettingsFile settings;
+    if (!settings.File().Open(SettingsFile::GetPath().Data(), XFile::OpenExisting, 1)) {
+        seams::ShowMessage(nullptr, kSettingsMissingMessage, "Quenlow", MB_YESNO | MB_ICONERROR);
+        return FALSE;
+    }
+
+    RegisterShellMenu(true);
+
+    if (settings.GetProgramInit() == 0) {
+        SetClassAssociation(settings, GetModulePath().Data(), 1, 1, 1, 0, 500, 400);
+        settings.SetProgramInit(1);
+    }
+
+    if (which != Switch::None) {
+        Dispatch(settings, programDir.Data(), which, argument);
+        settings.Close();
+        return FALSE;
+    }
+
+    if (single_instance::RaiseExisting(kSlotName)) {
+        settings.Close();
+        return FALSE;
+    }
+
+    if (!StartSockets())
+        return FALSE;
+    // After RegisterShellMenu, whose own OleInitialize has to see S_OK.
+    InitOle();
+    LoadRichEdit();
+    Enable3dControls();
+    SetDialogColors(RGB(224, 240, 255), RGB(0, 0, 0));
+    RunMainDialog(settings);
+    settings.Close();
+    return FALSE;
+}

@@ -1,0 +1,284 @@
+// Quenlow.exe started for real under Wine in a throw-away installation tree,
+// its siblings replaced by recorders.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "classfile/class_check.h"
+#include "settings/settings_file.h"
+#include "support/quenlow_tree/quenlow_tree.h"
+#include "support/test_files.h"
+
+namespace {
+
+const std::string kSep(1, '\xA5');
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::vector<std::string> SplitFields(const std::string& payload)
+{
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (size_t end; (end = payload.find('\xA5', start)) != std::string::npos; start = end + 1)
+        fields.push_back(payload.substr(start, end - start));
+    fields.push_back(payload.substr(start));
+    return fields;
+}
+
+std::string RunAndRecord(const Tree& tree, const std::string& arguments)
+{
+    Program program("\"" + tree.Exe() + "\" " + arguments);
+    EXPECT_TRUE(program.Ended(20000)) << arguments;
+    WaitFor([&] { return !Records(tree.Log()).empty(); }, 10000);
+    const std::vector<std::string> records = Records(tree.Log());
+    EXPECT_EQ(records.size(), 1u) << arguments;
+    return records.empty() ? std::string() : records[0];
+}
+
+std::string ClassesWithSample(const std::string& tree, const std::string& packageFolder)
+{
+    const std::string classes = tree + "\\classes";
+    CreateDirectoryA(classes.c_str(), nullptr);
+    CreateDirectoryA((classes + packageFolder).c_str(), nullptr);
+    const std::string target = classes + packageFolder + "\\Main.class";
+    EXPECT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", target.c_str(), FALSE));
+    return target;
+}
+
+TEST(QuenlowSwitches, StartTheirProgramWithTheExactPayload)
+{
+    const Tree tree = MakeTree("switches");
+    const std::string folder = tree.dir + "\\src";
+    const std::string bin = tree.Bin();
+    struct Case {
+        std::string arguments;
+        std::string expected;
+        size_t separators;  // of the payload after the program path
+    } cases[] = {
+        {"/compile-files 1\n" + folder + "\n",
+         "\"" + bin + "\\Farrowick.exe\" /inside-info 1" + kSep + "0" + kSep + kSep + kSep + kSep + kSep + "1\n" +
+             folder + kSep,
+         7},
+        {"/execute-files 2\n" + folder + "\n" + folder + "\\b\n",
+         "\"" + bin + "\\Skelbrand.exe\" /inside-info 1" + kSep + "0" + kSep + kSep + kSep + kSep + kSep + "2\n" +
+             folder + "\n" + folder + "\\b" + kSep,
+         7},
+        {"/class-info \"" + folder + "\\A B.class\"",
+         "\"" + bin + "\\Hembrook.exe\" /inside-info 1" + kSep + "0" + kSep + kSep + kSep + kSep + kSep + "-Xmx64m" +
+             kSep + "\"" + folder + "\\A B.class\"",
+         7},
+        {"/compress-file " + folder + "\\lib.jar", "\"" + bin + "\\Ferrudel.exe\" /inside-info " + folder + "\\lib.jar",
+         0},
+        {"  /jdkdochelp  ", "\"" + bin + "\\Dovrekell.exe\"", 0},
+    };
+    for (const Case& c : cases) {
+        RemoveFile(tree.Log());
+        const std::string record = RunAndRecord(tree, c.arguments);
+        EXPECT_EQ(record, c.expected) << c.arguments;
+        EXPECT_EQ(SplitFields(record).size(), c.separators + 1) << c.arguments;
+    }
+}
+
+TEST(QuenlowSwitches, DoubleClickStartsTheRunnerWithTheCheckedClass)
+{
+    const Tree tree = MakeTree("double click");
+    const std::string classFile = ClassesWithSample(tree.dir, "\\demo");
+    const std::string record = RunAndRecord(tree, "/double-click \"" + classFile + "\"");
+    const std::string prefix = "\"" + tree.Bin() + "\\Wendmire.exe\" ";
+    ASSERT_EQ(record.substr(0, prefix.size()), prefix);
+    // Read back field by field, as the runner would.
+    const std::vector<std::string> fields = SplitFields(record.substr(prefix.size()));
+    const std::vector<std::string> expected = {"0",  "1", "0", "0", "500", "400", "1", "0", "",
+                                               "",   "",  "",  "",  tree.dir + "\\classes", "-Xmx64m", "demo.Main"};
+    EXPECT_EQ(fields, expected);
+}
+
+TEST(QuenlowSwitches, MisplacedClassShowsTheCheckMessageAndStartsNothing)
+{
+    const Tree tree = MakeTree("misplaced");
+    const std::string classFile = ClassesWithSample(tree.dir, "\\wrong");
+    int isApplication = 0, isApplet = 0;
+    XString root, name, message;
+    ASSERT_FALSE(CheckClassFile(classFile.c_str(), &isApplication, &isApplet, root, name, message));
+
+    Program program("\"" + tree.Exe() + "\" /double-click \"" + classFile + "\"");
+    HWND box = program.WaitForDialog("Message");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), message.Data());
+    Press(box, IDOK);
+    EXPECT_TRUE(program.Ended(10000));
+    EXPECT_TRUE(Records(tree.Log()).empty());
+}
+
+TEST(QuenlowStart, RefusalsShowTheirText)
+{
+    struct Case {
+        const char* name;
+        bool withSettings;
+        const char* leaveOut;
+        const char* caption;
+        std::string text;
+        int answer;
+    } cases[] = {
+        {"no settings", false, nullptr, "Quenlow",
+         "Error:\ncan not read setting file,\nplease try again or restart your computer.\n", IDNO},
+        {"no help browser", true, "Dovrekell.exe", "Message", "", IDOK},
+    };
+    for (const Case& c : cases) {
+        const Tree tree = MakeTree(c.name, c.withSettings, c.leaveOut);
+        Program program("\"" + tree.Exe() + "\" /jdkdochelp");
+        HWND box = program.WaitForDialog(c.caption);
+        ASSERT_NE(box, nullptr) << c.name;
+        const std::string text = MessageText(box);
+        if (!c.text.empty())
+            EXPECT_EQ(text, c.text) << c.name;
+        else
+            EXPECT_NE(text.find("Dovrekell"), std::string::npos) << text;
+        Press(box, c.answer);
+        EXPECT_TRUE(program.Ended(10000)) << c.name;
+        if (!c.withSettings) {
+            EXPECT_FALSE(FileExists(tree.Settings())) << "the start created the settings file";
+        }
+    }
+}
+
+TEST(QuenlowStart, SecondStartRaisesTheFirstWindowAndEnds)
+{
+    const Tree tree = MakeTree("single");
+    Program first("\"" + tree.Exe() + "\"");
+    HWND window = first.WaitForDialog("Quenlow");
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(window) != FALSE; }, 5000));
+
+    Program second("\"" + tree.Exe() + "\"");
+    EXPECT_TRUE(second.Ended(20000));
+    EXPECT_EQ(second.FindDialog("Quenlow"), nullptr);
+    EXPECT_TRUE(WaitFor([&] { return IsIconic(window) == FALSE; }, 5000)) << "the first window stayed minimised";
+
+    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(first.Ended(10000));
+}
+
+std::string ReadDefault(HKEY root, const std::string& key)
+{
+    char text[1024] = {};
+    LONG size = sizeof text;
+    if (RegQueryValueA(root, key.c_str(), text, &size) != ERROR_SUCCESS)
+        return "<missing>";
+    return text;
+}
+
+bool KeyExists(HKEY root, const char* key)
+{
+    HKEY opened;
+    if (RegOpenKeyExA(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+std::string RunValue(const char* name)
+{
+    char text[1024] = {};
+    DWORD size = sizeof text;
+    if (RegGetValueA(HKEY_CURRENT_USER, kRunKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+        return "<missing>";
+    return text;
+}
+
+void SetRunValue(const char* name, const std::string& text)
+{
+    HKEY run;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_WRITE, nullptr, &run, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(run, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+    RegCloseKey(run);
+}
+
+TEST(QuenlowInstallation, FirstStartAssociatesAndUninstallRestoresAndRemoves)
+{
+    ASSERT_EQ(RegSetValueA(HKEY_CLASSES_ROOT, ".class", REG_SZ, "earlier.type", 12), ERROR_SUCCESS);
+    const Tree tree = MakeTree("association");
+    RunAndRecord(tree, "/jdkdochelp");
+    EXPECT_EQ(ReadDefault(HKEY_CLASSES_ROOT, ".class"), "quenlow.document");
+    EXPECT_EQ(ReadDefault(HKEY_CLASSES_ROOT, "quenlow.document\\shell\\open\\command"),
+              "\"" + tree.Exe() + "\" /double-click \"%1\"");
+
+    ASSERT_EQ(RegSetValueA(HKEY_CURRENT_USER, "Software\\Quenlow\\Some", REG_SZ, "x", 1), ERROR_SUCCESS);
+    ASSERT_TRUE(WriteFileBytes(tree.Bin() + "\\Pivrellon.dll", "not loaded by anyone"));
+    Program uninstall("\"" + tree.Exe() + "\" /uninstall");
+    ASSERT_TRUE(uninstall.Ended(20000));
+    EXPECT_EQ(ReadDefault(HKEY_CLASSES_ROOT, ".class"), "earlier.type");
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "quenlow.document"));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Quenlow"));
+    EXPECT_FALSE(FileExists(tree.Bin() + "\\Pivrellon.dll"));
+    EXPECT_EQ(RunValue("QuenlowUninstall"), "<missing>");
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, ".class");
+}
+
+TEST(QuenlowInstallation, InstallCancelsAPendingUninstallOfItsOwnFolderOnly)
+{
+    const Tree tree = MakeTree("reinstall");
+    struct Case {
+        std::string pending;
+        bool cancelled;
+    } cases[] = {
+        {"\"C:\\windows\\system32\\Ostrabec.exe\" /uninstall " + tree.dir, true},
+        {" \"C:\\windows\\system32\\Ostrabec.exe\"  /uninstall  " + tree.dir, true},
+        {"\"C:\\windows\\system32\\Ostrabec.exe\" /uninstall C:\\other folder", false},
+    };
+    for (const Case& c : cases) {
+        SetRunValue("QuenlowUninstall", c.pending);
+        Program install("\"" + tree.Exe() + "\" /install");
+        // No new library waits in the system folder: nothing to reboot for.
+        EXPECT_TRUE(install.Ended(20000)) << c.pending;
+        EXPECT_EQ(install.FindDialog("Message"), nullptr);
+        EXPECT_EQ(RunValue("QuenlowUninstall"), c.cancelled ? "<missing>" : c.pending);
+        EXPECT_EQ(RunValue("QuenlowInstall"), "<missing>");
+    }
+    HKEY run;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+        RegDeleteValueA(run, "QuenlowUninstall");
+        RegCloseKey(run);
+    }
+}
+
+TEST(QuenlowInstallation, LockedLibraryIsReplacedAfterTheReboot)
+{
+    const Tree tree = MakeTree("locked library");
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, sizeof system);
+    const std::string fresh = std::string(system) + "\\Pivrellon.dll";
+    const std::string working = tree.Bin() + "\\Pivrellon.dll";
+    ASSERT_TRUE(WriteFileBytes(working, "old library"));
+    ASSERT_TRUE(WriteFileBytes(fresh, "new library"));
+    {
+        // As Explorer holds a loaded library: no delete, no replace.
+        HANDLE held = CreateFileA(working.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        Program install("\"" + tree.Exe() + "\" /install");
+        HWND box = install.WaitForDialog("Message");
+        EXPECT_NE(box, nullptr);
+        if (box) {
+            EXPECT_EQ(MessageText(box), "You must reboot computer to complet installation,\ndo you want to reboot now?");
+            Press(box, IDNO);  // never Yes: that would end the Wine session
+        }
+        EXPECT_TRUE(install.Ended(10000));
+        CloseHandle(held);
+    }
+    EXPECT_EQ(ReadFileBytes(working), "old library") << "the working library went before the new one came";
+    EXPECT_EQ(RunValue("QuenlowInstall"), "\"" + tree.Exe() + "\" /reboot");
+
+    Program reboot("\"" + tree.Exe() + "\" /reboot");
+    EXPECT_TRUE(reboot.Ended(20000));
+    EXPECT_EQ(RunValue("QuenlowInstall"), "<missing>");
+    EXPECT_EQ(ReadFileBytes(working), "new library");
+    EXPECT_FALSE(FileExists(fresh));
+    RemoveFile(fresh);
+}
+
+}  // namespace

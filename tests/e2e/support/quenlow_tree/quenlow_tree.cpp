@@ -1,0 +1,130 @@
+#include "quenlow_tree.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/settings_file.h"
+#include "support/test_files.h"
+
+namespace {
+const char* const kSiblings[] = {"Farrowick.exe", "Skelbrand.exe", "Dovrekell.exe", "Hembrook.exe",
+                                 "Ferrudel.exe",  "Wendmire.exe",  "Tollgarth.exe"};
+}  // namespace
+
+Tree MakeTree(const std::string& name, bool withSettings, const char* leaveOut)
+{
+    Tree tree{ScratchPath(name)};
+    CreateDirectoryA(tree.dir.c_str(), nullptr);
+    CreateDirectoryA(tree.Bin().c_str(), nullptr);
+    CreateDirectoryA((tree.dir + "\\Setting").c_str(), nullptr);
+    RemoveFile(tree.Log());
+    RemoveFile(tree.Settings());
+    EXPECT_TRUE(CopyFileA(QUENLOW_EXE, tree.Exe().c_str(), FALSE));
+    for (const char* sibling : kSiblings) {
+        const std::string target = tree.Bin() + "\\" + sibling;
+        RemoveFile(target);
+        if (!leaveOut || std::string(leaveOut) != sibling) {
+            EXPECT_TRUE(CopyFileA(QUENLOW_RECORDER, target.c_str(), FALSE));
+        }
+    }
+    if (withSettings) {
+        SettingsFile settings;
+        EXPECT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));
+        // Known class-path choices: no list is used, jars are detected.
+        int none[SettingsFile::kFlagCount] = {};
+        settings.SetClasspathFlags(none);
+        settings.SetUserClasspathFlags(none);
+        settings.SetOneForAllFlags(none);
+        int sibling[SettingsFile::kFlagCount] = {};
+        sibling[6] = 1;
+        settings.SetSiblingFlags(sibling);
+        settings.SetMainArgsFlags(none);
+        settings.SetOtherJavaOptions("-Xmx64m");
+        settings.Close();
+    }
+    return tree;
+}
+
+std::vector<std::string> Records(const std::string& log)
+{
+    std::vector<std::string> records;
+    const std::string bytes = ReadFileBytes(log);
+    size_t start = 0;
+    for (size_t end; (end = bytes.find('\0', start)) != std::string::npos; start = end + 1)
+        records.push_back(bytes.substr(start, end - start));
+    return records;
+}
+
+Program::Program(const std::string& commandLine)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string line = commandLine;
+    started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
+}
+
+Program::~Program()
+{
+    if (!started)
+        return;
+    if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+}
+
+bool Program::Ended(DWORD timeoutMs) const
+{
+    return started && WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+namespace {
+
+struct DialogSearch {
+    DWORD process;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<DialogSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char className[64] = {}, title[128] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if (process == search->process && std::string(className) == "#32770" && std::string(title) == search->caption &&
+        IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND Program::FindDialog(const char* caption) const
+{
+    DialogSearch search = {info.dwProcessId, caption, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Program::WaitForDialog(const char* caption) const
+{
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindDialog(caption)) != nullptr; }, 20000);
+    return found;
+}
+
+std::string MessageText(HWND box)
+{
+    char text[2048] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
+}
+
+void Press(HWND box, int button)
+{
+    SendMessageA(GetDlgItem(box, button), BM_CLICK, 0, 0);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// A throw-away installation tree for Quenlow.exe: the program at its top,
+// recorders under the siblings' names in bin\, and a settings file.
+struct Tree {
+    std::string dir;
+    std::string Bin() const { return dir + "\\bin"; }
+    std::string Exe() const { return dir + "\\Quenlow.exe"; }
+    std::string Log() const { return Bin() + "\\commandline.log"; }
+    std::string Settings() const { return dir + "\\Setting\\Quenlow.set"; }
+};
+
+// leaveOut: a sibling's file name that is not installed.
+Tree MakeTree(const std::string& name, bool withSettings = true, const char* leaveOut = nullptr);
+
+// The NUL-ended records of a recorder's log.
+std::vector<std::string> Records(const std::string& log);
+
+// A started program, terminated at the test's end if it still runs.
+class Program {
+public:
+    explicit Program(const std::string& commandLine);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool Ended(DWORD timeoutMs) const;
+    // A visible top-level dialog window of this process with the caption.
+    HWND FindDialog(const char* caption) const;
+    HWND WaitForDialog(const char* caption) const;  // up to 20 s
+
+private:
+    bool started = false;
+    PROCESS_INFORMATION info = {};
+};
+
+// A message box as a user sees it: its text, and a button pressed.
+std::string MessageText(HWND box);
+void Press(HWND box, int button);
+
+// Polls a condition for up to timeoutMs.
+template <class Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(100);
+    }
+    return true;
+}

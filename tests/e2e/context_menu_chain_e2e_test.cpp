@@ -1,0 +1,139 @@
+// From a right-click to the tool: the context-menu library, hosted through
+// COM as Explorer hosts it, starts the real Quenlow.exe, which hands the
+// selection to the compile or the execute-and-debug tool (recorders here).
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "drop_data_object.h"
+#include "pivrellon_ids.h"
+#include "settings/settings_file.h"
+#include "support/test_files.h"
+
+namespace {
+
+using HresultFunction = HRESULT(STDAPICALLTYPE*)();
+
+std::string WindowsPath(std::string path)
+{
+    for (char& c : path) {
+        if (c == '/')
+            c = '\\';
+    }
+    return path;
+}
+
+class ContextMenuChain : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        root = WindowsPath(ScratchPath("Chain Install"));
+        bin = root + "\\bin";
+        CreateDirectoryA(root.c_str(), nullptr);
+        CreateDirectoryA(bin.c_str(), nullptr);
+        CreateDirectoryA((root + "\\Setting").c_str(), nullptr);
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_EXE).c_str(), (root + "\\Quenlow.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(WindowsPath(PIVRELLON_DLL).c_str(), (bin + "\\Pivrellon.dll").c_str(), FALSE));
+        for (const char* tool : {"Farrowick.exe", "Skelbrand.exe"})
+            ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_RECORDER).c_str(), (bin + "\\" + tool).c_str(), FALSE));
+        {
+            SettingsFile settings;
+            ASSERT_EQ(settings.OpenAndInit((root + "\\Setting\\Quenlow.set").c_str()), 1);
+            settings.SetProgramInit(1);  // the association is not this test's business
+        }
+        selection = WindowsPath(ScratchPath("chain selection"));
+        CreateDirectoryA(selection.c_str(), nullptr);
+        ASSERT_TRUE(WriteFileBytes(selection + "\\Main.java", "class Main {}"));
+        library = LoadLibraryA((bin + "\\Pivrellon.dll").c_str());
+        ASSERT_NE(library, nullptr);
+        ASSERT_EQ(Call("DllRegisterServer"), S_OK);
+        RemoveFile(bin + "\\commandline.log");
+    }
+    void TearDown() override
+    {
+        if (library) {
+            Call("DllUnregisterServer");
+            FreeLibrary(library);
+        }
+        CoUninitialize();
+    }
+    HRESULT Call(const char* name)
+    {
+        auto function = reinterpret_cast<HresultFunction>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+        return function ? function() : E_NOTIMPL;
+    }
+    // Right-click on the paths and choose the verb.
+    HRESULT Choose(const std::vector<std::string>& paths, int verb)
+    {
+        IShellExtInit* init = nullptr;
+        HRESULT result = CoCreateInstance(CLSID_QuenlowMenu, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
+                                          reinterpret_cast<void**>(&init));
+        if (FAILED(result))
+            return result;
+        DropDataObject* data = new DropDataObject(paths);
+        result = init->Initialize(nullptr, data, nullptr);
+        data->Release();
+        IContextMenu* menu = nullptr;
+        if (SUCCEEDED(result))
+            result = init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(&menu));
+        init->Release();
+        if (FAILED(result))
+            return result;
+        HMENU popup = CreatePopupMenu();
+        menu->QueryContextMenu(popup, 0, 100, 200, CMF_NORMAL);
+        CMINVOKECOMMANDINFO info = {};
+        info.cbSize = sizeof info;
+        info.lpVerb = MAKEINTRESOURCEA(verb);
+        info.nShow = SW_SHOWNORMAL;
+        result = menu->InvokeCommand(&info);
+        menu->Release();
+        DestroyMenu(popup);
+        return result;
+    }
+    std::string WaitForRecord()
+    {
+        const std::string log = bin + "\\commandline.log";
+        for (int i = 0; i < 300; ++i) {
+            const std::string bytes = ReadFileBytes(log);
+            if (!bytes.empty() && bytes.back() == '\0')
+                return bytes.substr(0, bytes.size() - 1);
+            Sleep(100);
+        }
+        return "";
+    }
+
+    std::string root, bin, selection;
+    HMODULE library = nullptr;
+};
+
+TEST_F(ContextMenuChain, CompileAndExecuteReachTheToolsWithTheirPayloads)
+{
+    const std::string sep(1, '\xA5');
+    // Defaults: no class-path list is used for these two; no archive detection.
+    const struct {
+        const char* name;
+        std::vector<std::string> paths;
+        int verb;
+        std::string line;
+    } cases[] = {
+        {"compile a folder", {selection}, 3,
+         "\"" + bin + "\\Farrowick.exe\" /inside-info 0" + sep + "0" + sep + sep + sep + sep + sep + "1\n" + selection +
+             sep},
+        {"execute and debug a file", {selection + "\\Main.java"}, 4,
+         "\"" + bin + "\\Skelbrand.exe\" /inside-info 0" + sep + "0" + sep + "" + sep + sep + sep + sep + "1\n" +
+             selection + "\\Main.java" + sep},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RemoveFile(bin + "\\commandline.log");
+        ASSERT_EQ(Choose(c.paths, c.verb), S_OK);
+        EXPECT_EQ(WaitForRecord(), c.line);
+    }
+}
+
+}  // namespace

@@ -148,14 +148,14 @@ TEST(QuenlowStart, SecondStartRaisesTheFirstWindowAndEnds)
 {
     const Tree tree = MakeTree("single");
     Program first("\"" + tree.Exe() + "\"");
-    HWND window = first.WaitForDialog("Quenlow");
+    HWND window = first.WaitForDialog("Quenlow 3.201");
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_MINIMIZE);
     ASSERT_TRUE(WaitFor([&] { return IsIconic(window) != FALSE; }, 5000));
 
     Program second("\"" + tree.Exe() + "\"");
     EXPECT_TRUE(second.Ended(20000));
-    EXPECT_EQ(second.FindDialog("Quenlow"), nullptr);
+    EXPECT_EQ(second.FindDialog("Quenlow 3.201"), nullptr);
     EXPECT_TRUE(WaitFor([&] { return IsIconic(window) == FALSE; }, 5000)) << "the first window stayed minimised";
 
     PostMessageA(window, WM_COMMAND, IDCANCEL, 0);

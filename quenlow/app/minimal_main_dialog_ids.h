@@ -1,2 +1,0 @@
-#pragma once
-#define IDD_MINIMAL_MAIN 190

@@ -4,7 +4,8 @@
 #   With a display (DISPLAY set): the main dialog opens with the sample's
 #   main class ready; press Run and watch its output in the pane.
 #   Without one: the script presses Run itself on a virtual display, prints
-#   what the pane shows and saves a screenshot (build/quenlow-demo.png).
+#   what the pane shows and saves a screenshot of the dialog
+#   (build/quenlow-demo.bmp, and .png where ImageMagick is installed).
 # Then it builds the sample into a Windows executable from the launcher stub
 # and runs that, as a user would and as the main program's test runs do.
 set -euo pipefail

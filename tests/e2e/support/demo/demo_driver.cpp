@@ -22,23 +22,24 @@ struct Search {
     HWND found;
 };
 
+BOOL CALLBACK MatchMainDialog(HWND window, LPARAM data)
+{
+    auto* s = reinterpret_cast<Search*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char title[64] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (owner == s->process && std::string(title) == kDialogTitle && IsWindowVisible(window)) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindMainDialog(DWORD process)
 {
     Search search = {process, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            char title[64] = {};
-            GetWindowTextA(window, title, sizeof title);
-            if (owner == s->process && std::string(title) == kDialogTitle && IsWindowVisible(window)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(MatchMainDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -281,4 +281,78 @@ TEST(QuenlowInstallation, LockedLibraryIsReplacedAfterTheReboot)
     RemoveFile(fresh);
 }
 
+struct MessageBoxSearch {
+    const std::string* beginning;
+    HWND found;
+};
+
+BOOL CALLBACK MatchMessageBox(HWND window, LPARAM data)
+{
+    auto* s = reinterpret_cast<MessageBoxSearch*>(data);
+    char className[16] = {}, title[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if (std::string(className) == "#32770" && std::string(title) == "Message" && IsWindowVisible(window) &&
+        MessageText(window).compare(0, s->beginning->size(), *s->beginning) == 0) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Any process's visible message box with the caption whose text begins so.
+HWND FindMessageBox(const std::string& beginning)
+{
+    MessageBoxSearch search = {&beginning, nullptr};
+    EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST(QuenlowInstallation, UninstallWithAHeldLibraryFinishesAfterTheReboot)
+{
+    const Tree tree = MakeTree("held library");
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, sizeof system);
+    const std::string finisher = std::string(system) + "\\Ostrabec.exe";
+    const std::string library = tree.Bin() + "\\Pivrellon.dll";
+    ASSERT_TRUE(WriteFileBytes(library, "library"));
+    ASSERT_TRUE(CopyFileA(QUENLOW_OSTRABEC, (tree.Bin() + "\\Ostrabec.exe").c_str(), FALSE));
+    {
+        // As Explorer holds the loaded library: it cannot be deleted now.
+        HANDLE held = CreateFileA(library.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        Program uninstall("\"" + tree.Exe() + "\" /uninstall");
+        EXPECT_TRUE(uninstall.Ended(20000));
+        HWND box = nullptr;
+        EXPECT_TRUE(WaitFor([&] { return (box = FindMessageBox("You must reboot computer to complete uninstallation")) != nullptr; },
+                            20000))
+            << "the finisher did not ask for the reboot";
+        if (box)
+            Press(box, IDNO);  // never Yes: that would end the Wine session
+        CloseHandle(held);
+    }
+    EXPECT_TRUE(FileExists(library));
+    EXPECT_TRUE(FileExists(finisher));
+    const std::string command = RunValue("QuenlowUninstall");
+    EXPECT_EQ(command, "\"" + finisher + "\" /uninstall " + tree.dir);
+
+    // The installer empties the folders; after the reboot the Run value runs.
+    for (const char* name : {"Farrowick.exe", "Skelbrand.exe", "Dovrekell.exe", "Hembrook.exe", "Ferrudel.exe",
+                             "Wendmire.exe", "Tollgarth.exe", "Ostrabec.exe", "commandline.log"})
+        DeleteFileA((tree.Bin() + "\\" + name).c_str());
+    DeleteFileA(tree.Exe().c_str());
+    DeleteFileA(tree.Settings().c_str());
+    RemoveDirectoryA((tree.dir + "\\Setting").c_str());
+    RemoveDirectoryA((tree.dir + "\\temp").c_str());
+    {
+        Program finish(command);
+        EXPECT_TRUE(finish.Ended(20000));
+    }
+    EXPECT_EQ(RunValue("QuenlowUninstall"), "<missing>");
+    EXPECT_FALSE(FileExists(library));
+    EXPECT_EQ(GetFileAttributesA(tree.dir.c_str()), INVALID_FILE_ATTRIBUTES) << "the program folder is still there";
+    EXPECT_TRUE(WaitFor([&] { return !FileExists(finisher); }, 20000)) << "the finisher did not delete itself";
+    RemoveFile(finisher);
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "support/quenlow_tree/quenlow_tree.h"
 #include "support/test_files.h"
 
 namespace {
@@ -13,19 +14,6 @@ namespace {
 bool CopyProgram(const char* from, const std::string& to)
 {
     return CopyFileA(from, to.c_str(), FALSE) != FALSE;
-}
-
-// Polls a condition for up to timeoutMs.
-template <class Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(100);
-    }
-    return true;
 }
 
 bool RunAndWait(const std::string& commandLine)

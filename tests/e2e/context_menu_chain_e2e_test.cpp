@@ -18,15 +18,6 @@ namespace {
 
 using HresultFunction = HRESULT(STDAPICALLTYPE*)();
 
-std::string WindowsPath(std::string path)
-{
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
-}
-
 class ContextMenuChain : public ::testing::Test {
 protected:
     void SetUp() override

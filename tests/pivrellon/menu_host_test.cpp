@@ -19,15 +19,6 @@ namespace {
 
 using HresultFunction = HRESULT(STDAPICALLTYPE*)();
 
-std::string WindowsPath(std::string path)
-{
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
-}
-
 void MakeFile(const std::string& path)
 {
     ASSERT_TRUE(WriteFileBytes(path, "x")) << path;

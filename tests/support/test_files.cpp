@@ -91,6 +91,15 @@ std::string ScratchPath(const std::string& name)
     return ScratchDir() + kSeparator + name;
 }
 
+std::string WindowsPath(std::string path)
+{
+    for (char& c : path) {
+        if (c == '/')
+            c = '\\';
+    }
+    return path;
+}
+
 std::string ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

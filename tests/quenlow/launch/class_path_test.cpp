@@ -23,12 +23,22 @@ protected:
         settings.SetListText("SECT_DLGOP_USERCPNAKE", "C:\\classes");
         settings.SetListText("SECT_DLGOP_SIBLING", "C:\\sib.zip");
     }
-    static void Flags(int* set, std::initializer_list<int> on)
+    // Stores the four flag sets, each given by the entries that are on.
+    void StoreFlags(std::initializer_list<int> system, std::initializer_list<int> user,
+                    std::initializer_list<int> sibling, std::initializer_list<int> oneForAll)
     {
-        for (int i = 0; i < SettingsFile::kClasspathFlagCount; ++i)
-            set[i] = 0;
-        for (int i : on)
-            set[i] = 1;
+        int flags[SettingsFile::kClasspathFlagCount];
+        auto set = [&flags](std::initializer_list<int> on) {
+            for (int& f : flags)
+                f = 0;
+            for (int i : on)
+                flags[i] = 1;
+            return flags;
+        };
+        settings.SetClasspathFlags(set(system));
+        settings.SetUserClasspathFlags(set(user));
+        settings.SetSiblingFlags(set(sibling));
+        settings.SetOneForAllFlags(set(oneForAll));
     }
 
     std::string path;
@@ -37,15 +47,9 @@ protected:
 
 TEST_F(ClassPathTest, EachListIsUsedWhereItsFlagsSay)
 {
-    int system[9], user[9], sibling[9], one[9];
-    Flags(system, {0});         // exe files only
-    Flags(user, {3, 4});        // compile, execute and debug
-    Flags(sibling, {3, 6});     // compile; auto-detect jars
-    Flags(one, {});
-    settings.SetClasspathFlags(system);
-    settings.SetUserClasspathFlags(user);
-    settings.SetSiblingFlags(sibling);
-    settings.SetOneForAllFlags(one);
+    // System: exe files only; user: compile, execute and debug; sibling:
+    // compile, with auto-detect jars.
+    StoreFlags({0}, {3, 4}, {3, 6}, {});
 
     ClassPathTarget compile;
     compile.compile = true;
@@ -69,15 +73,9 @@ TEST_F(ClassPathTest, EachListIsUsedWhereItsFlagsSay)
 
 TEST_F(ClassPathTest, OneSettingForAllDecidesEveryListButKeepsTheDetection)
 {
-    int system[9], user[9], sibling[9], one[9];
-    Flags(system, {0, 1, 2, 3, 4});
-    Flags(user, {0, 1, 2, 3, 4});
-    Flags(sibling, {7});  // auto-detect zips only
-    Flags(one, {1, 8});   // double-click, one setting for all
-    settings.SetClasspathFlags(system);
-    settings.SetUserClasspathFlags(user);
-    settings.SetSiblingFlags(sibling);
-    settings.SetOneForAllFlags(one);
+    // Every use in the lists' own sets; sibling: auto-detect zips only; one
+    // for all: double-click, and "use the one setting for all".
+    StoreFlags({0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {7}, {1, 8});
 
     ClassPathTarget compile;
     compile.compile = true;

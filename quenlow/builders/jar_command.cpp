@@ -107,3 +107,18 @@ XString JarToolCommand(const char* jarTool, const char* manifest, bool compressi
     }
     return command;
 }
+
+XString BuildJarReport(const JarReportFacts& facts)
+{
+    XString report("Create for\texecutable jar\n\nAdd manifest\t");
+    report.Append(facts.defaultManifest ? "default\n" : "user file\n");
+    report.Append("\nCompression\t");
+    report.Append(facts.compression ? "true\n" : "false\n");
+    report.Append("Main class directory only\t");
+    report.Append(facts.mainClassDirectoryOnly ? "true\n" : "false\n");
+    report.Append("\nInclude files\t");
+    report.Append(facts.includeAll ? "all\n" : "selected\n");
+    report.Append("Exclude files\t");
+    report.Append(facts.exclusionDisabled ? "disabled\n" : "selected\n");
+    return report;
+}

@@ -23,3 +23,13 @@ XString DefaultManifestText(const char* mainClass);
 // given) and the target, then each file relative to the base folder, quoted.
 XString JarToolCommand(const char* jarTool, const char* manifest, bool compression, const char* target,
                        const StringPtrList& files, int baseFolderLength);
+
+// The lines shown in the creating-information dialog after a jar was built.
+struct JarReportFacts {
+    bool defaultManifest = true;
+    bool compression = false;
+    bool mainClassDirectoryOnly = false;
+    bool includeAll = false;
+    bool exclusionDisabled = false;
+};
+XString BuildJarReport(const JarReportFacts& facts);

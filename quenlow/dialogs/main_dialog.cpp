@@ -9,6 +9,7 @@
 #include "controls.h"
 #include "java_home.h"
 #include "main_class_check.h"
+#include "main_dialog_flags.h"
 #include "main_dialog_ids.h"
 #include "paths/file_system.h"
 #include "paths/path_text.h"
@@ -28,12 +29,6 @@ namespace {
 constexpr int kPaneTextLimit = 16 * 1024 * 1024;
 constexpr int kProgramIconId = 128;
 
-// Order of the flags in the main-dialog options.
-enum MainFlag { kFlagExe, kFlagAddManifest, kFlagCompression, kFlagMainClassDirOnly, kFlagUseJavaw, kFlagUserIcon };
-// Order of the flags in the menu options.
-enum MenuFlag { kFlagAlwaysOnTop, kFlagWebPane };
-// Order of the flags of the main() arguments.
-enum ArgsFlag { kArgsForExe, kArgsForDoubleClick };
 
 struct Tip {
     int id;
@@ -78,6 +73,8 @@ MainDlg::~MainDlg()
 Dialog::RouteTable MainDlg::Routes() const
 {
     static const MessageRoute routes[] = {
+        OnCommand(BN_CLICKED, IDC_CREATE, &MainDlg::OnCreate),
+        OnCommand(BN_CLICKED, IDC_CONFIRM_ICON, &MainDlg::OnConfirmIcon),
         OnCommand(BN_CLICKED, IDC_RUN_MAIN_CLASS, &MainDlg::OnRunMainClass),
         OnCommand(BN_CLICKED, IDC_STOP_MAIN_CLASS, &MainDlg::OnStopMainClass),
         OnCommand(BN_CLICKED, IDC_LAUNCH_OUTPUT, &MainDlg::OnLaunchOutput),
@@ -219,9 +216,9 @@ void MainDlg::UpdateControls()
         Control(Handle(), id).Enable(icon);
 }
 
-MainDialogState MainDlg::GatherState() const
+CreateRequest MainDlg::GatherState() const
 {
-    MainDialogState state;
+    CreateRequest state;
     state.mainClass = TrimWhiteSpace(Control(Handle(), IDC_MAIN_CLASS).GetText());
     state.outputFile = Control(Handle(), IDC_OUTPUT_FILE).GetText();
     state.manifestFile = Control(Handle(), IDC_MANIFEST_FILE).GetText();
@@ -249,7 +246,7 @@ void MainDlg::EnableRunButtons(bool enable)
 
 INT_PTR MainDlg::OnRunMainClass(WPARAM, LPARAM)
 {
-    const MainDialogState state = GatherState();
+    const CreateRequest state = GatherState();
     XString baseFolder;
     XString className;
     if (!CheckMainClass(state.mainClass.Data(), baseFolder, className, Handle()))

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "create_request.h"
 #include "dialog.h"
 #include "dialog_runner_owner.h"
 #include "process/runner_create.h"
@@ -11,20 +12,6 @@
 #include "process/runner_main_class.h"
 #include "settings/settings_file.h"
 #include "xstring.h"
-
-// What the user asked for, read from the controls before every action.
-struct MainDialogState {
-    XString mainClass;  // trimmed
-    XString outputFile;
-    XString manifestFile;
-    XString iconFile;
-    int exe = 1;
-    int compression = 1;
-    int mainClassDirOnly = 1;
-    int addManifest = 0;  // always 0 for an exe
-    int useJavaw = 1;
-    int userIcon = 0;
-};
 
 // Quenlow's one window: names a main class and the files to build, runs the
 // class, and shows the output of every child in its pane.
@@ -38,7 +25,16 @@ public:
     void ShowStatus(const char* text);
     void EnableRunButtons(bool enable);
     void UpdateControls();
-    MainDialogState GatherState() const;
+    CreateRequest GatherState() const;
+
+    // The builders, after the checks: jarTool is the unquoted jar.exe, the
+    // class-path root and the dotted class name come from the main-class
+    // check, collectFolder is the folder whose files are packed. 1 when the
+    // file was created.
+    int CreateExe(const CreateRequest& request, const char* jarTool, const char* baseFolder, const char* className,
+                  const char* mainArgs, const char* collectFolder);
+    int CreateJar(const CreateRequest& request, const char* jarTool, const char* baseFolder, const char* className,
+                  const char* collectFolder);
 
     static constexpr UINT_PTR kPaneTimerId = 100;
     static constexpr UINT kPaneTimerMs = 10000;
@@ -54,6 +50,14 @@ protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    INT_PTR OnCreate(WPARAM, LPARAM);
+    INT_PTR OnConfirmIcon(WPARAM, LPARAM);
+    // Runs the jar tool with the command and judges its run: 1 when it
+    // started, ended in time with exit code 0; 0 after telling the user.
+    int RunJarTool(const char* baseFolder, const char* command, int exe, int fileCount);
+    // The text of the combo goes to the top of its history, unless blank.
+    void ComboAddText(int comboId);
+    void ShowCreateResult(int exe, const XString& title, const XString& report);
     INT_PTR OnRunMainClass(WPARAM, LPARAM);
     INT_PTR OnStopMainClass(WPARAM, LPARAM);
     INT_PTR OnLaunchOutput(WPARAM, LPARAM);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include "create_request.h"
+#include "settings/settings_file.h"
+#include "xstring.h"
+
+// The checks a build runs before the jar tool, each telling the user what is
+// wrong (caption "Message") and returning 0, or returning 1.
+
+// The output path has the extension of the chosen build and its folders exist.
+int CheckOutputFile(const CreateRequest& request, HWND owner);
+// With "Add manifest file": a named, existing text file.
+int CheckManifestFile(const CreateRequest& request, HWND owner);
+
+// The user's manifest names mainClass in its "Main-Class:" entry; otherwise
+// the error text, with entryFound 1 when the entry is there but wrong.
+int CheckUserManifest(const char* manifestPath, const char* mainClass, XString& error, int* entryFound);
+
+// Writes "Main-Class: <name>" and an empty line to path; 0 (the file
+// removed again) when that fails.
+int WriteDefaultManifest(const char* path, const char* mainClass);
+
+// What the jar tool is asked to pack.
+struct JarCommand {
+    XString command;
+    int includeAll = 1;
+    int exclusionDisabled = 0;
+    int fileCount = 0;
+};
+
+// The jar tool's command for the files of collectFolder that the file
+// options take, named relative to baseFolder. 0 after telling the user when
+// no file is left to pack.
+int BuildJarCommand(HWND owner, const CreateRequest& request, SettingsFile& settings, const char* baseFolder,
+                    const char* collectFolder, const char* jarTool, const char* target, const char* manifest,
+                    JarCommand& out);
+
+// Command id of the file options, which a question about them opens.
+constexpr UINT kFileOptionsCommand = 32779;

@@ -1,0 +1,12 @@
+#pragma once
+
+// Order of the flags in the main-dialog options.
+enum MainFlag { kFlagExe, kFlagAddManifest, kFlagCompression, kFlagMainClassDirOnly, kFlagUseJavaw, kFlagUserIcon };
+// Order of the flags in the menu options.
+enum MenuFlag { kFlagAlwaysOnTop, kFlagWebPane };
+// Order of the flags of the main() arguments.
+enum ArgsFlag { kArgsForExe, kArgsForDoubleClick };
+// Order of the icon options.
+enum IconFlag { kIconRichColors, kIconPreferSameSize };
+// The first of the other Java options' flags: use them for built files.
+enum OtherJavaFlag { kOtherJavaForExe };

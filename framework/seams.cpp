@@ -46,6 +46,11 @@ BOOL RealExitWindows(UINT flags, DWORD reason)
     return ExitWindowsEx(flags, reason);
 }
 
+BOOL RealTrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner)
+{
+    return TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr);
+}
+
 }  // namespace
 
 namespace seams {
@@ -57,6 +62,7 @@ BOOL (*ChooseOpenFile)(OPENFILENAMEA*) = RealGetOpenFileName;
 BOOL (*ChooseSaveFile)(OPENFILENAMEA*) = RealGetSaveFileName;
 LPITEMIDLIST (*ChooseFolder)(BROWSEINFOA*) = RealBrowseForFolder;
 BOOL (*ExitSystem)(UINT, DWORD) = RealExitWindows;
+BOOL (*TrackPopup)(HMENU, UINT, int, int, HWND) = RealTrackPopupMenu;
 
 void Restore()
 {
@@ -67,6 +73,7 @@ void Restore()
     ChooseSaveFile = RealGetSaveFileName;
     ChooseFolder = RealBrowseForFolder;
     ExitSystem = RealExitWindows;
+    TrackPopup = RealTrackPopupMenu;
 }
 
 }  // namespace seams

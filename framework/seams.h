@@ -16,6 +16,8 @@ extern BOOL (*ChooseOpenFile)(OPENFILENAMEA* request);
 extern BOOL (*ChooseSaveFile)(OPENFILENAMEA* request);
 extern LPITEMIDLIST (*ChooseFolder)(BROWSEINFOA* request);
 extern BOOL (*ExitSystem)(UINT flags, DWORD reason);
+// A popup menu: what TrackPopupMenu returns (the command with TPM_RETURNCMD).
+extern BOOL (*TrackPopup)(HMENU menu, UINT flags, int x, int y, HWND owner);
 
 // Puts every function back to the real one.
 void Restore();

@@ -24,18 +24,6 @@ ClassPathRecord CollectFor(SettingsFile& settings, bool ClassPathTarget::*use)
     return record;
 }
 
-// The other Java options in their one-line form when the flag set's entry
-// allows them for this use, else empty.
-XString OtherJavaOptionsFor(SettingsFile& settings, int entry)
-{
-    int flags[SettingsFile::kFlagCount] = {};
-    settings.GetOtherJavaFlags(flags);
-    XString options;
-    if (flags[entry])
-        settings.GetOtherJavaOptions(options, 1);
-    return options;
-}
-
 void StartDoubleClick(SettingsFile& settings, const char* programDir, const XString& argument)
 {
     const ClassPathRecord record = CollectFor(settings, &ClassPathTarget::doubleClick);
@@ -58,7 +46,7 @@ void StartDoubleClick(SettingsFile& settings, const char* programDir, const XStr
     XString classFile(argument);
     classFile.Replace("\"", "");
     StartDoubleClickRunner(nullptr, programDir, false, options, classFile.Data(), record, mainArgs.Data(),
-                           OtherJavaOptionsFor(settings, 1).Data());
+                           OtherJavaOptionsFor(settings, kOtherJavaForDoubleClick).Data());
 }
 
 void Dispatch(SettingsFile& settings, const char* programDir, Switch which, const XString& argument)
@@ -77,8 +65,7 @@ void Dispatch(SettingsFile& settings, const char* programDir, Switch which, cons
         MainApp::StartExecuteDebugTool(CollectFor(settings, &ClassPathTarget::executeDebug), argument.Data());
         break;
     case Switch::ClassInfo:
-        StartClassInfoViewer(argument.Data(), CollectFor(settings, &ClassPathTarget::classInfo),
-                             OtherJavaOptionsFor(settings, 2).Data());
+        StartClassInfoViewer(settings, argument.Data());
         break;
     case Switch::CompressFile:
         StartCompressedFileViewer(argument.Data());

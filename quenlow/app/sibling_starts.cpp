@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "class_path.h"
 #include "classfile/class_check.h"
 #include "paths/file_system.h"
 #include "process/start_child.h"
@@ -79,11 +80,20 @@ void StartDoubleClickRunner(HWND owner, const char* programDir, bool runFlag, co
     StartSibling(owner, "Wendmire", ProgramCommand(folder.Data(), "Wendmire.exe", rest.Data()));
 }
 
-void StartClassInfoViewer(const char* classFile, const ClassPathRecord& record, const char* otherOptions)
+int StartClassInfoViewer(const char* classFile, const ClassPathRecord& record, const char* otherOptions)
 {
     XString rest(" /inside-info ");
     rest.AppendString(ClassInfoPayload(record, otherOptions, classFile));
-    StartSibling(nullptr, "Hembrook", ProgramCommand(GetBinDir().Data(), "Hembrook.exe", rest.Data()));
+    return StartSibling(nullptr, "Hembrook", ProgramCommand(GetBinDir().Data(), "Hembrook.exe", rest.Data()));
+}
+
+int StartClassInfoViewer(SettingsFile& settings, const char* classFile)
+{
+    ClassPathTarget target;
+    target.classInfo = true;
+    ClassPathRecord record;
+    CollectClassPath(settings, record, target);
+    return StartClassInfoViewer(classFile, record, OtherJavaOptionsFor(settings, kOtherJavaForClassInfo).Data());
 }
 
 void StartCompressedFileViewer(const char* file)

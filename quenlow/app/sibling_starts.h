@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "payloads.h"
+#include "settings/settings_file.h"
 #include "xstring.h"
 
 // Starts one program of the installation with a command line that begins
@@ -19,7 +20,11 @@ XString CommandTooLongMessage(const char* programName);
 void StartDoubleClickRunner(HWND owner, const char* programDir, bool runFlag, const DoubleClickOptions& options,
                             const char* classFile, const ClassPathRecord& record, const char* mainArgs,
                             const char* otherOptions);
-void StartClassInfoViewer(const char* classFile, const ClassPathRecord& record, const char* otherOptions);
+// 1 when the viewer started.
+int StartClassInfoViewer(const char* classFile, const ClassPathRecord& record, const char* otherOptions);
+// The same with the class paths and other Java options that the settings
+// give class information.
+int StartClassInfoViewer(SettingsFile& settings, const char* classFile);
 void StartCompressedFileViewer(const char* file);
 void StartHelpBrowser(const char* programDir);
 // The library checker; withTools adds " /t" (the main dialog's menu form).

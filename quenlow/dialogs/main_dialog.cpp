@@ -56,9 +56,6 @@ const Tip kTips[] = {
     {IDC_HELP_JAR, "view help about creating executable jar file"},
 };
 
-constexpr int kMenuCaptionWidth = 100;
-constexpr const char kMenuCaptionText[] = "General options";
-
 }  // namespace
 
 MainDlg::MainDlg(SettingsFile& settingsFile, HWND parent) : Dialog(IDD_MAIN_DIALOG, parent), settings(settingsFile) {}
@@ -96,7 +93,12 @@ Dialog::RouteTable MainDlg::Routes() const
         OnCommand(BN_CLICKED, IDC_REMOVE_OUTPUT, &MainDlg::OnRemoveEntry),
         OnCommand(BN_CLICKED, IDC_REMOVE_ICON, &MainDlg::OnRemoveEntry),
         OnCommand(BN_CLICKED, IDC_REMOVE_MANIFEST, &MainDlg::OnRemoveEntry),
+        OnCommand(BN_CLICKED, IDC_CLASS_INFO, &MainDlg::OnClassInfo),
+        OnCommand(BN_CLICKED, IDC_HELP_EXE, &MainDlg::OnCreatingHelp),
+        OnCommand(BN_CLICKED, IDC_HELP_JAR, &MainDlg::OnCreatingHelp),
         OnCommand(0, ID_ALWAYS_ON_TOP, &MainDlg::OnAlwaysOnTop),
+        OnCommand(0, ID_JAVA_LIBRARIES, &MainDlg::OnJavaLibraries),
+        OnCommand(0, ID_HELP_CONTENTS, &MainDlg::OnHelpContents),
         OnMessage(WM_TIMER, &MainDlg::OnTimer),
         OnMessage(WM_DESTROY, &MainDlg::OnDestroyWindow),
     };
@@ -386,9 +388,9 @@ INT_PTR MainDlg::OnBrowse(WPARAM wParam, LPARAM)
     // comes with the class-information viewer.
     if (isApplication)
         ComboToTop(IDC_MAIN_CLASS, path.Data());
-    else
-        seams::ShowMessage(Handle(), "The class is not an application\ndo you want to view its source code now?\n",
-                           "Message", MB_YESNO);
+    else if (seams::ShowMessage(Handle(), "The class is not an application\ndo you want to view its source code now?\n",
+                                "Message", MB_YESNO) == IDYES)
+        StartClassInfo(path.Data());
     return TRUE;
 }
 
@@ -515,40 +517,6 @@ INT_PTR MainDlg::OnAlwaysOnTop(WPARAM, LPARAM)
     return TRUE;
 }
 
-void MainDlg::PaintMenuBar(HDC dc, bool pressed)
-{
-    menuCaption = {0, 0, kMenuCaptionWidth, GetSystemMetrics(SM_CYMENU)};
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
-    SetBkMode(dc, TRANSPARENT);
-    RECT text = menuCaption;
-    DrawTextA(dc, kMenuCaptionText, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, oldFont);
-    if (pressed)
-        DrawEdge(dc, &menuCaption, BDR_SUNKENOUTER, BF_RECT);
-}
-
-bool MainDlg::OpenMenuAt(POINT point)
-{
-    if (!PtInRect(&menuCaption, point))
-        return false;
-    HDC dc = GetDC(Handle());
-    PaintMenuBar(dc, true);
-    ReleaseDC(Handle(), dc);
-    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_GENERAL_OPTIONS));
-    if (menu) {
-        HMENU items = GetSubMenu(menu, 0);
-        CheckMenuItem(items, ID_ALWAYS_ON_TOP, MF_BYCOMMAND | (alwaysOnTop ? MF_CHECKED : MF_UNCHECKED));
-        POINT corner = {menuCaption.left, menuCaption.bottom};
-        ClientToScreen(Handle(), &corner);
-        const int command = TrackPopupMenu(items, TPM_RETURNCMD | TPM_LEFTALIGN, corner.x, corner.y, 0, Handle(), nullptr);
-        DestroyMenu(menu);
-        if (command == ID_ALWAYS_ON_TOP)
-            OnAlwaysOnTop(0, 0);
-    }
-    InvalidateRect(Handle(), &menuCaption, TRUE);
-    return true;
-}
-
 INT_PTR MainDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -561,7 +529,7 @@ INT_PTR MainDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             DrawIcon(dc, (client.right - GetSystemMetrics(SM_CXICON)) / 2, (client.bottom - GetSystemMetrics(SM_CYICON)) / 2,
                      programIcon);
         } else {
-            PaintMenuBar(dc, false);
+            PaintMenuBar(dc);
         }
         EndPaint(Handle(), &paint);
         return TRUE;

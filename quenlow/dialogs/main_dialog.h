@@ -82,9 +82,18 @@ private:
     void SaveOptions();
     void CreateTooltips();
     void ApplyAlwaysOnTop();
-    // The self-painted menu bar: one caption whose menu holds what is built.
-    void PaintMenuBar(HDC dc, bool pressed);
+    // The self-painted menu bar and its commands.
+    void PaintMenuBar(HDC dc);
+    // Opens the menu of the caption at the point; false outside the captions.
     bool OpenMenuAt(POINT point);
+    void PrepareMenu(HMENU items);
+    INT_PTR OnJavaLibraries(WPARAM, LPARAM);
+    INT_PTR OnHelpContents(WPARAM, LPARAM);
+    // Class information and the help on creating.
+    INT_PTR OnClassInfo(WPARAM, LPARAM);
+    INT_PTR OnCreatingHelp(WPARAM, LPARAM);
+    // 1 when the viewer started; without the settings the user is told so.
+    int StartClassInfo(const char* classFile);
     void StopRuns();
 
     SettingsFile& settings;
@@ -95,7 +104,7 @@ private:
     RunnerCreate createRunner;
     HWND tooltip = nullptr;
     HICON programIcon = nullptr;
-    RECT menuCaption = {};
+    int pressedCaption = -1;  // in the menu bar's caption table; -1 none
     int alwaysOnTop = 0;
     int webPane = 0;
     int paneTicks = 0;

@@ -175,10 +175,7 @@ int MainDlg::CreateExe(const CreateRequest& request, const char* jarTool, const 
     ClassPathTarget target;
     target.exeFiles = true;
     CollectClassPath(settings, fields.record, target);
-    int javaFlags[SettingsFile::kFlagCount] = {};
-    settings.GetOtherJavaFlags(javaFlags);
-    if (javaFlags[kOtherJavaForExe])
-        settings.GetOtherJavaOptions(fields.otherOptions, 1);
+    fields.otherOptions = OtherJavaOptionsFor(settings, kOtherJavaForExe);
     fields.mainClass.Assign(className);
     int argsFlags[SettingsFile::kFlagCount] = {};
     settings.GetMainArgsFlags(argsFlags);

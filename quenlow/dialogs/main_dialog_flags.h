@@ -8,5 +8,3 @@ enum MenuFlag { kFlagAlwaysOnTop, kFlagWebPane };
 enum ArgsFlag { kArgsForExe, kArgsForDoubleClick };
 // Order of the icon options.
 enum IconFlag { kIconRichColors, kIconPreferSameSize };
-// The first of the other Java options' flags: use them for built files.
-enum OtherJavaFlag { kOtherJavaForExe };

@@ -51,3 +51,13 @@ void CollectClassPath(SettingsFile& settings, ClassPathRecord& record, const Cla
     record.autoDetectJars = sibling[kAutoDetectJars] != 0;
     record.autoDetectZips = sibling[kAutoDetectZips] != 0;
 }
+
+XString OtherJavaOptionsFor(SettingsFile& settings, OtherJavaUse use)
+{
+    int flags[SettingsFile::kFlagCount] = {};
+    settings.GetOtherJavaFlags(flags);
+    XString options;
+    if (flags[use])
+        settings.GetOtherJavaOptions(options, 1);
+    return options;
+}

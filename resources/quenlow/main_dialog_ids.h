@@ -41,6 +41,10 @@
 #define IDC_OUTPUT_PANE 1023
 #define IDC_HIDE 1081
 
-// The self-painted menu bar's commands.
+// The self-painted menu bar: one menu resource per caption, and the commands.
 #define IDM_GENERAL_OPTIONS 132
+#define IDM_INFORMATION 147
+#define IDM_HELP 133
 #define ID_ALWAYS_ON_TOP 32786
+#define ID_JAVA_LIBRARIES 32795
+#define ID_HELP_CONTENTS 32773

@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "controls.h"
-#include "main_dialog.h"
-#include "main_dialog_ids.h"
+#include "main_dialog_fixture.h"
 #include "paths/file_system.h"
 #include "rich_edit.h"
 #include "run_command.h"
@@ -21,117 +20,6 @@
 #include "support/test_files.h"
 
 namespace {
-
-constexpr DWORD kRunLimitMs = 90000;
-
-struct ShownMessage {
-    std::string text;
-    std::string caption;
-};
-std::vector<ShownMessage> shownMessages;
-
-int RecordMessage(HWND, const char* text, const char* caption, UINT)
-{
-    shownMessages.push_back({text, caption});
-    return IDOK;
-}
-
-// What the file dialog is asked, and the path the "user" picks in it.
-std::string pickedPath;
-std::string askedFolder;
-std::string askedFilter;
-BOOL PickFile(OPENFILENAMEA* request)
-{
-    askedFolder = request->lpstrInitialDir ? request->lpstrInitialDir : "";
-    askedFilter = request->lpstrFilter ? request->lpstrFilter : "";
-    lstrcpynA(request->lpstrFile, pickedPath.c_str(), static_cast<int>(request->nMaxFile));
-    return TRUE;
-}
-
-void PumpFor(DWORD ms)
-{
-    const DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
-
-std::string SampleClass()
-{
-    return std::string(QUENLOW_SAMPLE_CLASSES) + "\\demo\\Main.class";
-}
-
-class MainDialogTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(LoadRichEditLibrary());
-        folder = ScratchPath(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        CreateDirectoryA(folder.c_str(), nullptr);
-        settingsPath = folder + "\\Quenlow.set";
-        shownMessages.clear();
-        seams::ShowMessage = RecordMessage;
-    }
-    void TearDown() override
-    {
-        CloseDialog();
-        seams::Restore();
-    }
-
-    void OpenDialog()
-    {
-        ASSERT_TRUE(settings.OpenAndInit(settingsPath.c_str()));
-        dialog.reset(new MainDlg(settings));
-        ASSERT_TRUE(dialog->Create());
-        PumpFor(50);
-    }
-    // Closing saves the histories and options into the file.
-    void CloseDialog()
-    {
-        if (dialog) {
-            DestroyWindow(dialog->Handle());
-            dialog.reset();
-        }
-        settings.Close();
-    }
-
-    HWND Item(int id) { return dialog->Item(id); }
-    void Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
-    bool IsShown(int id) { return (GetWindowLongA(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
-    bool IsEnabled(int id) { return IsWindowEnabled(Item(id)) != FALSE; }
-    void SetText(int id, const std::string& text) { SetWindowTextA(Item(id), text.c_str()); }
-
-    std::string PaneText()
-    {
-        const XString text = RichEdit(Item(IDC_OUTPUT_PANE)).GetText();
-        std::string shown;
-        for (int i = 0; i < text.Length(); ++i) {
-            if (text[i] == '\r' && i + 1 < text.Length() && text[i + 1] == '\n')
-                continue;
-            shown += text[i] == '\r' ? '\n' : text[i];
-        }
-        return shown;
-    }
-    bool WaitForPane(const std::string& part)
-    {
-        for (DWORD waited = 0; waited < kRunLimitMs; waited += 50) {
-            if (PaneText().find(part) != std::string::npos)
-                return true;
-            PumpFor(50);
-        }
-        return false;
-    }
-
-    std::string folder;
-    std::string settingsPath;
-    SettingsFile settings;
-    std::unique_ptr<MainDlg> dialog;
-};
 
 TEST_F(MainDialogTest, RunShowsTheProgramsOutputBetweenTheBanners)
 {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/settings_file.h"
+#include "support/known_settings.h"
 #include "support/test_files.h"
 
 namespace {
@@ -29,16 +30,7 @@ Tree MakeTree(const std::string& name, bool withSettings, const char* leaveOut)
     if (withSettings) {
         SettingsFile settings;
         EXPECT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));
-        // Known class-path choices: no list is used, jars are detected.
-        int none[SettingsFile::kFlagCount] = {};
-        settings.SetClasspathFlags(none);
-        settings.SetUserClasspathFlags(none);
-        settings.SetOneForAllFlags(none);
-        int sibling[SettingsFile::kFlagCount] = {};
-        sibling[6] = 1;
-        settings.SetSiblingFlags(sibling);
-        settings.SetMainArgsFlags(none);
-        settings.SetOtherJavaOptions("-Xmx64m");
+        UseKnownSettings(settings);
         settings.Close();
     }
     return tree;

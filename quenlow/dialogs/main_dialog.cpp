@@ -10,6 +10,7 @@
 #include "java_home.h"
 #include "main_class_check.h"
 #include "main_dialog_ids.h"
+#include "manifest_dialog.h"
 #include "paths/file_system.h"
 #include "paths/path_text.h"
 #include "process/start_child.h"
@@ -102,6 +103,7 @@ Dialog::RouteTable MainDlg::Routes() const
         OnCommand(0, ID_ALWAYS_ON_TOP, &MainDlg::OnAlwaysOnTop),
         OnMessage(WM_TIMER, &MainDlg::OnTimer),
         OnMessage(WM_DESTROY, &MainDlg::OnDestroyWindow),
+        OnCommand(BN_CLICKED, IDC_EDIT_MANIFEST, &MainDlg::OnEditManifest),
     };
     return Table(routes);
 }
@@ -115,6 +117,8 @@ BOOL MainDlg::OnInitDialog()
     }
     single_instance::Publish("quenlow_mapfile", Handle());
     owner.reset(new DialogRunnerOwner(Handle()));
+    createInfo.reset(new DlgCreateInfo(Handle()));
+    createInfo->Create();
 
     RichEdit pane(Item(IDC_OUTPUT_PANE));
     pane.LimitText(kPaneTextLimit);
@@ -606,4 +610,10 @@ INT_PTR MainDlg::OnDestroyWindow(WPARAM, LPARAM)
     StopRuns();
     SaveOptions();
     return FALSE;
+}
+
+INT_PTR MainDlg::OnEditManifest(WPARAM, LPARAM)
+{
+    EditManifestFile(Handle(), GatherState().manifestFile.Data());
+    return TRUE;
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "create_info_dialog.h"
 #include "dialog.h"
 #include "dialog_runner_owner.h"
 #include "process/runner_create.h"
@@ -39,6 +40,9 @@ public:
     void EnableRunButtons(bool enable);
     void UpdateControls();
     MainDialogState GatherState() const;
+    // The report of a finished build: made hidden with the window, shown by
+    // its ShowResult.
+    DlgCreateInfo& CreateInfo() { return *createInfo; }
 
     static constexpr UINT_PTR kPaneTimerId = 100;
     static constexpr UINT kPaneTimerMs = 10000;
@@ -73,6 +77,7 @@ private:
     INT_PTR OnTimer(WPARAM, LPARAM);
     INT_PTR OnAlwaysOnTop(WPARAM, LPARAM);
     INT_PTR OnDestroyWindow(WPARAM, LPARAM);
+    INT_PTR OnEditManifest(WPARAM, LPARAM);
 
     void LoadOptions();
     void SaveOptions();
@@ -89,6 +94,7 @@ private:
     RunnerMainClass mainClassRunner;
     RunnerExeJar exeJarRunner;
     RunnerCreate createRunner;
+    std::unique_ptr<DlgCreateInfo> createInfo;
     HWND tooltip = nullptr;
     HICON programIcon = nullptr;
     RECT menuCaption = {};

@@ -156,8 +156,16 @@ TEST_F(CreateInfoTest, ShowResultFillsFitsAndCentresTheReport)
     EXPECT_GT(lineHeight, 5);
     EXPECT_EQ((report.bottom - report.top) - (shortReportRect.bottom - shortReportRect.top), 4 * lineHeight);
     EXPECT_EQ((dialog.bottom - dialog.top) - (shortDialog.bottom - shortDialog.top), 4 * lineHeight);
-    // Every line has its height, and a little more.
+    // Every line has its height, and a little more: the last one shows whole.
     EXPECT_EQ(report.bottom - report.top, 8 * lineHeight + 8);
+    HWND reportEdit = Item(IDC_CREATE_INFO_REPORT);
+    const int lastLineStart = static_cast<int>(SendMessageA(reportEdit, EM_LINEINDEX, 7, 0));
+    POINTL lastLine = {};
+    SendMessageA(reportEdit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&lastLine), lastLineStart);
+    RECT reportClient;
+    GetClientRect(reportEdit, &reportClient);
+    EXPECT_EQ(SendMessageA(reportEdit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    EXPECT_LE(lastLine.y + lineHeight, reportClient.bottom);
 
     // "Close" 8 pixels below the report, in the middle; the dialog over the middle of its owner.
     const RECT close = InDialog(IDC_INFO_CLOSE);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "rich_edit.h"
+#include "support/pane_text.h"
 
 void RunnerWindowTest::SetUp()
 {
@@ -35,13 +36,7 @@ void RunnerWindowTest::TearDown()
 std::string RunnerWindowTest::PaneText()
 {
     const XString text = owner->OutputText();
-    std::string shown;
-    for (int i = 0; i < text.Length(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.Length() && text[i + 1] == '\n')
-            continue;
-        shown += text[i] == '\r' ? '\n' : text[i];
-    }
-    return shown;
+    return WithLineFeeds(text.Data(), static_cast<size_t>(text.Length()));
 }
 
 void RunnerWindowTest::ShowRunning()

@@ -14,6 +14,7 @@
 #include "manifest_dialog.h"
 #include "rich_edit.h"
 #include "seams.h"
+#include "support/pane_text.h"
 #include "support/test_files.h"
 
 namespace {
@@ -70,18 +71,6 @@ TEST(CreateReportLayout, ALongTitleBreaksOnceAfterAFolder)
         EXPECT_STREQ(BreakCreateTitle(c.title, c.lineChars).Data(), c.shown) << c.title << " " << c.lineChars;
 }
 
-// A rich edit hands its line breaks back as "\r" or "\r\n".
-std::string WithNewlines(const XString& text)
-{
-    std::string shown;
-    for (int i = 0; i < text.Length(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.Length() && text[i + 1] == '\n')
-            continue;
-        shown += text[i] == '\r' ? '\n' : text[i];
-    }
-    return shown;
-}
-
 RECT ScreenRect(HWND window)
 {
     RECT rect;
@@ -123,7 +112,11 @@ protected:
     }
 
     HWND Item(int id) { return info->Item(id); }
-    std::string ReportText() { return WithNewlines(RichEdit(Item(IDC_CREATE_INFO_REPORT)).GetText()); }
+    std::string ReportText()
+    {
+        const XString text = RichEdit(Item(IDC_CREATE_INFO_REPORT)).GetText();
+        return WithLineFeeds(text.Data(), static_cast<size_t>(text.Length()));
+    }
     std::string TitleText() { return Control(Item(IDC_CREATE_INFO_TITLE)).GetText().Data(); }
     RECT InDialog(int id)
     {

@@ -19,6 +19,7 @@
 #include "settings/main_args.h"
 #include "seams.h"
 #include "single_instance.h"
+#include "support/pane_text.h"
 #include "support/test_files.h"
 
 namespace {
@@ -110,13 +111,7 @@ protected:
     std::string PaneText()
     {
         const XString text = RichEdit(Item(IDC_OUTPUT_PANE)).GetText();
-        std::string shown;
-        for (int i = 0; i < text.Length(); ++i) {
-            if (text[i] == '\r' && i + 1 < text.Length() && text[i + 1] == '\n')
-                continue;
-            shown += text[i] == '\r' ? '\n' : text[i];
-        }
-        return shown;
+        return WithLineFeeds(text.Data(), static_cast<size_t>(text.Length()));
     }
     bool WaitForPane(const std::string& part)
     {

@@ -11,9 +11,6 @@ class DlgManifest : public Dialog {
 public:
     DlgManifest(HWND owner, const char* path, const char* text);
 
-    // The text as last loaded or saved.
-    const XString& SavedText() const { return savedText; }
-
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override {}
@@ -31,7 +28,7 @@ private:
     int SaveText(const XString& text);
 
     XString path;
-    XString savedText;
+    XString savedText;  // as last loaded or saved
 };
 
 // What the manifest button does with the path in the main dialog: reads the

@@ -11,6 +11,7 @@
 #include "main_class_check.h"
 #include "main_dialog_flags.h"
 #include "main_dialog_ids.h"
+#include "manifest_dialog.h"
 #include "paths/file_system.h"
 #include "paths/path_text.h"
 #include "process/start_child.h"
@@ -101,6 +102,7 @@ Dialog::RouteTable MainDlg::Routes() const
         OnCommand(0, ID_HELP_CONTENTS, &MainDlg::OnHelpContents),
         OnMessage(WM_TIMER, &MainDlg::OnTimer),
         OnMessage(WM_DESTROY, &MainDlg::OnDestroyWindow),
+        OnCommand(BN_CLICKED, IDC_EDIT_MANIFEST, &MainDlg::OnEditManifest),
     };
     return Table(routes);
 }
@@ -114,6 +116,8 @@ BOOL MainDlg::OnInitDialog()
     }
     single_instance::Publish("quenlow_mapfile", Handle());
     owner.reset(new DialogRunnerOwner(Handle()));
+    createInfo.reset(new DlgCreateInfo(Handle()));
+    createInfo->Create();
 
     RichEdit pane(Item(IDC_OUTPUT_PANE));
     pane.LimitText(kPaneTextLimit);
@@ -571,4 +575,10 @@ INT_PTR MainDlg::OnDestroyWindow(WPARAM, LPARAM)
     StopRuns();
     SaveOptions();
     return FALSE;
+}
+
+INT_PTR MainDlg::OnEditManifest(WPARAM, LPARAM)
+{
+    EditManifestFile(Handle(), GatherState().manifestFile.Data());
+    return TRUE;
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "create_request.h"
+#include "create_info_dialog.h"
 #include "dialog.h"
 #include "dialog_runner_owner.h"
 #include "process/runner_create.h"
@@ -35,6 +36,9 @@ public:
                   const char* mainArgs, const char* collectFolder);
     int CreateJar(const CreateRequest& request, const char* jarTool, const char* baseFolder, const char* className,
                   const char* collectFolder);
+    // The report of a finished build: made hidden with the window, shown by
+    // its ShowResult.
+    DlgCreateInfo& CreateInfo() { return *createInfo; }
 
     static constexpr UINT_PTR kPaneTimerId = 100;
     static constexpr UINT kPaneTimerMs = 10000;
@@ -77,6 +81,7 @@ private:
     INT_PTR OnTimer(WPARAM, LPARAM);
     INT_PTR OnAlwaysOnTop(WPARAM, LPARAM);
     INT_PTR OnDestroyWindow(WPARAM, LPARAM);
+    INT_PTR OnEditManifest(WPARAM, LPARAM);
 
     void LoadOptions();
     void SaveOptions();
@@ -102,6 +107,7 @@ private:
     RunnerMainClass mainClassRunner;
     RunnerExeJar exeJarRunner;
     RunnerCreate createRunner;
+    std::unique_ptr<DlgCreateInfo> createInfo;
     HWND tooltip = nullptr;
     HICON programIcon = nullptr;
     int pressedCaption = -1;  // in the menu bar's caption table; -1 none

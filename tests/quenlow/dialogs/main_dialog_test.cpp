@@ -11,12 +11,14 @@
 
 #include "controls.h"
 #include "main_dialog_fixture.h"
+#include "info_dialogs_ids.h"
 #include "paths/file_system.h"
 #include "rich_edit.h"
 #include "run_command.h"
 #include "settings/main_args.h"
 #include "seams.h"
 #include "single_instance.h"
+#include "support/pane_text.h"
 #include "support/test_files.h"
 
 namespace {
@@ -332,6 +334,83 @@ TEST_F(MainDialogTest, ThePaneHidesOnThe31stTickAfterItsLastText)
     SendMessageA(dialog->Handle(), WM_TIMER, MainDlg::kPaneTimerId, 0);
     EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE));
     EXPECT_EQ(PaneText(), "");
+}
+
+TEST_F(MainDialogTest, TheCreatingInformationWaitsHiddenWithTheDialog)
+{
+    OpenDialog();
+    HWND info = dialog->CreateInfo().Handle();
+    ASSERT_TRUE(IsWindow(info));
+    EXPECT_EQ(GetWindow(info, GW_OWNER), dialog->Handle());
+    EXPECT_FALSE(IsWindowVisible(info));
+    CloseDialog();
+    EXPECT_FALSE(IsWindow(info));
+}
+
+// What the manifest editor showed when it opened; it is closed at once.
+std::string editorCaption;
+std::string editorText;
+BOOL CALLBACK FindManifestEditor(HWND window, LPARAM found)
+{
+    if (!GetDlgItem(window, IDC_MANIFEST_TEXT))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+void CALLBACK CloseManifestEditor(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND editor = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindManifestEditor, reinterpret_cast<LPARAM>(&editor));
+    if (!editor)
+        return;
+    editorCaption = Control(editor).GetText().Data();
+    editorText = Control(editor, IDC_MANIFEST_TEXT).GetText().Data();
+    PostMessageA(editor, WM_CLOSE, 0, 0);
+}
+
+TEST_F(MainDialogTest, TheManifestButtonEditsOnlyAReadableTextFile)
+{
+    const std::string text = "Manifest-Version: 1.0\r\nMain-Class: demo.Main\r\n";
+    ASSERT_TRUE(WriteFileBytes(folder + "\\demo.mf", text));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\empty.mf", ""));
+    ASSERT_TRUE(WriteFileBytes(folder + "\\binary.mf", std::string("Main-Class: x\0y", 15)));
+    const struct {
+        std::string manifest;
+        const char* message;  // null: the editor opens on the file's text
+        std::string shownText;
+    } cases[] = {
+        {"", "Please input a manifest file", ""},
+        {folder + "\\missing.mf", "Error: can not open the manifest file", ""},
+        {folder, "Error: can not open the manifest file", ""},
+        {folder + "\\binary.mf", "Error: the manifest file is not a text file", ""},
+        {folder + "\\demo.mf", nullptr, text},
+        {folder + "\\empty.mf", nullptr, ""},
+    };
+    OpenDialog();
+    Button(Item(IDC_ADD_MANIFEST)).SetCheck(BST_CHECKED);
+    Click(IDC_CREATE_JAR);
+    ASSERT_TRUE(IsEnabled(IDC_EDIT_MANIFEST));
+    for (const auto& c : cases) {
+        shownMessages.clear();
+        editorCaption = "(not opened)";
+        SetText(IDC_MANIFEST_FILE, c.manifest);
+        // Nothing is asked of an unchanged text, so the editor closes on the first tick.
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseManifestEditor);
+        Click(IDC_EDIT_MANIFEST);
+        KillTimer(nullptr, timer);
+        if (c.message) {
+            ASSERT_EQ(shownMessages.size(), 1u) << c.manifest;
+            EXPECT_EQ(shownMessages[0].text, c.message) << c.manifest;
+            EXPECT_EQ(shownMessages[0].caption, "Message");
+            EXPECT_EQ(editorCaption, "(not opened)") << c.manifest;
+        } else {
+            EXPECT_TRUE(shownMessages.empty()) << c.manifest;
+            EXPECT_EQ(editorCaption, "Manifest file - " + c.manifest);
+            EXPECT_EQ(editorText, c.shownText) << c.manifest;
+        }
+    }
+    // The file as it was: looking does not write.
+    EXPECT_EQ(ReadFileBytes(folder + "\\demo.mf"), text);
 }
 
 // The Linux process is gone, or only a zombie waiting for its reaper.

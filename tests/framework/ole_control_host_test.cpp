@@ -15,24 +15,12 @@
 #include "framework_test_ids.h"
 #include "ole_control_host.h"
 #include "ole_control_site.h"
+#include "support/message_pump.h"
 #include "web_browser.h"
 
 namespace {
 
 constexpr DWORD kWaitLimitMs = 10000;
-
-void PumpFor(DWORD ms)
-{
-    const DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
 
 std::vector<HWND> Children(HWND parent)
 {

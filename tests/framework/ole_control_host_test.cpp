@@ -22,16 +22,16 @@ namespace {
 
 constexpr DWORD kWaitLimitMs = 10000;
 
+BOOL CALLBACK AddChild(HWND child, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
 std::vector<HWND> Children(HWND parent)
 {
     std::vector<HWND> children;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(parent, AddChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 

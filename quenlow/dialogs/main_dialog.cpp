@@ -21,6 +21,7 @@
 #include "settings/main_args.h"
 #include "seams.h"
 #include "single_instance.h"
+#include "web_browser.h"
 #include "xbuffer.h"
 #include "xfile.h"
 
@@ -56,6 +57,12 @@ const Tip kTips[] = {
     {IDC_HELP_EXE, "view help about creating Windows exe file"},
     {IDC_HELP_JAR, "view help about creating executable jar file"},
 };
+
+// The place the output pane and the web pane share, in pixels: its top
+// stands this far above the bottom of the web pane's template rectangle.
+constexpr int kPanesRise = 102;
+constexpr int kPanesWidth = 504;
+constexpr int kPanesHeight = 104;
 
 }  // namespace
 
@@ -124,8 +131,20 @@ BOOL MainDlg::OnInitDialog()
     pane.SetText("");
     ShowWindow(pane.Handle(), SW_HIDE);
     SendMessageA(pane.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), FALSE);
+    RECT webTemplate;
+    GetWindowRect(Item(IDC_WEB_PANE), &webTemplate);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&webTemplate), 2);
+    const int left = webTemplate.left - 1;
+    const int top = webTemplate.bottom - kPanesRise;
+    SetWindowPos(pane.Handle(), nullptr, left, top, kPanesWidth, kPanesHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Right below the output pane, which shows over it while it has text,
+    // wherever the control put its window among the dialog's children.
+    if (webBrowser.Create(CLSID_WebBrowser, Handle(), {left, top, left + kPanesWidth, top + kPanesHeight}))
+        SetWindowPos(webBrowser.Window(), pane.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     LoadOptions();
+    if (webPane)
+        NavigateWebBrowser(webBrowser, kOnlinePage);
     ApplyAlwaysOnTop();
     CreateTooltips();
     UpdateControls();
@@ -574,6 +593,8 @@ INT_PTR MainDlg::OnDestroyWindow(WPARAM, LPARAM)
     KillTimer(Handle(), kPaneTimerId);
     StopRuns();
     SaveOptions();
+    // While the dialog still stands: the control's window is its child.
+    webBrowser.Destroy();
     return FALSE;
 }
 

@@ -8,6 +8,7 @@
 #include "create_info_dialog.h"
 #include "dialog.h"
 #include "dialog_runner_owner.h"
+#include "ole_control_host.h"
 #include "process/runner_create.h"
 #include "process/runner_exe_jar.h"
 #include "process/runner_main_class.h"
@@ -46,6 +47,10 @@ public:
     static constexpr int kPaneTicks = 30;
     // Closing the dialog gives a run this long to end after it was stopped.
     static constexpr DWORD kCloseWaitMs = 5000;
+    // The product has no online page yet: the web pane, when on, opens empty.
+    static constexpr const char kOnlinePage[] = "about:blank";
+    // Absent when the browser control could not be hosted.
+    const OleControlHost& WebPane() const { return webBrowser; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -114,4 +119,5 @@ private:
     int alwaysOnTop = 0;
     int webPane = 0;
     int paneTicks = 0;
+    OleControlHost webBrowser;
 };

@@ -39,6 +39,8 @@
 #define IDC_HELP_JAR 1101
 
 #define IDC_OUTPUT_PANE 1023
+// Holds the web pane's place; the browser control itself is created in code.
+#define IDC_WEB_PANE 1011
 #define IDC_HIDE 1081
 
 // The self-painted menu bar: one menu resource per caption, and the commands.

@@ -12,6 +12,7 @@
 #include "controls.h"
 #include "main_dialog_fixture.h"
 #include "info_dialogs_ids.h"
+#include "ole_control_site.h"
 #include "paths/file_system.h"
 #include "rich_edit.h"
 #include "run_command.h"
@@ -19,7 +20,9 @@
 #include "seams.h"
 #include "single_instance.h"
 #include "support/pane_text.h"
+#include "support/message_pump.h"
 #include "support/test_files.h"
+#include "web_browser.h"
 
 namespace {
 
@@ -411,6 +414,91 @@ TEST_F(MainDialogTest, TheManifestButtonEditsOnlyAReadableTextFile)
     }
     // The file as it was: looking does not write.
     EXPECT_EQ(ReadFileBytes(folder + "\\demo.mf"), text);
+}
+
+RECT PlaceInDialog(HWND window)
+{
+    RECT place;
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+bool IsAbove(HWND upper, HWND lower)
+{
+    for (HWND below = GetWindow(upper, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
+        if (below == lower)
+            return true;
+    }
+    return false;
+}
+
+TEST_F(MainDialogTest, TheOutputPaneShowsOverTheWebPaneOnTheirSharedPlace)
+{
+    OpenDialog();
+    // Wine's browser control is hosted (it renders nothing without its HTML engine).
+    const HWND web = dialog->WebPane().Window();
+    ASSERT_NE(web, nullptr);
+    const RECT webTemplate = PlaceInDialog(Item(IDC_WEB_PANE));
+    const RECT shared = {webTemplate.left - 1, webTemplate.bottom - 102, webTemplate.left - 1 + 504,
+                         webTemplate.bottom + 2};
+    for (HWND window : {Item(IDC_OUTPUT_PANE), web}) {
+        const RECT place = PlaceInDialog(window);
+        EXPECT_EQ(place.left, shared.left);
+        EXPECT_EQ(place.top, shared.top);
+        EXPECT_EQ(place.right, shared.right);
+        EXPECT_EQ(place.bottom, shared.bottom);
+    }
+    RECT client;
+    GetClientRect(dialog->Handle(), &client);
+    RECT inside;
+    IntersectRect(&inside, &client, &shared);
+    EXPECT_TRUE(EqualRect(&inside, &shared)) << client.right << "x" << client.bottom;
+
+    EXPECT_TRUE(GetWindowLongA(web, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE));
+    dialog->ShowStatus("status text");
+    EXPECT_TRUE(IsShown(IDC_OUTPUT_PANE));
+    EXPECT_TRUE(IsAbove(Item(IDC_OUTPUT_PANE), web));
+    for (int tick = 0; tick <= MainDlg::kPaneTicks; ++tick)
+        SendMessageA(dialog->Handle(), WM_TIMER, MainDlg::kPaneTimerId, 0);
+    EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE));
+    EXPECT_TRUE(GetWindowLongA(web, GWL_STYLE) & WS_VISIBLE);
+
+    // The window's end lets go of the control and of our site, before the dialog object goes.
+    DestroyWindow(dialog->Handle());
+    EXPECT_FALSE(IsWindow(web));
+    EXPECT_EQ(OleControlSite::Alive(), 0);
+}
+
+TEST_F(MainDialogTest, TheWebPaneOpensTheOnlinePageOnlyWhenItsOptionIsOn)
+{
+    const struct {
+        int option;
+        std::string location;
+    } cases[] = {
+        {0, ""},
+        {1, MainDlg::kOnlinePage},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(settings.OpenAndInit(settingsPath.c_str()));
+        const int menuFlags[SettingsFile::kFlagCount] = {0, c.option};
+        settings.SetMenuOptions(menuFlags);
+        settings.Close();
+        OpenDialog();
+        auto* browser = static_cast<IWebBrowser2*>(dialog->WebPane().Query(IID_IWebBrowser2));
+        ASSERT_NE(browser, nullptr);
+        BSTR url = nullptr;
+        browser->get_LocationURL(&url);
+        char location[256] = {};
+        WideCharToMultiByte(CP_ACP, 0, url ? url : L"", -1, location, sizeof location, nullptr, nullptr);
+        SysFreeString(url);
+        browser->Release();
+        EXPECT_EQ(location, c.location) << c.option;
+        // Closing while the page loads (under Wine it never ends) leaves no site behind.
+        CloseDialog();
+        EXPECT_EQ(OleControlSite::Alive(), 0);
+    }
 }
 
 // The Linux process is gone, or only a zombie waiting for its reaper.

@@ -123,9 +123,6 @@ BOOL MainDlg::OnInitDialog()
     }
     single_instance::Publish("quenlow_mapfile", Handle());
     owner.reset(new DialogRunnerOwner(Handle()));
-    createInfo.reset(new DlgCreateInfo(Handle()));
-    createInfo->Create();
-
     RichEdit pane(Item(IDC_OUTPUT_PANE));
     pane.LimitText(kPaneTextLimit);
     pane.SetText("");
@@ -145,7 +142,11 @@ BOOL MainDlg::OnInitDialog()
     LoadOptions();
     if (webPane)
         NavigateWebBrowser(webBrowser, kOnlinePage);
+    // Before any window this dialog owns exists: Wine leaves a window that
+    // owns others out of the topmost band.
     ApplyAlwaysOnTop();
+    createInfo.reset(new DlgCreateInfo(Handle()));
+    createInfo->Create();
     CreateTooltips();
     UpdateControls();
 

@@ -274,11 +274,5 @@ void MainDlg::ComboAddText(int comboId)
 
 void MainDlg::ShowCreateResult(int exe, const XString& title, const XString& report)
 {
-    // Until the creating-information window is there, the pane tells.
-    XString text("\n");
-    text.AppendString(title);
-    if (exe)
-        text.Append("\nhas been created successfully\n\nInformation:\n\n");
-    text.AppendString(report);
-    owner->AppendOutput(text.Data());
+    CreateInfo().ShowResult(exe ? DlgCreateInfo::kExe : DlgCreateInfo::kJar, title.Data(), report.Data());
 }

@@ -307,7 +307,7 @@ TEST_F(MainDialogMenuTest, BrowsingAClassWithoutMainOffersItsClassInformation)
         shownMessages.clear();
         answer = reply;
         Click(IDC_BROWSE_MAIN_CLASS);
-        ASSERT_EQ(shownMessages.size(), 1u);
+        ASSERT_EQ(shownMessages.size(), 1u) << shownMessages.back().text;
         EXPECT_EQ(shownMessages[0].text, "The class is not an application\ndo you want to view its source code now?\n");
         EXPECT_EQ(ComboBox(Item(IDC_MAIN_CLASS)).GetCount(), 0);
     }

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kLongestCommandLine = 32766;
+
 int Refuse(HWND owner, const XString& text)
 {
     seams::ShowMessage(owner, text.Data(), "Message", MB_OK);
@@ -142,6 +144,16 @@ int BuildJarCommand(HWND owner, const CreateRequest& request, SettingsFile& sett
     }
     out.command = JarToolCommand(jarTool, manifest, request.compression != 0, target, files,
                                  static_cast<int>(lstrlenA(baseFolder)));
+    // Windows starts no program with a longer command line: say so, rather
+    // than leave the user with a jar tool that never ran.
+    if (out.command.Length() > kLongestCommandLine) {
+        seams::ShowMessage(owner,
+                           "There are too many files to be compressed at once:\nthe jar tool's command line would be "
+                           "longer than Windows allows.\nChoose \"Main class directory only\" or fewer files in the "
+                           "file options.",
+                           "Message", MB_OK);
+        return 0;
+    }
     out.includeAll = filter.includeAll;
     out.exclusionDisabled = filter.exclusionDisabled;
     out.fileCount = files.Count();

@@ -282,13 +282,7 @@ INT_PTR MainDlg::OnRunMainClass(WPARAM, LPARAM)
     ClassPathRecord record;
     XString mainArgs;
     if (settings.IsOpen()) {
-        int argsFlags[SettingsFile::kFlagCount] = {};
-        settings.GetMainArgsFlags(argsFlags);
-        if (argsFlags[kArgsForDoubleClick]) {
-            XString text;
-            ReadMainArgs(text);
-            mainArgs = FlattenText(text.Data());
-        }
+        mainArgs = MainArgsWhenAsked(settings, kArgsForDoubleClick);
         ClassPathTarget target;
         target.doubleClick = true;
         CollectClassPath(settings, record, target);

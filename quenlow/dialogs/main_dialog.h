@@ -66,6 +66,8 @@ private:
     int RunJarTool(const char* baseFolder, const char* command, int exe, int fileCount);
     // The text of the combo goes to the top of its history, unless blank.
     void ComboAddText(int comboId);
+    // A build's end: the histories take its class and file, and the
+    // creating information shows its report.
     void ShowCreateResult(int exe, const XString& title, const XString& report);
     INT_PTR OnRunMainClass(WPARAM, LPARAM);
     INT_PTR OnStopMainClass(WPARAM, LPARAM);

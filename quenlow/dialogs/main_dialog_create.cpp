@@ -73,7 +73,28 @@ int WriteBesideThenReplace(const char* output, const Bytes* const* pieces, int c
     return 0;
 }
 
+// What every report says of the packing, whichever file was built.
+template <class Facts>
+void FillPackingFacts(Facts& facts, const CreateRequest& request, const JarCommand& jar)
+{
+    facts.compression = request.compression != 0;
+    facts.mainClassDirectoryOnly = request.mainClassDirOnly != 0;
+    facts.includeAll = jar.includeAll != 0;
+    facts.exclusionDisabled = jar.exclusionDisabled != 0;
+}
+
 }  // namespace
+
+XString MainArgsWhenAsked(SettingsFile& settings, ArgsFlag use)
+{
+    int flags[SettingsFile::kFlagCount] = {};
+    settings.GetMainArgsFlags(flags);
+    if (!flags[use])
+        return XString();
+    XString text;
+    ReadMainArgs(text);
+    return FlattenText(text.Data());
+}
 
 INT_PTR MainDlg::OnCreate(WPARAM, LPARAM)
 {
@@ -87,14 +108,7 @@ INT_PTR MainDlg::OnCreate(WPARAM, LPARAM)
     XString className;
     if (!CheckMainClass(request.mainClass.Data(), baseFolder, className, Handle()))
         return TRUE;
-    XString mainArgs;
-    int argsFlags[SettingsFile::kFlagCount] = {};
-    settings.GetMainArgsFlags(argsFlags);
-    if (request.exe && argsFlags[kArgsForExe]) {
-        XString text;
-        ReadMainArgs(text);
-        mainArgs = FlattenText(text.Data());
-    }
+    const XString mainArgs = request.exe ? MainArgsWhenAsked(settings, kArgsForExe) : XString();
     if (!CheckOutputFile(request, Handle()) || !CheckManifestFile(request, Handle()))
         return TRUE;
     const bool exe = Button(Handle(), IDC_CREATE_EXE).GetCheck() == BST_CHECKED;
@@ -189,12 +203,7 @@ int MainDlg::CreateExe(const CreateRequest& request, const char* jarTool, const 
     ExeReportFacts facts;
     facts.useJavaw = fields.useJavaw;
     facts.userIcon = request.userIcon != 0;
-    facts.compression = request.compression != 0;
-    facts.mainClassDirectoryOnly = request.mainClassDirOnly != 0;
-    facts.includeAll = jar.includeAll != 0;
-    facts.exclusionDisabled = jar.exclusionDisabled != 0;
-    ComboAddText(IDC_MAIN_CLASS);
-    ComboAddText(IDC_OUTPUT_FILE);
+    FillPackingFacts(facts, request, jar);
     ShowCreateResult(1, request.outputFile, BuildExeReport(facts, fields));
     return 1;
 }
@@ -249,12 +258,7 @@ int MainDlg::CreateJar(const CreateRequest& request, const char* jarTool, const 
     }
     JarReportFacts facts;
     facts.defaultManifest = defaultManifest;
-    facts.compression = request.compression != 0;
-    facts.mainClassDirectoryOnly = request.mainClassDirOnly != 0;
-    facts.includeAll = jar.includeAll != 0;
-    facts.exclusionDisabled = jar.exclusionDisabled != 0;
-    ComboAddText(IDC_MAIN_CLASS);
-    ComboAddText(IDC_OUTPUT_FILE);
+    FillPackingFacts(facts, request, jar);
     XString title(request.outputFile);
     title.Append("\nhas been created successfully\n\nInformation:\n\n");
     ShowCreateResult(0, title, BuildJarReport(facts));
@@ -274,5 +278,7 @@ void MainDlg::ComboAddText(int comboId)
 
 void MainDlg::ShowCreateResult(int exe, const XString& title, const XString& report)
 {
+    ComboAddText(IDC_MAIN_CLASS);
+    ComboAddText(IDC_OUTPUT_FILE);
     CreateInfo().ShowResult(exe ? DlgCreateInfo::kExe : DlgCreateInfo::kJar, title.Data(), report.Data());
 }

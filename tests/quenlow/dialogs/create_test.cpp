@@ -378,3 +378,25 @@ TEST_F(CreateTest, AnOutputThatCannotBeWrittenIsReportedAndLeftAlone)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CreateTest, AProjectTooLargeForOneCommandLineIsRefusedWithItsReason)
+{
+    // Names of about twenty characters: two thousand of them pass Windows' limit.
+    CreateDirectoryA((project + "\\demo\\many").c_str(), nullptr);
+    for (int i = 0; i < 2000; ++i)
+        ASSERT_TRUE(WriteFileBytes(project + "\\demo\\many\\F" + std::to_string(i) + ".class", "x"));
+    const std::string output = folder + "\\large.jar";
+    Choose(false);
+    SetText(IDC_MAIN_CLASS, mainClass);
+    SetText(IDC_OUTPUT_FILE, output);
+    Create();
+    ASSERT_EQ(shownMessages.size(), 1u);
+    EXPECT_EQ(shownMessages[0].text.find("There are too many files to be compressed at once:\n"), 0u)
+        << shownMessages[0].text;
+    EXPECT_FALSE(FileExists(output.c_str()));
+    EXPECT_TRUE(IsEnabled(IDC_CREATE));
+}
+
+}  // namespace

@@ -13,6 +13,7 @@
 #include "main_dialog_ids.h"
 #include "rich_edit.h"
 #include "seams.h"
+#include "support/message_pump.h"
 #include "support/pane_text.h"
 #include "support/test_files.h"
 
@@ -44,18 +45,7 @@ protected:
         return TRUE;
     }
 
-    static void PumpFor(DWORD ms)
-    {
-        const DWORD start = GetTickCount();
-        MSG msg;
-        do {
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(5);
-        } while (GetTickCount() - start < ms);
-    }
+    static void PumpFor(DWORD ms) { ::PumpFor(ms); }
 
     static std::string SampleClass()
     {

@@ -17,7 +17,7 @@ DialogRunnerOwner::~DialogRunnerOwner()
 void DialogRunnerOwner::ShowStatus(const char* text)
 {
     ShowWindow(Pane(), SW_SHOW);
-    RichEdit(Pane()).SetText(text);
+    RichEditReplaceAll(Pane(), text);
 }
 
 void DialogRunnerOwner::AppendOutput(const char* text)

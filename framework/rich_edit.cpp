@@ -57,6 +57,24 @@ DWORD CALLBACK RichEditStreamCallback(DWORD_PTR cookie, LPBYTE buffer, LONG want
     return 0;
 }
 
+void RichEditReplaceAll(HWND pane, const char* text)
+{
+    constexpr int kPiece = 4096;
+    RichEdit edit(pane);
+    // The end in the control's own positions, which count a paragraph end
+    // once where the text length counts it twice.
+    edit.SetSelection(0, -1);
+    CHARRANGE all = {};
+    SendMessageA(pane, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&all));
+    for (int end = all.cpMax; end > 0;) {
+        const int start = end > kPiece ? end - kPiece : 0;
+        edit.SetSelection(start, end);
+        SendMessageA(pane, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+        end = start;
+    }
+    edit.SetText(text);
+}
+
 void RichEditAppend(HWND pane, const char* text)
 {
     const int length = XString::ClampLength(text, -1);

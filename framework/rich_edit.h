@@ -29,6 +29,10 @@ private:
 // Loads the library that registers RichEdit::kClassName; 0 when it is missing.
 int LoadRichEditLibrary();
 
+// Replaces all of a rich edit's text. A long text goes first, in pieces
+// from its end: the control takes much longer to drop a long text at once.
+void RichEditReplaceAll(HWND pane, const char* text);
+
 // Appends text at the end of a rich edit: an empty selection at the end,
 // then EM_STREAMIN of the text into that selection. An empty text is not
 // streamed. Callable from any thread (the messages are sent to the pane's).

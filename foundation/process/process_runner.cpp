@@ -7,6 +7,8 @@
 namespace {
 
 constexpr int kLargestChunk = 2040;
+// The most output handed on at once.
+constexpr int kLargestDelivery = 64 * 1024;
 // How often an idle reader looks again at its pipe and at the end signal.
 constexpr DWORD kReaderPollMs = 15;
 // After a time-out kill, how long the waiter waits for the child to be gone.
@@ -286,27 +288,35 @@ void ProcessRunner::ReadLoop(Stream stream, HANDLE pipe, Worker& worker)
     char buffer[kLargestChunk];
     const int wanted = ChunkSize(stream);
     const DWORD chunk = static_cast<DWORD>(wanted > 0 && wanted <= kLargestChunk ? wanted : kLargestChunk);
-    XString text;
-    for (;;) {
+    // Chunks that are already waiting in the pipe are handed on together:
+    // every delivery is one append to a pane, and a pane that takes a fast
+    // tool's output a kilobyte at a time would slow the tool down.
+    XString pending;
+    bool reading = true;
+    while (reading) {
         // The end signal is read before the pipe: once the child has gone,
         // an empty pipe seen after the signal means everything was read.
         const bool endSignalled = WaitForSingleObject(outputEnd, 0) == WAIT_OBJECT_0;
         DWORD available = 0;
-        if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr))
-            break;  // end-of-file: every writer has gone
-        if (available == 0) {
+        DWORD got = 0;
+        if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) {
+            reading = false;  // end-of-file: every writer has gone
+        } else if (available > 0) {
+            reading = ReadFile(pipe, buffer, available < chunk ? available : chunk, &got, nullptr) && got > 0;
+            if (reading)
+                pending.Append(buffer, static_cast<int>(got));
+            if (reading && pending.Length() < kLargestDelivery)
+                continue;
+        } else if (pending.IsEmpty()) {
             if (endSignalled)
                 break;
             WaitForSingleObject(outputEnd, kReaderPollMs);
             continue;
         }
-        DWORD got = 0;
-        if (!ReadFile(pipe, buffer, available < chunk ? available : chunk, &got, nullptr) || got == 0)
+        NormalizeLineEnds(pending);
+        if (!pending.IsEmpty() && !OnChunk(stream, pending))
             break;
-        text.Assign(buffer, static_cast<int>(got));
-        NormalizeLineEnds(text);
-        if (!text.IsEmpty() && !OnChunk(stream, text))
-            break;
+        pending.Assign("", 0);
     }
     worker.alive = 0;
     OnReaderDone(stream);

@@ -199,3 +199,29 @@ TEST(RunnerCaptureTest, CollectsBothStreamsOrStopsAtTheFirstError)
 }
 
 }  // namespace
+
+namespace {
+
+// A status replaces all the pane held, however long (it is dropped piece by
+// piece from its end), and keeps nothing of it.
+TEST_F(RunnerWindowTest, StatusReplacesALongPaneWhole)
+{
+    const struct {
+        const char* name;
+        std::string before;
+    } cases[] = {
+        {"empty", ""},
+        {"one line", "just this"},
+        {"many lines", PatternLines(3000)},
+        {"one long line", std::string(20000, 'x')},
+        {"paragraph ends of both kinds", std::string(5000, 'a') + "\r\n" + std::string(5000, 'b') + "\n\n"},
+    };
+    for (const auto& c : cases) {
+        owner->ShowStatus("");
+        owner->AppendOutput(c.before.c_str());
+        owner->ShowStatus("new status\n");
+        EXPECT_EQ(PaneText(), "new status\n") << c.name;
+    }
+}
+
+}  // namespace

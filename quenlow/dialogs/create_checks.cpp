@@ -44,6 +44,43 @@ bool CanList(const XString& folder)
     return find.FindFirst(pattern.Data());
 }
 
+// Names relative to the base folder, one a line, in quotes and with their
+// backslashes doubled, as the jar tool reads an argument file.
+int UseArgumentFile(const char* jarTool, const char* manifest, bool compression, const char* target,
+                    const StringPtrList& files, int baseFolderLength, JarCommand& out)
+{
+    XString list;
+    const int skip = baseFolderLength + 1;
+    for (int i = 0; i < files.Count(); ++i) {
+        const XString* file = files.StringAt(i);
+        list.AppendChar('"');
+        for (const char* c = file->Length() > skip ? file->Data() + skip : ""; *c; ++c) {
+            if (*c == '\\')
+                list.AppendChar('\\');
+            list.AppendChar(*c);
+        }
+        list.Append("\"\r\n");
+    }
+    out.argumentFile = GetTempDir();
+    out.argumentFile.Append("\\jarfiles.txt");
+    CreateDirectoryA(GetTempDir().Data(), nullptr);
+    XFile file;
+    const bool written = file.Open(out.argumentFile.Data(), XFile::CreateAlways, 1) &&
+                         file.Write(list.Data(), list.Length());
+    file.Close();
+    if (!written) {
+        DeleteFileA(out.argumentFile.Data());
+        out.argumentFile.Assign("");
+        return 0;
+    }
+    StringPtrList none;
+    out.command = JarToolCommand(jarTool, manifest, compression, target, none, baseFolderLength);
+    out.command.Append(" @\"");
+    out.command.AppendString(out.argumentFile);
+    out.command.AppendChar('"');
+    return 1;
+}
+
 }  // namespace
 
 int CheckOutputFile(const CreateRequest& request, HWND owner)
@@ -144,13 +181,14 @@ int BuildJarCommand(HWND owner, const CreateRequest& request, SettingsFile& sett
     }
     out.command = JarToolCommand(jarTool, manifest, request.compression != 0, target, files,
                                  static_cast<int>(lstrlenA(baseFolder)));
-    // Windows starts no program with a longer command line: say so, rather
-    // than leave the user with a jar tool that never ran.
-    if (out.command.Length() > kLongestCommandLine) {
+    // Windows starts no program with a longer command line: the names go
+    // into an argument file, which the jar tool reads itself.
+    if (out.command.Length() > kLongestCommandLine &&
+        !UseArgumentFile(jarTool, manifest, request.compression != 0, target, files,
+                         static_cast<int>(lstrlenA(baseFolder)), out)) {
         seams::ShowMessage(owner,
-                           "There are too many files to be compressed at once:\nthe jar tool's command line would be "
-                           "longer than Windows allows.\nChoose \"Main class directory only\" or fewer files in the "
-                           "file options.",
+                           "There are too many files to be compressed at once:\nthe list of their names could not be "
+                           "written.",
                            "Message", MB_OK);
         return 0;
     }

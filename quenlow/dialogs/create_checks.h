@@ -25,14 +25,18 @@ int WriteDefaultManifest(const char* path, const char* mainClass);
 // What the jar tool is asked to pack.
 struct JarCommand {
     XString command;
+    // Where the file names went when the command line could not hold them;
+    // the caller removes it once the tool has run. Empty otherwise.
+    XString argumentFile;
     int includeAll = 1;
     int exclusionDisabled = 0;
     int fileCount = 0;
 };
 
 // The jar tool's command for the files of collectFolder that the file
-// options take, named relative to baseFolder. 0 after telling the user when
-// no file is left to pack.
+// options take, named relative to baseFolder; so many names that the command
+// line cannot hold them go into an argument file of the jar tool. 0 after
+// telling the user when no file is left to pack.
 int BuildJarCommand(HWND owner, const CreateRequest& request, SettingsFile& settings, const char* baseFolder,
                     const char* collectFolder, const char* jarTool, const char* target, const char* manifest,
                     JarCommand& out);

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "create_checks.h"
 #include "create_request.h"
 #include "create_info_dialog.h"
 #include "dialog.h"
@@ -63,7 +64,7 @@ private:
     INT_PTR OnConfirmIcon(WPARAM, LPARAM);
     // Runs the jar tool with the command and judges its run: 1 when it
     // started, ended in time with exit code 0; 0 after telling the user.
-    int RunJarTool(const char* baseFolder, const char* command, int exe, int fileCount);
+    int RunJarTool(const char* baseFolder, const JarCommand& jar, int exe);
     // The text of the combo goes to the top of its history, unless blank.
     void ComboAddText(int comboId);
     // A build's end: the histories take its class and file, and the

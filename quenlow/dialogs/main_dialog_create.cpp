@@ -131,12 +131,16 @@ INT_PTR MainDlg::OnConfirmIcon(WPARAM, LPARAM)
     return TRUE;
 }
 
-int MainDlg::RunJarTool(const char* baseFolder, const char* command, int exe, int fileCount)
+int MainDlg::RunJarTool(const char* baseFolder, const JarCommand& jar, int exe)
 {
     const int seconds = settings.GetFileInts();
-    if (!createRunner.Run(owner.get(), baseFolder, command, exe, fileCount, seconds))
+    const int started = createRunner.Run(owner.get(), baseFolder, jar.command.Data(), exe, jar.fileCount, seconds);
+    const DWORD ended = started ? createRunner.WaitTimeout() : WAIT_FAILED;
+    if (!jar.argumentFile.IsEmpty())
+        DeleteFileA(jar.argumentFile.Data());
+    if (!started)
         return 0;  // the pane names the program that could not start
-    if (createRunner.WaitTimeout() != WAIT_OBJECT_0) {
+    if (ended != WAIT_OBJECT_0) {
         char text[160];
         std::snprintf(text, sizeof text,
                       "The jar tool did not end within %d seconds and was stopped.\nNothing was created.", seconds);
@@ -175,7 +179,7 @@ int MainDlg::CreateExe(const CreateRequest& request, const char* jarTool, const 
     } else if (!LoadPlainStub(Handle(), programDir.Data(), stub)) {
         return 0;
     }
-    const int ran = RunJarTool(baseFolder, jar.command.Data(), 1, jar.fileCount);
+    const int ran = RunJarTool(baseFolder, jar, 1);
     Bytes archive;
     const int read = ran && ReadFileBytes(tempJar.Data(), archive) && !archive.empty();
     DeleteFileA(tempJar.Data());
@@ -242,7 +246,7 @@ int MainDlg::CreateJar(const CreateRequest& request, const char* jarTool, const 
     int ran = BuildJarCommand(Handle(), request, settings, baseFolder, collectFolder, jarTool, tempJar.Data(),
                               manifest.Data(), jar);
     if (ran)
-        ran = RunJarTool(baseFolder, jar.command.Data(), 0, jar.fileCount);
+        ran = RunJarTool(baseFolder, jar, 0);
     if (defaultManifest)
         DeleteFileA(manifest.Data());
     if (!ran) {

@@ -237,8 +237,52 @@ static char* ConvertPathList(const WCHAR* list)
     return out;
 }
 
+/* "@<Windows path>": an argument file of names relative to the working
+ * folder, quoted with their backslashes doubled as the tools' argument files
+ * want them. The tool gets a converted copy, which the bridge removes when
+ * the tool has ended. */
+static char* converted_argument_file = NULL;
+
+static char* ConvertArgumentFile(const WCHAR* path)
+{
+    char* unix_path = ConvertPath(path);
+    FILE* in = fopen(unix_path, "rb");
+    free(unix_path);
+    if (!in)
+        return NULL;
+    char name[] = "/tmp/jdk-bridge-args-XXXXXX";
+    int fd = mkstemp(name);
+    FILE* out = fd >= 0 ? fdopen(fd, "wb") : NULL;
+    if (!out) {
+        fclose(in);
+        return NULL;
+    }
+    int c;
+    int previous = 0;
+    while ((c = fgetc(in)) != EOF) {
+        if (c == '\\' && previous == '\\') {
+            previous = 0; /* the pair stands for one separator, written already */
+            continue;
+        }
+        previous = c;
+        fputc(c == '\\' ? '/' : c, out);
+    }
+    fclose(in);
+    fclose(out);
+    converted_argument_file = strdup(name);
+    size_t n = strlen(name) + 2;
+    char* arg = malloc(n);
+    snprintf(arg, n, "@%s", name);
+    return arg;
+}
+
 static char* ConvertArgument(const WCHAR* previous, const WCHAR* arg)
 {
+    if (arg[0] == '@' && IsWindowsAbsolutePath(arg + 1)) {
+        char* converted = ConvertArgumentFile(arg + 1);
+        if (converted)
+            return converted;
+    }
     if (previous && TakesPathList(previous))
         return ConvertPathList(arg);
     if (FindCharW(arg, ';') && HasAbsoluteElement(arg))
@@ -436,6 +480,8 @@ static int Run(void)
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     WaitForMultipleObjects(2, copiers, TRUE, kDrainTimeoutMs);
+    if (converted_argument_file)
+        unlink(converted_argument_file);
 
     if (WIFEXITED(status))
         return WEXITSTATUS(status);

@@ -1,0 +1,142 @@
+// Quenlow.exe in an installation tree with its stub file, driven from this
+// process by window messages as a user's clicks would: Create builds a
+// Windows executable and an executable jar of the sample project that run,
+// a refused input shows its message box, and the histories outlive the run.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "java_home.h"
+#include "support/child_process.h"
+#include "support/quenlow_tree/quenlow_tree.h"
+#include "support/test_files.h"
+
+namespace {
+
+constexpr int kMainClassCombo = 1018;
+constexpr int kOutputCombo = 1019;
+constexpr int kExeRadio = 1012;
+constexpr int kJarRadio = 1013;
+constexpr int kCreateButton = 1010;
+constexpr int kReport = 1098;
+constexpr int kInfoClose = 1041;
+constexpr DWORD kBuildLimitMs = 90000;
+
+std::string WindowText(HWND window)
+{
+    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+class CreateE2eTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tree = MakeTree("create_e2e");
+        ASSERT_TRUE(CopyFileA(QUENLOW_STUB_FILE, (tree.Bin() + "\\compress.ies").c_str(), FALSE));
+        CreateDirectoryA((tree.dir + "\\temp").c_str(), nullptr);
+        project = tree.dir + "\\project";
+        CreateDirectoryA(project.c_str(), nullptr);
+        CreateDirectoryA((project + "\\demo").c_str(), nullptr);
+        mainClass = project + "\\demo\\Main.class";
+        ASSERT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", mainClass.c_str(), FALSE));
+        quenlow.reset(new Program("\"" + tree.Exe() + "\""));
+        dialog = quenlow->WaitForDialog("Quenlow 3.201");
+        ASSERT_NE(dialog, nullptr);
+    }
+    void TearDown() override
+    {
+        if (dialog)
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        if (quenlow) {
+            EXPECT_TRUE(quenlow->Ended(20000));
+        }
+    }
+
+    void SetText(int id, const std::string& text)
+    {
+        SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    void Click(int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+    // Posted: the dialog's thread runs the jar tool inside the click.
+    void PressCreate() { PostMessageA(GetDlgItem(dialog, kCreateButton), BM_CLICK, 0, 0); }
+
+    // The creating information once it shows, its report read and the window closed again.
+    std::string WaitForReport()
+    {
+        HWND info = nullptr;
+        WaitFor([&] { return (info = quenlow->FindDialog("Creating information")) != nullptr; }, kBuildLimitMs);
+        if (!info)
+            return "";
+        const std::string report = WindowText(GetDlgItem(info, kReport));
+        SendMessageA(GetDlgItem(info, kInfoClose), BM_CLICK, 0, 0);
+        WaitFor([&] { return !IsWindowVisible(info); }, 5000);
+        return report;
+    }
+
+    Tree tree;
+    std::string project;
+    std::string mainClass;
+    std::unique_ptr<Program> quenlow;
+    HWND dialog = nullptr;
+};
+
+TEST_F(CreateE2eTest, CreateBuildsAnExecutableAndAJarThatRun)
+{
+    const struct {
+        int radio;
+        const char* output;
+        const char* reportLine;
+    } builds[] = {
+        {kExeRadio, "Demo.exe", "Windows exe"},
+        {kJarRadio, "Demo.jar", "executable jar"},
+    };
+    for (const auto& build : builds) {
+        const std::string output = tree.dir + "\\" + build.output;
+        Click(build.radio);
+        SetText(kMainClassCombo, mainClass);
+        SetText(kOutputCombo, output);
+        PressCreate();
+        const std::string report = WaitForReport();
+        EXPECT_NE(report.find(build.reportLine), std::string::npos) << build.output << ": " << report;
+        ASSERT_TRUE(FileExists(output)) << build.output;
+    }
+    const ChildResult exe = RunChild("\"" + tree.dir + "\\Demo.exe\" one", "", 60000);
+    EXPECT_EQ(exe.exitCode, 0u) << exe.out << exe.err;
+    EXPECT_NE(exe.out.find("Hello from demo.Main"), std::string::npos) << exe.out << exe.err;
+    const std::string java = FindJavaToolExe("\\bin\\java.exe", 1, 1).Data();
+    const ChildResult jar = RunChild(java + " -jar \"" + tree.dir + "\\Demo.jar\" two", "", 60000);
+    EXPECT_EQ(jar.exitCode, 0u) << jar.out << jar.err;
+    EXPECT_NE(jar.out.find("arguments: two"), std::string::npos) << jar.out << jar.err;
+
+    // Closing keeps the class and the last output at the top of their histories.
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(quenlow->Ended(20000));
+    dialog = nullptr;
+    const std::string settings = ReadFileBytes(tree.Settings());
+    EXPECT_NE(settings.find(mainClass), std::string::npos) << settings;
+    EXPECT_NE(settings.find(tree.dir + "\\Demo.jar"), std::string::npos) << settings;
+}
+
+TEST_F(CreateE2eTest, ARefusedInputShowsItsMessageBox)
+{
+    Click(kExeRadio);
+    SetText(kMainClassCombo, mainClass);
+    SetText(kOutputCombo, tree.dir + "\\missing\\Demo.exe");
+    PressCreate();
+    HWND box = quenlow->WaitForDialog("Message");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box),
+              "Error in field   \"Output file\"\n\nDirectory\n" + tree.dir + "\\missing\ndoes not exist\n");
+    Press(box, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, kCreateButton)) != FALSE; }, 5000));
+    EXPECT_FALSE(FileExists(tree.dir + "\\missing\\Demo.exe"));
+}
+
+}  // namespace

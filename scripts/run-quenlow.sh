@@ -2,12 +2,14 @@
 # Quenlow under Wine with the sample Java project of tests/e2e/sample, the
 # machine's JDK reached through the JDK bridge.
 #   With a display (DISPLAY set): the main dialog opens with the sample's
-#   main class ready; press Run and watch its output in the pane.
-#   Without one: the script presses Run itself on a virtual display, prints
-#   what the pane shows and saves a screenshot of the dialog
-#   (build/quenlow-demo.bmp, and .png where ImageMagick is installed).
-# Then it builds the sample into a Windows executable from the launcher stub
-# and runs that, as a user would and as the main program's test runs do.
+#   main class and C:\demo\Demo.exe ready; press Run and watch its output
+#   in the pane, press Create to build the executable.
+#   Without one: the script presses Run and then Create itself on a virtual
+#   display, prints what the pane and the creating information show and
+#   saves a screenshot of the dialog (build/quenlow-demo.bmp, and .png where
+#   ImageMagick is installed).
+# Then it runs the built executable, as a user would and as the main
+# program's test runs do.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -30,28 +32,23 @@ quenlow="$(windows "$root/build/win64/quenlow-install/Quenlow.exe")"
 main_class="$(windows "$root/build/win64/tests/e2e/sample-classes/demo/Main.class")"
 driver=build/win64/tests/e2e/support/demo/demo_driver.exe
 
+demo="$WINEPREFIX/drive_c/demo"
+mkdir -p "$demo"
+rm -f "$demo/Demo.exe"
+exe='C:\demo\Demo.exe'
+
 echo "== Quenlow"
 if [ -n "$interactive" ]; then
-  in_wine_locale "$WINELOADER" "$driver" "$quenlow" "$main_class"
+  in_wine_locale "$WINELOADER" "$driver" "$quenlow" "$main_class" "$exe"
 else
   shot="$root/build/quenlow-demo.bmp"
-  in_wine_locale "$WINELOADER" "$driver" "$quenlow" "$main_class" --run "$(windows "$shot")"
+  in_wine_locale "$WINELOADER" "$driver" "$quenlow" "$main_class" "$exe" --run "$(windows "$shot")"
   if command -v convert >/dev/null 2>&1 && convert "$shot" "${shot%.bmp}.png" 2>/dev/null; then
     echo "screenshot: ${shot%.bmp}.png"
   fi
 fi
+[ -f "$demo/Demo.exe" ] || { echo "no executable was built"; exit 1; }
 
-# The executable: stub, trailer (java, no archive detection, empty class
-# paths, the main class and its arguments), then the jar.
-demo="$WINEPREFIX/drive_c/demo"
-mkdir -p "$demo"
-{
-  cat build/win64/quenlow/stub/stub_plain.exe
-  printf '\253\253\253\253\253\253\253\253\253\253\000\000\000\245\245\245\245\245'
-  printf 'demo.Main from the demo'
-  printf '\273\273\273\273\273\273\273\273\273\273'
-  cat build/win64/tests/e2e/sample.jar
-} > "$demo/Demo.exe"
 echo "== C:\\demo\\Demo.exe"
 in_wine_locale "$WINELOADER" 'C:\demo\Demo.exe' </dev/null
 echo "== C:\\demo\\Demo.exe /streams, stopped with Terminate"

@@ -1,7 +1,9 @@
 // Drives the main program for the demo: prepares its settings with the
-// sample main class in the history, starts Quenlow.exe, and, asked to run,
-// presses Run in the main dialog, waits for the run to end and prints what
-// the output pane shows. Without --run it leaves the dialog to the user.
+// sample main class and the executable to build in their histories, starts
+// Quenlow.exe, and, asked to run, presses Run in the main dialog, waits for
+// the run to end and prints what the output pane shows, then presses Create
+// for a Windows executable and prints the creating information. Without
+// --run it leaves the dialog to the user.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,12 +16,18 @@ namespace {
 
 constexpr int kRunButton = 1009;
 constexpr int kOutputPane = 1023;
+constexpr int kExeRadio = 1012;
+constexpr int kCreateButton = 1010;
+constexpr int kReport = 1098;
+constexpr int kInfoClose = 1041;
+constexpr char kInfoTitle[] = "Creating information";
 constexpr char kDialogTitle[] = "Quenlow 3.201";
 constexpr char kEndBanner[] = "end of launching main class";
 
 struct Search {
     DWORD process;
     HWND found;
+    const char* title;
 };
 
 BOOL CALLBACK MatchMainDialog(HWND window, LPARAM data)
@@ -29,23 +37,22 @@ BOOL CALLBACK MatchMainDialog(HWND window, LPARAM data)
     GetWindowThreadProcessId(window, &owner);
     char title[64] = {};
     GetWindowTextA(window, title, sizeof title);
-    if (owner == s->process && std::string(title) == kDialogTitle && IsWindowVisible(window)) {
+    if (owner == s->process && std::string(title) == s->title && IsWindowVisible(window)) {
         s->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND FindMainDialog(DWORD process)
+HWND FindDialog(DWORD process, const char* title)
 {
-    Search search = {process, nullptr};
+    Search search = {process, nullptr, title};
     EnumWindows(MatchMainDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-std::string PaneText(HWND dialog)
+std::string Text(HWND pane)
 {
-    HWND pane = GetDlgItem(dialog, kOutputPane);
     const LRESULT length = SendMessageA(pane, WM_GETTEXTLENGTH, 0, 0);
     std::string text(static_cast<size_t>(length) + 1, '\0');
     SendMessageA(pane, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
@@ -95,8 +102,9 @@ bool SaveScreenshot(HWND window, const char* path)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: demo_driver <Quenlow.exe> <main class file> [--run <screenshot.bmp>]\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: demo_driver <Quenlow.exe> <main class file> <exe to create> "
+                             "[--run <screenshot.bmp>]\n");
         return 2;
     }
     const std::string program = argv[1];
@@ -108,6 +116,7 @@ int main(int argc, char** argv)
             return 1;
         }
         settings.AddListItem("SECT_MAIN_MAINCLASS", argv[2], 1, 0);
+        settings.AddListItem("SECT_MAIN_OUTPUT", argv[3], 1, 0);
     }
 
     STARTUPINFOA startup = {};
@@ -120,30 +129,45 @@ int main(int argc, char** argv)
     }
     CloseHandle(info.hThread);
     HWND dialog = nullptr;
-    for (int i = 0; i < 300 && !(dialog = FindMainDialog(info.dwProcessId)); ++i)
+    for (int i = 0; i < 300 && !(dialog = FindDialog(info.dwProcessId, kDialogTitle)); ++i)
         Sleep(100);
     if (!dialog) {
         std::fprintf(stderr, "the main dialog did not open\n");
         TerminateProcess(info.hProcess, 1);
         return 1;
     }
-    std::printf("Quenlow is open with %s as its main class.\n", argv[2]);
-    if (argc < 4 || std::string(argv[3]) != "--run") {
+    std::printf("Quenlow is open with %s as its main class and %s as its output file.\n", argv[2], argv[3]);
+    if (argc < 5 || std::string(argv[4]) != "--run") {
         WaitForSingleObject(info.hProcess, INFINITE);  // until the user closes it
         return 0;
     }
     SendMessageA(GetDlgItem(dialog, kRunButton), BM_CLICK, 0, 0);
     std::string pane;
-    for (int i = 0; i < 600 && (pane = PaneText(dialog)).find(kEndBanner) == std::string::npos; ++i)
+    for (int i = 0; i < 600 && (pane = Text(GetDlgItem(dialog, kOutputPane))).find(kEndBanner) == std::string::npos; ++i)
         Sleep(100);
     std::printf("--- the output pane ---\n%s\n", pane.c_str());
     std::fflush(stdout);
     SetForegroundWindow(dialog);
     Sleep(500);  // let the pane paint the last lines
-    if (argc > 4 && SaveScreenshot(dialog, argv[4]))
-        std::printf("screenshot: %s\n", argv[4]);
+    if (argc > 5 && SaveScreenshot(dialog, argv[5]))
+        std::printf("screenshot: %s\n", argv[5]);
+
+    // Create: the dialog's thread runs the jar tool inside the click.
+    SendMessageA(GetDlgItem(dialog, kExeRadio), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(dialog, kCreateButton), BM_CLICK, 0, 0);
+    HWND created = nullptr;
+    for (int i = 0; i < 900 && !(created = FindDialog(info.dwProcessId, kInfoTitle)); ++i)
+        Sleep(100);
+    if (created) {
+        std::printf("--- Create: %s ---\n%s\n", argv[3], Text(GetDlgItem(created, kReport)).c_str());
+        std::fflush(stdout);
+    } else {
+        std::printf("--- Create did not finish; the pane shows ---\n%s\n", Text(GetDlgItem(dialog, kOutputPane)).c_str());
+    }
+    if (created)
+        SendMessageA(GetDlgItem(created, kInfoClose), BM_CLICK, 0, 0);
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     WaitForSingleObject(info.hProcess, 20000);
     CloseHandle(info.hProcess);
-    return pane.find(kEndBanner) == std::string::npos ? 1 : 0;
+    return pane.find(kEndBanner) == std::string::npos || !created ? 1 : 0;
 }

@@ -9,30 +9,17 @@
 #include <memory>
 #include <string>
 
+#include "info_dialogs_ids.h"
 #include "java_home.h"
+#include "main_dialog_ids.h"
 #include "support/child_process.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/test_files.h"
+#include "support/window_text.h"
 
 namespace {
 
-constexpr int kMainClassCombo = 1018;
-constexpr int kOutputCombo = 1019;
-constexpr int kExeRadio = 1012;
-constexpr int kJarRadio = 1013;
-constexpr int kCreateButton = 1010;
-constexpr int kReport = 1098;
-constexpr int kInfoClose = 1041;
 constexpr DWORD kBuildLimitMs = 90000;
-
-std::string WindowText(HWND window)
-{
-    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
 
 class CreateE2eTest : public ::testing::Test {
 protected:
@@ -65,7 +52,7 @@ protected:
     }
     void Click(int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
     // Posted: the dialog's thread runs the jar tool inside the click.
-    void PressCreate() { PostMessageA(GetDlgItem(dialog, kCreateButton), BM_CLICK, 0, 0); }
+    void PressCreate() { PostMessageA(GetDlgItem(dialog, IDC_CREATE), BM_CLICK, 0, 0); }
 
     // The creating information once it shows, its report read and the window closed again.
     std::string WaitForReport()
@@ -74,8 +61,8 @@ protected:
         WaitFor([&] { return (info = quenlow->FindDialog("Creating information")) != nullptr; }, kBuildLimitMs);
         if (!info)
             return "";
-        const std::string report = WindowText(GetDlgItem(info, kReport));
-        SendMessageA(GetDlgItem(info, kInfoClose), BM_CLICK, 0, 0);
+        const std::string report = WindowText(GetDlgItem(info, IDC_CREATE_INFO_REPORT));
+        SendMessageA(GetDlgItem(info, IDC_INFO_CLOSE), BM_CLICK, 0, 0);
         WaitFor([&] { return !IsWindowVisible(info); }, 5000);
         return report;
     }
@@ -94,14 +81,14 @@ TEST_F(CreateE2eTest, CreateBuildsAnExecutableAndAJarThatRun)
         const char* output;
         const char* reportLine;
     } builds[] = {
-        {kExeRadio, "Demo.exe", "Windows exe"},
-        {kJarRadio, "Demo.jar", "executable jar"},
+        {IDC_CREATE_EXE, "Demo.exe", "Windows exe"},
+        {IDC_CREATE_JAR, "Demo.jar", "executable jar"},
     };
     for (const auto& build : builds) {
         const std::string output = tree.dir + "\\" + build.output;
         Click(build.radio);
-        SetText(kMainClassCombo, mainClass);
-        SetText(kOutputCombo, output);
+        SetText(IDC_MAIN_CLASS, mainClass);
+        SetText(IDC_OUTPUT_FILE, output);
         PressCreate();
         const std::string report = WaitForReport();
         EXPECT_NE(report.find(build.reportLine), std::string::npos) << build.output << ": " << report;
@@ -126,16 +113,16 @@ TEST_F(CreateE2eTest, CreateBuildsAnExecutableAndAJarThatRun)
 
 TEST_F(CreateE2eTest, ARefusedInputShowsItsMessageBox)
 {
-    Click(kExeRadio);
-    SetText(kMainClassCombo, mainClass);
-    SetText(kOutputCombo, tree.dir + "\\missing\\Demo.exe");
+    Click(IDC_CREATE_EXE);
+    SetText(IDC_MAIN_CLASS, mainClass);
+    SetText(IDC_OUTPUT_FILE, tree.dir + "\\missing\\Demo.exe");
     PressCreate();
     HWND box = quenlow->WaitForDialog("Message");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageText(box),
               "Error in field   \"Output file\"\n\nDirectory\n" + tree.dir + "\\missing\ndoes not exist\n");
     Press(box, IDOK);
-    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, kCreateButton)) != FALSE; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, IDC_CREATE)) != FALSE; }, 5000));
     EXPECT_FALSE(FileExists(tree.dir + "\\missing\\Demo.exe"));
 }
 

@@ -10,16 +10,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "info_dialogs_ids.h"
+#include "main_dialog_ids.h"
 #include "settings/settings_file.h"
+#include "support/window_text.h"
 
 namespace {
 
-constexpr int kRunButton = 1009;
-constexpr int kOutputPane = 1023;
-constexpr int kExeRadio = 1012;
-constexpr int kCreateButton = 1010;
-constexpr int kReport = 1098;
-constexpr int kInfoClose = 1041;
 constexpr char kInfoTitle[] = "Creating information";
 constexpr char kDialogTitle[] = "Quenlow 3.201";
 constexpr char kEndBanner[] = "end of launching main class";
@@ -49,15 +46,6 @@ HWND FindDialog(DWORD process, const char* title)
     Search search = {process, nullptr, title};
     EnumWindows(MatchMainDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-std::string Text(HWND pane)
-{
-    const LRESULT length = SendMessageA(pane, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(pane, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
-    return text;
 }
 
 // The dialog as it is on the screen, as a 24-bit BMP file.
@@ -141,9 +129,10 @@ int main(int argc, char** argv)
         WaitForSingleObject(info.hProcess, INFINITE);  // until the user closes it
         return 0;
     }
-    SendMessageA(GetDlgItem(dialog, kRunButton), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(dialog, IDC_RUN_MAIN_CLASS), BM_CLICK, 0, 0);
     std::string pane;
-    for (int i = 0; i < 600 && (pane = Text(GetDlgItem(dialog, kOutputPane))).find(kEndBanner) == std::string::npos; ++i)
+    HWND outputPane = GetDlgItem(dialog, IDC_OUTPUT_PANE);
+    for (int i = 0; i < 600 && (pane = WindowText(outputPane)).find(kEndBanner) == std::string::npos; ++i)
         Sleep(100);
     std::printf("--- the output pane ---\n%s\n", pane.c_str());
     std::fflush(stdout);
@@ -153,19 +142,20 @@ int main(int argc, char** argv)
         std::printf("screenshot: %s\n", argv[5]);
 
     // Create: the dialog's thread runs the jar tool inside the click.
-    SendMessageA(GetDlgItem(dialog, kExeRadio), BM_CLICK, 0, 0);
-    PostMessageA(GetDlgItem(dialog, kCreateButton), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(dialog, IDC_CREATE_EXE), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(dialog, IDC_CREATE), BM_CLICK, 0, 0);
     HWND created = nullptr;
     for (int i = 0; i < 900 && !(created = FindDialog(info.dwProcessId, kInfoTitle)); ++i)
         Sleep(100);
     if (created) {
-        std::printf("--- Create: %s ---\n%s\n", argv[3], Text(GetDlgItem(created, kReport)).c_str());
+        const std::string report = WindowText(GetDlgItem(created, IDC_CREATE_INFO_REPORT));
+        std::printf("--- Create: %s ---\n%s\n", argv[3], report.c_str());
         std::fflush(stdout);
     } else {
-        std::printf("--- Create did not finish; the pane shows ---\n%s\n", Text(GetDlgItem(dialog, kOutputPane)).c_str());
+        std::printf("--- Create did not finish; the pane shows ---\n%s\n", WindowText(outputPane).c_str());
     }
     if (created)
-        SendMessageA(GetDlgItem(created, kInfoClose), BM_CLICK, 0, 0);
+        SendMessageA(GetDlgItem(created, IDC_INFO_CLOSE), BM_CLICK, 0, 0);
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     WaitForSingleObject(info.hProcess, 20000);
     CloseHandle(info.hProcess);

@@ -253,8 +253,9 @@ int MainDlg::CreateJar(const CreateRequest& request, const char* jarTool, const 
         DeleteFileA(tempJar.Data());
         return 0;
     }
-    Bytes archive;
-    const bool whole = ReadFileBytes(tempJar.Data(), archive) && !archive.empty();
+    WIN32_FILE_ATTRIBUTE_DATA made = {};
+    const bool whole = GetFileAttributesExA(tempJar.Data(), GetFileExInfoStandard, &made) &&
+                       (made.nFileSizeLow != 0 || made.nFileSizeHigh != 0);
     if (!whole || !MoveFileExA(tempJar.Data(), request.outputFile.Data(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
         DeleteFileA(tempJar.Data());

@@ -1,28 +1,33 @@
-// Quenlow.exe without a usable JDK. The test points the JDK's registry entry
-// elsewhere and puts it back, so it runs while no other test runs.
+// Quenlow.exe without a usable JDK, and with a JRE of the test's own whose
+// javaw records how the main dialog's Run starts it. The tests point the
+// registry entries elsewhere and put them back, so they run while no other
+// test runs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "main_dialog_ids.h"
+#include "settings/settings_file.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/test_files.h"
 
 namespace {
 
 constexpr char kJdkKey[] = "SOFTWARE\\JavaSoft\\Java Development Kit";
+constexpr char kJreKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
 constexpr char kMessage[] =
     "You did not install Java development kit (JDK),\nor it may become corrupted,\nplease install or re-install "
     "JDK.\n\nDo you want to view your Java installation now?\n";
 
-// The JDK key's CurrentVersion, switched for the test's life; a version key
+// A Java key's CurrentVersion, switched for the test's life; a version key
 // made for the test is removed again.
-class JdkVersionSwitch {
+class JavaVersionSwitch {
 public:
-    JdkVersionSwitch(const char* version, const std::string& home)
+    JavaVersionSwitch(const char* javaKey, const char* version, const std::string& home)
     {
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, kJdkKey, 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key,
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, javaKey, 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key,
                         nullptr);
         char text[256] = {};
         DWORD size = sizeof text - 1;
@@ -40,7 +45,7 @@ public:
         }
         Set(version);
     }
-    ~JdkVersionSwitch()
+    ~JavaVersionSwitch()
     {
         if (hadVersion)
             Set(original.c_str());
@@ -78,7 +83,7 @@ TEST(QuenlowJdk, MissingOrIncompleteJdkOffersTheLibraryChecker)
     };
     for (const auto& c : cases) {
         const Tree tree = MakeTree(c.name);
-        JdkVersionSwitch jdk("0.0-quenlow-test", c.home);
+        JavaVersionSwitch jdk(kJdkKey, "0.0-quenlow-test", c.home);
         Program program("\"" + tree.Exe() + "\" /jdkdochelp");
         HWND box = program.WaitForDialog("Quenlow");
         ASSERT_NE(box, nullptr) << c.name;
@@ -96,6 +101,60 @@ TEST(QuenlowJdk, MissingOrIncompleteJdkOffersTheLibraryChecker)
         // Only the checker may start; the switch itself does not run.
         EXPECT_EQ(Records(tree.Log()), expected) << c.name;
     }
+}
+
+TEST(QuenlowJdk, RunStartsTheJresJavawWithTheClassPathsOfTheSettings)
+{
+    const Tree tree = MakeTree("run with the settings");
+    // A JRE of the test's own: its javaw records, its lib holds rt.jar.
+    const std::string jre = tree.dir + "\\jre";
+    for (const char* folder : {"", "\\bin", "\\lib"})
+        CreateDirectoryA((jre + folder).c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(QUENLOW_RECORDER, (jre + "\\bin\\javaw.exe").c_str(), FALSE));
+    ASSERT_TRUE(WriteFileBytes(jre + "\\lib\\rt.jar", "x"));
+    const std::string log = jre + "\\bin\\commandline.log";
+    RemoveFile(log);
+    // The project: its class in its package folder, two archives beside the package.
+    const std::string base = tree.dir + "\\project";
+    CreateDirectoryA(base.c_str(), nullptr);
+    CreateDirectoryA((base + "\\demo").c_str(), nullptr);
+    const std::string mainClass = base + "\\demo\\Main.class";
+    ASSERT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", mainClass.c_str(), FALSE));
+    ASSERT_TRUE(WriteFileBytes(base + "\\a.jar", "x"));
+    ASSERT_TRUE(WriteFileBytes(base + "\\B.jar", "x"));
+    {
+        // Every list used for double clicks, which the main dialog's Run shares.
+        SettingsFile settings;
+        ASSERT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));
+        int forRuns[SettingsFile::kFlagCount] = {0, 1};
+        settings.SetClasspathFlags(forRuns);
+        settings.SetUserClasspathFlags(forRuns);
+        int sibling[SettingsFile::kFlagCount] = {0, 1, 0, 0, 0, 0, 1};
+        settings.SetSiblingFlags(sibling);
+        settings.AddListItem("SECT_DLGOP_SYSCP", "rt.jar", 1, 0);
+        settings.AddListItem("SECT_DLGOP_SYSCP", "nosuch.jar", 1, 0);
+        settings.AddListItem("SECT_DLGOP_USERCPZIP", "C:\\z.zip", 1, 0);
+        settings.AddListItem("SECT_DLGOP_USERCPNAKE", "C:\\classes", 1, 0);
+        settings.AddListItem("SECT_DLGOP_SIBLING", "a.jar", 1, 0);
+    }
+    JavaVersionSwitch jreVersion(kJreKey, "0.0-quenlow-test", jre);
+    Program quenlow("\"" + tree.Exe() + "\"");
+    HWND dialog = quenlow.WaitForDialog("Quenlow 3.201");
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IDC_MAIN_CLASS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(mainClass.c_str()));
+    SendMessageA(GetDlgItem(dialog, IDC_RUN_MAIN_CLASS), BM_CLICK, 0, 0);
+    WaitFor([&] { return !Records(log).empty(); }, 20000);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(quenlow.Ended(20000));
+
+    // The base folder first, the JRE's rt.jar (nosuch.jar is nowhere), the
+    // user's archive and folder, then the sibling entry and the detected
+    // jars in one byte-wise order; no main() arguments, so one blank ends it.
+    const auto quoted = [](const std::string& path) { return "\"" + path + "\";"; };
+    const std::string expected = "\"" + jre + "\\bin\\javaw.exe\" -classpath " + quoted(base) +
+                                 quoted(jre + "\\lib\\rt.jar") + quoted("C:\\z.zip") + quoted("C:\\classes") +
+                                 quoted(base + "\\B.jar") + quoted(base + "\\a.jar") + " demo.Main ";
+    EXPECT_EQ(Records(log), std::vector<std::string>{expected});
 }
 
 }  // namespace

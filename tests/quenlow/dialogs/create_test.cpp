@@ -213,9 +213,7 @@ TEST_F(CreateTest, BadInputsGiveTheirMessageAndCreateNothing)
         SetCheck(IDC_USER_ICON, !c.icon.empty());
         SetText(IDC_ICON_FILE, c.icon);
         Create();
-        ASSERT_EQ(shownMessages.size(), 1u) << c.name;
-        EXPECT_EQ(shownMessages[0].text, c.message) << c.name;
-        EXPECT_EQ(shownMessages[0].caption, "Message") << c.name;
+        ASSERT_NO_FATAL_FAILURE(ExpectOneMessage(c.message, c.name));
         if (!output.empty()) {
             EXPECT_FALSE(FileExists(output.c_str())) << c.name;
         }

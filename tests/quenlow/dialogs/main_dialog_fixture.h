@@ -90,6 +90,14 @@ protected:
     bool IsEnabled(int id) { return IsWindowEnabled(Item(id)) != FALSE; }
     void SetText(int id, const std::string& text) { SetWindowTextA(Item(id), text.c_str()); }
 
+    // The action showed exactly one message box: this text, caption "Message".
+    static void ExpectOneMessage(const std::string& text, const std::string& context)
+    {
+        ASSERT_EQ(shownMessages.size(), 1u) << context;
+        EXPECT_EQ(shownMessages[0].text, text) << context;
+        EXPECT_EQ(shownMessages[0].caption, "Message") << context;
+    }
+
     std::string PaneText() { return PaneLines(RichEdit(Item(IDC_OUTPUT_PANE)).GetText()); }
     bool WaitForPane(const std::string& part)
     {

@@ -82,9 +82,7 @@ TEST_F(MainDialogTest, BadMainClassesAreRefusedWithTheirMessage)
         shownMessages.clear();
         SetText(IDC_MAIN_CLASS, c.mainClass);
         Click(IDC_RUN_MAIN_CLASS);
-        ASSERT_EQ(shownMessages.size(), 1u) << c.mainClass;
-        EXPECT_EQ(shownMessages[0].text, c.message) << c.mainClass;
-        EXPECT_EQ(shownMessages[0].caption, "Message");
+        ASSERT_NO_FATAL_FAILURE(ExpectOneMessage(c.message, c.mainClass));
         // Nothing was started.
         EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE)) << c.mainClass;
         EXPECT_TRUE(IsShown(IDC_RUN_MAIN_CLASS));
@@ -193,9 +191,7 @@ TEST_F(MainDialogTest, BadOutputFilesAreRefusedByLaunchAndView)
         shownMessages.clear();
         SetText(IDC_OUTPUT_FILE, c.output);
         Click(c.button);
-        ASSERT_EQ(shownMessages.size(), 1u) << c.output;
-        EXPECT_EQ(shownMessages[0].text, c.message) << c.output;
-        EXPECT_EQ(shownMessages[0].caption, "Message");
+        ASSERT_NO_FATAL_FAILURE(ExpectOneMessage(c.message, c.output));
         EXPECT_FALSE(IsShown(IDC_OUTPUT_PANE)) << c.output;
         EXPECT_TRUE(IsShown(IDC_LAUNCH_OUTPUT));
         EXPECT_FALSE(IsShown(IDC_STOP_OUTPUT));
@@ -402,9 +398,7 @@ TEST_F(MainDialogTest, TheManifestButtonEditsOnlyAReadableTextFile)
         Click(IDC_EDIT_MANIFEST);
         KillTimer(nullptr, timer);
         if (c.message) {
-            ASSERT_EQ(shownMessages.size(), 1u) << c.manifest;
-            EXPECT_EQ(shownMessages[0].text, c.message) << c.manifest;
-            EXPECT_EQ(shownMessages[0].caption, "Message");
+            ASSERT_NO_FATAL_FAILURE(ExpectOneMessage(c.message, c.manifest));
             EXPECT_EQ(editorCaption, "(not opened)") << c.manifest;
         } else {
             EXPECT_TRUE(shownMessages.empty()) << c.manifest;

@@ -2,11 +2,13 @@
 # regsvr32 of the built library writes the class, its ProgIDs, the type
 # library, the handler keys and the approval value; regsvr32 /u takes off
 # exactly those and keeps the shared keys and other programs' handlers.
-#   registration_test.sh PATH-TO-Pivrellon.dll
-# Runs under the 64-bit loader, so it checks the 64-bit registry view: the one
-# that a 64-bit library registers in.
+#   registration_test.sh PATH-TO-Pivrellon.dll BITS
+# A library registers in the registry view of its own width (32 or 64); Wine
+# redirects only some of the keys under HKCR for a 32-bit library, so a
+# query reads that view first and then the shared one.
 set -u
 dll_unix="$1"
+bits="${2:-64}"
 dll="Z:$(echo "$dll_unix" | tr / '\\')"
 wine="${WINELOADER:-/usr/lib/wine/wine64}"
 clsid='{7A41C2E5-3B9D-4F08-A6C1-5D2E8B90F3A4}'
@@ -15,7 +17,15 @@ iid='{7A41C2E4-3B9D-4F08-A6C1-5D2E8B90F3A4}'
 approved='HKLM\Software\Microsoft\Windows\CurrentVersion\Shell Extensions\Approved'
 failures=0
 
-reg() { timeout 60 "$wine" reg "$@" 2>/dev/null | tr -d '\r'; }
+reg_in_view() { timeout 60 "$wine" reg "$@" 2>/dev/null | tr -d '\r'; }
+reg() {
+  if [ "$1" = query ] && [ "$bits" = 32 ]; then
+    reg_in_view "$@" /reg:32 | grep -q REG_ && { reg_in_view "$@" /reg:32; return; }
+    reg_in_view "$@"
+    return
+  fi
+  reg_in_view "$@" "/reg:$bits"
+}
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # value KEY NAME EXPECTED (NAME "" = the default value)
@@ -28,7 +38,10 @@ expect_value() {
   fi
   [ "$got" = "$want" ] || fail "$key [$name]: got '$got', want '$want'"
 }
-key_exists() { timeout 60 "$wine" reg query "$1" >/dev/null 2>&1; }
+key_exists() {
+  timeout 60 "$wine" reg query "$1" "/reg:$bits" >/dev/null 2>&1 ||
+    timeout 60 "$wine" reg query "$1" >/dev/null 2>&1
+}
 expect_key() { key_exists "$1" || fail "missing key $1"; }
 expect_no_key() { key_exists "$1" && fail "key still there: $1"; }
 regsvr() {
@@ -54,7 +67,7 @@ expect_value "HKCR\\CLSID\\$clsid\\TypeLib" "" "$libid"
 for root in '*' Folder Directory; do
   expect_value "HKCR\\$root\\shellex\\ContextMenuHandlers\\Quenlow" "" "$clsid"
 done
-expect_value "HKCR\\TypeLib\\$libid\\1.0\\0\\win64" "" "$dll"
+expect_value "HKCR\\TypeLib\\$libid\\1.0\\0\\win$bits" "" "$dll"
 expect_value "HKCR\\Interface\\$iid" "" 'IQuenlowMenu'
 expect_value "$approved" "$clsid" 'Pivrellon extension'
 

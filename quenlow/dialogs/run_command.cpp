@@ -27,8 +27,8 @@ XString SystemClassPathPart(const char* systemClassPath)
     ForEachPiece(systemClassPath, [&](const XString& piece) { wanted.Add(new XString(piece)); });
     if (wanted.Count() == 0)
         return part;
-    // The homes of the kit whose javaw the command runs; a home without one
-    // is not looked in.
+    // Of each kit the home the runs would take their javaw from: one
+    // without javaw is passed over like a missing one.
     static const char kJavaw[] = "\\bin\\javaw.exe";
     XString home;
     if (FindJavaHome(kJreOnly, kJavaw, home))

@@ -2,11 +2,9 @@
 
 #include <windows.h>
 
+#include "paths/file_system.h"
 #include "registry.h"
 #include "xfind.h"
-
-const char kJdkRegistryKey[] = "SOFTWARE\\JavaSoft\\Java Development Kit";
-const char kJreRegistryKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
 
 const char* const kJreLibFolders[kJreLibFolderCount] = { "lib", "lib\\ext", "lib\\im", "lib\\security" };
 const char* const kJdkLibFolders[kJdkLibFolderCount] = {
@@ -15,36 +13,42 @@ const char* const kJdkLibFolders[kJdkLibFolderCount] = {
 
 namespace {
 
-// The registry texts of a kit; the version key path must fit its own,
-// smaller, buffer or the lookup fails.
-constexpr int kJavaRegistryTextSize = 4090;
-constexpr int kVersionKeySize = 1024;
+// The machine's registry and files.
+class InstalledJava : public JavaInstallation {
+public:
+    int ReadText(JavaRegistryView view, const char* key, const char* value, int maxBytes, XString& out) override
+    {
+        // On 32-bit Windows there is no 64-bit view: the flag is ignored and
+        // the same keys are read again, finding nothing new.
+        const REGSAM sam = view == k64BitRegistryView ? KEY_WOW64_64KEY : 0;
+        return ReadRegistryText(HKEY_LOCAL_MACHINE, key, value, maxBytes, out, sam);
+    }
+    int FileExists(const char* path) override { return ::FileExists(path); }
+};
 
 }  // namespace
 
 int GetJavaHome(const char* baseKey, XString& home)
 {
-    XString version;
-    if (!ReadRegistryText(HKEY_LOCAL_MACHINE, baseKey, "CurrentVersion", kJavaRegistryTextSize, version))
-        return 0;
-    XString versionKey(baseKey);
-    versionKey.AppendChar('\\');
-    versionKey.AppendString(version);
-    if (versionKey.Length() >= kVersionKeySize)
-        return 0;
-    XString found;
-    if (!ReadRegistryText(HKEY_LOCAL_MACHINE, versionKey.Data(), "JavaHome", kJavaRegistryTextSize, found))
-        return 0;
-    home.Copy(found);
-    return 1;
+    InstalledJava installed;
+    return ReadJavaHomeOfKey(installed, baseKey, home);
+}
+
+int FindJavaHome(JavaKitOrder order, const char* const* toolSuffixes, int toolCount, XString& home)
+{
+    InstalledJava installed;
+    return FindJavaHomeIn(installed, order, toolSuffixes, toolCount, home);
+}
+
+int FindJavaHome(JavaKitOrder order, const char* toolSuffix, XString& home)
+{
+    return FindJavaHome(order, &toolSuffix, 1, home);
 }
 
 XString FindJavaToolExe(const char* toolSuffix, int jdkFirst, int quoted)
 {
     XString home;
-    const char* first = jdkFirst ? kJdkRegistryKey : kJreRegistryKey;
-    const char* second = jdkFirst ? kJreRegistryKey : kJdkRegistryKey;
-    if (!GetJavaHome(first, home) && !GetJavaHome(second, home))
+    if (!FindJavaHome(jdkFirst ? kJdkThenJre : kJreThenJdk, toolSuffix, home))
         return XString();
     XString path;
     if (quoted)

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "garray.h"
+#include "java_lookup.h"
 #include "xstring.h"
 
 // The installed JDK and JRE, found through the keys their installers write
 // under HKEY_LOCAL_MACHINE, and the paths of their tools and archives.
-
-extern const char kJdkRegistryKey[];  // "SOFTWARE\JavaSoft\Java Development Kit"
-extern const char kJreRegistryKey[];  // "SOFTWARE\JavaSoft\Java Runtime Environment"
 
 // Sub-folders searched for wanted archives, in order.
 extern const char* const kJreLibFolders[];
@@ -16,12 +14,19 @@ extern const char* const kJdkLibFolders[];
 constexpr int kJdkLibFolderCount = 6;
 
 // 1 and the home of the kit under baseKey ("CurrentVersion", then
-// "JavaHome" under its version key); 0 with home untouched otherwise.
+// "JavaHome" under its version key), read in the program's own registry view
+// and then in the 64-bit view; 0 with home untouched otherwise.
 int GetJavaHome(const char* baseKey, XString& home);
 
-// home + toolSuffix (such as "\bin\javaw.exe") from the first of the two
-// homes that is found; in double quotes when quoted is set; empty when
-// neither kit is installed.
+// The home of the first kit, in the caller's order, whose folder holds the
+// tool (home + toolSuffix, such as "\bin\jar.exe"); see FindJavaHomeIn for
+// the keys and views tried. 1 and home; 0 with home untouched otherwise.
+int FindJavaHome(JavaKitOrder order, const char* toolSuffix, XString& home);
+int FindJavaHome(JavaKitOrder order, const char* const* toolSuffixes, int toolCount, XString& home);
+
+// home + toolSuffix (such as "\bin\javaw.exe") from the first home of the
+// two kits that holds the tool; in double quotes when quoted is set; empty
+// when no kit has it.
 XString FindJavaToolExe(const char* toolSuffix, int jdkFirst, int quoted);
 // javaw from the JRE home, else from the JDK home.
 XString FindJavawExe(int quoted);

@@ -1,24 +1,13 @@
 #include "registry.h"
 
-#include <cstring>
-
 #include "xbuffer.h"
 
-REGSAM RegistryViewFor(HKEY root, const char* subKey)
-{
-    static const char kSoftware[] = "SOFTWARE\\";
-    const int n = sizeof kSoftware - 1;
-    if (root == HKEY_LOCAL_MACHINE && subKey && _strnicmp(subKey, kSoftware, n) == 0)
-        return KEY_WOW64_32KEY;
-    return 0;
-}
-
-int ReadRegistryText(HKEY root, const char* subKey, const char* valueName, int maxBytes, XString& out)
+int ReadRegistryText(HKEY root, const char* subKey, const char* valueName, int maxBytes, XString& out, REGSAM view)
 {
     if (maxBytes <= 0)
         return 0;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, subKey, 0, KEY_READ | RegistryViewFor(root, subKey), &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, subKey, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
         return 0;
     // Room for the text, its NUL, and one byte more: a value stored without
     // its NUL (which the ANSI conversion may want to add) still ends inside
@@ -50,7 +39,7 @@ int ReadRegistryString(HKEY root, const char* subKey, const char* valueName, XSt
 int WriteRegistryString(HKEY root, const char* subKey, const char* text)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root, subKey, 0, nullptr, 0, KEY_WRITE | RegistryViewFor(root, subKey), nullptr, &key,
+    if (RegCreateKeyExA(root, subKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                         nullptr) != ERROR_SUCCESS)
         return 0;
     const DWORD size = static_cast<DWORD>(lstrlenA(text) + 1);

@@ -16,12 +16,21 @@ const char kKindBoth[] = "application and applet";
 const char kKindApplication[] = "application";
 const char kKindApplet[] = "applet";
 const char kKindEnd[] = "\n\n";
-const char kMainPrefix[] = "main(";
+const char kMainName[] = "main";
 const char kStringType[] = "java.lang.String";
 const char kVoid[] = "void";
 const char kSwingApplet[] = "javax.swing.JApplet";
 const char kAwtApplet[] = "java.applet.Applet";
 constexpr int kPublicStatic = 0x0009;
+constexpr int kAccPrivate = 0x0002;
+constexpr int kAccStatic = 0x0008;
+constexpr int kAccVarargs = 0x0080;  // main(String... args)
+constexpr int kAccInterface = 0x0200;
+constexpr int kAccAbstract = 0x0400;
+// From this class-file version on, the launcher also runs a main() without
+// parameters and a main that is not static or not public.
+constexpr int kInstanceMainMajorVersion = 69;
+const char kConstructor[] = "<init>";
 constexpr int kClassSuffixLength = 6;  // ".class"
 
 // Windows takes both; the native build's paths use '/'.
@@ -64,19 +73,61 @@ const char* SkipWord(const char* p, const char* word)
     return std::strncmp(p, word, n) == 0 ? p + n : nullptr;
 }
 
-bool IsMainSignature(const XString& name)
+// A method's name text is its name, "(" and then, with blanks allowed
+// before each, the given parts.
+bool IsMethodSignature(const XString& name, const char* method, const char* const* parts, int partCount)
 {
-    const int prefixLength = static_cast<int>(sizeof kMainPrefix - 1);
-    if (name.Length() <= prefixLength + 1 || name.CompareN(kMainPrefix, prefixLength) != 0)
+    const int prefixLength = static_cast<int>(std::strlen(method));
+    if (name.Length() <= prefixLength + 1 || name.CompareN(method, prefixLength) != 0 ||
+        name.Data()[prefixLength] != '(')
         return false;
-    const char* p = name.Data() + prefixLength;
-    const char* parts[] = {kStringType, "[", "]", ")"};
-    for (const char* part : parts) {
-        p = SkipWord(p, part);
+    const char* p = name.Data() + prefixLength + 1;
+    for (int i = 0; i < partCount; ++i) {
+        p = SkipWord(p, parts[i]);
         if (!p)
             return false;
     }
     return true;
+}
+
+bool IsMainSignature(const XString& name)
+{
+    static const char* const kParts[] = {kStringType, "[", "]", ")"};
+    return IsMethodSignature(name, kMainName, kParts, 4);
+}
+
+bool HasNoParameters(const XString& name, const char* method)
+{
+    static const char* const kParts[] = {")"};
+    return IsMethodSignature(name, method, kParts, 1);
+}
+
+// An instance main needs an object: a concrete class with a constructor
+// without parameters that the launcher may call.
+bool LauncherCanInstantiate(const ClassInfo& info)
+{
+    if (info.access & (kAccInterface | kAccAbstract))
+        return false;
+    for (int i = 0; i < info.methods.Count(); ++i) {
+        const MemberDesc& method = *info.methods.At(i);
+        if (HasNoParameters(method.name, kConstructor) && !(method.access & kAccPrivate))
+            return true;
+    }
+    return false;
+}
+
+bool IsLaunchableMain(const ClassInfo& info, const MemberDesc& method)
+{
+    // The launcher only starts a main that returns void.
+    if (std::strcmp(method.type.Data(), kVoid) != 0)
+        return false;
+    if (info.majorVersion < kInstanceMainMajorVersion)
+        return (method.access & ~kAccVarargs) == kPublicStatic && IsMainSignature(method.name);
+    if (!IsMainSignature(method.name) && !HasNoParameters(method.name, kMainName))
+        return false;
+    if (method.access & (kAccPrivate | kAccAbstract))
+        return false;
+    return (method.access & kAccStatic) || LauncherCanInstantiate(info);
 }
 
 bool StartsWith(const XString& text, const char* prefix)
@@ -96,9 +147,7 @@ int Fail(const char* text, const XString& detail, int isApplication, int isApple
 bool HasMainMethod(const ClassInfo& info)
 {
     for (int i = 0; i < info.methods.Count(); ++i) {
-        const MemberDesc& method = *info.methods.At(i);
-        // The launcher only starts a main that returns void.
-        if (method.access == kPublicStatic && IsMainSignature(method.name) && std::strcmp(method.type.Data(), kVoid) == 0)
+        if (IsLaunchableMain(info, *info.methods.At(i)))
             return true;
     }
     return false;

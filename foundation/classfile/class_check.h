@@ -7,7 +7,11 @@ extern const char kFormatNotCorrect[];     // "Format of the class file is not c
 extern const char kClassNameNotCorrect[];  // "Class name is not correct, it must be\n"
 extern const char kPackageNotCorrect[];    // "Package is not correct, it must be\n"
 
-// A public static void main(String[]), with no other flag on it.
+// A main method the java launcher starts: public static void main(String[])
+// (or String...), with no other flag on it; in class files of Java 25 and
+// later also a void main() or main(String[]) that is not private, static or
+// not (an instance main needs a concrete class with a non-private
+// constructor without parameters).
 bool HasMainMethod(const ClassInfo& info);
 
 // The message of a failed check: an "Error on <kind>" line and a blank line

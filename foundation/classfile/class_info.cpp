@@ -75,6 +75,7 @@ void ClassInfo::RecordReferenced(const char* name)
 void ClassInfo::FromClassFile(const ClassFile& file)
 {
     access = file.access_flags;
+    majorVersion = file.major_version;
     if (const char* name = file.GetClassName(file.this_class)) {
         className.Assign(name);
         GetPackagePart(className, package);

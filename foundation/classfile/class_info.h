@@ -48,6 +48,8 @@ public:
 
     // ClassNames
     int access = 0;
+    // The class file's major version: which launcher rules apply to it.
+    int majorVersion = 0;
     XString sourceFile;
     XString package;
     XString className;

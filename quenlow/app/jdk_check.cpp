@@ -1,8 +1,7 @@
 #include "jdk_check.h"
 
-#include <windows.h>
-
 #include "java_home.h"
+#include "paths/file_system.h"
 #include "xstring.h"
 
 const char kJdkMissingMessage[] =
@@ -11,17 +10,20 @@ const char kJdkMissingMessage[] =
 const char kSettingsMissingMessage[] =
     "Error:\ncan not read setting file,\nplease try again or restart your computer.\n";
 
+namespace {
+
+const char* const kJdkTools[] = {"\\bin\\java.exe", "\\bin\\javaw.exe", "\\bin\\jar.exe"};
+constexpr int kJdkToolCount = sizeof kJdkTools / sizeof kJdkTools[0];
+
+}  // namespace
+
 bool JdkToolsPresent(const char* home)
 {
-    static const char* const kTools[] = {"\\bin\\java.exe", "\\bin\\javaw.exe", "\\bin\\jar.exe"};
-    for (const char* tool : kTools) {
+    for (const char* tool : kJdkTools) {
         XString path(home);
         path.Append(tool);
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA(path.Data(), &found);
-        if (search == INVALID_HANDLE_VALUE)
+        if (!FileExists(path.Data()))
             return false;
-        FindClose(search);
     }
     return true;
 }
@@ -29,5 +31,5 @@ bool JdkToolsPresent(const char* home)
 bool CheckJdkInstalled()
 {
     XString home;
-    return GetJavaHome(kJdkRegistryKey, home) && JdkToolsPresent(home.Data());
+    return FindJavaHome(kJdkOnly, kJdkTools, kJdkToolCount, home) != 0;
 }

@@ -100,9 +100,10 @@ INT_PTR MainDlg::OnCreate(WPARAM, LPARAM)
 {
     if (createRunner.IsRunning() || !settings.IsOpen())
         return TRUE;
+    static const char kJarTool[] = "\\bin\\jar.exe";
     XString jarTool;
-    GetJavaHome("SOFTWARE\\JavaSoft\\Java Development Kit", jarTool);
-    jarTool.Append("\\bin\\jar.exe");
+    FindJavaHome(kJdkOnly, kJarTool, jarTool);
+    jarTool.Append(kJarTool);
     const CreateRequest request = GatherState();
     XString baseFolder;
     XString className;

@@ -12,12 +12,18 @@ void AppendArgument(XString& command, const XString& text)
 
 }  // namespace
 
+const char* StubJavaTool(const StubTrailer& trailer)
+{
+    return trailer.useJavaw ? "\\bin\\javaw.exe" : "\\bin\\java.exe";
+}
+
 XString BuildStubCommand(const StubTrailer& trailer, const char* javaHome, const char* exePath,
                          const char* detectedArchives)
 {
     XString command("\"");
     command.Append(javaHome);
-    command.Append(trailer.useJavaw ? "\\bin\\javaw.exe\"" : "\\bin\\java.exe\"");
+    command.Append(StubJavaTool(trailer));
+    command.AppendChar('"');
     AppendArgument(command, trailer.otherOptions);
 
     // The user texts arrive with each item in quotes ("C:\a b\x.jar";); inside

@@ -60,9 +60,11 @@ void DetectArchives(const XString& folder, const char* extension, XString& list)
     }
 }
 
-bool FindHome(XString& home)
+// The suite's own lookup: a runtime first, and only a home that holds the
+// tool the command runs.
+bool FindHome(const StubTrailer& trailer, XString& home)
 {
-    return GetJavaHome(kJreRegistryKey, home) || GetJavaHome(kJdkRegistryKey, home);
+    return FindJavaHome(kJreThenJdk, StubJavaTool(trailer), home) != 0;
 }
 
 struct Child {
@@ -160,7 +162,7 @@ int main()
     bytes.Free();
 
     XString home;
-    if (!FindHome(home)) {
+    if (!FindHome(trailer, home)) {
         Complain("No Java runtime is installed: the registry names no Java home.\r\n");
         return 1;
     }

@@ -15,20 +15,26 @@
 
 namespace {
 
-constexpr char kJdkKey[] = "SOFTWARE\\JavaSoft\\Java Development Kit";
+// The key today's JDK installers write (the test JDK's), and the old JRE key.
+constexpr char kJdkKey[] = "SOFTWARE\\JavaSoft\\JDK";
 constexpr char kJreKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
+// Where 64-bit kits write, and where both widths of the suite look.
+constexpr REGSAM kKitView = KEY_WOW64_64KEY;
 constexpr char kMessage[] =
     "You did not install Java development kit (JDK),\nor it may become corrupted,\nplease install or re-install "
     "JDK.\n\nDo you want to view your Java installation now?\n";
 
 // A Java key's CurrentVersion, switched for the test's life; a version key
-// made for the test is removed again.
+// made for the test is removed again, and so is a CurrentVersion that was
+// not there before.
 class JavaVersionSwitch {
 public:
     JavaVersionSwitch(const char* javaKey, const char* version, const std::string& home)
     {
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, javaKey, 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key,
-                        nullptr);
+        DWORD disposition = 0;
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, javaKey, 0, nullptr, 0, KEY_ALL_ACCESS | kKitView, nullptr, &key,
+                        &disposition);
+        madeKey = disposition == REG_CREATED_NEW_KEY ? javaKey : "";
         char text[256] = {};
         DWORD size = sizeof text - 1;
         hadVersion = RegQueryValueExA(key, "CurrentVersion", nullptr, nullptr, reinterpret_cast<BYTE*>(text),
@@ -37,7 +43,7 @@ public:
         madeVersion = version;
         if (!home.empty()) {
             HKEY versionKey;
-            RegCreateKeyExA(key, version, 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &versionKey,
+            RegCreateKeyExA(key, version, 0, nullptr, 0, KEY_ALL_ACCESS | kKitView, nullptr, &versionKey,
                             nullptr);
             RegSetValueExA(versionKey, "JavaHome", 0, REG_SZ, reinterpret_cast<const BYTE*>(home.c_str()),
                            static_cast<DWORD>(home.size() + 1));
@@ -49,8 +55,12 @@ public:
     {
         if (hadVersion)
             Set(original.c_str());
+        else
+            RegDeleteValueA(key, "CurrentVersion");
         RegDeleteKeyA(key, madeVersion.c_str());
         RegCloseKey(key);
+        if (!madeKey.empty())
+            RegDeleteKeyExA(HKEY_LOCAL_MACHINE, madeKey.c_str(), kKitView, 0);
     }
 
 private:
@@ -63,6 +73,7 @@ private:
     bool hadVersion = false;
     std::string original;
     std::string madeVersion;
+    std::string madeKey;
 };
 
 TEST(QuenlowJdk, MissingOrIncompleteJdkOffersTheLibraryChecker)

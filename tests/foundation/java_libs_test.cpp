@@ -105,4 +105,22 @@ TEST(JavaLibraries, WantedArchivesAreTakenOnceInFolderOrder)
     }
 }
 
+// A home of today's JDKs has no jre folder and no rt.jar: the search takes
+// what lib holds and leaves the rest wanted.
+TEST(JavaLibraries, HomeWithoutJreFolderOrRtJar)
+{
+    const std::string home = MakeTree("jdk17", { "bin\\java.exe", "lib\\jrt-fs.jar", "jmods\\java.base.jmod" });
+    PtrArray wanted;
+    for (const char* name : { "rt.jar", "jrt-fs.jar" })
+        wanted.Add(new XString(name));
+    XString classPath;
+    FindWantedJars(home.c_str(), kJdkLibFolders, kJdkLibFolderCount, wanted, classPath);
+    EXPECT_EQ(std::string(classPath.Data()), "\"" + home + "\\lib\\jrt-fs.jar\";");
+    EXPECT_EQ(Joined(wanted), "rt.jar,");
+    while (wanted.Count() > 0) {
+        delete static_cast<XString*>(wanted.GetAt(0));
+        wanted.RemoveAt(0);
+    }
+}
+
 }  // namespace

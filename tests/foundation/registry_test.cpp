@@ -10,7 +10,9 @@
 namespace {
 
 const char kTestRoot[] = "Software\\QuenlowTest";
-const char kTestKit[] = "SOFTWARE\\QuenlowTestKit";  // under HKLM, in the 32-bit view
+const char kTestKit[] = "SOFTWARE\\QuenlowTestKit";  // under HKLM
+// The view a program of this width reads by default.
+const bool kProgramIs32Bit = sizeof(void*) == 4;
 
 // Deletes a chain of keys, innermost first (the path's own key, then its
 // parents up to and including stopAt).
@@ -84,35 +86,63 @@ TEST(Registry, ValuesThatFillTheBuffer)
     DeleteChain(HKEY_CURRENT_USER, sub, sizeof kTestRoot - 1, 0);
 }
 
-TEST(Registry, MachineSoftwareKeysAreReadInThe32BitView)
+// The program's own view unless the caller names one: each width sees its
+// own entries, and either may ask for the 64-bit ones.
+TEST(Registry, MachineKeysAreReadInTheProgramsOwnView)
 {
     const std::string sub = std::string(kTestKit) + "\\View";
     SetRawValue(HKEY_LOCAL_MACHINE, sub.c_str(), "Where", std::string("32-bit view") + '\0', KEY_WOW64_32KEY);
-    XString out;
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, sub.c_str(), "Where", out), 1);
-    EXPECT_STREQ(out.Data(), "32-bit view");
-    DeleteChain(HKEY_LOCAL_MACHINE, sub, sizeof kTestKit - 1, KEY_WOW64_32KEY);
+    SetRawValue(HKEY_LOCAL_MACHINE, sub.c_str(), "Where", std::string("64-bit view") + '\0', KEY_WOW64_64KEY);
+    XString own, wide;
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, sub.c_str(), "Where", own), 1);
+    EXPECT_STREQ(own.Data(), kProgramIs32Bit ? "32-bit view" : "64-bit view");
+    EXPECT_EQ(ReadRegistryText(HKEY_LOCAL_MACHINE, sub.c_str(), "Where", kRegistryTextSize, wide, KEY_WOW64_64KEY), 1);
+    EXPECT_STREQ(wide.Data(), "64-bit view");
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY})
+        DeleteChain(HKEY_LOCAL_MACHINE, sub, sizeof kTestKit - 1, view);
 }
 
+// Written in the 64-bit view, where today's kits write: found by both widths.
 TEST(JavaHome, VersionKeyThenJavaHome)
 {
     const std::string versionKey = std::string(kTestKit) + "\\1.4";
-    SetRawValue(HKEY_LOCAL_MACHINE, kTestKit, "CurrentVersion", std::string("1.4") + '\0', KEY_WOW64_32KEY);
+    SetRawValue(HKEY_LOCAL_MACHINE, kTestKit, "CurrentVersion", std::string("1.4") + '\0', KEY_WOW64_64KEY);
     XString home("before");
     EXPECT_EQ(GetJavaHome(kTestKit, home), 0);  // no version key yet
     EXPECT_STREQ(home.Data(), "before");
 
     // Stored without its NUL, as some installers leave it.
-    SetRawValue(HKEY_LOCAL_MACHINE, versionKey.c_str(), "JavaHome", "C:\\j2sdk1.4", KEY_WOW64_32KEY);
+    SetRawValue(HKEY_LOCAL_MACHINE, versionKey.c_str(), "JavaHome", "C:\\j2sdk1.4", KEY_WOW64_64KEY);
     ASSERT_EQ(GetJavaHome(kTestKit, home), 1);
     EXPECT_STREQ(home.Data(), "C:\\j2sdk1.4");
 
     // A version text too long for the key path fails the lookup.
-    SetRawValue(HKEY_LOCAL_MACHINE, kTestKit, "CurrentVersion", std::string(2000, '9') + '\0', KEY_WOW64_32KEY);
+    SetRawValue(HKEY_LOCAL_MACHINE, kTestKit, "CurrentVersion", std::string(2000, '9') + '\0', KEY_WOW64_64KEY);
     XString other("before");
     EXPECT_EQ(GetJavaHome(kTestKit, other), 0);
     EXPECT_STREQ(other.Data(), "before");
-    DeleteChain(HKEY_LOCAL_MACHINE, versionKey, sizeof kTestKit - 1, KEY_WOW64_32KEY);
+    DeleteChain(HKEY_LOCAL_MACHINE, versionKey, sizeof kTestKit - 1, KEY_WOW64_64KEY);
+}
+
+// A kit in the 32-bit view only is seen by the 32-bit program alone; in both
+// views, the program's own view wins.
+TEST(JavaHome, ProgramsOwnViewThen64BitView)
+{
+    const std::string versionKey = std::string(kTestKit) + "\\8";
+    SetRawValue(HKEY_LOCAL_MACHINE, kTestKit, "CurrentVersion", std::string("8") + '\0', KEY_WOW64_32KEY);
+    SetRawValue(HKEY_LOCAL_MACHINE, versionKey.c_str(), "JavaHome", std::string("C:\\x86") + '\0',
+                KEY_WOW64_32KEY);
+    XString home("before");
+    EXPECT_EQ(GetJavaHome(kTestKit, home), kProgramIs32Bit ? 1 : 0);
+    EXPECT_STREQ(home.Data(), kProgramIs32Bit ? "C:\\x86" : "before");
+
+    SetRawValue(HKEY_LOCAL_MACHINE, kTestKit, "CurrentVersion", std::string("8") + '\0', KEY_WOW64_64KEY);
+    SetRawValue(HKEY_LOCAL_MACHINE, versionKey.c_str(), "JavaHome", std::string("C:\\x64") + '\0',
+                KEY_WOW64_64KEY);
+    ASSERT_EQ(GetJavaHome(kTestKit, home), 1);
+    EXPECT_STREQ(home.Data(), kProgramIs32Bit ? "C:\\x86" : "C:\\x64");
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY})
+        DeleteChain(HKEY_LOCAL_MACHINE, versionKey, sizeof kTestKit - 1, view);
 }
 
 }  // namespace

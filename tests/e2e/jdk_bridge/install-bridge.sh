@@ -28,10 +28,13 @@ for tool in $tools; do
 done
 printf '%s\n' "$tool_dir" >"$bin/jdk-bridge.cfg"
 
-# The suite is a 32-bit program and reads HKLM\SOFTWARE in the 32-bit view.
-for kit in "Java Development Kit" "Java Runtime Environment"; do
-  key="HKLM\\SOFTWARE\\JavaSoft\\$kit"
-  timeout 120 "$WINELOADER" reg add "$key" /v CurrentVersion /d "$version" /f /reg:32 >/dev/null
-  timeout 120 "$WINELOADER" reg add "$key\\$version" /v JavaHome /d "$windows_home" /f /reg:32 >/dev/null
+# The keys today's JDK installers write, and only those: "JDK", in the
+# 64-bit view, which the suite reads from both of its widths. Keys of older
+# kits (and of an older set-up) go, in both views.
+javasoft="HKLM\\SOFTWARE\\JavaSoft"
+for view in 32 64; do
+  timeout 120 "$WINELOADER" reg delete "$javasoft" /f /reg:$view >/dev/null 2>&1 || true
 done
+timeout 120 "$WINELOADER" reg add "$javasoft\\JDK" /v CurrentVersion /d "$version" /f /reg:64 >/dev/null
+timeout 120 "$WINELOADER" reg add "$javasoft\\JDK\\$version" /v JavaHome /d "$windows_home" /f /reg:64 >/dev/null
 echo "JDK bridge installed: $windows_home (tools from $tool_dir), WINEDLLPATH=$dll_dir"

@@ -75,6 +75,9 @@ TEST(ClassCheck, MainSignatureAllowsBlanksOnly)
         {"main( java.lang.String [ ] )", 9, "void", true},
         {"main(java.lang.String[])", 0x19, "void", false},
         {"main(java.lang.String[])", 0x29, "void", false},
+        {"main(java.lang.String[])", 0x89, "void", true},  // main(String... args)
+        {"main(java.lang.String[])", 0x99, "void", false},
+        {"main()", 9, "void", false},
         {"main(java.lang.String[])", 9, "int", false},
         {"main(java.lang.String)", 9, "void", false},
         {"main(java.lang.Object[])", 9, "void", false},
@@ -89,6 +92,60 @@ TEST(ClassCheck, MainSignatureAllowsBlanksOnly)
         m->type.Assign(c.type);
         info.methods.Add(m);
         EXPECT_EQ(HasMainMethod(info), c.main) << c.name << " " << c.access << " " << c.type;
+    }
+}
+
+// From class-file version 69 on, the launcher's own rules: a main() without
+// parameters, and a main that is not public or not static, but never a
+// private one; an instance main needs an object the launcher can make.
+TEST(ClassCheck, LauncherRulesFollowTheClassFileVersion)
+{
+    constexpr int kPublicClass = 0x21, kAbstractClass = 0x421;
+    constexpr int kNoConstructor = -1;
+    struct Case {
+        const char* what;
+        int major;
+        int classAccess;
+        int constructorAccess;  // of <init>(), or kNoConstructor
+        const char* name;
+        int access;
+        const char* type;
+        bool main;
+    } cases[] = {
+        {"public static, version 69", 69, kPublicClass, 1, "main(java.lang.String[])", 9, "void", true},
+        {"final is run from 69 on", 69, kPublicClass, 1, "main(java.lang.String[])", 0x19, "void", true},
+        {"instance main()", 69, kPublicClass, 0, "main()", 0, "void", true},
+        {"protected instance main(String[])", 70, kPublicClass, 0, "main(java.lang.String[])", 4, "void", true},
+        {"static main() of the package", 69, kPublicClass, kNoConstructor, "main()", 8, "void", true},
+        {"private main()", 69, kPublicClass, 1, "main()", 2, "void", false},
+        {"private static main(String[])", 69, kPublicClass, 1, "main(java.lang.String[])", 0xA, "void", false},
+        {"main() returning int", 69, kPublicClass, 1, "main()", 1, "int", false},
+        {"main(String)", 69, kPublicClass, 1, "main(java.lang.String)", 1, "void", false},
+        {"instance main, private constructor", 69, kPublicClass, 2, "main()", 1, "void", false},
+        {"instance main, no constructor", 69, kPublicClass, kNoConstructor, "main()", 1, "void", false},
+        {"instance main of an abstract class", 69, kAbstractClass, 1, "main()", 1, "void", false},
+        {"instance main(), version 68", 68, kPublicClass, 1, "main()", 1, "void", false},
+        {"static main() of the package, version 65", 65, kPublicClass, 1, "main()", 8, "void", false},
+        {"public static main(String...), version 65", 65, kPublicClass, 1, "main(java.lang.String[])", 0x89, "void",
+         true},
+    };
+    for (const Case& c : cases) {
+        ClassInfo info;
+        info.majorVersion = c.major;
+        info.access = c.classAccess;
+        if (c.constructorAccess != kNoConstructor) {
+            MemberDesc* constructor = new MemberDesc;
+            constructor->access = c.constructorAccess;
+            constructor->name.Assign("<init>()");
+            constructor->type.Assign("void");
+            info.methods.Add(constructor);
+        }
+        MemberDesc* m = new MemberDesc;
+        m->access = c.access;
+        m->name.Assign(c.name);
+        m->type.Assign(c.type);
+        info.methods.Add(m);
+        EXPECT_EQ(HasMainMethod(info), c.main) << c.what;
     }
 }
 

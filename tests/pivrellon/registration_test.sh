@@ -48,6 +48,20 @@ regsvr() {
   timeout 120 "$wine" regsvr32 /s "$@" "$dll" >/dev/null 2>&1
 }
 
+# Every start of Quenlow registers the library of its own width, so the other
+# width's run in the same prefix may have left a registration behind: start
+# from a registry without either, in both views.
+for view in 32 64; do
+  for key in "HKCR\\*\\shellex\\ContextMenuHandlers\\Quenlow" \
+             "HKCR\\Folder\\shellex\\ContextMenuHandlers\\Quenlow" \
+             "HKCR\\Directory\\shellex\\ContextMenuHandlers\\Quenlow" \
+             "HKCR\\CLSID\\$clsid" "HKCR\\TypeLib\\$libid" "HKCR\\Interface\\$iid" \
+             'HKCR\Pivrellon.QuenlowMenu.1' 'HKCR\Pivrellon.QuenlowMenu'; do
+    reg_in_view delete "$key" /f "/reg:$view" >/dev/null
+  done
+  reg_in_view delete "$approved" /v "$clsid" /f "/reg:$view" >/dev/null
+done
+
 # Unregistering what was never registered is already done.
 regsvr /u || fail "regsvr32 /u on a clean registry failed"
 

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "command_line.h"
 #include "exe_container.h"
 #include "help.h"
 #include "jar_command.h"
@@ -12,6 +11,7 @@
 #include "paths/path_text.h"
 #include "quenlow/launch/class_path.h"
 #include "seams.h"
+#include "settings/main_args.h"
 #include "stub_file.h"
 #include "stub_loading.h"
 #include "xfile.h"

@@ -2,7 +2,6 @@
 // button.
 #include "main_dialog.h"
 
-#include "command_line.h"
 #include "controls.h"
 #include "create_builder.h"
 #include "create_checks.h"
@@ -13,17 +12,6 @@
 #include "paths/path_text.h"
 #include "settings/main_args.h"
 #include "stub_loading.h"
-
-XString MainArgsWhenAsked(SettingsFile& settings, ArgsFlag use)
-{
-    int flags[SettingsFile::kFlagCount] = {};
-    settings.GetMainArgsFlags(flags);
-    if (!flags[use])
-        return XString();
-    XString text;
-    ReadMainArgs(text);
-    return FlattenText(text.Data());
-}
 
 INT_PTR MainDlg::OnCreate(WPARAM, LPARAM)
 {

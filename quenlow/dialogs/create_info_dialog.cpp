@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "create_info_text.h"
 #include "help.h"
+#include "help_topics.h"
 #include "info_dialogs_ids.h"
 #include "rich_edit.h"
 
@@ -105,6 +106,6 @@ INT_PTR DlgCreateInfo::OnCaptionClick(WPARAM wParam, LPARAM)
     // The caption's "?" opens this result's page instead of the pointer mode.
     if (wParam != HTHELP)
         return FALSE;
-    ShowHelpTopic(Handle(), kind == kExe ? kExeHelpTopic : kJarHelpTopic);
+    ShowHelpTopic(Handle(), kind == kExe ? kHelpCreatingExe : kHelpCreatingJar);
     return TRUE;
 }

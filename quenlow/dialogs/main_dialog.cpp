@@ -21,6 +21,7 @@
 #include "seams.h"
 #include "single_instance.h"
 #include "web_browser.h"
+#include "window_place.h"
 #include "xbuffer.h"
 #include "xfile.h"
 
@@ -127,9 +128,7 @@ BOOL MainDlg::OnInitDialog()
     pane.SetText("");
     ShowWindow(pane.Handle(), SW_HIDE);
     SendMessageA(pane.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), FALSE);
-    RECT webTemplate;
-    GetWindowRect(Item(IDC_WEB_PANE), &webTemplate);
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&webTemplate), 2);
+    const RECT webTemplate = PlaceInParent(Item(IDC_WEB_PANE));
     const int left = webTemplate.left - 1;
     const int top = webTemplate.bottom - kPanesRise;
     SetWindowPos(pane.Handle(), nullptr, left, top, kPanesWidth, kPanesHeight, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -150,11 +149,9 @@ BOOL MainDlg::OnInitDialog()
     UpdateControls();
 
     // The stop buttons stand where the buttons they stop a run of stand.
-    RECT place;
     const int pairs[2][2] = {{IDC_LAUNCH_OUTPUT, IDC_STOP_OUTPUT}, {IDC_RUN_MAIN_CLASS, IDC_STOP_MAIN_CLASS}};
     for (const auto& pair : pairs) {
-        GetWindowRect(Item(pair[0]), &place);
-        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+        const RECT place = PlaceInParent(Item(pair[0]));
         SetWindowPos(Item(pair[1]), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_HIDEWINDOW);
     }

@@ -62,9 +62,7 @@ namespace {
 
 XString MainArgsPath()
 {
-    XString path = GetProgramDir();
-    path.Append("\\Setting\\mainargs.data");
-    return path;
+    return UnderProgramDir("\\Setting\\mainargs.data");
 }
 
 }  // namespace

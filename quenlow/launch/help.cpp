@@ -9,18 +9,13 @@
 
 namespace {
 
-XString HelpFilePath()
-{
-    XString path = GetProgramDir();
-    path.Append("\\quenlow.chm");
-    return path;
-}
+constexpr char kHelpFile[] = "\\quenlow.chm";
 
 }  // namespace
 
 void ShowHelpTopic(HWND parent, const char* topic)
 {
-    XString path = HelpFilePath();
+    XString path = UnderProgramDir(kHelpFile);
     path.Append("::\\html\\");
     path.Append(topic);
     seams::OpenHelp(parent, path.Data(), HH_DISPLAY_TOPIC, 0);
@@ -28,7 +23,7 @@ void ShowHelpTopic(HWND parent, const char* topic)
 
 void ShowHelpFile(HWND parent)
 {
-    seams::OpenHelp(parent, HelpFilePath().Data(), HH_DISPLAY_TOPIC, 0);
+    seams::OpenHelp(parent, UnderProgramDir(kHelpFile).Data(), HH_DISPLAY_TOPIC, 0);
 }
 
 int AskShowHelp(HWND parent, const char* text)

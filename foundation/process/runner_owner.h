@@ -3,8 +3,8 @@
 #include "xstring.h"
 
 // What a runner needs from the window that shows its runs: the output pane
-// and the run buttons. The main dialog's owner implements it; the window
-// knows which controls these are.
+// and the run buttons. The main dialog's runner owner implements it over
+// the dialog's controls; the runners know no control of it.
 //
 // Reader and waiter threads call these from their own threads, so an owner
 // whose controls live on a GUI thread gets cross-thread sent messages; that

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "xstring.h"
+
+// Rules on location texts (paths or addresses) shared by the frame and the
+// panel. The last component is what follows the last '/' or '\'.
+
+// 1 when the last component's extension, the fragment ('#...') left out, is
+// "html" or "htm" in any case.
+int IsHtmlLocation(const char* location);
+
+// What a list shows for a location: the last component, without ".html" or
+// ".htm" unless a fragment follows.
+XString LocationTitle(const char* location);

@@ -469,3 +469,19 @@ RichLayout LayoutRichText(const char* text, int width, RichColor ruleColor, Rich
 {
     return Layouter(width, ruleColor, measure).Run(text);
 }
+
+bool ParseOwnerCall(const std::string& target, RichOwnerCall& call)
+{
+    if (target.empty() || target[0] != '#')
+        return false;
+    call = RichOwnerCall();
+    const size_t second = target.find('#', 1);
+    if (second == std::string::npos) {
+        call.number = Number(target.substr(1));
+    } else {
+        call.hasText = true;
+        call.text = target.substr(1, second - 1);
+        call.number = Number(target.substr(second + 1));
+    }
+    return true;
+}

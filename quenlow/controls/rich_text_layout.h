@@ -115,3 +115,14 @@ RichLayout LayoutRichText(const char* text, int width, RichColor ruleColor, Rich
 // A colour value "r,g,b" (each modulo 256), "none" or "transparant"; anything
 // else leaves colour as it was.
 void ParseRichColor(const std::string& value, RichColor& colour);
+
+// A link target that starts with '#' belongs to the label's owner:
+// "#<text>#<n>" calls the owner's callback n with the text, "#<n>" calls it
+// with none; a number of 0 (or none) calls nothing. False for any other
+// target, which the shell opens.
+struct RichOwnerCall {
+    int number = 0;
+    bool hasText = false;
+    std::string text;
+};
+bool ParseOwnerCall(const std::string& target, RichOwnerCall& call);

@@ -173,6 +173,34 @@ TEST(RichTextLayout, ContentBelowTheBitmapsIsCut)
     EXPECT_EQ(Layout(tall.c_str()).contentHeight, kRichContentLimit);
 }
 
+TEST(RichTextLayout, OwnerTargetsNameACallbackAndAText)
+{
+    const struct {
+        const char* target;
+        bool owner;
+        int number;
+        bool hasText;
+        const char* text;
+    } cases[] = {
+        {"#About#3", true, 3, true, "About"},
+        {"#7", true, 7, false, ""},
+        {"##2", true, 2, true, ""},
+        {"#text#", true, 0, true, "text"},  // no number: nothing is called
+        {"#", true, 0, false, ""},
+        {"http://example.org/#top", false, 0, false, ""},
+        {"", false, 0, false, ""},
+    };
+    for (const auto& c : cases) {
+        RichOwnerCall call;
+        ASSERT_EQ(ParseOwnerCall(c.target, call), c.owner) << c.target;
+        if (!c.owner)
+            continue;
+        EXPECT_EQ(call.number, c.number) << c.target;
+        EXPECT_EQ(call.hasText, c.hasText) << c.target;
+        EXPECT_EQ(call.text, c.text) << c.target;
+    }
+}
+
 TEST(RichLabelScroll, TimerAndDragPositionsWrapAtTheContentHeight)
 {
     EXPECT_EQ(NextScrollPosition(5, 100), 6);

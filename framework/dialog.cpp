@@ -8,17 +8,21 @@ Dialog::~Dialog()
 {
     if (hwnd && IsWindow(hwnd))
         DestroyWindow(hwnd);
+    if (filtering)
+        App::RemoveFilter(*this);
 }
 
 bool Dialog::Create()
 {
     ended = false;
-    HWND created = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent, Procedure,
+    HWND created = CreateDialogParamA(App::Instance(), MAKEINTRESOURCEA(templateId), parent, Procedure,
                                       reinterpret_cast<LPARAM>(this));
     if (!created)
         return false;
-    if (!modal)
-        App::AddModeless(created);
+    if (!modal && !filtering) {
+        App::AddFilter(*this);
+        filtering = true;
+    }
     return true;
 }
 
@@ -63,31 +67,16 @@ void Dialog::EndDialog(INT_PTR value)
         DestroyWindow(hwnd);
 }
 
-const MessageRoute* Dialog::FindRoute(UINT message, WPARAM wParam, LPARAM lParam) const
+bool Dialog::PreTranslate(MSG& msg)
 {
-    const RouteTable table = Routes();
-    for (size_t i = 0; i < table.count; ++i) {
-        const MessageRoute& route = table.routes[i];
-        if (route.message != message)
-            continue;
-        if (message == WM_COMMAND) {
-            if (route.code == HIWORD(wParam) && route.id == LOWORD(wParam))
-                return &route;
-        } else if (message == WM_NOTIFY) {
-            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (route.code == header->code && route.id == header->idFrom)
-                return &route;
-        } else {
-            return &route;
-        }
-    }
-    return nullptr;
+    return hwnd && IsDialogMessageA(hwnd, &msg);
 }
 
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (const MessageRoute* route = FindRoute(message, wParam, lParam))
-        return (this->*route->handler)(wParam, lParam);
+    INT_PTR routed = 0;
+    if (Dispatch(*this, Routes(), message, wParam, lParam, routed))
+        return routed;
 
     switch (message) {
     case WM_COMMAND:
@@ -133,7 +122,10 @@ INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         return FALSE;
     if (message == WM_NCDESTROY) {
         self->OnDestroy();
-        App::RemoveModeless(hwnd);
+        if (self->filtering) {
+            App::RemoveFilter(*self);
+            self->filtering = false;
+        }
         SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->hwnd = nullptr;
         return FALSE;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "paths/path_text.h"
 #include "text_rules.h"
 
 namespace {
@@ -55,4 +56,14 @@ XString LocationTitle(const char* location)
         parts.fragment != parts.end)
         return whole;
     return XString(parts.component, static_cast<int>(parts.dot - parts.component));
+}
+
+XString DocsLocationMessage(const char* folderText)
+{
+    if (!*folderText)
+        return XString("\nJDK documentation has not been initialized\n");
+    XString text("\n");
+    text.AppendString(PathDirectory(folderText));
+    text.Append("\n\n");
+    return text;
 }

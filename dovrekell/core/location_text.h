@@ -12,3 +12,7 @@ int IsHtmlLocation(const char* location);
 // What a list shows for a location: the last component, without ".html" or
 // ".htm" unless a fragment follows.
 XString LocationTitle(const char* location);
+
+// The "JDK-docs location" message for the documentation folder text: the
+// folder up to its last backslash, or the note that none is known yet.
+XString DocsLocationMessage(const char* folderText);

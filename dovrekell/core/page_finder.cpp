@@ -9,7 +9,7 @@ constexpr char kCharacter[] = "Character";
 
 }  // namespace
 
-bool PageFinder::FindText(FindablePage& page, const char* text, int flags, bool reportMissing)
+bool PageFinder::Find(FindablePage& page, const char* text, int flags, bool reportMissing)
 {
     if (!EqualsIgnoringCase(text, lastText.Data()) || flags != lastFlags)
         hasBookmark = false;
@@ -34,14 +34,14 @@ bool PageFinder::FindText(FindablePage& page, const char* text, int flags, bool 
         range->MoveEnd(kTextEdit, 1);
     }
 
-    if (range->FindText(lastText, flags)) {
+    if (range->Search(lastText, flags)) {
         hasBookmark = range->GetBookmark(bookmark);
         range->SelectAndShow();
         return true;
     }
     if (hasBookmark) {
         hasBookmark = false;
-        FindText(page, text, flags, false);  // wrap: once more from the top
+        Find(page, text, flags, false);  // wrap: once more from the top
         return true;
     }
     return !reportMissing;

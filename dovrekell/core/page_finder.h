@@ -13,7 +13,7 @@ public:
     virtual bool MoveToBookmark(const std::wstring& bookmark) = 0;
     virtual void MoveStart(const char* unit, int count) = 0;
     virtual void MoveEnd(const char* unit, int count) = 0;
-    virtual bool FindText(const XString& text, int flags) = 0;
+    virtual bool Search(const XString& text, int flags) = 0;
     virtual bool GetBookmark(std::wstring& bookmark) = 0;
     virtual void SelectAndShow() = 0;
 };
@@ -33,7 +33,7 @@ class PageFinder {
 public:
     // True when found (or wrapped); false only when nothing is found and
     // reportMissing is set.
-    bool FindText(FindablePage& page, const char* text, int flags, bool reportMissing);
+    bool Find(FindablePage& page, const char* text, int flags, bool reportMissing);
     // A new page: the next search starts from its top.
     void ForgetMatch() { hasBookmark = false; }
     bool HasMatch() const { return hasBookmark; }

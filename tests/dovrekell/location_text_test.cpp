@@ -32,4 +32,11 @@ TEST(LocationText, HtmlAndTitleFollowTheLastComponent)
     }
 }
 
+TEST(LocationText, DocsLocationMessage)
+{
+    EXPECT_STREQ(DocsLocationMessage("").Data(), "\nJDK documentation has not been initialized\n");
+    EXPECT_STREQ(DocsLocationMessage("C:\\jdk\\docs\\index.html").Data(), "\nC:\\jdk\\docs\n\n");
+    EXPECT_STREQ(DocsLocationMessage("docs").Data(), "\n\n\n");
+}
+
 }  // namespace

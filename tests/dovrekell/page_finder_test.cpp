@@ -39,7 +39,7 @@ private:
         }
         void MoveStart(const char* unit, int count) override { Move(start, unit, count); }
         void MoveEnd(const char* unit, int count) override { Move(end, unit, count); }
-        bool FindText(const XString& wanted, int) override
+        bool Search(const XString& wanted, int) override
         {
             // Like the browser without its match-case flag: letters in any case.
             std::string lowered(wanted.Data());
@@ -99,7 +99,7 @@ TEST(PageFinder, NextMatchWrapAndRestart)
         {"absent", 2, false, true, 12},
     };
     for (const Step& step : steps) {
-        EXPECT_EQ(finder.FindText(page, step.text, step.flags, step.reportMissing), step.result) << step.text;
+        EXPECT_EQ(finder.Find(page, step.text, step.flags, step.reportMissing), step.result) << step.text;
         EXPECT_EQ(page.selected, step.selected) << step.text;
     }
 }
@@ -108,21 +108,21 @@ TEST(PageFinder, NewPageOrLostBookmarkStartsAgain)
 {
     FakePage page("ab ab ab");
     PageFinder finder;
-    ASSERT_TRUE(finder.FindText(page, "ab", 0, true));
-    ASSERT_TRUE(finder.FindText(page, "ab", 0, true));
+    ASSERT_TRUE(finder.Find(page, "ab", 0, true));
+    ASSERT_TRUE(finder.Find(page, "ab", 0, true));
     EXPECT_EQ(page.selected, 3);
     finder.ForgetMatch();
-    ASSERT_TRUE(finder.FindText(page, "ab", 0, true));
+    ASSERT_TRUE(finder.Find(page, "ab", 0, true));
     EXPECT_EQ(page.selected, 0);
 
     // A bookmark the page no longer knows: the range is left empty at the end,
     // so nothing is found and the miss is reported.
     page.bookmarksLost = true;
-    EXPECT_FALSE(finder.FindText(page, "ab", 0, true));
+    EXPECT_FALSE(finder.Find(page, "ab", 0, true));
     EXPECT_FALSE(finder.HasMatch());
 
     page.gone = true;
-    EXPECT_FALSE(finder.FindText(page, "ab", 0, false));
+    EXPECT_FALSE(finder.Find(page, "ab", 0, false));
 }
 
 }  // namespace

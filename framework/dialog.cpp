@@ -34,26 +34,9 @@ INT_PTR Dialog::DoModal()
         modal = false;
         return -1;
     }
-    const bool ownerWasEnabled = parent && IsWindowEnabled(parent);
-    if (ownerWasEnabled)
-        EnableWindow(parent, FALSE);
     ShowWindow(hwnd, SW_SHOW);
-
-    MSG msg;
-    while (!ended) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit to the outer loop
-            break;
-        }
-        if (IsDialogMessageA(hwnd, &msg) || App::PreTranslate(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    // The owner comes back before the dialog goes, so the focus returns to it.
-    if (ownerWasEnabled)
-        EnableWindow(parent, TRUE);
+    App::RunModalLoop(
+        parent, [this] { return !ended; }, [this](MSG& msg) { return IsDialogMessageA(hwnd, &msg) != FALSE; });
     if (hwnd)
         DestroyWindow(hwnd);
     modal = false;

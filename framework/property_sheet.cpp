@@ -102,35 +102,19 @@ INT_PTR PropertySheet::DoModal()
     const INT_PTR created = PropertySheetA(&header);
     creating = nullptr;
     HWND sheet = reinterpret_cast<HWND>(created);
-    if (created <= 0 || !IsWindow(sheet)) {
+    if (!created || !IsWindow(sheet)) {  // -1 when it failed
         hwnd = nullptr;
         return -1;
     }
     if (!hwnd)
         Attach(sheet);
 
-    const bool ownerWasEnabled = parent && IsWindowEnabled(parent);
-    if (ownerWasEnabled)
-        EnableWindow(parent, FALSE);
     OnInitSheet();
-
     // OK and Cancel leave a modeless sheet without a current page.
-    MSG msg;
-    while (hwnd && PropSheet_GetCurrentPageHwnd(hwnd)) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit to the outer loop
-            break;
-        }
-        if (PropSheet_IsDialogMessage(hwnd, &msg) || App::PreTranslate(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    App::RunModalLoop(
+        parent, [this] { return hwnd && PropSheet_GetCurrentPageHwnd(hwnd); },
+        [this](MSG& msg) { return PropSheet_IsDialogMessage(hwnd, &msg) != FALSE; });
     const INT_PTR result = hwnd && PropSheet_GetResult(hwnd) > 0 ? IDOK : IDCANCEL;
-    // The owner comes back before the sheet goes, so the focus returns to it.
-    if (ownerWasEnabled)
-        EnableWindow(parent, TRUE);
     if (hwnd)
         DestroyWindow(hwnd);
     return result;

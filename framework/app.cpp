@@ -58,6 +58,27 @@ int App::Run()
     return static_cast<int>(msg.wParam);
 }
 
+void App::RunModalLoop(HWND owner, const std::function<bool()>& running, const std::function<bool(MSG&)>& ownKeys)
+{
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled)
+        EnableWindow(owner, FALSE);
+    MSG msg;
+    while (running()) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (ownKeys(msg) || PreTranslate(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    if (ownerWasEnabled)
+        EnableWindow(owner, TRUE);
+}
+
 bool App::InitOle()
 {
     const HRESULT result = OleInitialize(nullptr);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "message_filter.h"
 
 // The application object. The framework's WinMain hands the raw command line
@@ -36,6 +38,14 @@ public:
     static void AddFilter(MessageFilter& filter);
     static void RemoveFilter(MessageFilter& filter);
     static bool PreTranslate(MSG& msg);
+
+    // A modal window's loop: messages go to the window's own keyboard
+    // handling, then to the filters, until running() turns false; the owner
+    // is disabled meanwhile and enabled again before the loop returns, so the
+    // focus goes back to it when the window goes. A WM_QUIT is put back for
+    // the outer loop.
+    static void RunModalLoop(HWND owner, const std::function<bool()>& running,
+                             const std::function<bool(MSG&)>& ownKeys);
 
     int Main(const char* commandLine);
 

@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include "app.h"
+#include "controls.h"
 
 Dialog::Dialog(int id, HWND owner) : parent(owner), templateId(id) {}
 
@@ -33,26 +34,9 @@ INT_PTR Dialog::DoModal()
         modal = false;
         return -1;
     }
-    const bool ownerWasEnabled = parent && IsWindowEnabled(parent);
-    if (ownerWasEnabled)
-        EnableWindow(parent, FALSE);
     ShowWindow(hwnd, SW_SHOW);
-
-    MSG msg;
-    while (!ended) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit to the outer loop
-            break;
-        }
-        if (IsDialogMessageA(hwnd, &msg) || App::PreTranslate(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    // The owner comes back before the dialog goes, so the focus returns to it.
-    if (ownerWasEnabled)
-        EnableWindow(parent, TRUE);
+    App::RunModalLoop(
+        parent, [this] { return !ended; }, [this](MSG& msg) { return IsDialogMessageA(hwnd, &msg) != FALSE; });
     if (hwnd)
         DestroyWindow(hwnd);
     modal = false;
@@ -92,6 +76,16 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnCancel();
         return TRUE;
+    case WM_DRAWITEM: {
+        // Owner drawing is the control's own business: reflected to it.
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlType != ODT_MENU && item->hwndItem &&
+            SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam)) {
+            SetMessageResult(TRUE);
+            return TRUE;
+        }
+        break;
+    }
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

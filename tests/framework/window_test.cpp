@@ -63,7 +63,6 @@ TEST(Window, AMenuItemAndItsAcceleratorReachTheSameHandler)
 {
     TestFrame frame;
     ASSERT_TRUE(frame.Open());
-    ShowWindow(frame.Handle(), SW_SHOW);
     // What choosing the menu item sends.
     SendMessageA(frame.Handle(), WM_COMMAND, MAKEWPARAM(ID_FILE_REFRESH, 0), 0);
     // F5 through the loop: the frame's filter turns it into the command.
@@ -114,8 +113,6 @@ TEST(MessageFilters, AModelessDialogKeepsItsKeyboardHandlingInTheOneLoop)
     Dialog second(IDD_TEST);
     ASSERT_TRUE(first.Create());
     ASSERT_TRUE(second.Create());
-    ShowWindow(first.Handle(), SW_SHOW);
-    SetForegroundWindow(first.Handle());
     SetFocus(first.Item(IDC_NAME));
     // Tab in the older dialog: the newer one's filter lets it pass.
     PostMessageA(first.Item(IDC_NAME), WM_KEYDOWN, VK_TAB, 1);

@@ -68,11 +68,11 @@ void FrameWindow::RecalcLayout()
     GetClientRect(Handle(), &client);
     int top = client.top;
     int bottom = client.bottom;
-    if (reBar.IsValid() && IsWindowVisible(reBar.Handle())) {
+    if (IsBarShown(reBar.Handle())) {
         MoveWindow(reBar.Handle(), 0, top, client.right, reBar.Height(), TRUE);
         top += reBar.Height();
     }
-    if (statusBar.IsValid() && IsWindowVisible(statusBar.Handle())) {
+    if (IsBarShown(statusBar.Handle())) {
         // The status bar places itself at the bottom from its parent's size.
         statusBar.Send(WM_SIZE, 0, 0);
         RECT bar;

@@ -24,6 +24,8 @@ public:
     // Enables every toolbar button as IsCommandEnabled says.
     void UpdateToolbarStates();
     void ShowBar(HWND bar, bool show);
+    // A bar's own visibility, also while the frame itself is hidden.
+    static bool IsBarShown(HWND bar) { return bar && (GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) != 0; }
 
     HWND View() const { return view; }
     const ToolBar& Tools() const { return toolBar; }

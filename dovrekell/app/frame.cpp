@@ -275,9 +275,9 @@ bool ZFrm::IsCommandEnabled(UINT id)
 bool ZFrm::IsCommandChecked(UINT id)
 {
     if (id == ID_VIEW_TOOLBAR)
-        return IsWindowVisible(reBar.Handle()) != FALSE;
+        return IsBarShown(reBar.Handle());
     if (id == ID_VIEW_STATUS_BAR)
-        return IsWindowVisible(statusBar.Handle()) != FALSE;
+        return IsBarShown(statusBar.Handle());
     return false;
 }
 
@@ -289,13 +289,13 @@ INT_PTR ZFrm::OnExit(WPARAM, LPARAM)
 
 INT_PTR ZFrm::OnViewToolbar(WPARAM, LPARAM)
 {
-    ShowBar(reBar.Handle(), !IsWindowVisible(reBar.Handle()));
+    ShowBar(reBar.Handle(), !IsBarShown(reBar.Handle()));
     return 0;
 }
 
 INT_PTR ZFrm::OnViewStatusBar(WPARAM, LPARAM)
 {
-    ShowBar(statusBar.Handle(), !IsWindowVisible(statusBar.Handle()));
+    ShowBar(statusBar.Handle(), !IsBarShown(statusBar.Handle()));
     return 0;
 }
 

@@ -40,7 +40,6 @@ int main()
     ZFrm frame(document, browser);
     if (!frame.Create())
         return 3;
-    ShowWindow(frame.Handle(), SW_SHOW);
 
     Scan scan = {&frame.Panel(), 0};
     frame.Panel().busy = 1;

@@ -76,3 +76,9 @@ IUnknown* OleControlHost::Query(REFIID iid) const
         return nullptr;
     return answer;
 }
+
+bool OleControlHost::OfferKey(MSG& msg) const
+{
+    IOleInPlaceActiveObject* active = site ? site->ActiveObject() : nullptr;
+    return active && active->TranslateAccelerator(&msg) == S_OK;
+}

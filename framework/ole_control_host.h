@@ -26,6 +26,8 @@ public:
     HWND Window() const;
     void Show(bool show);
     void Move(const RECT& place);
+    // Offers a key message to the control's active object; true when it took it.
+    bool OfferKey(MSG& msg) const;
     // One of the control's interfaces, for the caller to release; null when
     // the host is empty or the control has no such interface.
     IUnknown* Query(REFIID iid) const;

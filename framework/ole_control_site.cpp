@@ -13,6 +13,8 @@ OleControlSite::OleControlSite(HWND parentWindow, const RECT& rectangle) : paren
 
 OleControlSite::~OleControlSite()
 {
+    if (active)
+        active->Release();
     InterlockedDecrement(&aliveSites);
 }
 
@@ -163,8 +165,14 @@ STDMETHODIMP OleControlSite::SetBorderSpace(LPCBORDERWIDTHS widths)
     return widths ? OLE_E_INVALIDRECT : S_OK;
 }
 
-STDMETHODIMP OleControlSite::SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR)
+STDMETHODIMP OleControlSite::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR)
 {
+    // Held until the control names another (or none), so keys can reach it.
+    if (object)
+        object->AddRef();
+    if (active)
+        active->Release();
+    active = object;
     return S_OK;
 }
 

@@ -18,6 +18,9 @@ public:
 
     // The rectangle handed to the control, in the parent's client coordinates.
     void SetPlace(const RECT& newPlace) { place = newPlace; }
+    // The control's active object while it is UI-active (it takes keystrokes
+    // through TranslateAccelerator); null otherwise. Not a new reference.
+    IOleInPlaceActiveObject* ActiveObject() const { return active; }
     // Sites not yet released by everyone who holds one; tests watch it for leaks.
     static LONG Alive();
 
@@ -73,4 +76,5 @@ private:
     RefCount references;
     HWND parent;
     RECT place;
+    IOleInPlaceActiveObject* active = nullptr;
 };

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(wine wine32:i386 wine64 wine64-tools g++-mingw-w64-i686 g++-mingw-w64-x86-64 libz-mingw-w64-dev
           zlib1g-dev xvfb xauth cmake googletest g++ make unzip zip)
 packages+=(libwine-dev)  # oaidl.idl, which widl needs for the Pivrellon type library
+packages+=(fonts-comic-neue)  # stands in for Comic Sans MS, the About box's title face, under Wine
 
 missing=()
 for p in "${packages[@]}"; do

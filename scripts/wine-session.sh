@@ -42,6 +42,12 @@ wine_session_start() {
   # otherwise inherit ctest's output pipe and ctest never sees it close.
   in_wine_locale /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
   in_wine_locale timeout 120 "$WINELOADER" wineboot </dev/null >/dev/null 2>&1 || true
+  # Wine has no Comic Sans MS and falls back to a face with a smaller line;
+  # its stand-in keeps the About box's text as tall as it is on Windows.
+  if ! grep -q '"Comic Sans MS"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    in_wine_locale "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Comic Sans MS" \
+      /d "Comic Neue" /f </dev/null >/dev/null 2>&1 || true
+  fi
 }
 
 in_wine_locale() {

@@ -107,6 +107,8 @@ Dialog::RouteTable MainDlg::Routes() const
         OnCommand(0, ID_ALWAYS_ON_TOP, &MainDlg::OnAlwaysOnTop),
         OnCommand(0, ID_JAVA_LIBRARIES, &MainDlg::OnJavaLibraries),
         OnCommand(0, ID_HELP_CONTENTS, &MainDlg::OnHelpContents),
+        OnCommand(0, ID_ABOUT, &MainDlg::OnAbout),
+        OnCommand(0, ID_HOME, &MainDlg::OnHome),
         OnMessage(WM_TIMER, &MainDlg::OnTimer),
         OnMessage(WM_DESTROY, &MainDlg::OnDestroyWindow),
         OnCommand(BN_CLICKED, IDC_EDIT_MANIFEST, &MainDlg::OnEditManifest),

@@ -41,6 +41,8 @@ public:
     static constexpr DWORD kCloseWaitMs = 5000;
     // The product has no online page yet: the web pane, when on, opens empty.
     static constexpr const char kOnlinePage[] = "about:blank";
+    // The product's home page, opened from the Help menu.
+    static constexpr const char kHomePage[] = "https://www.quenlow.example/";
     // Absent when the browser control could not be hosted.
     const OleControlHost& WebPane() const { return webBrowser; }
 
@@ -90,6 +92,8 @@ private:
     void PrepareMenu(HMENU items);
     INT_PTR OnJavaLibraries(WPARAM, LPARAM);
     INT_PTR OnHelpContents(WPARAM, LPARAM);
+    INT_PTR OnAbout(WPARAM, LPARAM);
+    INT_PTR OnHome(WPARAM, LPARAM);
     // Class information and the help on creating.
     INT_PTR OnClassInfo(WPARAM, LPARAM);
     INT_PTR OnCreatingHelp(WPARAM, LPARAM);

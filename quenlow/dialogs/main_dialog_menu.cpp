@@ -2,6 +2,7 @@
 // of its menus.
 #include "main_dialog.h"
 
+#include "about_dialog.h"
 #include "help.h"
 #include "main_dialog_ids.h"
 #include "paths/file_system.h"
@@ -121,5 +122,17 @@ INT_PTR MainDlg::OnJavaLibraries(WPARAM, LPARAM)
 INT_PTR MainDlg::OnHelpContents(WPARAM, LPARAM)
 {
     ShowHelpFile(Handle());
+    return TRUE;
+}
+
+INT_PTR MainDlg::OnAbout(WPARAM, LPARAM)
+{
+    DlgAbout(Handle()).DoModal();
+    return TRUE;
+}
+
+INT_PTR MainDlg::OnHome(WPARAM, LPARAM)
+{
+    seams::ShellOpen(nullptr, nullptr, kHomePage, nullptr, nullptr, SW_SHOW);
     return TRUE;
 }

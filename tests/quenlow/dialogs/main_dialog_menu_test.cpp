@@ -149,7 +149,8 @@ TEST_F(MainDialogMenuTest, EachCaptionOpensItsMenuBelowItself)
     const int barHeight = GetSystemMetrics(SM_CYMENU);
     const std::vector<MenuItem> general = {{"Always on top", ID_ALWAYS_ON_TOP, false}};
     const std::vector<MenuItem> information = {{"Java libraries", ID_JAVA_LIBRARIES, false}};
-    const std::vector<MenuItem> help = {{"Help contents", ID_HELP_CONTENTS, false}};
+    const std::vector<MenuItem> help = {
+        {"Help contents", ID_HELP_CONTENTS, false}, {"About", ID_ABOUT, false}, {"", 0, false}, {"Home", ID_HOME, false}};
     const std::vector<MenuItem> none;
     const struct {
         int x;
@@ -237,6 +238,58 @@ TEST_F(MainDialogMenuTest, HelpOpensItsPage)
         ASSERT_EQ(helpOpened.size(), 1u) << c.opened;
         EXPECT_EQ(helpOpened[0], c.opened);
     }
+}
+
+TEST_F(MainDialogMenuTest, HomeOpensTheProductsPageWithTheShell)
+{
+    static std::vector<std::string> opened;
+    opened.clear();
+    seams::ShellOpen = [](HWND, const char* verb, const char* file, const char* parameters, const char* directory,
+                          int show) {
+        EXPECT_EQ(verb, nullptr);
+        EXPECT_EQ(parameters, nullptr);
+        EXPECT_EQ(directory, nullptr);
+        EXPECT_EQ(show, SW_SHOW);
+        opened.push_back(file);
+        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
+    };
+    OpenDialog();
+    Choose(kHelpX, ID_HOME);
+    EXPECT_EQ(opened, std::vector<std::string>{MainDlg::kHomePage});
+}
+
+// The About box runs its own modal loop: a timer in it notes what it shows and closes it.
+HWND aboutOwner = nullptr;
+std::string aboutCaption;
+std::string aboutLabelClass;
+void CALLBACK CloseAbout(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND box = GetLastActivePopup(aboutOwner);
+    if (box == aboutOwner)
+        return;
+    KillTimer(nullptr, timer);
+    char text[64] = {};
+    GetWindowTextA(box, text, sizeof text);
+    aboutCaption = text;
+    if (HWND label = FindWindowExA(box, nullptr, "QuenlowRichLabel", nullptr)) {
+        GetClassNameA(label, text, sizeof text);
+        aboutLabelClass = text;
+    }
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(MainDialogMenuTest, AboutOpensTheAboutBoxOverTheDialog)
+{
+    OpenDialog();
+    aboutOwner = dialog->Handle();
+    aboutCaption.clear();
+    aboutLabelClass.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, CloseAbout);
+    Choose(kHelpX, ID_ABOUT);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(aboutCaption, "About");
+    EXPECT_EQ(aboutLabelClass, "QuenlowRichLabel");
+    EXPECT_TRUE(IsWindowEnabled(dialog->Handle()));
 }
 
 TEST_F(MainDialogMenuTest, ClassInfoStartsTheViewerWithTheClassInfoSettings)

@@ -1,0 +1,69 @@
+// Closes the help browser's frame while a simulated documentation scan is
+// busy, as a program of its own: the exit code is the message loop's (0)
+// when the frame waited for the worker, 2 when it closed under it, 3 when
+// it did not come up.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app.h"
+#include "fake_browser.h"
+#include "frame.h"
+
+namespace {
+
+constexpr DWORD kWorkerTailMs = 120;  // the worker's last step after it saw the request
+
+struct Scan {
+    ZViewForm* panel;
+    volatile LONG finishedAt;
+};
+
+DWORD WINAPI SimulatedScan(void* parameter)
+{
+    Scan* scan = static_cast<Scan*>(parameter);
+    while (scan->panel->keepRunning)
+        Sleep(5);
+    Sleep(kWorkerTailMs);
+    InterlockedExchange(&scan->finishedAt, static_cast<LONG>(GetTickCount()));
+    InterlockedExchange(&scan->panel->busy, 0);
+    return 0;
+}
+
+}  // namespace
+
+int main()
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_COOL_CLASSES};
+    InitCommonControlsEx(&controls);
+    ZDoc document;
+    FakeBrowser browser;
+    ZFrm frame(document, browser);
+    if (!frame.Create())
+        return 3;
+
+    Scan scan = {&frame.Panel(), 0};
+    frame.Panel().busy = 1;
+    frame.Panel().keepRunning = 1;
+    HANDLE worker = CreateThread(nullptr, 0, SimulatedScan, &scan, 0, nullptr);
+    if (!worker)
+        return 3;
+    PostMessageA(frame.Handle(), WM_CLOSE, 0, 0);
+
+    MSG msg = {};
+    bool closedUnderWorker = false;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (App::PreTranslate(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        if (!IsWindow(frame.Handle()) && frame.Panel().busy)
+            closedUnderWorker = true;
+    }
+    const DWORD closedAt = GetTickCount();
+    const bool workerDone = WaitForSingleObject(worker, 5000) == WAIT_OBJECT_0;
+    CloseHandle(worker);
+    if (closedUnderWorker || !workerDone || scan.finishedAt == 0 ||
+        static_cast<LONG>(closedAt - static_cast<DWORD>(scan.finishedAt)) < 0)
+        return 2;
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,193 @@
+// The real Dovrekell.exe, started as a user starts it: through the main
+// program's /jdkdochelp and through Galdrove. Its frame comes up complete
+// (toolbar, status bar, left panel, right column) and closes with code 0.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/quenlow_tree/quenlow_tree.h"
+#include "support/test_files.h"
+#include "support/window_text.h"
+
+namespace {
+
+// A window of another process, found by its class below parent.
+HWND ChildOfClass(HWND parent, const char* className)
+{
+    return FindWindowExA(parent, nullptr, className, nullptr);
+}
+
+// A toolbar button's text, read through a buffer in the toolbar's process.
+std::string ButtonText(HWND toolbar, HANDLE process, int command)
+{
+    void* remote = VirtualAllocEx(process, nullptr, 256, MEM_COMMIT, PAGE_READWRITE);
+    if (!remote)
+        return "";
+    char text[256] = {};
+    SIZE_T got = 0;
+    if (SendMessageA(toolbar, TB_GETBUTTONTEXTA, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(remote)) > 0)
+        ReadProcessMemory(process, remote, text, sizeof text - 1, &got);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return text;
+}
+
+// What the user sees of a window, as a 24-bit BMP file for a person to look at.
+void SaveScreenshot(HWND window, const std::string& path)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info = {sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const DWORD row = static_cast<DWORD>(((w * 3) + 3) & ~3);
+    std::vector<char> pixels(row * static_cast<DWORD>(h));
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    bytes.append(pixels.data(), pixels.size());
+    WriteFileBytes(path, bytes);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+// The path of a process's program, as the system names it.
+std::string ProgramOf(DWORD processId)
+{
+    using QueryImageName = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
+    static const QueryImageName query = reinterpret_cast<QueryImageName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
+    char path[MAX_PATH] = {};
+    DWORD size = sizeof path;
+    if (!process || !query || !query(process, 0, path, &size))
+        path[0] = 0;
+    if (process)
+        CloseHandle(process);
+    return path;
+}
+
+struct FrameSearch {
+    std::string program;
+    HWND found;
+};
+
+// Other tests run help-browser frames of their own at the same time: only
+// a frame of the installation's program counts.
+BOOL CALLBACK MatchFrame(HWND window, LPARAM data)
+{
+    FrameSearch* search = reinterpret_cast<FrameSearch*>(data);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (std::string(name) != "DovrekellFrame" || !IsWindowVisible(window) ||
+        lstrcmpiA(ProgramOf(processId).c_str(), search->program.c_str()) != 0)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND FindFrame(const std::string& program)
+{
+    FrameSearch search = {program, nullptr};
+    EnumWindows(MatchFrame, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int Height(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect.bottom - rect.top;
+}
+
+int Width(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect.right - rect.left;
+}
+
+TEST(DovrekellStart, FrameOpensCompleteFromQuenlowAndGaldrove)
+{
+    const Tree tree = MakeTree("dovrekell start");
+    ASSERT_TRUE(CopyFileA(QUENLOW_DOVREKELL, (tree.Bin() + "\\Dovrekell.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(QUENLOW_GALDROVE, (tree.Bin() + "\\Galdrove.exe").c_str(), FALSE));
+    const struct {
+        const char* how;
+        std::string commandLine;
+    } starts[] = {
+        {"Quenlow /jdkdochelp", "\"" + tree.Exe() + "\" /jdkdochelp"},
+        {"Galdrove", "\"" + tree.Bin() + "\\Galdrove.exe\""},
+    };
+    for (const auto& start : starts) {
+        SCOPED_TRACE(start.how);
+        Program starter(start.commandLine);
+        HWND frame = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (frame = FindFrame(tree.Bin() + "\\Dovrekell.exe")) != nullptr; }, 20000));
+        DWORD processId = 0;
+        GetWindowThreadProcessId(frame, &processId);
+        HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
+        ASSERT_NE(process, nullptr);
+
+        EXPECT_EQ(WindowText(frame), "Untitled - Dovrekell");
+        HWND rebar = ChildOfClass(frame, REBARCLASSNAMEA);
+        HWND toolbar = ChildOfClass(rebar, TOOLBARCLASSNAMEA);
+        ASSERT_NE(toolbar, nullptr);
+        ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 5);
+        const struct {
+            int command;
+            const char* text;
+        } buttons[] = {{32787, "Back"}, {32788, "Forward"}, {32778, "Stop"}, {32779, "Refresh"}, {32793, "Font"}};
+        for (const auto& button : buttons)
+            EXPECT_EQ(ButtonText(toolbar, process, button.command), button.text);
+        HWND status = ChildOfClass(frame, STATUSCLASSNAMEA);
+        ASSERT_NE(status, nullptr);
+        EXPECT_TRUE(IsWindowVisible(status));
+        EXPECT_EQ(SendMessageA(status, SB_GETPARTS, 0, 0), 4);
+
+        // The left panel and the right column, whose HTML view has the height.
+        HWND outer = ChildOfClass(frame, "QuenlowSplitter");
+        ASSERT_NE(outer, nullptr);
+        HWND panel = ChildOfClass(outer, "#32770");
+        HWND column = ChildOfClass(outer, "QuenlowSplitter");
+        ASSERT_NE(panel, nullptr);
+        ASSERT_NE(column, nullptr);
+        EXPECT_EQ(Width(panel), 250);
+        EXPECT_GT(Width(column), 200);
+        HWND page = ChildOfClass(column, "QuenlowHtmlView");
+        ASSERT_NE(page, nullptr);
+        EXPECT_GT(Height(page), 200);
+
+        // Left in the test's folder for a person to look at.
+        SaveScreenshot(frame, std::string("dovrekell-") + (start.how[0] == 'Q' ? "quenlow" : "galdrove") + ".bmp");
+        PostMessageA(frame, WM_CLOSE, 0, 0);
+        const DWORD waited = WaitForSingleObject(process, 10000);
+        if (waited != WAIT_OBJECT_0)
+            TerminateProcess(process, 1);
+        DWORD code = 1;
+        GetExitCodeProcess(process, &code);
+        CloseHandle(process);
+        EXPECT_EQ(waited, WAIT_OBJECT_0);
+        EXPECT_EQ(code, 0u);
+        EXPECT_TRUE(starter.Ended(10000));
+    }
+}
+
+}  // namespace

@@ -192,6 +192,16 @@ private:
     int listNext = 0;
 };
 
+// Where a line of a settings file ends: one rule for every reader of the
+// format. CR LF ends a line and belongs to neither line; a CR without LF ends
+// it too and stays its last character; a lone LF is an ordinary byte. Returns
+// the end of the line's text; *next receives the start of the next line (size
+// when the line is the last one).
+int SettingsLineEnd(const char* data, int size, int pos, int* next);
+
+// Whether text appended after these bytes starts a line of its own.
+bool EndsWithLineEnd(const char* data, int size);
+
 // The list block for a text of lines: one "(line)" CR LF per non-empty line.
 XString BuildListBlock(const char* text);
 

@@ -79,6 +79,9 @@ void Dispatch(SettingsFile& settings, const char* programDir, Switch which, cons
 
 int MainApp::StartCompileTool(const ClassPathRecord& record, const char* selection)
 {
+    XString message;
+    if (!PayloadFits(nullptr, CheckInsideInfo(record, selection, message), message))
+        return 0;
     XString rest(" /inside-info ");
     rest.AppendString(InsideInfo(record, selection));
     return StartSibling(nullptr, "Farrowick", ProgramCommand(GetBinDir().Data(), "Farrowick.exe", rest.Data()));
@@ -86,6 +89,9 @@ int MainApp::StartCompileTool(const ClassPathRecord& record, const char* selecti
 
 int MainApp::StartExecuteDebugTool(const ClassPathRecord& record, const char* selection)
 {
+    XString message;
+    if (!PayloadFits(nullptr, CheckInsideInfo(record, selection, message), message))
+        return 0;
     XString rest(" /inside-info ");
     rest.AppendString(InsideInfo(record, selection));
     return StartSibling(nullptr, "Skelbrand", ProgramCommand(GetBinDir().Data(), "Skelbrand.exe", rest.Data()));

@@ -112,6 +112,23 @@ TEST(QuenlowSwitches, MisplacedClassShowsTheCheckMessageAndStartsNothing)
     EXPECT_TRUE(Records(tree.Log()).empty());
 }
 
+// A folder name may hold the byte that ends a payload's field: the start is
+// refused with one message that names the selection, and nothing starts.
+TEST(QuenlowSwitches, ASelectionHoldingTheFieldEndShowsOneMessageAndStartsNothing)
+{
+    const Tree tree = MakeTree("reserved byte");
+    const std::string selection = "1\n" + tree.dir + "\\a" + kSep + "b\\src\n";
+    Program program("\"" + tree.Exe() + "\" /compile-files " + selection);
+    HWND box = program.WaitForDialog("Message");
+    ASSERT_NE(box, nullptr);
+    const std::string text = MessageText(box);
+    EXPECT_EQ(text.find("The selection\n" + selection), 0u) << text;
+    EXPECT_NE(text.find("(byte 0xA5)"), std::string::npos) << text;
+    Press(box, IDOK);
+    EXPECT_TRUE(program.Ended(10000));
+    EXPECT_TRUE(Records(tree.Log()).empty());
+}
+
 TEST(QuenlowStart, RefusalsShowTheirText)
 {
     struct Case {

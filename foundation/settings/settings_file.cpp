@@ -50,9 +50,19 @@ bool FileEndsWithLineEnd(XFile& file)
 
 int SettingsFile::Open(const char* path)
 {
+    readOnly = false;
     if (file.Open(path, XFile::OpenExisting, 1))
         return 1;
     return file.Create(path, 0);
+}
+
+int SettingsFile::OpenExisting(const char* path)
+{
+    readOnly = false;
+    if (file.Open(path, XFile::OpenExisting, 1))
+        return 1;
+    readOnly = file.Open(path, XFile::OpenExisting, 0) != 0;
+    return readOnly ? 1 : 0;
 }
 
 int SettingsFile::FindSection(const char* header, LineSpan* span)

@@ -39,6 +39,11 @@ public:
 
     // Opens the file for reading and writing, creating it when it is missing.
     int Open(const char* path);
+    // Opens an existing file for reading and writing, or for reading only
+    // when it can not be written (a read-only file): every get works then and
+    // every set reports 0. 1 when the file is open, either way.
+    int OpenExisting(const char* path);
+    bool IsReadOnly() const { return readOnly; }
     void Close() { file.Close(); }
     bool IsOpen() const { return file.IsOpen(); }
     XFile& File() { return file; }
@@ -83,6 +88,9 @@ public:
     // The main program's file. OpenAndInit opens it (creating it when it is
     // missing) and appends each fixed section it lacks, with its defaults.
     int OpenAndInit(const char* path);
+    // Appends each fixed section that the open file lacks, with its defaults,
+    // behind every byte the file had. 1 when all of them can then be found.
+    int AddMissingSections();
 #ifdef _WIN32
     static XString GetPath();  // "<program directory>\Setting\Quenlow.set"
     int OpenAndInit() { return OpenAndInit(GetPath().Data()); }
@@ -188,6 +196,7 @@ private:
     int InsertListBlock(const char* section, const XString& block, int replaceItems);
 
     XFile file;
+    bool readOnly = false;
     int listLineStart = 0;
     int listNext = 0;
 };

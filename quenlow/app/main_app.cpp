@@ -122,18 +122,24 @@ BOOL MainApp::InitInstance(const char* commandLine)
         return FALSE;
     }
 
-    // This start never creates the settings file.
+    // This start never creates the settings file. A file that can only be
+    // read still serves every switch that only reads it.
     SettingsFile settings;
-    if (!settings.File().Open(SettingsFile::GetPath().Data(), XFile::OpenExisting, 1)) {
+    if (!settings.OpenExisting(SettingsFile::GetPath().Data())) {
         seams::ShowMessage(nullptr, kSettingsMissingMessage, "Quenlow", MB_YESNO | MB_ICONERROR);
         return FALSE;
     }
+    // An empty or damaged file gets the sections a first start writes, behind
+    // every byte it had, so that no later change of settings is lost unseen.
+    if (!settings.IsReadOnly())
+        settings.AddMissingSections();
 
     RegisterShellMenu(true);
 
     if (settings.GetProgramInit() == 0) {
         SetClassAssociation(settings, GetModulePath().Data(), 1, 1, 1, 0, 500, 400);
-        settings.SetProgramInit(1);
+        if (!settings.SetProgramInit(1) || settings.GetProgramInit() != 1)
+            seams::ShowMessage(nullptr, kSettingsNotWritableMessage, "Quenlow", MB_OK | MB_ICONERROR);
     }
 
     if (which != Switch::None) {

@@ -43,24 +43,26 @@ void ClassPathTexts(const ClassPathRecord& record, CarriedText* texts)
     texts[3] = {"sibling class path", &record.siblingClassPath, reserved_bytes::kFieldEndOnly};
 }
 
+// The record's four texts, then one more field.
+int CheckClassPathsAnd(const ClassPathRecord& record, const char* name, const char* text, XString& message)
+{
+    const XString last(text);
+    CarriedText texts[kClassPathFields + 1];
+    ClassPathTexts(record, texts);
+    texts[kClassPathFields] = {name, &last, reserved_bytes::kFieldEndOnly};
+    return reserved_bytes::CheckCarriedTexts(texts, kClassPathFields + 1, message);
+}
+
 }  // namespace
 
 int CheckInsideInfo(const ClassPathRecord& record, const char* selection, XString& message)
 {
-    const XString selected(selection);
-    CarriedText texts[kClassPathFields + 1];
-    ClassPathTexts(record, texts);
-    texts[kClassPathFields] = {"selection", &selected, reserved_bytes::kFieldEndOnly};
-    return reserved_bytes::CheckCarriedTexts(texts, kClassPathFields + 1, message);
+    return CheckClassPathsAnd(record, "selection", selection, message);
 }
 
 int CheckClassInfoPayload(const ClassPathRecord& record, const char* otherOptions, XString& message)
 {
-    const XString options(otherOptions);
-    CarriedText texts[kClassPathFields + 1];
-    ClassPathTexts(record, texts);
-    texts[kClassPathFields] = {"other Java options", &options, reserved_bytes::kFieldEndOnly};
-    return reserved_bytes::CheckCarriedTexts(texts, kClassPathFields + 1, message);
+    return CheckClassPathsAnd(record, "other Java options", otherOptions, message);
 }
 
 int CheckDoubleClickPayload(const DoubleClickClass& target, const ClassPathRecord& record, const char* mainArgs,

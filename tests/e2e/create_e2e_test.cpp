@@ -180,4 +180,15 @@ TEST_F(CreateAppE2eTest, TheExecutableTakesItsArgumentsAndFindsItsResources)
     EXPECT_NE(app.out.find("greeting from a resource\nversion 1.4\n"), std::string::npos) << app.out;
 }
 
+TEST_F(CreateAppE2eTest, NonAsciiOutputReachesThePaneIntact)
+{
+    SetText(IDC_MAIN_CLASS, AppClasses() + "\\shop\\App.class");
+    PostMessageA(GetDlgItem(dialog, IDC_RUN_MAIN_CLASS), BM_CLICK, 0, 0);
+    std::string pane;
+    EXPECT_TRUE(WaitFor(
+        [&] { return (pane = WindowText(GetDlgItem(dialog, IDC_OUTPUT_PANE))).find("end of launching") != std::string::npos; },
+        60000));
+    EXPECT_NE(pane.find("Gr\xFC\xDF" "e \xB6 \xE9"), std::string::npos) << pane;
+}
+
 }  // namespace

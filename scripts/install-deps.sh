@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(wine wine32:i386 wine64 wine64-tools g++-mingw-w64-i686 g++-mingw-w64-x86-64 libz-mingw-w64-dev
-          zlib1g-dev xvfb xauth cmake googletest g++ make unzip zip)
+          zlib1g-dev xvfb xauth x11-utils cmake googletest g++ make unzip zip)
 packages+=(libwine-dev)  # oaidl.idl, which widl needs for the Pivrellon type library
 
 missing=()

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -130,6 +131,22 @@ TEST_F(CreateE2eTest, ARefusedInputShowsItsMessageBox)
     Press(box, IDOK);
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, IDC_CREATE)) != FALSE; }, 5000));
     EXPECT_FALSE(FileExists(tree.dir + "\\missing\\Demo.exe"));
+}
+
+TEST_F(CreateE2eTest, ClosingEndsTheProcessPromptly)
+{
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    const DWORD asked = GetTickCount();
+    while (IsWindowVisible(dialog) && GetTickCount() - asked < 20000)
+        Sleep(1);
+    const DWORD windowGone = GetTickCount();
+    ASSERT_TRUE(quenlow->Ended(20000));
+    const DWORD lived = GetTickCount() - windowGone;
+    dialog = nullptr;
+    RecordProperty("ms_after_window", static_cast<int>(lived));
+    std::printf("the window went %lu ms after the close, the process %lu ms after the window\n",
+                static_cast<unsigned long>(windowGone - asked), static_cast<unsigned long>(lived));
+    EXPECT_LT(lived, 1500u);  // generous: the tests run beside others
 }
 
 // A real application's layout: packages and resources in sub-folders,

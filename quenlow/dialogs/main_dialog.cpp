@@ -5,7 +5,6 @@
 #include <initializer_list>
 
 #include "classfile/class_check.h"
-#include "command_line.h"
 #include "controls.h"
 #include "java_home.h"
 #include "main_class_check.h"
@@ -293,8 +292,7 @@ INT_PTR MainDlg::OnRunMainClass(WPARAM, LPARAM)
     SetCurrentDirectoryA(baseFolder.Data());
     // The running state is set before the start: the run's end step, which
     // may come at once on a worker thread, then always has the last word.
-    owner->ShowControl(IDC_STOP_MAIN_CLASS, 1);
-    owner->ShowControl(IDC_RUN_MAIN_CLASS, 0);
+    owner->ShowRunning(RunnerOwner::kMainClassRun, 1);
     EnableRunButtons(false);
     mainClassRunner.Run(owner.get(), command.Data());
     return TRUE;
@@ -449,8 +447,7 @@ INT_PTR MainDlg::OnLaunchOutput(WPARAM, LPARAM)
     }
     // As with the main class: the running state first, so an end step that
     // comes at once leaves the buttons as it wants them.
-    owner->ShowControl(IDC_STOP_OUTPUT, 1);
-    owner->ShowControl(IDC_LAUNCH_OUTPUT, 0);
+    owner->ShowRunning(RunnerOwner::kTestRun, 1);
     exeJarRunner.Run(owner.get(), command.Data(), kind == kExeOutput ? 1 : 0);
     return TRUE;
 }

@@ -1,32 +1,102 @@
 #include "dialog_runner_owner.h"
 
 #include "main_dialog_ids.h"
+#include "process/process_runner.h"
 #include "rich_edit.h"
+
+namespace {
+// How long the dialog's end waits for the writer: its pane is going anyway.
+constexpr DWORD kWriterEndMs = 5000;
+}  // namespace
 
 const int DialogRunnerOwner::kRunButtonIds[5] = {IDC_CREATE, IDC_RUN_MAIN_CLASS, IDC_LAUNCH_OUTPUT,
                                                  IDC_VIEW_EXE_COMMAND, IDC_CLASS_INFO};
 
-DialogRunnerOwner::DialogRunnerOwner(HWND dialogWindow) : dialog(dialogWindow)
+DialogRunnerOwner::DialogRunnerOwner(HWND dialogWindow)
+    : dialog(dialogWindow), textQueued(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+      paneCaughtUp(CreateEventA(nullptr, TRUE, TRUE, nullptr)), writer(nullptr)
 {
-    InitializeCriticalSection(&appendLock);
+    InitializeCriticalSection(&queueLock);
+    writer = CreateThread(nullptr, 0, WriterProc, this, 0, nullptr);
 }
 
 DialogRunnerOwner::~DialogRunnerOwner()
 {
-    DeleteCriticalSection(&appendLock);
+    EnterCriticalSection(&queueLock);
+    stopping = true;
+    LeaveCriticalSection(&queueLock);
+    SetEvent(textQueued);
+    // The writer may be in a message sent to this thread.
+    if (writer && WaitDeliveringSentMessages(writer, kWriterEndMs) != WAIT_OBJECT_0)
+        return;  // still busy: leaking is safer than freeing what it uses
+    if (writer)
+        CloseHandle(writer);
+    CloseHandle(textQueued);
+    CloseHandle(paneCaughtUp);
+    DeleteCriticalSection(&queueLock);
+}
+
+DWORD WINAPI DialogRunnerOwner::WriterProc(void* self)
+{
+    static_cast<DialogRunnerOwner*>(self)->WriteQueued();
+    return 0;
+}
+
+void DialogRunnerOwner::WriteQueued()
+{
+    for (;;) {
+        WaitForSingleObject(textQueued, INFINITE);
+        for (;;) {
+            EnterCriticalSection(&queueLock);
+            if (stopping || queued.IsEmpty()) {
+                writing = false;
+                SetEvent(paneCaughtUp);
+                const bool stop = stopping;
+                LeaveCriticalSection(&queueLock);
+                if (stop)
+                    return;
+                break;
+            }
+            // Everything queued so far in one append: the pane's cost is
+            // per append far more than per byte.
+            XString text;
+            text.AppendString(queued);
+            queued.Assign("", 0);
+            writing = true;
+            LeaveCriticalSection(&queueLock);
+            HWND pane = Pane();
+            RichEditAppend(pane, text.Data());
+            RichEditShowLastLines(pane);
+        }
+    }
 }
 
 void DialogRunnerOwner::ShowStatus(const char* text)
 {
+    // Text queued before the status would be replaced by it anyway; text
+    // the writer holds reaches the pane first (it waits for this thread).
+    EnterCriticalSection(&queueLock);
+    queued.Assign("", 0);
+    LeaveCriticalSection(&queueLock);
+    WaitForPane(INFINITE);
     ShowWindow(Pane(), SW_SHOW);
     RichEditReplaceAll(Pane(), text);
 }
 
 void DialogRunnerOwner::AppendOutput(const char* text)
 {
-    EnterCriticalSection(&appendLock);
-    RichEditAppend(Pane(), text);
-    LeaveCriticalSection(&appendLock);
+    if (!text || !*text)
+        return;
+    EnterCriticalSection(&queueLock);
+    queued.Append(text);
+    ResetEvent(paneCaughtUp);
+    LeaveCriticalSection(&queueLock);
+    SetEvent(textQueued);
+}
+
+bool DialogRunnerOwner::WaitForPane(DWORD ms)
+{
+    return WaitDeliveringSentMessages(paneCaughtUp, ms) == WAIT_OBJECT_0;
 }
 
 void DialogRunnerOwner::EnableRunButtons(int enable)
@@ -57,5 +127,6 @@ void DialogRunnerOwner::ShowRunning(RunKind kind, int running)
 
 XString DialogRunnerOwner::OutputText()
 {
+    WaitForPane(INFINITE);
     return RichEdit(Pane()).GetText();
 }

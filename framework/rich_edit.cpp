@@ -81,7 +81,12 @@ HWND RenewPane(HWND pane)
     SendMessageA(fresh, EM_SETEVENTMASK, 0, SendMessageA(pane, EM_GETEVENTMASK, 0, 0));
     SetWindowPos(fresh, pane, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     const bool focused = GetFocus() == pane;
-    DestroyWindow(pane);
+    // Freeing the long text takes time too: the old control goes hidden and
+    // nameless now, and is destroyed once its thread is back in its loop.
+    ShowWindow(pane, SW_HIDE);
+    SetWindowLongPtrA(pane, GWLP_ID, 0);
+    if (!PostMessageA(pane, WM_CLOSE, 0, 0))
+        DestroyWindow(pane);
     if (focused)
         SetFocus(fresh);
     return fresh;

@@ -7,6 +7,9 @@
 namespace {
 // How long the dialog's end waits for the writer: its pane is going anyway.
 constexpr DWORD kWriterEndMs = 5000;
+// The most text one append takes: the dialog's thread does each append whole
+// and is back for its own work (and the end of a build) soon after.
+constexpr int kLargestAppend = 16 * 1024;
 }  // namespace
 
 const int DialogRunnerOwner::kRunButtonIds[5] = {IDC_CREATE, IDC_RUN_MAIN_CLASS, IDC_LAUNCH_OUTPUT,
@@ -48,7 +51,7 @@ void DialogRunnerOwner::WriteQueued()
         WaitForSingleObject(textQueued, INFINITE);
         for (;;) {
             EnterCriticalSection(&queueLock);
-            if (stopping || queued.IsEmpty()) {
+            if (stopping || queued.empty()) {
                 writing = false;
                 SetEvent(paneCaughtUp);
                 const bool stop = stopping;
@@ -57,28 +60,73 @@ void DialogRunnerOwner::WriteQueued()
                     return;
                 break;
             }
-            // Everything queued so far in one append: the pane's cost is
-            // per append far more than per byte.
-            XString text;
-            text.AppendString(queued);
-            queued.Assign("", 0);
+            Change change = queued.front();
+            queued.pop_front();
+            // Text queued one chunk after another goes in one append, up to
+            // a size: the pane's cost is per append far more than per byte.
+            while (change.kind == Change::kText && !queued.empty() && queued.front().kind == Change::kText &&
+                   change.text.Length() < kLargestAppend) {
+                change.text.AppendString(queued.front().text);
+                queued.pop_front();
+            }
             writing = true;
             LeaveCriticalSection(&queueLock);
-            HWND pane = Pane();
-            RichEditAppend(pane, text.Data());
-            RichEditShowLastLines(pane);
+            Apply(change);
         }
     }
 }
 
+void DialogRunnerOwner::Apply(const Change& change)
+{
+    switch (change.kind) {
+    case Change::kText: {
+        HWND pane = Pane();
+        RichEditAppend(pane, change.text.Data());
+        RichEditShowLastLines(pane);
+        break;
+    }
+    case Change::kEnable:
+        ApplyEnable(change.value);
+        break;
+    case Change::kRunning:
+        ApplyRunning(change.run, change.value);
+        break;
+    }
+}
+
+void DialogRunnerOwner::Queue(Change change)
+{
+    EnterCriticalSection(&queueLock);
+    if (change.kind == Change::kText && !queued.empty() && queued.back().kind == Change::kText &&
+        queued.back().text.Length() < kLargestAppend)
+        queued.back().text.AppendString(change.text);
+    else
+        queued.push_back(change);
+    ResetEvent(paneCaughtUp);
+    LeaveCriticalSection(&queueLock);
+    SetEvent(textQueued);
+}
+
+bool DialogRunnerOwner::OnDialogThread() const
+{
+    return GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId();
+}
+
 void DialogRunnerOwner::ShowStatus(const char* text)
 {
-    // Text queued before the status would be replaced by it anyway; text
-    // the writer holds reaches the pane first (it waits for this thread).
+    // Text queued before the status would be replaced by it anyway; what the
+    // writer holds reaches the pane first (it waits for this thread).
+    std::deque<Change> buttons;
     EnterCriticalSection(&queueLock);
-    queued.Assign("", 0);
+    for (Change& change : queued) {
+        if (change.kind != Change::kText)
+            buttons.push_back(change);
+    }
+    queued.clear();
     LeaveCriticalSection(&queueLock);
     WaitForPane(INFINITE);
+    for (const Change& change : buttons)
+        Apply(change);
     ShowWindow(Pane(), SW_SHOW);
     RichEditReplaceAll(Pane(), text);
 }
@@ -87,11 +135,8 @@ void DialogRunnerOwner::AppendOutput(const char* text)
 {
     if (!text || !*text)
         return;
-    EnterCriticalSection(&queueLock);
-    queued.Append(text);
-    ResetEvent(paneCaughtUp);
-    LeaveCriticalSection(&queueLock);
-    SetEvent(textQueued);
+    Change change{Change::kText, XString(text)};
+    Queue(change);
 }
 
 bool DialogRunnerOwner::WaitForPane(DWORD ms)
@@ -100,6 +145,17 @@ bool DialogRunnerOwner::WaitForPane(DWORD ms)
 }
 
 void DialogRunnerOwner::EnableRunButtons(int enable)
+{
+    if (OnDialogThread() && WaitForPane(0)) {
+        ApplyEnable(enable);
+        return;
+    }
+    Change change{Change::kEnable, XString()};
+    change.value = enable;
+    Queue(change);
+}
+
+void DialogRunnerOwner::ApplyEnable(int enable)
 {
     for (int id : kRunButtonIds)
         EnableWindow(GetDlgItem(dialog, id), enable ? TRUE : FALSE);
@@ -111,6 +167,18 @@ HWND DialogRunnerOwner::Pane() const
 }
 
 void DialogRunnerOwner::ShowRunning(RunKind kind, int running)
+{
+    if (OnDialogThread() && WaitForPane(0)) {
+        ApplyRunning(kind, running);
+        return;
+    }
+    Change change{Change::kRunning, XString()};
+    change.value = running;
+    change.run = kind;
+    Queue(change);
+}
+
+void DialogRunnerOwner::ApplyRunning(RunKind kind, int running)
 {
     const bool mainClass = kind == kMainClassRun;
     HWND start = GetDlgItem(dialog, mainClass ? IDC_RUN_MAIN_CLASS : IDC_LAUNCH_OUTPUT);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <deque>
+
 #include "process/runner_owner.h"
 
 // The runners' owner over a window that holds the main dialog's controls:
@@ -10,7 +12,10 @@
 // A run's output reaches the pane through a writer thread of its own: the
 // readers only queue their text, so a child is never held up by the pane
 // (a rich edit takes long over many appends); the pane may lag behind the
-// child and ends with all of its text, in order.
+// child and ends with all of its text, in order. What a worker thread asks
+// of the buttons waits in the same queue: a run's end shows in the buttons
+// once its output is in the pane, and no worker waits for the dialog's
+// thread while that is busy with the pane.
 class DialogRunnerOwner final : public RunnerOwner {
 public:
     explicit DialogRunnerOwner(HWND dialog);
@@ -19,7 +24,8 @@ public:
     ~DialogRunnerOwner();
 
     // On the dialog's thread: the text replaces the pane's at once, and
-    // output still queued from before is dropped with it.
+    // output still queued from before is dropped with it (the buttons'
+    // changes queued before are made first).
     void ShowStatus(const char* text) override;
     void AppendOutput(const char* text) override;
     void EnableRunButtons(int enable) override;
@@ -35,14 +41,26 @@ public:
     static const int kRunButtonIds[5];
 
 private:
+    struct Change {
+        enum Kind { kText, kEnable, kRunning } kind;
+        XString text;      // kText
+        int value = 0;     // kEnable: enable; kRunning: running
+        RunKind run = kMainClassRun;
+    };
+
     HWND Pane() const;
+    bool OnDialogThread() const;
+    void Queue(Change change);
+    void Apply(const Change& change);
+    void ApplyEnable(int enable);
+    void ApplyRunning(RunKind kind, int running);
     static DWORD WINAPI WriterProc(void* self);
     void WriteQueued();
 
     HWND dialog;
     CRITICAL_SECTION queueLock;
-    XString queued;        // text for the pane, oldest first
-    bool writing = false;  // the writer holds text taken from the queue
+    std::deque<Change> queued;  // oldest first
+    bool writing = false;  // the writer holds a change taken from the queue
     bool stopping = false;
     HANDLE textQueued;     // auto reset: wakes the writer
     HANDLE paneCaughtUp;   // manual reset: set while nothing is queued or being written

@@ -231,28 +231,26 @@ TEST_F(MainDialogMenuTest, HelpOpensItsPage)
         {IDC_HELP_JAR, file + "::\\html\\feature\\creating\\02creatingJar.htm"},
     };
     OpenDialog();
-    for (const auto& c : cases) {
-        helpOpened.clear();
-        if (c.button)
-            Click(c.button);
-        else
-            Choose(kHelpX, ID_HELP_CONTENTS);
-        ASSERT_EQ(helpOpened.size(), 1u) << c.opened;
-        EXPECT_EQ(helpOpened[0], c.opened);
-    }
-    EXPECT_TRUE(shownMessages.empty());
-
-    // No help file installed: one message naming it, instead of silence.
-    helpFileThere = false;
-    for (const auto& c : cases) {
-        shownMessages.clear();
-        if (c.button)
-            Click(c.button);
-        else
-            Choose(kHelpX, ID_HELP_CONTENTS);
-        ASSERT_EQ(shownMessages.size(), 1u) << c.opened;
-        EXPECT_EQ(shownMessages[0].text, "Can not open the help file\n" + file + "\n");
-        EXPECT_EQ(shownMessages[0].caption, "Message");
+    // Without a help file installed: one message naming it, instead of silence.
+    for (bool installed : {true, false}) {
+        helpFileThere = installed;
+        for (const auto& c : cases) {
+            helpOpened.clear();
+            shownMessages.clear();
+            if (c.button)
+                Click(c.button);
+            else
+                Choose(kHelpX, ID_HELP_CONTENTS);
+            ASSERT_EQ(helpOpened.size(), 1u) << c.opened;
+            EXPECT_EQ(helpOpened[0], c.opened);
+            if (installed) {
+                EXPECT_TRUE(shownMessages.empty()) << c.opened;
+                continue;
+            }
+            ASSERT_EQ(shownMessages.size(), 1u) << c.opened;
+            EXPECT_EQ(shownMessages[0].text, "Can not open the help file\n" + file + "\n");
+            EXPECT_EQ(shownMessages[0].caption, "Message");
+        }
     }
 }
 

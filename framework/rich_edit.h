@@ -24,9 +24,15 @@ public:
 // Loads the library that registers RichEdit::kClassName; 0 when it is missing.
 int LoadRichEditLibrary();
 
-// Replaces all of a rich edit's text. A long text goes first, in pieces
-// from its end: the control takes much longer to drop a long text at once.
-void RichEditReplaceAll(HWND pane, const char* text);
+// Replaces all of a rich edit's text. Called on the pane's own thread, a
+// long text goes with the control: a fresh one takes its place (same id,
+// styles, place, font and limit), which is returned; elsewhere it goes in
+// pieces from its end. Returns the pane that holds the text.
+HWND RichEditReplaceAll(HWND pane, const char* text);
+
+// Scrolls so that the last line is in view and the top of the view is the
+// top of a line: no line is cut at the top.
+void RichEditShowLastLines(HWND pane);
 
 // Appends text at the end of a rich edit: an empty selection at the end,
 // then EM_STREAMIN of the text into that selection. An empty text is not

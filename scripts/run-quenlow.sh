@@ -9,8 +9,9 @@
 #   saves a screenshot of the dialog (build/quenlow-demo.bmp, and .png where
 #   ImageMagick is installed).
 # Then it runs the built executable, as a user would and as the main
-# program's test runs do.
+# program's test runs do. Every run starts from the same settings.
 set -euo pipefail
+trap 'echo "run-quenlow.sh: failed (status $?) at line $LINENO: $BASH_COMMAND" >&2' ERR
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 interactive="${DISPLAY:-}"
@@ -51,5 +52,19 @@ fi
 
 echo "== C:\\demo\\Demo.exe"
 in_wine_locale "$WINELOADER" 'C:\demo\Demo.exe' </dev/null
-echo "== C:\\demo\\Demo.exe /streams, stopped with Terminate"
-{ sleep 5; printf 'Terminate\r\n'; } | in_wine_locale "$WINELOADER" 'C:\demo\Demo.exe' /streams || true
+echo "== C:\\demo\\Demo.exe /streams, stopped with Terminate when it still runs after 5 s"
+stop_line="$(mktemp -u)"
+mkfifo "$stop_line"
+in_wine_locale "$WINELOADER" 'C:\demo\Demo.exe' /streams <"$stop_line" &
+demo_pid=$!
+exec 3>"$stop_line"
+rm -f "$stop_line"
+for _ in $(seq 1 50); do
+  kill -0 "$demo_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$demo_pid" 2>/dev/null; then
+  (trap '' PIPE; printf 'Terminate\r\n' >&3) 2>/dev/null || true
+fi
+exec 3>&-
+wait "$demo_pid" || true

@@ -40,13 +40,29 @@ wine_session_start() {
   fi
   # Started outside any test's pipes: services that the first wine would start
   # otherwise inherit ctest's output pipe and ctest never sees it close.
-  in_wine_locale /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
+  # Its exit status 2 only says that a server for the prefix already runs.
+  in_wine_locale /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
   in_wine_locale timeout 120 "$WINELOADER" wineboot </dev/null >/dev/null 2>&1 || true
   # Wine has no Comic Sans MS and falls back to a face with a smaller line;
   # its stand-in keeps the About box's text as tall as it is on Windows.
   if ! grep -q '"Comic Sans MS"' "$WINEPREFIX/user.reg" 2>/dev/null; then
     in_wine_locale "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Comic Sans MS" \
       /d "Comic Neue" /f </dev/null >/dev/null 2>&1 || true
+  fi
+  wine_window_manager_setting
+}
+
+# Wine hands its top-level windows to the display's window manager and, on
+# every hide and close, waits up to 2 s for it to confirm; a virtual display
+# has none, so each closing window (and each program's end) would cost 2 s.
+# Without a window manager Wine manages its windows itself.
+wine_window_manager_setting() {
+  local key='HKCU\Software\Wine\X11 Driver'
+  if command -v xprop >/dev/null 2>&1 &&
+     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+    in_wine_locale timeout 60 "$WINELOADER" reg delete "$key" /v Managed /f </dev/null >/dev/null 2>&1 || true
+  else
+    in_wine_locale timeout 60 "$WINELOADER" reg add "$key" /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
   fi
 }
 

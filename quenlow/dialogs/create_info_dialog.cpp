@@ -8,12 +8,26 @@
 #include "rich_edit.h"
 #include "window_place.h"
 
+#include <algorithm>
+
 namespace {
 
 // Room around the report and below the button, in pixels.
 constexpr int kReportSlack = 8;
 constexpr int kButtonGap = 8;
 constexpr int kBottomMargin = 20;
+
+// The rectangle moved, and cut where it is larger, to lie wholly in the area.
+RECT KeepInside(RECT rect, const RECT& area)
+{
+    const LONG width = std::min(rect.right - rect.left, area.right - area.left);
+    const LONG height = std::min(rect.bottom - rect.top, area.bottom - area.top);
+    rect.left = std::max(area.left, std::min(rect.left, area.right - width));
+    rect.top = std::max(area.top, std::min(rect.top, area.bottom - height));
+    rect.right = rect.left + width;
+    rect.bottom = rect.top + height;
+    return rect;
+}
 
 }  // namespace
 
@@ -84,8 +98,17 @@ void DlgCreateInfo::FitToReport(int reportLines)
     HWND owner = GetWindow(Handle(), GW_OWNER);
     if (!owner || !GetWindowRect(owner, &over))
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &over, 0);
-    SetWindowPos(Handle(), nullptr, over.left + (over.right - over.left - width) / 2,
-                 over.top + (over.bottom - over.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT place = {over.left + (over.right - over.left - width) / 2, over.top + (over.bottom - over.top - height) / 2,
+                  0, 0};
+    place.right = place.left + width;
+    place.bottom = place.top + height;
+    // Centred over a small or high owner the report could leave the screen.
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromRect(&over, MONITOR_DEFAULTTONEAREST), &monitor))
+        place = KeepInside(place, monitor.rcWork);
+    SetWindowPos(Handle(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR DlgCreateInfo::OnClose(WPARAM, LPARAM)

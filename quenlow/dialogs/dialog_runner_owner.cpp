@@ -1,35 +1,161 @@
 #include "dialog_runner_owner.h"
 
 #include "main_dialog_ids.h"
+#include "process/process_runner.h"
 #include "rich_edit.h"
+
+namespace {
+// How long the dialog's end waits for the writer: its pane is going anyway.
+constexpr DWORD kWriterEndMs = 5000;
+// The most text one append takes: the dialog's thread does each append whole
+// and is back for its own work (and the end of a build) soon after.
+constexpr int kLargestAppend = 16 * 1024;
+}  // namespace
 
 const int DialogRunnerOwner::kRunButtonIds[5] = {IDC_CREATE, IDC_RUN_MAIN_CLASS, IDC_LAUNCH_OUTPUT,
                                                  IDC_VIEW_EXE_COMMAND, IDC_CLASS_INFO};
 
-DialogRunnerOwner::DialogRunnerOwner(HWND dialogWindow) : dialog(dialogWindow)
+DialogRunnerOwner::DialogRunnerOwner(HWND dialogWindow)
+    : dialog(dialogWindow), textQueued(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+      paneCaughtUp(CreateEventA(nullptr, TRUE, TRUE, nullptr)), writer(nullptr)
 {
-    InitializeCriticalSection(&appendLock);
+    InitializeCriticalSection(&queueLock);
+    writer = CreateThread(nullptr, 0, WriterProc, this, 0, nullptr);
 }
 
 DialogRunnerOwner::~DialogRunnerOwner()
 {
-    DeleteCriticalSection(&appendLock);
+    EnterCriticalSection(&queueLock);
+    stopping = true;
+    LeaveCriticalSection(&queueLock);
+    SetEvent(textQueued);
+    // The writer may be in a message sent to this thread.
+    if (writer && WaitDeliveringSentMessages(writer, kWriterEndMs) != WAIT_OBJECT_0)
+        return;  // still busy: leaking is safer than freeing what it uses
+    if (writer)
+        CloseHandle(writer);
+    CloseHandle(textQueued);
+    CloseHandle(paneCaughtUp);
+    DeleteCriticalSection(&queueLock);
+}
+
+DWORD WINAPI DialogRunnerOwner::WriterProc(void* self)
+{
+    static_cast<DialogRunnerOwner*>(self)->WriteQueued();
+    return 0;
+}
+
+void DialogRunnerOwner::WriteQueued()
+{
+    for (;;) {
+        WaitForSingleObject(textQueued, INFINITE);
+        for (;;) {
+            EnterCriticalSection(&queueLock);
+            if (stopping || queued.empty()) {
+                writing = false;
+                SetEvent(paneCaughtUp);
+                const bool stop = stopping;
+                LeaveCriticalSection(&queueLock);
+                if (stop)
+                    return;
+                break;
+            }
+            Change change = queued.front();
+            queued.pop_front();
+            // Text queued one chunk after another goes in one append, up to
+            // a size: the pane's cost is per append far more than per byte.
+            while (change.kind == Change::kText && !queued.empty() && queued.front().kind == Change::kText &&
+                   change.text.Length() < kLargestAppend) {
+                change.text.AppendString(queued.front().text);
+                queued.pop_front();
+            }
+            writing = true;
+            LeaveCriticalSection(&queueLock);
+            Apply(change);
+        }
+    }
+}
+
+void DialogRunnerOwner::Apply(const Change& change)
+{
+    switch (change.kind) {
+    case Change::kText: {
+        HWND pane = Pane();
+        RichEditAppend(pane, change.text.Data());
+        RichEditShowLastLines(pane);
+        break;
+    }
+    case Change::kEnable:
+        ApplyEnable(change.value);
+        break;
+    case Change::kRunning:
+        ApplyRunning(change.run, change.value);
+        break;
+    }
+}
+
+void DialogRunnerOwner::Queue(Change change)
+{
+    EnterCriticalSection(&queueLock);
+    if (change.kind == Change::kText && !queued.empty() && queued.back().kind == Change::kText &&
+        queued.back().text.Length() < kLargestAppend)
+        queued.back().text.AppendString(change.text);
+    else
+        queued.push_back(change);
+    ResetEvent(paneCaughtUp);
+    LeaveCriticalSection(&queueLock);
+    SetEvent(textQueued);
+}
+
+bool DialogRunnerOwner::OnDialogThread() const
+{
+    return GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId();
 }
 
 void DialogRunnerOwner::ShowStatus(const char* text)
 {
+    // Text queued before the status would be replaced by it anyway; what the
+    // writer holds reaches the pane first (it waits for this thread).
+    std::deque<Change> buttons;
+    EnterCriticalSection(&queueLock);
+    for (Change& change : queued) {
+        if (change.kind != Change::kText)
+            buttons.push_back(change);
+    }
+    queued.clear();
+    LeaveCriticalSection(&queueLock);
+    WaitForPane(INFINITE);
+    for (const Change& change : buttons)
+        Apply(change);
     ShowWindow(Pane(), SW_SHOW);
     RichEditReplaceAll(Pane(), text);
 }
 
 void DialogRunnerOwner::AppendOutput(const char* text)
 {
-    EnterCriticalSection(&appendLock);
-    RichEditAppend(Pane(), text);
-    LeaveCriticalSection(&appendLock);
+    if (!text || !*text)
+        return;
+    Change change{Change::kText, XString(text)};
+    Queue(change);
+}
+
+bool DialogRunnerOwner::WaitForPane(DWORD ms)
+{
+    return WaitDeliveringSentMessages(paneCaughtUp, ms) == WAIT_OBJECT_0;
 }
 
 void DialogRunnerOwner::EnableRunButtons(int enable)
+{
+    if (OnDialogThread() && WaitForPane(0)) {
+        ApplyEnable(enable);
+        return;
+    }
+    Change change{Change::kEnable, XString()};
+    change.value = enable;
+    Queue(change);
+}
+
+void DialogRunnerOwner::ApplyEnable(int enable)
 {
     for (int id : kRunButtonIds)
         EnableWindow(GetDlgItem(dialog, id), enable ? TRUE : FALSE);
@@ -41,6 +167,18 @@ HWND DialogRunnerOwner::Pane() const
 }
 
 void DialogRunnerOwner::ShowRunning(RunKind kind, int running)
+{
+    if (OnDialogThread() && WaitForPane(0)) {
+        ApplyRunning(kind, running);
+        return;
+    }
+    Change change{Change::kRunning, XString()};
+    change.value = running;
+    change.run = kind;
+    Queue(change);
+}
+
+void DialogRunnerOwner::ApplyRunning(RunKind kind, int running)
 {
     const bool mainClass = kind == kMainClassRun;
     HWND start = GetDlgItem(dialog, mainClass ? IDC_RUN_MAIN_CLASS : IDC_LAUNCH_OUTPUT);
@@ -57,5 +195,6 @@ void DialogRunnerOwner::ShowRunning(RunKind kind, int running)
 
 XString DialogRunnerOwner::OutputText()
 {
+    WaitForPane(INFINITE);
     return RichEdit(Pane()).GetText();
 }

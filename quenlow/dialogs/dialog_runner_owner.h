@@ -2,10 +2,20 @@
 
 #include <windows.h>
 
+#include <deque>
+
 #include "process/runner_owner.h"
 
 // The runners' owner over a window that holds the main dialog's controls:
 // the rich edit output pane and the run buttons, found by their ids.
+//
+// A run's output reaches the pane through a writer thread of its own: the
+// readers only queue their text, so a child is never held up by the pane
+// (a rich edit takes long over many appends); the pane may lag behind the
+// child and ends with all of its text, in order. What a worker thread asks
+// of the buttons waits in the same queue: a run's end shows in the buttons
+// once its output is in the pane, and no worker waits for the dialog's
+// thread while that is busy with the pane.
 class DialogRunnerOwner final : public RunnerOwner {
 public:
     explicit DialogRunnerOwner(HWND dialog);
@@ -13,20 +23,46 @@ public:
     DialogRunnerOwner& operator=(const DialogRunnerOwner&) = delete;
     ~DialogRunnerOwner();
 
+    // On the dialog's thread: the text replaces the pane's at once, and
+    // output still queued from before is dropped with it (the buttons'
+    // changes queued before are made first).
     void ShowStatus(const char* text) override;
     void AppendOutput(const char* text) override;
     void EnableRunButtons(int enable) override;
     void ShowRunning(RunKind kind, int running) override;
+    // The pane's text once everything queued is in it.
     XString OutputText() override;
+
+    // Waits (delivering the messages sent to this thread) until the pane
+    // holds everything queued; false at the time-out.
+    bool WaitForPane(DWORD ms);
 
     // The buttons that start runs, switched together while one runs.
     static const int kRunButtonIds[5];
 
 private:
+    struct Change {
+        enum Kind { kText, kEnable, kRunning } kind;
+        XString text;      // kText
+        int value = 0;     // kEnable: enable; kRunning: running
+        RunKind run = kMainClassRun;
+    };
+
     HWND Pane() const;
+    bool OnDialogThread() const;
+    void Queue(Change change);
+    void Apply(const Change& change);
+    void ApplyEnable(int enable);
+    void ApplyRunning(RunKind kind, int running);
+    static DWORD WINAPI WriterProc(void* self);
+    void WriteQueued();
 
     HWND dialog;
-    // An append is three messages (length, selection, stream); two threads
-    // between them would put text inside each other's.
-    CRITICAL_SECTION appendLock;
+    CRITICAL_SECTION queueLock;
+    std::deque<Change> queued;  // oldest first
+    bool writing = false;  // the writer holds a change taken from the queue
+    bool stopping = false;
+    HANDLE textQueued;     // auto reset: wakes the writer
+    HANDLE paneCaughtUp;   // manual reset: set while nothing is queued or being written
+    HANDLE writer;
 };

@@ -9,7 +9,22 @@ const char* StubJavaTool(const StubTrailer& trailer);
 
 // The java command line a built executable runs: the tool of the Java home,
 // the other options, the class path (the four texts of the trailer, the
-// detected archives, then the executable itself as the jar), the main class
-// and its arguments. detectedArchives is a ';'-ended list, may be empty.
+// detected archives, then the executable itself as the jar), the main class,
+// the stored main() arguments and then the user's own arguments, as they were
+// written on the executable's command line. detectedArchives is a ';'-ended
+// list, may be empty.
 XString BuildStubCommand(const StubTrailer& trailer, const char* javaHome, const char* exePath,
-                         const char* detectedArchives);
+                         const char* detectedArchives, const char* userArguments);
+
+// What a built executable's own command line asks for. The first argument
+// may be "/streams" (the program's streams are the executable's, stopped by a
+// "Terminate" line) or a decimal number (a window to report to); such a
+// switch is taken away from the arguments passed on to the program.
+struct StubArguments {
+    enum Switch { None, Streams, Number };
+    Switch first = None;
+    unsigned long long number = 0;
+    const char* all = "";           // everything after the program name
+    const char* afterFirst = "";    // the same without its first argument
+};
+StubArguments ReadStubArguments(const char* commandLine);

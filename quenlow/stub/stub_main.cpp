@@ -3,7 +3,6 @@
 // with a Java home from the registry, its own file serving as the jar.
 #include <windows.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "java_home.h"
@@ -15,7 +14,6 @@
 
 namespace {
 
-constexpr char kStreamsSwitch[] = "/streams";
 constexpr char kTerminateLine[] = "Terminate";
 
 void Complain(const char* text)
@@ -25,24 +23,6 @@ void Complain(const char* text)
     if (err && err != INVALID_HANDLE_VALUE && WriteFile(err, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr))
         return;
     MessageBoxA(nullptr, text, "Message", MB_OK | MB_ICONERROR);
-}
-
-// The arguments after the program name, without leading blanks.
-const char* Arguments()
-{
-    const char* p = GetCommandLineA();
-    if (*p == '"') {
-        for (++p; *p && *p != '"'; ++p) {
-        }
-        if (*p)
-            ++p;
-    } else {
-        while (*p && *p != ' ' && *p != '\t')
-            ++p;
-    }
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    return p;
 }
 
 // Archives of the given kind beside the executable, each in quotes and
@@ -177,14 +157,16 @@ int main()
     if (trailer.autoDetectZips)
         DetectArchives(folder, "zip", detected);
 
-    const XString command = BuildStubCommand(trailer, home.Data(), exePath.Data(), detected.Data());
-    const char* arguments = Arguments();
-    const bool streams = std::strncmp(arguments, kStreamsSwitch, sizeof kStreamsSwitch - 1) == 0;
+    const StubArguments arguments = ReadStubArguments(GetCommandLineA());
+    const bool streams = arguments.first == StubArguments::Streams;
     HWND reportTo = nullptr;
-    if (!streams && *arguments >= '0' && *arguments <= '9') {
-        HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(arguments, nullptr, 10)));
+    if (arguments.first == StubArguments::Number) {
+        HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(arguments.number));
         if (IsWindow(window))
             reportTo = window;
     }
+    // A number that names no window is the program's own first argument.
+    const char* userArguments = streams || reportTo ? arguments.afterFirst : arguments.all;
+    const XString command = BuildStubCommand(trailer, home.Data(), exePath.Data(), detected.Data(), userArguments);
     return Run(command, streams, reportTo);
 }

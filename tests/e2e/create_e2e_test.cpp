@@ -8,12 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
 #include "info_dialogs_ids.h"
 #include "java_home.h"
 #include "main_dialog_ids.h"
+#include "settings/main_args.h"
+#include "settings/settings_file.h"
 #include "support/child_process.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/test_files.h"
@@ -35,6 +38,7 @@ protected:
         CreateDirectoryA((project + "\\demo").c_str(), nullptr);
         mainClass = project + "\\demo\\Main.class";
         ASSERT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", mainClass.c_str(), FALSE));
+        BeforeStart();
         quenlow.reset(new Program("\"" + tree.Exe() + "\""));
         dialog = quenlow->WaitForDialog("Quenlow 3.201");
         ASSERT_NE(dialog, nullptr);
@@ -48,11 +52,14 @@ protected:
         }
     }
 
+    virtual void BeforeStart() {}
+
     void SetText(int id, const std::string& text)
     {
         SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     void Click(int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+    void SetCheck(int id, bool on) { SendMessageA(GetDlgItem(dialog, id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
     // Posted: the dialog's thread runs the jar tool inside the click.
     void PressCreate() { PostMessageA(GetDlgItem(dialog, IDC_CREATE), BM_CLICK, 0, 0); }
 
@@ -140,6 +147,81 @@ TEST_F(CreateE2eTest, ARefusedInputShowsItsMessageBox)
     Press(box, IDOK);
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(dialog, IDC_CREATE)) != FALSE; }, 5000));
     EXPECT_FALSE(FileExists(tree.dir + "\\missing\\Demo.exe"));
+}
+
+TEST_F(CreateE2eTest, ClosingEndsTheProcessPromptly)
+{
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    const DWORD asked = GetTickCount();
+    while (IsWindowVisible(dialog) && GetTickCount() - asked < 20000)
+        Sleep(1);
+    const DWORD windowGone = GetTickCount();
+    ASSERT_TRUE(quenlow->Ended(20000));
+    const DWORD lived = GetTickCount() - windowGone;
+    dialog = nullptr;
+    RecordProperty("ms_after_window", static_cast<int>(lived));
+    std::printf("the window went %lu ms after the close, the process %lu ms after the window\n",
+                static_cast<unsigned long>(windowGone - asked), static_cast<unsigned long>(lived));
+    EXPECT_LT(lived, 1500u);  // generous: the tests run beside others
+}
+
+// A real application's layout: packages and resources in sub-folders,
+// main() arguments stored at Create time and more given to the executable.
+class CreateAppE2eTest : public CreateE2eTest {
+protected:
+    void BeforeStart() override
+    {
+        SettingsFile settings;
+        ASSERT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));
+        int addToExe[SettingsFile::kFlagCount] = {1};
+        settings.SetMainArgsFlags(addToExe);
+        settings.Close();
+        ASSERT_TRUE(WriteMainArgsFile((tree.dir + "\\Setting\\mainargs.data").c_str(), "stored \"s t\""));
+    }
+    // The classes folder as Windows names it.
+    static std::string AppClasses()
+    {
+        std::string folder = QUENLOW_SAMPLE_APP_CLASSES;
+        for (char& c : folder)
+            c = c == '/' ? '\\' : c;
+        return folder;
+    }
+};
+
+TEST_F(CreateAppE2eTest, TheExecutableTakesItsArgumentsAndFindsItsResources)
+{
+    const std::string appExe = tree.dir + "\\App.exe";
+    Click(IDC_CREATE_EXE);
+    SetCheck(IDC_MAIN_CLASS_DIR_ONLY, false);  // the resources lie beside the package folders
+    SetCheck(IDC_USE_JAVAW, false);
+    SetText(IDC_MAIN_CLASS, AppClasses() + "\\shop\\App.class");
+    SetText(IDC_OUTPUT_FILE, appExe);
+    PressCreate();
+    const std::string report = WaitForReport();
+    EXPECT_NE(report.find("Include files                 all"), std::string::npos) << report;
+    ASSERT_TRUE(FileExists(appExe)) << report;
+
+    const std::string userArguments = "\"a b\" c \"\" \xF6";
+    const ChildResult app = RunChild("\"" + appExe + "\" " + userArguments, "", 60000);
+    const std::string java = FindJavaToolExe("\\bin\\java.exe", 1, 1).Data();
+    const ChildResult direct =
+        RunChild(java + " -cp \"" + AppClasses() + "\" shop.App stored \"s t\" " + userArguments, "", 60000);
+    EXPECT_EQ(app.out, direct.out) << app.err;
+    EXPECT_EQ(app.exitCode, direct.exitCode);
+    EXPECT_EQ(app.exitCode, 6u) << app.out << app.err;
+    EXPECT_NE(app.out.find("[stored]\n[s t]\n[a b]\n[c]\n[]\n[\xF6]\n"), std::string::npos) << app.out;
+    EXPECT_NE(app.out.find("greeting from a resource\nversion 1.4\n"), std::string::npos) << app.out;
+}
+
+TEST_F(CreateAppE2eTest, NonAsciiOutputReachesThePaneIntact)
+{
+    SetText(IDC_MAIN_CLASS, AppClasses() + "\\shop\\App.class");
+    PostMessageA(GetDlgItem(dialog, IDC_RUN_MAIN_CLASS), BM_CLICK, 0, 0);
+    std::string pane;
+    EXPECT_TRUE(WaitFor(
+        [&] { return (pane = WindowText(GetDlgItem(dialog, IDC_OUTPUT_PANE))).find("end of launching") != std::string::npos; },
+        60000));
+    EXPECT_NE(pane.find("Gr\xFC\xDF" "e \xB6 \xE9"), std::string::npos) << pane;
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <langinfo.h>
+#include <locale.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -276,7 +278,31 @@ static char* ConvertArgumentFile(const WCHAR* path)
     return arg;
 }
 
-static char* ConvertArgument(const WCHAR* previous, const WCHAR* arg)
+/* A relative name with backslashes, such as a resource's name that the jar
+ * tool is to add (META-INF\maven\...): taken with slashes when that names
+ * something in the working folder, so other texts keep their backslashes. */
+static char* ConvertExistingRelativeName(const WCHAR* arg, const char* cwd)
+{
+    if (!cwd || !FindCharW(arg, '\\'))
+        return NULL;
+    char* name = Utf8(arg);
+    for (char* p = name; *p; ++p) {
+        if (*p == '\\')
+            *p = '/';
+    }
+    size_t n = strlen(cwd) + strlen(name) + 2;
+    char* full = malloc(n);
+    snprintf(full, n, "%s/%s", cwd, name);
+    struct stat st;
+    int exists = stat(full, &st) == 0;
+    free(full);
+    if (exists)
+        return name;
+    free(name);
+    return NULL;
+}
+
+static char* ConvertArgument(const WCHAR* previous, const WCHAR* arg, const char* cwd)
 {
     if (arg[0] == '@' && IsWindowsAbsolutePath(arg + 1)) {
         char* converted = ConvertArgumentFile(arg + 1);
@@ -289,7 +315,8 @@ static char* ConvertArgument(const WCHAR* previous, const WCHAR* arg)
         return ConvertPathList(arg);
     if (IsWindowsAbsolutePath(arg) || (previous && TakesPath(previous)) || LooksLikeFileName(arg))
         return ConvertPath(arg);
-    return Utf8(arg);
+    char* relative = ConvertExistingRelativeName(arg, cwd);
+    return relative ? relative : Utf8(arg);
 }
 
 /* The tool's name: this program's file name without ".exe", lower case;
@@ -425,6 +452,19 @@ static pid_t StartTool(const char* program, char** argv, const char* cwd, int in
     _exit(127);
 }
 
+/* The tools take their arguments and file names as UTF-8 text, which needs
+ * a UTF-8 locale; when the one the environment names is not installed they
+ * get one that always is. */
+static void UseUtf8Locale(void)
+{
+    locale_t named = newlocale(LC_ALL_MASK, "", (locale_t)0);
+    int utf8 = named && strcmp(nl_langinfo_l(CODESET, named), "UTF-8") == 0;
+    if (named)
+        freelocale(named);
+    if (!utf8)
+        setenv("LC_ALL", "C.UTF-8", 1);
+}
+
 static int Run(void)
 {
     int argc = 0;
@@ -438,11 +478,6 @@ static int Run(void)
     char* program = malloc(program_len);
     snprintf(program, program_len, "%s/%s", dir, tool);
 
-    char** argv = calloc((size_t)argc + 1, sizeof *argv);
-    argv[0] = program;
-    for (int i = 1; i < argc; ++i)
-        argv[i] = ConvertArgument(i > 1 ? wargv[i - 1] : NULL, wargv[i]);
-
     WCHAR wcwd[MAX_PATH];
     char* cwd = NULL;
     DWORD n = GetCurrentDirectoryW(MAX_PATH, wcwd);
@@ -453,6 +488,19 @@ static int Run(void)
             HeapFree(GetProcessHeap(), 0, unix_cwd);
         }
     }
+
+    /* A Windows JDK writes text in the ANSI code page, so does this one. */
+    char encoding[32] = "";
+    if (strcmp(tool, "java") == 0)
+        snprintf(encoding, sizeof encoding, "-Dfile.encoding=Cp%u", GetACP());
+    char** argv = calloc((size_t)argc + 2, sizeof *argv);
+    int out_argc = 0;
+    argv[out_argc++] = program;
+    if (encoding[0])
+        argv[out_argc++] = encoding;
+    for (int i = 1; i < argc; ++i)
+        argv[out_argc++] = ConvertArgument(i > 1 ? wargv[i - 1] : NULL, wargv[i], cwd);
+    UseUtf8Locale();
 
     int in_pipe[2], out_pipe[2], err_pipe[2];
     if (pipe(in_pipe) || pipe(out_pipe) || pipe(err_pipe))

@@ -88,7 +88,7 @@ std::vector<std::string> openedHelp;
 HWND RecordHelp(HWND, const char* file, UINT, DWORD_PTR)
 {
     openedHelp.push_back(file);
-    return nullptr;
+    return GetDesktopWindow();  // the viewer opened the file
 }
 
 class CreateInfoTest : public ::testing::Test {
@@ -166,6 +166,36 @@ TEST_F(CreateInfoTest, ShowResultFillsFitsAndCentresTheReport)
     const RECT over = ScreenRect(owner);
     EXPECT_LE(abs((dialog.left + dialog.right) - (over.left + over.right)), 1);
     EXPECT_LE(abs((dialog.top + dialog.bottom) - (over.top + over.bottom)), 1);
+}
+
+TEST_F(CreateInfoTest, TheDialogStaysOnTheWorkAreaWhereverItsOwnerIs)
+{
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    std::string exeReport;
+    for (int i = 0; i < 22; ++i)
+        exeReport += "Line\tvalue\n";
+    const struct {
+        RECT owner;  // left, top, right, bottom
+        int kind;
+        const char* report;
+    } cases[] = {
+        {{200, work.top, 700, work.top + 120}, DlgCreateInfo::kExe, exeReport.c_str()},
+        {{200, work.top, 700, work.top + 120}, DlgCreateInfo::kJar, "Create for\texecutable jar\n\n"},
+        {{work.right - 60, work.bottom - 60, work.right + 300, work.bottom + 200}, DlgCreateInfo::kExe,
+         exeReport.c_str()},
+        {{work.left - 400, 300, work.left + 40, 400}, DlgCreateInfo::kJar, "Create for\texecutable jar\n\n"},
+    };
+    for (const auto& c : cases) {
+        MoveWindow(owner, c.owner.left, c.owner.top, c.owner.right - c.owner.left, c.owner.bottom - c.owner.top,
+                   FALSE);
+        info->ShowResult(c.kind, "C:\\out\\demo", c.report);
+        const RECT dialog = ScreenRect(info->Handle());
+        EXPECT_GE(dialog.left, work.left) << c.owner.left << "," << c.owner.top;
+        EXPECT_GE(dialog.top, work.top) << c.owner.left << "," << c.owner.top;
+        EXPECT_LE(dialog.right, work.right) << c.owner.left << "," << c.owner.top;
+        EXPECT_LE(dialog.bottom, work.bottom) << c.owner.left << "," << c.owner.top;
+    }
 }
 
 TEST_F(CreateInfoTest, ALongTitleWrapsAfterAFolder)

@@ -46,6 +46,7 @@ protected:
     static inline UINT chosenCommand = 0;
     static inline int answer = IDOK;
     static inline std::vector<std::string> helpOpened;
+    static inline bool helpFileThere = true;
 
     // Stands in for the popup's own loop: notes what it shows and picks the command.
     static BOOL ChooseFromMenu(HMENU menu, UINT flags, int x, int y, HWND)
@@ -69,7 +70,8 @@ protected:
     {
         EXPECT_EQ(command, static_cast<UINT>(HH_DISPLAY_TOPIC));
         helpOpened.push_back(file);
-        return nullptr;
+        // The viewer's window when it opened the file, none when the file is missing.
+        return helpFileThere ? GetDesktopWindow() : nullptr;
     }
 
     void SetUp() override
@@ -77,6 +79,7 @@ protected:
         MainDialogTest::SetUp();
         shownMenus.clear();
         helpOpened.clear();
+        helpFileThere = true;
         chosenCommand = 0;
         answer = IDOK;
         seams::TrackPopup = ChooseFromMenu;
@@ -229,14 +232,26 @@ TEST_F(MainDialogMenuTest, HelpOpensItsPage)
         {IDC_HELP_JAR, file + "::\\html\\feature\\creating\\02creatingJar.htm"},
     };
     OpenDialog();
-    for (const auto& c : cases) {
-        helpOpened.clear();
-        if (c.button)
-            Click(c.button);
-        else
-            Choose(kHelpX, ID_HELP_CONTENTS);
-        ASSERT_EQ(helpOpened.size(), 1u) << c.opened;
-        EXPECT_EQ(helpOpened[0], c.opened);
+    // Without a help file installed: one message naming it, instead of silence.
+    for (bool installed : {true, false}) {
+        helpFileThere = installed;
+        for (const auto& c : cases) {
+            helpOpened.clear();
+            shownMessages.clear();
+            if (c.button)
+                Click(c.button);
+            else
+                Choose(kHelpX, ID_HELP_CONTENTS);
+            ASSERT_EQ(helpOpened.size(), 1u) << c.opened;
+            EXPECT_EQ(helpOpened[0], c.opened);
+            if (installed) {
+                EXPECT_TRUE(shownMessages.empty()) << c.opened;
+                continue;
+            }
+            ASSERT_EQ(shownMessages.size(), 1u) << c.opened;
+            EXPECT_EQ(shownMessages[0].text, "Can not open the help file\n" + file + "\n");
+            EXPECT_EQ(shownMessages[0].caption, "Message");
+        }
     }
 }
 

@@ -53,6 +53,45 @@ TEST_F(MainDialogTest, RunShowsTheProgramsOutputBetweenTheBanners)
         EXPECT_TRUE(IsEnabled(id)) << id;
 }
 
+// The top of a line of a rich edit, in its client coordinates.
+int LineTop(HWND pane, int line)
+{
+    POINTL at = {};
+    SendMessageA(pane, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), SendMessageA(pane, EM_LINEINDEX, line, 0));
+    return static_cast<int>(at.y);
+}
+
+TEST_F(MainDialogTest, ARunEndsWithItsLastLineInViewAndNoLineCutAtTheTop)
+{
+    // Arguments enough for a printed line that wraps over more lines than the pane shows.
+    const std::string argsPath = std::string(GetProgramDir().Data()) + "\\Setting\\mainargs.data";
+    CreateDirectoryA((std::string(GetProgramDir().Data()) + "\\Setting").c_str(), nullptr);
+    std::string words;
+    for (int i = 0; i < 80; ++i)
+        words += "word" + std::to_string(i) + " ";
+    ASSERT_TRUE(WriteMainArgs(words.c_str()));
+    OpenDialog();
+    int flags[SettingsFile::kFlagCount] = {0, 1};
+    settings.SetMainArgsFlags(flags);
+    SetText(IDC_MAIN_CLASS, SampleClass());
+    Click(IDC_RUN_MAIN_CLASS);
+    const bool ended = WaitForPane("end of launching main class\n");
+    PumpFor(300);
+    RemoveFile(argsPath);
+    ASSERT_TRUE(ended) << PaneText();
+
+    HWND pane = Item(IDC_OUTPUT_PANE);
+    RECT format;
+    SendMessageA(pane, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const int lines = static_cast<int>(SendMessageA(pane, EM_GETLINECOUNT, 0, 0));
+    const int first = static_cast<int>(SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0));
+    const int lineHeight = LineTop(pane, 1) - LineTop(pane, 0);
+    ASSERT_GT(lineHeight, 0);
+    ASSERT_GT(first, 0) << "the output should not fit the pane";
+    EXPECT_EQ(LineTop(pane, first), format.top) << "the first visible line is cut";
+    EXPECT_LE(LineTop(pane, lines - 1) + lineHeight, format.bottom) << "the last line is out of view";
+}
+
 TEST_F(MainDialogTest, BadMainClassesAreRefusedWithTheirMessage)
 {
     const std::string sample = ReadFileBytes(SampleClass());

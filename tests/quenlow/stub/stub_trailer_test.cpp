@@ -120,14 +120,52 @@ TEST(StubCommand, PutsOptionsClassPathAndArgumentsInPlace)
     t.otherOptions.Assign("-Dx=1");
     t.mainClass.Assign("demo.Main");
     t.mainArgs.Assign("a b");
-    EXPECT_STREQ(BuildStubCommand(t, "C:\\jdk", "C:\\out\\app.exe", "\"C:\\out\\lib.jar\";").Data(),
+    EXPECT_STREQ(BuildStubCommand(t, "C:\\jdk", "C:\\out\\app.exe", "\"C:\\out\\lib.jar\";", "").Data(),
                  "\"C:\\jdk\\bin\\java.exe\" -Dx=1 -classpath C:\\sys.jar;\"C:\\u z.jar\";\"C:\\out\\lib.jar\";"
                  "\"C:\\out\\app.exe\" demo.Main a b");
     StubTrailer bare;
     bare.useJavaw = true;
     bare.mainClass.Assign("Hello");
-    EXPECT_STREQ(BuildStubCommand(bare, "C:\\jre", "C:\\app.exe", "").Data(),
+    EXPECT_STREQ(BuildStubCommand(bare, "C:\\jre", "C:\\app.exe", "", "").Data(),
                  "\"C:\\jre\\bin\\javaw.exe\" -classpath \"C:\\app.exe\" Hello");
+}
+
+TEST(StubCommand, TheUsersArgumentsFollowTheStoredOnesAsWritten)
+{
+    StubTrailer t;
+    t.mainClass.Assign("app.Main");
+    t.mainArgs.Assign("stored");
+    EXPECT_STREQ(BuildStubCommand(t, "C:\\jdk", "C:\\App.exe", "", "\"a b\" c \"\" \xF6").Data(),
+                 "\"C:\\jdk\\bin\\java.exe\" -classpath \"C:\\App.exe\" app.Main stored \"a b\" c \"\" \xF6");
+}
+
+TEST(StubCommand, ReadsTheSwitchesAndWhatIsPassedOn)
+{
+    const struct {
+        const char* commandLine;
+        StubArguments::Switch first;
+        unsigned long long number;
+        const char* all;
+        const char* afterFirst;
+    } cases[] = {
+        {"\"C:\\my apps\\App.exe\"  \"a b\" c \"\" \xF6", StubArguments::None, 0, "\"a b\" c \"\" \xF6",
+         "\"a b\" c \"\" \xF6"},
+        {"App.exe 1.0 2.0", StubArguments::None, 0, "1.0 2.0", "1.0 2.0"},
+        {"App.exe", StubArguments::None, 0, "", ""},
+        {"\"App.exe\"\t/streams", StubArguments::Streams, 0, "/streams", ""},
+        {"App.exe /streams x \"y z\"", StubArguments::Streams, 0, "/streams x \"y z\"", "x \"y z\""},
+        {"App.exe /streamsx", StubArguments::None, 0, "/streamsx", "/streamsx"},
+        {"App.exe \"/streams\"", StubArguments::None, 0, "\"/streams\"", "\"/streams\""},
+        {"App.exe 65822 more", StubArguments::Number, 65822, "65822 more", "more"},
+        {"App.exe 12345678901234567890", StubArguments::None, 0, "12345678901234567890", "12345678901234567890"},
+    };
+    for (const auto& c : cases) {
+        const StubArguments a = ReadStubArguments(c.commandLine);
+        EXPECT_EQ(a.first, c.first) << c.commandLine;
+        EXPECT_EQ(a.number, c.number) << c.commandLine;
+        EXPECT_STREQ(a.all, c.all) << c.commandLine;
+        EXPECT_STREQ(a.afterFirst, c.afterFirst) << c.commandLine;
+    }
 }
 
 }  // namespace

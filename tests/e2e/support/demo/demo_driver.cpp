@@ -1,5 +1,6 @@
-// Drives the main program for the demo: prepares its settings with the
-// sample main class and the executable to build in their histories, starts
+// Drives the main program for the demo: starts it from known settings (the
+// defaults, with the sample main class and the executable to build heading
+// their histories, whatever an earlier use by hand left there), starts
 // Quenlow.exe, and, asked to run, presses Run in the main dialog, waits for
 // the run to end and prints what the output pane shows, then presses Create
 // for a Windows executable and prints the creating information. Without
@@ -21,6 +22,7 @@ namespace {
 constexpr char kInfoTitle[] = "Creating information";
 constexpr char kDialogTitle[] = "Quenlow 3.201";
 constexpr char kEndBanner[] = "end of launching main class";
+constexpr int kMessageBoxText = 0xFFFF;  // the static of a message box
 
 struct Search {
     DWORD process;
@@ -59,7 +61,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string program = argv[1];
-    const std::string settingsPath = program.substr(0, program.rfind('\\')) + "\\Setting\\Quenlow.set";
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    const std::string settingFolder = program.substr(0, program.rfind('\\')) + "\\Setting";
+    const std::string settingsPath = settingFolder + "\\Quenlow.set";
+    DeleteFileA(settingsPath.c_str());
+    DeleteFileA((settingFolder + "\\mainargs.data").c_str());
     {
         SettingsFile settings;
         if (!settings.OpenAndInit(settingsPath.c_str())) {
@@ -108,9 +114,16 @@ int main(int argc, char** argv)
     SendMessageA(GetDlgItem(dialog, IDC_CREATE_EXE), BM_CLICK, 0, 0);
     PostMessageA(GetDlgItem(dialog, IDC_CREATE), BM_CLICK, 0, 0);
     HWND created = nullptr;
-    for (int i = 0; i < 900 && !(created = FindDialog(info.dwProcessId, kInfoTitle)); ++i)
+    HWND refusal = nullptr;
+    for (int i = 0; i < 900 && !(created = FindDialog(info.dwProcessId, kInfoTitle)) &&
+                    !(refusal = FindDialog(info.dwProcessId, "Message"));
+         ++i)
         Sleep(100);
-    if (created) {
+    if (refusal) {
+        std::printf("--- Create refused: ---\n%s\n", WindowText(GetDlgItem(refusal, kMessageBoxText)).c_str());
+        PostMessageA(refusal, WM_COMMAND, IDOK, 0);
+        PostMessageA(refusal, WM_COMMAND, IDNO, 0);
+    } else if (created) {
         const std::string report = WindowText(GetDlgItem(created, IDC_CREATE_INFO_REPORT));
         std::printf("--- Create: %s ---\n%s\n", argv[3], report.c_str());
         std::fflush(stdout);
@@ -120,7 +133,10 @@ int main(int argc, char** argv)
     if (created)
         SendMessageA(GetDlgItem(created, IDC_INFO_CLOSE), BM_CLICK, 0, 0);
     PostMessageA(dialog, WM_CLOSE, 0, 0);
-    WaitForSingleObject(info.hProcess, 20000);
+    if (WaitForSingleObject(info.hProcess, 20000) != WAIT_OBJECT_0) {
+        std::printf("Quenlow did not end; it is terminated\n");
+        TerminateProcess(info.hProcess, 1);
+    }
     CloseHandle(info.hProcess);
     return pane.find(kEndBanner) == std::string::npos || !created ? 1 : 0;
 }

@@ -71,7 +71,7 @@ int RoundTrip(FuzzReader& r)
     Same(t.mainArgs, f.addMainArgs ? texts[6] : "", "arguments");
     if (t.jarOffset != stub.size() + trailer.size())
         FuzzFail("the jar offset is off");
-    BuildStubCommand(t, "C:\\jdk", "C:\\x.exe", "");
+    BuildStubCommand(t, "C:\\jdk", "C:\\x.exe", "", "\"a b\" c");
     return 1;
 }
 
@@ -89,7 +89,7 @@ int AnyBytes(const unsigned char* data, size_t size, FuzzReader& r)
             continue;
         if (t.jarOffset > size || t.jarOffset < offset + 2 * StubTrailer::kMarkLength + 3)
             FuzzFail("a jar offset outside the trailer's bytes");
-        BuildStubCommand(t, "C:\\jdk", "C:\\x.exe", "C:\\a.jar;");
+        BuildStubCommand(t, "C:\\jdk", "C:\\x.exe", "C:\\a.jar;", "");
         parsed = 2;
     }
     return parsed + (imageEnd ? 1 : 0) + 2;

@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "window_text.h"
+
 namespace {
 
 bool IsComboBox(HWND control)
@@ -21,33 +23,6 @@ bool HasNonBlank(const XString& s)
             return true;
     }
     return false;
-}
-
-XString ControlText(HWND control)
-{
-    XString text;
-    const int length = GetWindowTextLengthA(control);
-    if (length > 0) {
-        XBuffer buffer;
-        if (buffer.Resize(length + 1)) {
-            GetWindowTextA(control, buffer.Text(), length + 1);
-            text.Assign(buffer.Text());
-        }
-    }
-    return text;
-}
-
-XString EntryText(HWND control, bool combo, int index)
-{
-    XString text;
-    const int length = static_cast<int>(SendMessageA(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index, 0));
-    XBuffer buffer;
-    if (length >= 0 && buffer.Resize(length + 1)) {
-        buffer.Text()[0] = 0;
-        SendMessageA(control, combo ? CB_GETLBTEXT : LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer.Text()));
-        text.Assign(buffer.Text());
-    }
-    return text;
 }
 
 }  // namespace
@@ -69,9 +44,9 @@ int SettingsFile::SaveListBox(HWND__* control, const char* section, int limit)
     const bool combo = IsComboBox(control);
     if (combo) {
         // The text in the combo's edit field becomes the newest history entry.
-        const XString text = ControlText(control);
+        const XString text = WindowText(control);
         if (HasNonBlank(text) &&
-            (SendMessageA(control, CB_GETCOUNT, 0, 0) == 0 || EntryText(control, true, 0).CompareN(text.Data(), text.Length() + 1) != 0)) {
+            (SendMessageA(control, CB_GETCOUNT, 0, 0) == 0 || ComboEntryText(control, 0).CompareN(text.Data(), text.Length() + 1) != 0)) {
             const LRESULT found = SendMessageA(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                                reinterpret_cast<LPARAM>(text.Data()));
             if (found != CB_ERR)
@@ -83,6 +58,6 @@ int SettingsFile::SaveListBox(HWND__* control, const char* section, int limit)
     const int count = static_cast<int>(SendMessageA(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
     StringList items;
     for (int i = 0; i < count; ++i)
-        items.Add(EntryText(control, combo, i));
+        items.Add((combo ? ComboEntryText(control, i) : ListEntryText(control, i)));
     return SaveListItems(items, section, limit);
 }

@@ -23,33 +23,25 @@ LONG OleControlSite::Alive()
 
 STDMETHODIMP OleControlSite::QueryInterface(REFIID iid, void** object)
 {
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
-        *object = static_cast<IOleClientSite*>(this);
-    else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceSite))
-        *object = static_cast<IOleInPlaceSite*>(this);
-    else if (IsEqualIID(iid, IID_IOleInPlaceUIWindow) || IsEqualIID(iid, IID_IOleInPlaceFrame))
-        *object = static_cast<IOleInPlaceFrame*>(this);
-    else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
+    // The window interfaces are reached through the face that derives from them.
+    static const InterfaceEntry interfaces[] = {
+        {&IID_IOleClientSite, ReachInterface<OleControlSite, IOleClientSite>},
+        {&IID_IOleWindow, ReachInterface<OleControlSite, IOleInPlaceSite>},
+        {&IID_IOleInPlaceSite, ReachInterface<OleControlSite, IOleInPlaceSite>},
+        {&IID_IOleInPlaceUIWindow, ReachInterface<OleControlSite, IOleInPlaceFrame>},
+        {&IID_IOleInPlaceFrame, ReachInterface<OleControlSite, IOleInPlaceFrame>},
+    };
+    return QueryInterfaceFromList(this, interfaces, iid, object);
 }
 
 STDMETHODIMP_(ULONG) OleControlSite::AddRef()
 {
-    return static_cast<ULONG>(InterlockedIncrement(&references));
+    return references.Add();
 }
 
 STDMETHODIMP_(ULONG) OleControlSite::Release()
 {
-    const LONG left = InterlockedDecrement(&references);
-    if (left == 0)
-        delete this;
-    return static_cast<ULONG>(left);
+    return references.Release(this);
 }
 
 // The control is shown as it is; there is no document to save or to name.

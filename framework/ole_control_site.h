@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include "com_object.h"
+
 // The container's half of one in-place OLE control in a child rectangle of a
 // window: client site, in-place site and frame in one COM object. It keeps
 // only the parent window and the rectangle, so a control that holds on to
@@ -65,9 +67,10 @@ public:
 
 private:
     // Only Release ends a site.
+    friend class RefCount;
     ~OleControlSite();
 
-    LONG references = 1;
+    RefCount references;
     HWND parent;
     RECT place;
 };

@@ -19,16 +19,10 @@ public:
         static const InterfaceEntry interfaces[] = {
             {&IID_IClassFactory, ReachInterface<MenuClassFactory, IClassFactory>},
         };
-        return QueryInterfaceFromList(this, interfaces, 1, iid, out);
+        return QueryInterfaceFromList(this, interfaces, iid, out);
     }
     STDMETHODIMP_(ULONG) AddRef() override { return refs.Add(); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        const ULONG left = refs.Drop();
-        if (left == 0)
-            delete this;
-        return left;
-    }
+    STDMETHODIMP_(ULONG) Release() override { return refs.Release(this); }
 
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** out) override
     {
@@ -49,6 +43,7 @@ public:
     }
 
 private:
+    friend class ::RefCount;
     ~MenuClassFactory() { ModuleUnlock(); }
 
     RefCount refs;

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "menu_selection.h"
+#include "process/start_child.h"
 #include "xstring.h"
-
-// The longest command line CreateProcess takes, without its terminating NUL.
-constexpr int kMaxCommandLine = 32766;
 
 // The main program's command line for a verb: the program in double quotes,
 // the verb's switch, then the one selected path in double quotes (offsets

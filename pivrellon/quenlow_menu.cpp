@@ -3,14 +3,14 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include <vector>
+#include <new>
 
 #include "menu_command_line.h"
 #include "menu_settings.h"
 #include "pivrellon_ids.h"
+#include "process/start_child.h"
+#include "seams.h"
 #include "xfind.h"
-
-MenuMessageBoxFunction MenuMessageBox = MessageBoxA;
 
 namespace {
 
@@ -32,38 +32,6 @@ const InterfaceEntry kInterfaces[] = {
     {&IID_IContextMenu, ReachInterface<QuenlowMenu, IContextMenu>},
     {&IID_IShellExtInit, ReachInterface<QuenlowMenu, IShellExtInit>},
 };
-
-bool IsWindowsNt()
-{
-    return (GetVersion() & 0x80000000u) == 0;
-}
-
-// Same pattern as every start in the suite: a new console, inherited
-// handles, and on NT a descriptor that lets the child share its handles.
-void StartProgram(const XString& commandLine)
-{
-    SECURITY_DESCRIPTOR descriptor;
-    SECURITY_ATTRIBUTES attributes = {};
-    SECURITY_ATTRIBUTES* processAttributes = nullptr;
-    if (IsWindowsNt() && InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
-        SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE)) {
-        attributes.nLength = sizeof attributes;
-        attributes.lpSecurityDescriptor = &descriptor;
-        attributes.bInheritHandle = TRUE;
-        processAttributes = &attributes;
-    }
-    std::vector<char> line(commandLine.Data(), commandLine.Data() + commandLine.Length() + 1);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOW;
-    PROCESS_INFORMATION process = {};
-    if (CreateProcessA(nullptr, line.data(), processAttributes, nullptr, TRUE, CREATE_NEW_CONSOLE, nullptr,
-                       nullptr, &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-}
 
 }  // namespace
 
@@ -97,7 +65,7 @@ HRESULT QuenlowMenu::Create(REFIID iid, void** out)
 
 STDMETHODIMP QuenlowMenu::QueryInterface(REFIID iid, void** out)
 {
-    return QueryInterfaceFromList(this, kInterfaces, sizeof kInterfaces / sizeof kInterfaces[0], iid, out);
+    return QueryInterfaceFromList(this, kInterfaces, iid, out);
 }
 
 STDMETHODIMP_(ULONG) QuenlowMenu::AddRef()
@@ -107,10 +75,7 @@ STDMETHODIMP_(ULONG) QuenlowMenu::AddRef()
 
 STDMETHODIMP_(ULONG) QuenlowMenu::Release()
 {
-    const ULONG left = refs.Drop();
-    if (left == 0)
-        delete this;
-    return left;
+    return refs.Release(this);
 }
 
 HRESULT QuenlowMenu::LoadTypeInfo()
@@ -290,11 +255,11 @@ STDMETHODIMP QuenlowMenu::InvokeCommand(LPCMINVOKECOMMANDINFO info)
     program.Append("\\Quenlow.exe");
     XString line;
     BuildMenuCommandLine(line, program.Data(), verb, selection);
-    if (line.Length() > kMaxCommandLine) {
-        MenuMessageBox(info->hwnd, kTooLargeText, kMessageCaption, MB_OK | MB_ICONERROR);
+    if (line.Length() >= kMaxCommandLine) {
+        seams::ShowMessage(info->hwnd, kTooLargeText, kMessageCaption, MB_OK | MB_ICONERROR);
         return S_OK;
     }
-    StartProgram(line);
+    StartChildProcess(line.Data(), SW_SHOW);
     return S_OK;
 }
 

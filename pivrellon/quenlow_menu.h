@@ -10,10 +10,6 @@
 // The automation face of the menu object; it has no methods of its own.
 struct IQuenlowMenu : public IDispatch {};
 
-// Shows the message box; tests put a recorder here.
-using MenuMessageBoxFunction = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
-extern MenuMessageBoxFunction MenuMessageBox;
-
 // The context-menu object Explorer creates: it reads the selection, offers
 // the verbs that fit it and starts the main program for the one chosen.
 class QuenlowMenu final : public IQuenlowMenu, public IContextMenu, public IShellExtInit {
@@ -41,6 +37,7 @@ public:
     STDMETHODIMP GetCommandString(UINT_PTR idCmd, UINT type, UINT* reserved, LPSTR name, UINT size) override;
 
 private:
+    friend class RefCount;
     QuenlowMenu();
     ~QuenlowMenu();
     QuenlowMenu(const QuenlowMenu&) = delete;

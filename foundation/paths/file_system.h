@@ -8,6 +8,8 @@
 XString GetModulePath();
 // The folder of the running program; empty when its path cannot be read.
 XString GetProgramDir();
+// The program's folder followed by relative, which starts with a backslash.
+XString UnderProgramDir(const char* relative);
 // "<program directory>\bin": helper programs, the stub container, the
 // context-menu library. "\bin" when the program path cannot be read.
 XString GetBinDir();

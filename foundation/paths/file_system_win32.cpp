@@ -22,14 +22,14 @@ int FindEntry(const char* path, DWORD* attributes)
     return 1;
 }
 
-XString UnderProgramDir(const char* folder)
-{
-    XString dir = GetProgramDir();
-    dir.Append(folder);
-    return dir;
-}
-
 }  // namespace
+
+XString UnderProgramDir(const char* relative)
+{
+    XString path = GetProgramDir();
+    path.Append(relative);
+    return path;
+}
 
 XString GetModulePath()
 {

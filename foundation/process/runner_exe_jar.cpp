@@ -49,6 +49,5 @@ XString RunnerExeJar::EndBanner()
 
 void RunnerExeJar::ShowIdleControls()
 {
-    owner->ShowControl(RunnerOwner::kTestRunId, 1);
-    owner->ShowControl(RunnerOwner::kStopTestRunId, 0);
+    owner->ShowRunning(RunnerOwner::kTestRun, 0);
 }

@@ -20,6 +20,5 @@ XString RunnerMainClass::EndBanner()
 
 void RunnerMainClass::ShowIdleControls()
 {
-    owner->ShowControl(RunnerOwner::kRunMainClassId, 1);
-    owner->ShowControl(RunnerOwner::kStopMainClassId, 0);
+    owner->ShowRunning(RunnerOwner::kMainClassRun, 0);
 }

@@ -4,6 +4,7 @@
 
 #include "../xbuffer.h"
 #include "../xfile.h"
+#include "settings_file.h"
 
 #ifdef _WIN32
 #include "../paths/file_system.h"
@@ -33,14 +34,35 @@ int WriteMainArgsFile(const char* path, const char* text)
     return written && cut;
 }
 
+namespace {
+
+bool IsTrimmed(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+}  // namespace
+
+XString FlattenText(const char* text)
+{
+    XString flat(text);
+    while (flat.Replace("\r\n", " "))
+        ;
+    int begin = 0;
+    while (begin < flat.Length() && IsTrimmed(flat[begin]))
+        ++begin;
+    flat.Erase(0, begin);
+    while (IsTrimmed(flat.LastChar()))
+        flat.RemoveLast();
+    return flat;
+}
+
 #ifdef _WIN32
 namespace {
 
 XString MainArgsPath()
 {
-    XString path = GetProgramDir();
-    path.Append("\\Setting\\mainargs.data");
-    return path;
+    return UnderProgramDir("\\Setting\\mainargs.data");
 }
 
 }  // namespace
@@ -53,5 +75,15 @@ void ReadMainArgs(XString& text)
 int WriteMainArgs(const char* text)
 {
     return WriteMainArgsFile(MainArgsPath().Data(), text);
+}
+XString MainArgsWhenAsked(SettingsFile& settings, ArgsFlag use)
+{
+    int flags[SettingsFile::kFlagCount] = {};
+    settings.GetMainArgsFlags(flags);
+    if (!flags[use])
+        return XString();
+    XString text;
+    ReadMainArgs(text);
+    return FlattenText(text.Data());
 }
 #endif

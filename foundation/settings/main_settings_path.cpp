@@ -4,7 +4,5 @@
 
 XString SettingsFile::GetPath()
 {
-    XString path = GetProgramDir();
-    path.Append("\\Setting\\Quenlow.set");
-    return path;
+    return UnderProgramDir("\\Setting\\Quenlow.set");
 }

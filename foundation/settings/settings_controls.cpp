@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kListBoxLimit = 20;
-
 bool IsComboBox(HWND control)
 {
     char className[32] = {};
@@ -57,17 +55,10 @@ XString EntryText(HWND control, bool combo, int index)
 int SettingsFile::LoadListBox(HWND__* control, const char* section, int limit)
 {
     const bool combo = IsComboBox(control);
-    XString item;
-    int added = 0;
-    for (int more = FirstListItem(section, item); more; more = NextListItem(item)) {
-        if (limit && added >= kListBoxLimit)
-            break;
-        const XString trimmed = TrimWhiteSpace(item);
-        if (trimmed.IsEmpty())
-            continue;
-        SendMessageA(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(trimmed.Data()));
-        ++added;
-    }
+    StringList items;
+    const int added = LoadListItems(items, section, limit);
+    for (int i = 0; i < added; ++i)
+        SendMessageA(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items.At(i)->Data()));
     if (combo && SendMessageA(control, CB_GETCOUNT, 0, 0) > 0)
         SendMessageA(control, CB_SETCURSEL, 0, 0);
     return added;
@@ -89,11 +80,9 @@ int SettingsFile::SaveListBox(HWND__* control, const char* section, int limit)
             SendMessageA(control, CB_SETCURSEL, 0, 0);
         }
     }
-    int count = static_cast<int>(SendMessageA(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
-    if (limit && count > kListBoxLimit)
-        count = kListBoxLimit;
+    const int count = static_cast<int>(SendMessageA(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
     StringList items;
     for (int i = 0; i < count; ++i)
         items.Add(EntryText(control, combo, i));
-    return SetList(items, section);
+    return SaveListItems(items, section, limit);
 }

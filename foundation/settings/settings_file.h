@@ -28,6 +28,8 @@ public:
     static constexpr int kFlagCount = 13;
     static constexpr int kClasspathFlagCount = 9;
     static constexpr unsigned char kLineBreakByte = 0xAB;
+    // How many entries a limited list (a history) keeps.
+    static constexpr int kListLimit = 20;
 
     struct LineSpan {
         int start = 0;  // first byte of the line
@@ -73,9 +75,15 @@ public:
     int SetList(const StringList& items, const char* section);
     int GetList(StringList& items, const char* section);
     int ReadListToString(const char* section, XString& out, int quote);
+    // The list as a control shows it: items trimmed, blank ones left out;
+    // limit keeps the first kListLimit. The count of items added.
+    int LoadListItems(StringList& items, const char* section, int limit);
+    // Replaces the list with the items; limit keeps the first kListLimit.
+    int SaveListItems(const StringList& items, const char* section, int limit);
 
 #ifdef _WIN32
-    // Combo boxes and list boxes; limit keeps the first 20 entries.
+    // The same for combo boxes and list boxes. A combo's edit text becomes
+    // its newest entry before it is saved.
     int LoadListBox(HWND__* control, const char* section, int limit);
     int SaveListBox(HWND__* control, const char* section, int limit);
 #endif

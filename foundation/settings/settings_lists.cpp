@@ -212,3 +212,29 @@ int SettingsFile::ReadListToString(const char* section, XString& out, int quote)
     }
     return any;
 }
+
+int SettingsFile::LoadListItems(StringList& items, const char* section, int limit)
+{
+    XString item;
+    int added = 0;
+    for (int more = FirstListItem(section, item); more; more = NextListItem(item)) {
+        if (limit && added >= kListLimit)
+            break;
+        const XString trimmed = TrimWhiteSpace(item);
+        if (trimmed.IsEmpty())
+            continue;
+        items.Add(trimmed);
+        ++added;
+    }
+    return added;
+}
+
+int SettingsFile::SaveListItems(const StringList& items, const char* section, int limit)
+{
+    if (!limit || items.Count() <= kListLimit)
+        return SetList(items, section);
+    StringList first;
+    for (int i = 0; i < kListLimit; ++i)
+        first.Add(*items.At(i));
+    return SetList(first, section);
+}

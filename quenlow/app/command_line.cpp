@@ -61,20 +61,6 @@ Switch ParseSwitch(const char* commandLine, XString& argument)
     return Switch::Unknown;
 }
 
-XString FlattenText(const char* text)
-{
-    XString flat(text);
-    while (flat.Replace("\r\n", " "))
-        ;
-    int begin = 0;
-    while (begin < flat.Length() && IsTrimmed(flat[begin]))
-        ++begin;
-    flat.Erase(0, begin);
-    while (IsTrimmed(flat.LastChar()))
-        flat.RemoveLast();
-    return flat;
-}
-
 int CountChar(const char* text, char c)
 {
     int count = 0;

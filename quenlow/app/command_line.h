@@ -23,8 +23,4 @@ enum class Switch {
 // leading blanks (not tabs) removed.
 Switch ParseSwitch(const char* commandLine, XString& argument);
 
-// Line breaks (CR LF) become single blanks, the ends are trimmed, and a text
-// of nothing but blanks becomes empty.
-XString FlattenText(const char* text);
-
 int CountChar(const char* text, char c);

@@ -35,14 +35,7 @@ void StartDoubleClick(SettingsFile& settings, const char* programDir, const XStr
     options.showErrors = flags[2] != 0;
     options.monitorStreams = flags[3] != 0;
 
-    int argsFlags[SettingsFile::kFlagCount] = {};
-    settings.GetMainArgsFlags(argsFlags);
-    XString mainArgs;
-    if (argsFlags[1]) {
-        XString text;
-        ReadMainArgs(text);
-        mainArgs = FlattenText(text.Data());
-    }
+    const XString mainArgs = MainArgsWhenAsked(settings, kArgsForDoubleClick);
     XString classFile(argument);
     classFile.Replace("\"", "");
     StartDoubleClickRunner(nullptr, programDir, false, options, classFile.Data(), record, mainArgs.Data(),

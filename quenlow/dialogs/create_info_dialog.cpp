@@ -3,8 +3,10 @@
 #include "controls.h"
 #include "create_info_text.h"
 #include "help.h"
+#include "help_topics.h"
 #include "info_dialogs_ids.h"
 #include "rich_edit.h"
+#include "window_place.h"
 
 namespace {
 
@@ -12,14 +14,6 @@ namespace {
 constexpr int kReportSlack = 8;
 constexpr int kButtonGap = 8;
 constexpr int kBottomMargin = 20;
-
-RECT ClientRectOf(HWND dialog, HWND control)
-{
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 }  // namespace
 
@@ -68,7 +62,7 @@ void DlgCreateInfo::FitToReport(int reportLines)
 {
     HWND report = Item(IDC_CREATE_INFO_REPORT);
     HWND close = Item(IDC_INFO_CLOSE);
-    RECT reportRect = ClientRectOf(Handle(), report);
+    RECT reportRect = PlaceInParent(report);
     reportRect.bottom = reportRect.top + lineHeight * reportLines + kReportSlack;
     SetWindowPos(report, nullptr, 0, 0, reportRect.right - reportRect.left, reportRect.bottom - reportRect.top,
                  SWP_NOMOVE | SWP_NOZORDER);
@@ -77,7 +71,7 @@ void DlgCreateInfo::FitToReport(int reportLines)
     RECT client;
     GetWindowRect(Handle(), &window);
     GetClientRect(Handle(), &client);
-    const RECT closeRect = ClientRectOf(Handle(), close);
+    const RECT closeRect = PlaceInParent(close);
     const int closeWidth = closeRect.right - closeRect.left;
     const int closeHeight = closeRect.bottom - closeRect.top;
     SetWindowPos(close, nullptr, (client.right - closeWidth) / 2, reportRect.bottom + kButtonGap, 0, 0,
@@ -105,6 +99,6 @@ INT_PTR DlgCreateInfo::OnCaptionClick(WPARAM wParam, LPARAM)
     // The caption's "?" opens this result's page instead of the pointer mode.
     if (wParam != HTHELP)
         return FALSE;
-    ShowHelpTopic(Handle(), kind == kExe ? kExeHelpTopic : kJarHelpTopic);
+    ShowHelpTopic(Handle(), kind == kExe ? kHelpCreatingExe : kHelpCreatingJar);
     return TRUE;
 }

@@ -18,9 +18,6 @@ public:
     // the report; report: lines of "name\tvalue" or plain text.
     void ShowResult(int kind, const char* title, const char* report);
 
-    static constexpr const char* kExeHelpTopic = "feature\\creating\\01creatingExe.htm";
-    static constexpr const char* kJarHelpTopic = "feature\\creating\\02creatingJar.htm";
-
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override {}

@@ -5,7 +5,6 @@
 #include <initializer_list>
 
 #include "classfile/class_check.h"
-#include "command_line.h"
 #include "controls.h"
 #include "java_home.h"
 #include "main_class_check.h"
@@ -22,6 +21,7 @@
 #include "seams.h"
 #include "single_instance.h"
 #include "web_browser.h"
+#include "window_place.h"
 #include "xbuffer.h"
 #include "xfile.h"
 
@@ -128,9 +128,7 @@ BOOL MainDlg::OnInitDialog()
     pane.SetText("");
     ShowWindow(pane.Handle(), SW_HIDE);
     SendMessageA(pane.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), FALSE);
-    RECT webTemplate;
-    GetWindowRect(Item(IDC_WEB_PANE), &webTemplate);
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&webTemplate), 2);
+    const RECT webTemplate = PlaceInParent(Item(IDC_WEB_PANE));
     const int left = webTemplate.left - 1;
     const int top = webTemplate.bottom - kPanesRise;
     SetWindowPos(pane.Handle(), nullptr, left, top, kPanesWidth, kPanesHeight, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -151,11 +149,9 @@ BOOL MainDlg::OnInitDialog()
     UpdateControls();
 
     // The stop buttons stand where the buttons they stop a run of stand.
-    RECT place;
     const int pairs[2][2] = {{IDC_LAUNCH_OUTPUT, IDC_STOP_OUTPUT}, {IDC_RUN_MAIN_CLASS, IDC_STOP_MAIN_CLASS}};
     for (const auto& pair : pairs) {
-        GetWindowRect(Item(pair[0]), &place);
-        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+        const RECT place = PlaceInParent(Item(pair[0]));
         SetWindowPos(Item(pair[1]), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_HIDEWINDOW);
     }
@@ -293,8 +289,7 @@ INT_PTR MainDlg::OnRunMainClass(WPARAM, LPARAM)
     SetCurrentDirectoryA(baseFolder.Data());
     // The running state is set before the start: the run's end step, which
     // may come at once on a worker thread, then always has the last word.
-    owner->ShowControl(IDC_STOP_MAIN_CLASS, 1);
-    owner->ShowControl(IDC_RUN_MAIN_CLASS, 0);
+    owner->ShowRunning(RunnerOwner::kMainClassRun, 1);
     EnableRunButtons(false);
     mainClassRunner.Run(owner.get(), command.Data());
     return TRUE;
@@ -449,8 +444,7 @@ INT_PTR MainDlg::OnLaunchOutput(WPARAM, LPARAM)
     }
     // As with the main class: the running state first, so an end step that
     // comes at once leaves the buttons as it wants them.
-    owner->ShowControl(IDC_STOP_OUTPUT, 1);
-    owner->ShowControl(IDC_LAUNCH_OUTPUT, 0);
+    owner->ShowRunning(RunnerOwner::kTestRun, 1);
     exeJarRunner.Run(owner.get(), command.Data(), kind == kExeOutput ? 1 : 0);
     return TRUE;
 }

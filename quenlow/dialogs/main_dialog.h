@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "create_checks.h"
 #include "create_request.h"
 #include "create_info_dialog.h"
 #include "dialog.h"
@@ -30,14 +29,6 @@ public:
     void UpdateControls();
     CreateRequest GatherState() const;
 
-    // The builders, after the checks: jarTool is the unquoted jar.exe, the
-    // class-path root and the dotted class name come from the main-class
-    // check, collectFolder is the folder whose files are packed. 1 when the
-    // file was created.
-    int CreateExe(const CreateRequest& request, const char* jarTool, const char* baseFolder, const char* className,
-                  const char* mainArgs, const char* collectFolder);
-    int CreateJar(const CreateRequest& request, const char* jarTool, const char* baseFolder, const char* className,
-                  const char* collectFolder);
     // The report of a finished build: made hidden with the window, shown by
     // its ShowResult.
     DlgCreateInfo& CreateInfo() { return *createInfo; }
@@ -62,9 +53,6 @@ protected:
 private:
     INT_PTR OnCreate(WPARAM, LPARAM);
     INT_PTR OnConfirmIcon(WPARAM, LPARAM);
-    // Runs the jar tool with the command and judges its run: 1 when it
-    // started, ended in time with exit code 0; 0 after telling the user.
-    int RunJarTool(const char* baseFolder, const JarCommand& jar, int exe);
     // The text of the combo goes to the top of its history, unless blank.
     void ComboAddText(int comboId);
     // A build's end: the histories take its class and file, and the

@@ -2,6 +2,7 @@
 #include "main_dialog.h"
 
 #include "help.h"
+#include "help_topics.h"
 #include "jdk_check.h"
 #include "main_dialog_ids.h"
 #include "process/runner_banners.h"
@@ -38,7 +39,6 @@ int MainDlg::StartClassInfo(const char* classFile)
 
 INT_PTR MainDlg::OnCreatingHelp(WPARAM wParam, LPARAM)
 {
-    ShowHelpTopic(Handle(), LOWORD(wParam) == IDC_HELP_EXE ? "feature\\creating\\01creatingExe.htm"
-                                                            : "feature\\creating\\02creatingJar.htm");
+    ShowHelpTopic(Handle(), LOWORD(wParam) == IDC_HELP_EXE ? kHelpCreatingExe : kHelpCreatingJar);
     return TRUE;
 }

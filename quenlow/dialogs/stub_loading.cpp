@@ -1,6 +1,7 @@
 #include "stub_loading.h"
 
 #include "help.h"
+#include "help_topics.h"
 #include "icon_check.h"
 #include "paths/file_system.h"
 #include "paths/path_text.h"
@@ -8,8 +9,6 @@
 #include "stub_file.h"
 
 namespace {
-
-constexpr const char kIconHelpTopic[] = "related\\usericon.htm";
 
 int Tell(HWND owner, const char* text)
 {
@@ -52,7 +51,7 @@ int LoadIconStub(HWND owner, const char* iconFile, int richColors, int preferSam
     if (!icon.HasImages()) {
         if (seams::ShowMessage(owner, "The user icon file is not suitable for Quenlow\ndo you want to read help file now?",
                                "Message", MB_YESNO) == IDYES)
-            ShowHelpTopic(owner, kIconHelpTopic);
+            ShowHelpTopic(owner, kHelpUserIcon);
         return 0;
     }
     const bool rich = richColors && icon.HasRichImage();
@@ -82,7 +81,7 @@ int ConfirmIconFormat(HWND owner, const CreateRequest& request, bool showTable)
     } else if (!standard &&
                seams::ShowMessage(owner, "The icon file is not in standard format,\ndo you want to read help file now?",
                                   "Message", MB_YESNO) == IDYES) {
-        ShowHelpTopic(owner, kIconHelpTopic);
+        ShowHelpTopic(owner, kHelpUserIcon);
     }
     return standard;
 }

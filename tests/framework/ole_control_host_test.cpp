@@ -17,6 +17,7 @@
 #include "ole_control_site.h"
 #include "support/message_pump.h"
 #include "web_browser.h"
+#include "window_place.h"
 
 namespace {
 
@@ -33,14 +34,6 @@ std::vector<HWND> Children(HWND parent)
     std::vector<HWND> children;
     EnumChildWindows(parent, AddChild, reinterpret_cast<LPARAM>(&children));
     return children;
-}
-
-RECT PlaceInParent(HWND window)
-{
-    RECT place;
-    GetWindowRect(window, &place);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
-    return place;
 }
 
 void ExpectPlace(HWND window, const RECT& expected)

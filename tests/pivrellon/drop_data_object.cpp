@@ -6,21 +6,10 @@
 
 STDMETHODIMP DropDataObject::QueryInterface(REFIID iid, void** out)
 {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDataObject)) {
-        *out = static_cast<IDataObject*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) DropDataObject::Release()
-{
-    const ULONG left = --refs;
-    if (left == 0)
-        delete this;
-    return left;
+    static const InterfaceEntry interfaces[] = {
+        {&IID_IDataObject, ReachInterface<DropDataObject, IDataObject>},
+    };
+    return QueryInterfaceFromList(this, interfaces, iid, out);
 }
 
 STDMETHODIMP DropDataObject::QueryGetData(FORMATETC* format)

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "com_object.h"
+
 // What Explorer hands a context-menu handler: a data object that gives the
 // selection as a CF_HDROP file list (ANSI), a fresh copy for each GetData.
 class DropDataObject final : public IDataObject {
@@ -13,8 +15,8 @@ public:
     explicit DropDataObject(std::vector<std::string> paths) : paths(std::move(paths)) {}
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
-    STDMETHODIMP_(ULONG) Release() override;
+    STDMETHODIMP_(ULONG) AddRef() override { return refs.Add(); }
+    STDMETHODIMP_(ULONG) Release() override { return refs.Release(this); }
 
     STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override;
     STDMETHODIMP GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
@@ -27,8 +29,9 @@ public:
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 
 private:
+    friend class RefCount;
     ~DropDataObject() = default;
 
     std::vector<std::string> paths;
-    ULONG refs = 1;
+    RefCount refs;
 };

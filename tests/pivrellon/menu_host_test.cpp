@@ -13,6 +13,7 @@
 #include "drop_data_object.h"
 #include "pivrellon_ids.h"
 #include "quenlow_menu.h"
+#include "seams.h"
 #include "support/test_files.h"
 
 namespace {
@@ -339,7 +340,7 @@ struct RecordedMessage {
 };
 RecordedMessage recorded;
 
-int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR caption, UINT type)
+int RecordMessage(HWND, const char* text, const char* caption, UINT type)
 {
     ++recorded.count;
     recorded.text = text;
@@ -351,7 +352,7 @@ int WINAPI RecordMessage(HWND, LPCSTR text, LPCSTR caption, UINT type)
 // Hosted in this process, where the message box can be replaced.
 TEST(MenuInProcess, TooLargeASelectionIsToldNotDropped)
 {
-    MenuMessageBox = RecordMessage;
+    seams::ShowMessage = RecordMessage;
     IShellExtInit* init = nullptr;
     ASSERT_EQ(QuenlowMenu::Create(IID_IShellExtInit, reinterpret_cast<void**>(&init)), S_OK);
     DropDataObject* data = new DropDataObject(BigFiles());
@@ -362,7 +363,7 @@ TEST(MenuInProcess, TooLargeASelectionIsToldNotDropped)
     init->Release();
     EXPECT_EQ(Invoke(menu, MAKEINTRESOURCEA(4)), S_OK);
     menu->Release();
-    MenuMessageBox = MessageBoxA;
+    seams::Restore();
     EXPECT_EQ(recorded.count, 1);
     EXPECT_NE(recorded.text.find("too large"), std::string::npos) << recorded.text;
     EXPECT_EQ(recorded.caption, "Message");

@@ -12,7 +12,7 @@ void RunnerWindowTest::SetUp()
                              GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
     HWND pane = CreateWindowExA(0, RichEdit::kClassName, "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, 0, 0,
-                                300, 200, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(RunnerOwner::kOutputPaneId)),
+                                300, 200, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_OUTPUT_PANE)),
                                 GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(pane, nullptr);
     // The default limit of 32767 characters would cut long runs short.
@@ -40,10 +40,8 @@ std::string RunnerWindowTest::PaneText()
 
 void RunnerWindowTest::ShowRunning()
 {
-    owner->ShowControl(RunnerOwner::kRunMainClassId, 0);
-    owner->ShowControl(RunnerOwner::kStopMainClassId, 1);
-    owner->ShowControl(RunnerOwner::kTestRunId, 0);
-    owner->ShowControl(RunnerOwner::kStopTestRunId, 1);
+    owner->ShowRunning(RunnerOwner::kMainClassRun, 1);
+    owner->ShowRunning(RunnerOwner::kTestRun, 1);
 }
 
 std::string ChildCommand(const std::string& steps)

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dialog_runner_owner.h"
+#include "main_dialog_ids.h"
 
 // Generous limits: Wine starts a console child in a fraction of a second.
 constexpr DWORD kRunLimitMs = 20000;

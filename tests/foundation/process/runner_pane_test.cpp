@@ -37,8 +37,8 @@ TEST_F(MainClassRunTest, PaneHoldsBannerBothStreamsAndOneEndBanner)
     EXPECT_FALSE(runner.IsRunning());
     for (int id : DialogRunnerOwner::kRunButtonIds)
         EXPECT_TRUE(IsEnabled(id)) << id;
-    EXPECT_TRUE(IsShown(RunnerOwner::kRunMainClassId));
-    EXPECT_FALSE(IsShown(RunnerOwner::kStopMainClassId));
+    EXPECT_TRUE(IsShown(IDC_RUN_MAIN_CLASS));
+    EXPECT_FALSE(IsShown(IDC_STOP_MAIN_CLASS));
 }
 
 TEST_F(MainClassRunTest, NoOutputByteEndsOrLosesOutput)
@@ -137,11 +137,11 @@ TEST_F(RunnerWindowTest, ProgramThatCannotStartGivesOneLineAndIdleButtons)
     } cases[] = {
         {"main class",
          [](RunnerMainClass& r, RunnerExeJar&, RunnerOwner* o, const std::string& c) { return r.Run(o, c.c_str()); },
-         kMainStart, RunnerOwner::kRunMainClassId, RunnerOwner::kStopMainClassId},
+         kMainStart, IDC_RUN_MAIN_CLASS, IDC_STOP_MAIN_CLASS},
         {"exe file",
          [](RunnerMainClass&, RunnerExeJar& r, RunnerOwner* o, const std::string& c) { return r.Run(o, c.c_str(), 1); },
-         "=========================== start  launching exe file\n", RunnerOwner::kTestRunId,
-         RunnerOwner::kStopTestRunId},
+         "=========================== start  launching exe file\n", IDC_LAUNCH_OUTPUT,
+         IDC_STOP_OUTPUT},
     };
     for (const Case& c : cases) {
         ShowRunning();

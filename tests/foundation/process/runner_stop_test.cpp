@@ -95,8 +95,8 @@ TEST_F(ExeJarStopTest, StopEndsTheChildWithinTheBoundedWait)
         EXPECT_EQ(PaneText(), "=========================== start  launching " + kind + "\nstarted\n" +
                                   "\n=========================== end of launching " + kind + "\n\n")
             << c.name;
-        EXPECT_TRUE(IsShown(RunnerOwner::kTestRunId)) << c.name;
-        EXPECT_FALSE(IsShown(RunnerOwner::kStopTestRunId)) << c.name;
+        EXPECT_TRUE(IsShown(IDC_LAUNCH_OUTPUT)) << c.name;
+        EXPECT_FALSE(IsShown(IDC_STOP_OUTPUT)) << c.name;
     }
 }
 

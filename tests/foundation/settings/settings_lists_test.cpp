@@ -118,4 +118,28 @@ TEST_F(SettingsTest, ReadListToStringTrimsSkipsAndQuotes)
     EXPECT_EQ(settings.ReadListToString("SECT_NONE", missing, 1), 0);
 }
 
+TEST_F(SettingsTest, ListItemsAsControlsShowThemAndTheLimitOfTwenty)
+{
+    std::string many;
+    for (int i = 0; i < 25; ++i)
+        many += "( " + std::to_string(i) + " )\r\n(  )\r\n";
+    Start(Section("SECT_A", "", many) + Section("SECT_B"));
+    StringList all;
+    EXPECT_EQ(settings.LoadListItems(all, "SECT_A", 0), 25);
+    ASSERT_EQ(all.Count(), 25);
+    EXPECT_STREQ(all.GetAt(0).Data(), "0");
+    EXPECT_STREQ(all.GetAt(24).Data(), "24");
+    StringList limited;
+    EXPECT_EQ(settings.LoadListItems(limited, "SECT_A", 1), 20);
+
+    EXPECT_EQ(settings.SaveListItems(all, "SECT_B", 1), 1);
+    EXPECT_EQ(Items(settings, "SECT_B").size(), 20u);
+    EXPECT_EQ(Items(settings, "SECT_B").back(), "19");
+    EXPECT_EQ(settings.SaveListItems(all, "SECT_B", 0), 1);
+    EXPECT_EQ(Items(settings, "SECT_B").size(), 25u);
+
+    StringList none;
+    EXPECT_EQ(settings.LoadListItems(none, "SECT_NONE", 1), 0);
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "settings/main_args.h"
 
 #include <gtest/gtest.h>
 

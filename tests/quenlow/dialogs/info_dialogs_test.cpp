@@ -16,6 +16,7 @@
 #include "seams.h"
 #include "support/pane_text.h"
 #include "support/test_files.h"
+#include "window_place.h"
 
 namespace {
 
@@ -118,12 +119,7 @@ protected:
         return PaneLines(text);
     }
     std::string TitleText() { return Control(Item(IDC_CREATE_INFO_TITLE)).GetText().Data(); }
-    RECT InDialog(int id)
-    {
-        RECT rect = ScreenRect(Item(id));
-        MapWindowPoints(nullptr, info->Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
+    RECT InDialog(int id) { return PlaceInParent(Item(id)); }
 
     HWND owner = nullptr;
     std::unique_ptr<DlgCreateInfo> info;

@@ -23,6 +23,7 @@
 #include "support/message_pump.h"
 #include "support/test_files.h"
 #include "web_browser.h"
+#include "window_place.h"
 
 namespace {
 
@@ -410,14 +411,6 @@ TEST_F(MainDialogTest, TheManifestButtonEditsOnlyAReadableTextFile)
     EXPECT_EQ(ReadFileBytes(folder + "\\demo.mf"), text);
 }
 
-RECT PlaceInDialog(HWND window)
-{
-    RECT place;
-    GetWindowRect(window, &place);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
-    return place;
-}
-
 bool IsAbove(HWND upper, HWND lower)
 {
     for (HWND below = GetWindow(upper, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
@@ -433,11 +426,11 @@ TEST_F(MainDialogTest, TheOutputPaneShowsOverTheWebPaneOnTheirSharedPlace)
     // Wine's browser control is hosted (it renders nothing without its HTML engine).
     const HWND web = dialog->WebPane().Window();
     ASSERT_NE(web, nullptr);
-    const RECT webTemplate = PlaceInDialog(Item(IDC_WEB_PANE));
+    const RECT webTemplate = PlaceInParent(Item(IDC_WEB_PANE));
     const RECT shared = {webTemplate.left - 1, webTemplate.bottom - 102, webTemplate.left - 1 + 504,
                          webTemplate.bottom + 2};
     for (HWND window : {Item(IDC_OUTPUT_PANE), web}) {
-        const RECT place = PlaceInDialog(window);
+        const RECT place = PlaceInParent(window);
         EXPECT_EQ(place.left, shared.left);
         EXPECT_EQ(place.top, shared.top);
         EXPECT_EQ(place.right, shared.right);

@@ -16,14 +16,14 @@ public:
     void ShowStatus(const char* text) override;
     void AppendOutput(const char* text) override;
     void EnableRunButtons(int enable) override;
-    void ShowControl(int id, int show) override;
+    void ShowRunning(RunKind kind, int running) override;
     XString OutputText() override;
 
     // The buttons that start runs, switched together while one runs.
     static const int kRunButtonIds[5];
 
 private:
-    HWND Pane() const { return GetDlgItem(dialog, kOutputPaneId); }
+    HWND Pane() const;
 
     HWND dialog;
     // An append is three messages (length, selection, stream); two threads

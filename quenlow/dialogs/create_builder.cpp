@@ -1,0 +1,224 @@
+// The jar tool, then the executable or the executable jar.
+#include "create_builder.h"
+
+#include <cstdio>
+
+#include "exe_container.h"
+#include "help.h"
+#include "jar_command.h"
+#include "main_dialog_flags.h"
+#include "paths/file_system.h"
+#include "paths/path_text.h"
+#include "quenlow/launch/class_path.h"
+#include "seams.h"
+#include "settings/main_args.h"
+#include "stub_file.h"
+#include "stub_loading.h"
+#include "xfile.h"
+
+namespace {
+
+constexpr const char kJarToolFailed[] = "Error\njar.exe throws exceptions in process of compressing files\n";
+
+XString TempJarPath()
+{
+    XString path = GetTempDir();
+    path.Append("\\tempfile.jar");
+    return path;
+}
+
+XString DefaultManifestPath()
+{
+    XString path = GetTempDir();
+    path.Append("\\temp.mf");
+    return path;
+}
+
+int TellCannotCreate(HWND owner, const char* output)
+{
+    XString message("Can not create\n");
+    message.Append(output);
+    seams::ShowMessage(owner, message.Data(), "Message", MB_OK);
+    return 0;
+}
+
+// Writes the pieces into a new file beside output and only then puts it in
+// output's place, so a failed write leaves no half-written executable and
+// keeps the one built before.
+int WriteBesideThenReplace(const char* output, const Bytes* const* pieces, int count)
+{
+    XString folder = PathDirectory(output);
+    if (folder.IsEmpty())
+        folder.Assign(".");
+    char temporary[MAX_PATH + 16];
+    if (folder.Length() > MAX_PATH - 14 || !GetTempFileNameA(folder.Data(), "qln", 0, temporary))
+        return 0;
+    XFile file;
+    bool written = file.Open(temporary, XFile::CreateAlways, 1) != 0;
+    for (int i = 0; written && i < count; ++i) {
+        const Bytes& piece = *pieces[i];
+        written = piece.empty() || file.Write(piece.data(), static_cast<int>(piece.size()));
+    }
+    file.Close();
+    if (written && MoveFileExA(temporary, output, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+        return 1;
+    DeleteFileA(temporary);
+    return 0;
+}
+
+// What every report says of the packing, whichever file was built.
+template <class Facts>
+void FillPackingFacts(Facts& facts, const CreateRequest& request, const JarCommand& jar)
+{
+    facts.compression = request.compression != 0;
+    facts.mainClassDirectoryOnly = request.mainClassDirOnly != 0;
+    facts.includeAll = jar.includeAll != 0;
+    facts.exclusionDisabled = jar.exclusionDisabled != 0;
+}
+
+}  // namespace
+
+CreateBuilder::CreateBuilder(HWND ownerWindow, SettingsFile& settingsFile, RunnerCreate& createRunner,
+                             RunnerOwner& paneOwner)
+    : window(ownerWindow), settings(settingsFile), runner(createRunner), runnerOwner(paneOwner)
+{
+}
+
+int CreateBuilder::RunJarTool(const char* baseFolder, const JarCommand& jar, int exe)
+{
+    const int seconds = settings.GetFileInts();
+    const int started = runner.Run(&runnerOwner, baseFolder, jar.command.Data(), exe, jar.fileCount, seconds);
+    const DWORD ended = started ? runner.WaitTimeout() : WAIT_FAILED;
+    if (!jar.argumentFile.IsEmpty())
+        DeleteFileA(jar.argumentFile.Data());
+    if (!started)
+        return 0;  // the pane names the program that could not start
+    if (ended != WAIT_OBJECT_0) {
+        char text[160];
+        std::snprintf(text, sizeof text,
+                      "The jar tool did not end within %d seconds and was stopped.\nNothing was created.", seconds);
+        seams::ShowMessage(window, text, "Message", MB_OK);
+        return 0;
+    }
+    // Success is the tool's exit code, not silence on standard error: jar
+    // tools differ in where they write their progress and warnings.
+    if (runner.ExitCode() != 0)
+        return AskShowHelp(window, kJarToolFailed);
+    return 1;
+}
+
+int CreateBuilder::BuildExe(const CreateRequest& request, const CreateSources& sources, CreateResult& result)
+{
+    if (!ConfirmIconFormat(window, request, false))
+        return 0;
+    const XString programDir = GetProgramDir();
+    const XString tempJar = TempJarPath();
+    CreateDirectoryA(GetTempDir().Data(), nullptr);
+    DeleteFileA(tempJar.Data());
+    JarCommand jar;
+    if (!BuildJarCommand(window, request, settings, sources.baseFolder.Data(), sources.collectFolder.Data(),
+                         sources.jarTool.Data(), tempJar.Data(), nullptr, jar)) {
+        seams::ShowMessage(window, "Can not compress the package specified", "Message", MB_OK);
+        return 0;
+    }
+    Bytes stub;
+    if (request.userIcon) {
+        int iconFlags[SettingsFile::kFlagCount] = {};
+        settings.GetIconOptions(iconFlags);
+        if (!LoadIconStub(window, request.iconFile.Data(), iconFlags[kIconRichColors],
+                          iconFlags[kIconPreferSameSize], programDir.Data(), stub))
+            return 0;
+    } else if (!LoadPlainStub(window, programDir.Data(), stub)) {
+        return 0;
+    }
+    const int ran = RunJarTool(sources.baseFolder.Data(), jar, 1);
+    Bytes archive;
+    const int read = ran && ReadFileBytes(tempJar.Data(), archive) && !archive.empty();
+    DeleteFileA(tempJar.Data());
+    if (!ran)
+        return 0;
+    if (!read)
+        return AskShowHelp(window, "Can not compress the exe file specified");
+
+    ExeTrailerFields fields;
+    fields.useJavaw = request.useJavaw != 0;
+    ClassPathTarget target;
+    target.exeFiles = true;
+    CollectClassPath(settings, fields.record, target);
+    fields.otherOptions = OtherJavaOptionsFor(settings, kOtherJavaForExe);
+    fields.mainClass = sources.className;
+    int argsFlags[SettingsFile::kFlagCount] = {};
+    settings.GetMainArgsFlags(argsFlags);
+    fields.addMainArgs = argsFlags[kArgsForExe] != 0;
+    fields.mainArgs = sources.mainArgs;
+    const Bytes trailer = BuildExeTrailer(fields);
+    const Bytes* pieces[] = {&stub, &trailer, &archive};
+    if (!WriteBesideThenReplace(request.outputFile.Data(), pieces, 3))
+        return TellCannotCreate(window, request.outputFile.Data());
+
+    ExeReportFacts facts;
+    facts.useJavaw = fields.useJavaw;
+    facts.userIcon = request.userIcon != 0;
+    FillPackingFacts(facts, request, jar);
+    result.title = request.outputFile;
+    result.report = BuildExeReport(facts, fields);
+    return 1;
+}
+
+int CreateBuilder::BuildJar(const CreateRequest& request, const CreateSources& sources, CreateResult& result)
+{
+    const bool defaultManifest = !request.addManifest;
+    XString manifest = request.manifestFile;
+    if (!defaultManifest) {
+        XString error;
+        int entryFound = 0;
+        if (!CheckUserManifest(manifest.Data(), sources.className.Data(), error, &entryFound)) {
+            if (!entryFound) {
+                seams::ShowMessage(window, error.Data(), "Message", MB_OK);
+                return 0;
+            }
+            error.Append("\nDo you want to try anyway?\n");
+            if (seams::ShowMessage(window, error.Data(), "Message", MB_YESNO) == IDNO)
+                return 0;
+        }
+    } else {
+        CreateDirectoryA(GetTempDir().Data(), nullptr);
+        manifest = DefaultManifestPath();
+        if (!WriteDefaultManifest(manifest.Data(), sources.className.Data())) {
+            seams::ShowMessage(window, "Can not create default manifest file", "Message", MB_OK);
+            return 0;
+        }
+    }
+    // The jar tool writes into the temporary jar; the output is replaced
+    // only by a whole archive, so a failed build keeps the one made before.
+    const XString tempJar = TempJarPath();
+    CreateDirectoryA(GetTempDir().Data(), nullptr);
+    DeleteFileA(tempJar.Data());
+    JarCommand jar;
+    int ran = BuildJarCommand(window, request, settings, sources.baseFolder.Data(), sources.collectFolder.Data(),
+                              sources.jarTool.Data(), tempJar.Data(), manifest.Data(), jar);
+    if (ran)
+        ran = RunJarTool(sources.baseFolder.Data(), jar, 0);
+    if (defaultManifest)
+        DeleteFileA(manifest.Data());
+    if (!ran) {
+        DeleteFileA(tempJar.Data());
+        return 0;
+    }
+    WIN32_FILE_ATTRIBUTE_DATA made = {};
+    const bool whole = GetFileAttributesExA(tempJar.Data(), GetFileExInfoStandard, &made) &&
+                       (made.nFileSizeLow != 0 || made.nFileSizeHigh != 0);
+    if (!whole || !MoveFileExA(tempJar.Data(), request.outputFile.Data(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
+        DeleteFileA(tempJar.Data());
+        return TellCannotCreate(window, request.outputFile.Data());
+    }
+    JarReportFacts facts;
+    facts.defaultManifest = defaultManifest;
+    FillPackingFacts(facts, request, jar);
+    result.title = request.outputFile;
+    result.title.Append("\nhas been created successfully\n\nInformation:\n\n");
+    result.report = BuildJarReport(facts);
+    return 1;
+}
+

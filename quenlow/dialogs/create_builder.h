@@ -1,0 +1,49 @@
+#pragma once
+
+#include <windows.h>
+
+#include "create_checks.h"
+#include "create_request.h"
+#include "process/runner_create.h"
+#include "process/runner_owner.h"
+#include "settings/settings_file.h"
+#include "xstring.h"
+
+// What the checks before a build decided it packs.
+struct CreateSources {
+    XString jarTool;        // the unquoted jar.exe
+    XString baseFolder;     // the class-path root of the main class
+    XString className;      // dotted
+    XString mainArgs;       // the main() arguments an executable carries
+    XString collectFolder;  // the folder whose files are packed
+};
+
+// What the creating information shows of a finished build.
+struct CreateResult {
+    XString title;
+    XString report;
+};
+
+// Builds the Windows executable or the executable jar of a Create: runs the
+// jar tool through the create runner, whose output goes to runnerOwner's
+// pane, and tells the user in message boxes owned by window what went wrong.
+class CreateBuilder {
+public:
+    CreateBuilder(HWND window, SettingsFile& settings, RunnerCreate& runner, RunnerOwner& runnerOwner);
+    CreateBuilder(const CreateBuilder&) = delete;
+    CreateBuilder& operator=(const CreateBuilder&) = delete;
+
+    // 1 when the file was created, with its report in result.
+    int BuildExe(const CreateRequest& request, const CreateSources& sources, CreateResult& result);
+    int BuildJar(const CreateRequest& request, const CreateSources& sources, CreateResult& result);
+
+private:
+    // Runs the jar tool with the command and judges its run: 1 when it
+    // started, ended in time with exit code 0; 0 after telling the user.
+    int RunJarTool(const char* baseFolder, const JarCommand& jar, int exe);
+
+    HWND window;
+    SettingsFile& settings;
+    RunnerCreate& runner;
+    RunnerOwner& runnerOwner;
+};

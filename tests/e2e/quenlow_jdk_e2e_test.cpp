@@ -154,7 +154,8 @@ TEST(QuenlowJdk, RunStartsTheJresJavawWithTheClassPathsOfTheSettings)
     ASSERT_NE(dialog, nullptr);
     SendMessageA(GetDlgItem(dialog, IDC_MAIN_CLASS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(mainClass.c_str()));
     SendMessageA(GetDlgItem(dialog, IDC_RUN_MAIN_CLASS), BM_CLICK, 0, 0);
-    WaitFor([&] { return !Records(log).empty(); }, 20000);
+    if (!WaitFor([&] { return !Records(log).empty(); }, 20000))
+        ADD_FAILURE() << "no javaw start recorded; Quenlow's windows:\n" << quenlow.Windows();
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(quenlow.Ended(20000));
 

@@ -104,7 +104,7 @@ BOOL DlgOtherJava::OnInitDialog()
 INT_PTR DlgOtherJava::OnApply(WPARAM, LPARAM)
 {
     const XString options = RichEdit(Item(IDC_OTHER_JAVA_TEXT)).GetText();
-    if (!TextCanTravel(Handle(), "other java options", options))
+    if (!TextCanTravel(Handle(), "other Java options", options))
         return TRUE;
     SettingsFile settings;
     if (!OpenForStore(settings))
@@ -161,7 +161,7 @@ BOOL DlgMainArgs::OnInitDialog()
 INT_PTR DlgMainArgs::OnApply(WPARAM, LPARAM)
 {
     const XString args = Control(Handle(), IDC_MAIN_ARGS_TEXT).GetText();
-    if (!TextCanTravel(Handle(), "arguments of main method", args))
+    if (!TextCanTravel(Handle(), "arguments for main()", args))
         return TRUE;
     WriteMainArgsFile(argsPath.Data(), args.Data());
     SettingsFile settings;

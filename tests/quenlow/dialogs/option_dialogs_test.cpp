@@ -277,8 +277,8 @@ TEST_F(OptionDialogsTest, TextsThatAPayloadCanNotCarryAreRefused)
     SetText(args.Handle(), IDC_MAIN_ARGS_TEXT, "\xBB");
     Click(args.Handle(), IDC_MAIN_ARGS_APPLY);
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].rfind("The other java options\n-Dq=a\xA5z\nholds the character", 0), 0u) << messages[0];
-    EXPECT_EQ(messages[1].rfind("The arguments of main method\n\xBB\n", 0), 0u) << messages[1];
+    EXPECT_EQ(messages[0].rfind("The other Java options\n-Dq=a\xA5z\nholds the character", 0), 0u) << messages[0];
+    EXPECT_EQ(messages[1].rfind("The arguments for main()\n\xBB\n", 0), 0u) << messages[1];
     EXPECT_TRUE(IsWindow(other.Handle()));
     EXPECT_TRUE(IsWindow(args.Handle()));
     XString options;

@@ -50,9 +50,13 @@ INT_PTR OptionDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
         if (!transparentStatics)
             break;
+        if (INT_PTR themed = Dialog::HandleMessage(message, wParam, lParam))
+            return themed;
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        // A system brush: it is never deleted, so it stays valid as long as the dialog.
-        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        // The brush the dialog itself is painted with (a system brush, never
+        // deleted, so valid as long as the dialog), so a static shows no box
+        // of another colour where a theme paints the dialog differently.
+        return static_cast<INT_PTR>(DefDlgProcA(Handle(), WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(Handle())));
     default:
         break;
     }

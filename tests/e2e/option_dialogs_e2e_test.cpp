@@ -28,7 +28,8 @@ constexpr DWORD kBuildLimitMs = 90000;
 bool SaveScreenshot(HWND window, const std::string& path)
 {
     SetForegroundWindow(window);
-    Sleep(300);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(500);
     RECT rect;
     GetWindowRect(window, &rect);
     const int width = rect.right - rect.left;
@@ -153,7 +154,6 @@ TEST_F(OptionDialogsE2eTest, EachDialogOpensFromItsMenuCommand)
             Click(opened, IDC_PROPERTIES_READ);
             const HWND tree = GetDlgItem(opened, IDC_PROPERTIES_TREE);
             EXPECT_TRUE(WaitFor([&] { return SendMessageA(tree, TVM_GETCOUNT, 0, 0) > 10; }, 60000));
-            Click(opened, IDC_PROPERTIES_EXPAND);
         }
         EXPECT_TRUE(SaveScreenshot(opened, shots + "\\" + d.shot + ".bmp"));
         PostMessageA(opened, WM_CLOSE, 0, 0);

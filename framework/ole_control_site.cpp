@@ -34,16 +34,6 @@ STDMETHODIMP OleControlSite::QueryInterface(REFIID iid, void** object)
     return QueryInterfaceFromList(this, interfaces, iid, object);
 }
 
-STDMETHODIMP_(ULONG) OleControlSite::AddRef()
-{
-    return references.Add();
-}
-
-STDMETHODIMP_(ULONG) OleControlSite::Release()
-{
-    return references.Release(this);
-}
-
 // The control is shown as it is; there is no document to save or to name.
 STDMETHODIMP OleControlSite::SaveObject()
 {

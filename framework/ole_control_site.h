@@ -23,8 +23,8 @@ public:
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
+    STDMETHODIMP_(ULONG) AddRef() override { return references.Add(); }
+    STDMETHODIMP_(ULONG) Release() override { return references.Release(this); }
 
     // IOleClientSite
     STDMETHODIMP SaveObject() override;

@@ -68,16 +68,6 @@ STDMETHODIMP QuenlowMenu::QueryInterface(REFIID iid, void** out)
     return QueryInterfaceFromList(this, kInterfaces, iid, out);
 }
 
-STDMETHODIMP_(ULONG) QuenlowMenu::AddRef()
-{
-    return refs.Add();
-}
-
-STDMETHODIMP_(ULONG) QuenlowMenu::Release()
-{
-    return refs.Release(this);
-}
-
 HRESULT QuenlowMenu::LoadTypeInfo()
 {
     if (typeInfo)

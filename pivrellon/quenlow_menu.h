@@ -18,8 +18,8 @@ public:
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
+    STDMETHODIMP_(ULONG) AddRef() override { return refs.Add(); }
+    STDMETHODIMP_(ULONG) Release() override { return refs.Release(this); }
 
     // IDispatch, answered from the type library.
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;

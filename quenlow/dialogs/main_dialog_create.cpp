@@ -8,7 +8,6 @@
 #include "create_checks.h"
 #include "java_home.h"
 #include "main_class_check.h"
-#include "main_dialog_flags.h"
 #include "main_dialog_ids.h"
 #include "paths/path_text.h"
 #include "settings/main_args.h"

@@ -17,6 +17,7 @@
 #include "registry.h"
 #include "settings/settings_file.h"
 #include "support/quenlow_tree/quenlow_tree.h"
+#include "support/screenshot.h"
 #include "support/test_files.h"
 #include "support/window_text.h"
 
@@ -24,36 +25,13 @@ namespace {
 
 constexpr DWORD kBuildLimitMs = 90000;
 
-// The window as the screen shows it, written as a 24-bit bitmap file.
-bool SaveScreenshot(HWND window, const std::string& path)
+// The dialog redrawn whole, then taken from the screen.
+bool SaveDialogScreenshot(HWND window, const std::string& path)
 {
     SetForegroundWindow(window);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Sleep(500);
-    RECT rect;
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER header = {sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const int rowBytes = (width * 3 + 3) & ~3;
-    std::string pixels(static_cast<size_t>(rowBytes) * height, '\0');
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), &pixels[0], reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof file + sizeof header + pixels.size()), 0, 0,
-                             sizeof file + sizeof header};
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
-    bytes += pixels;
-    return WriteFileBytes(path, bytes);
+    return SaveScreenshot(window, path.c_str());
 }
 
 class OptionDialogsE2eTest : public ::testing::Test {
@@ -155,7 +133,7 @@ TEST_F(OptionDialogsE2eTest, EachDialogOpensFromItsMenuCommand)
             const HWND tree = GetDlgItem(opened, IDC_PROPERTIES_TREE);
             EXPECT_TRUE(WaitFor([&] { return SendMessageA(tree, TVM_GETCOUNT, 0, 0) > 10; }, 60000));
         }
-        EXPECT_TRUE(SaveScreenshot(opened, shots + "\\" + d.shot + ".bmp"));
+        EXPECT_TRUE(SaveDialogScreenshot(opened, shots + "\\" + d.shot + ".bmp"));
         PostMessageA(opened, WM_CLOSE, 0, 0);
         ASSERT_TRUE(Gone(opened));
         EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(dialog) != FALSE; }, 5000));

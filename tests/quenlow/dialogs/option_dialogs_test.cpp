@@ -409,7 +409,14 @@ TEST_F(OptionDialogsTest, EachQuestionMarkOpensItsPage)
     check(fileOptions, "options\\FileOps.htm");
     DlgIconOptions icon(nullptr, settingsPath.c_str());
     check(icon, "options\\IconOps.htm");
-    // Enter closes none of them.
+    // The Java properties have a Help button instead.
+    DlgJavaProperty properties(nullptr);
+    ASSERT_TRUE(properties.Create());
+    helpOpened.clear();
+    SendMessageA(GetDlgItem(properties.Handle(), IDC_PROPERTIES_HELP), BM_CLICK, 0, 0);
+    ASSERT_EQ(helpOpened.size(), 1u);
+    EXPECT_EQ(helpOpened[0], file + "information\\javaproperty.htm");
+    // Enter closes none of the option dialogs.
     for (Dialog* dialog : std::vector<Dialog*>{&menuStyle, &other, &args, &doubleClick, &fileOptions, &icon}) {
         SendMessageA(dialog->Handle(), WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(IsWindow(dialog->Handle())) << dialog->TemplateId();

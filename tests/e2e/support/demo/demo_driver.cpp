@@ -13,6 +13,7 @@
 #include "info_dialogs_ids.h"
 #include "main_dialog_ids.h"
 #include "settings/settings_file.h"
+#include "support/screenshot.h"
 #include "support/window_text.h"
 
 namespace {
@@ -46,44 +47,6 @@ HWND FindDialog(DWORD process, const char* title)
     Search search = {process, nullptr, title};
     EnumWindows(MatchMainDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-// The dialog as it is on the screen, as a 24-bit BMP file.
-bool SaveScreenshot(HWND window, const char* path)
-{
-    RECT r;
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER header = {};
-    header.biSize = sizeof header;
-    header.biWidth = w;
-    header.biHeight = h;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    const DWORD stride = ((static_cast<DWORD>(w) * 3 + 3) / 4) * 4;
-    std::string pixels(static_cast<size_t>(stride) * h, '\0');
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), &pixels[0], reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    FILE* out = std::fopen(path, "wb");
-    if (!out)
-        return false;
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&header, sizeof header, 1, out);
-    std::fwrite(pixels.data(), 1, pixels.size(), out);
-    return std::fclose(out) == 0;
 }
 
 }  // namespace

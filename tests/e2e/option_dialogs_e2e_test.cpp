@@ -109,6 +109,8 @@ TEST_F(OptionDialogsE2eTest, EachDialogOpensFromItsMenuCommand)
 {
     const std::string shots = std::string(QUENLOW_SCREENSHOTS);
     CreateDirectoryA(shots.c_str(), nullptr);
+    // The menu bar with its four captions.
+    EXPECT_TRUE(SaveDialogScreenshot(dialog, shots + "\\main_dialog.bmp"));
     WriteRegistryString(HKEY_CLASSES_ROOT, ".class", "earlier.type");
     const struct {
         UINT command;

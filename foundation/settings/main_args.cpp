@@ -58,14 +58,10 @@ XString FlattenText(const char* text)
 }
 
 #ifdef _WIN32
-namespace {
-
 XString MainArgsPath()
 {
     return UnderProgramDir("\\Setting\\mainargs.data");
 }
-
-}  // namespace
 
 void ReadMainArgs(XString& text)
 {

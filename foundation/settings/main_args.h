@@ -22,6 +22,7 @@ enum ArgsFlag { kArgsForExe, kArgsForDoubleClick };
 
 #ifdef _WIN32
 // The same for "<program directory>\Setting\mainargs.data".
+XString MainArgsPath();
 void ReadMainArgs(XString& text);
 int WriteMainArgs(const char* text);
 

@@ -173,10 +173,12 @@ int BuildJarCommand(HWND owner, const CreateRequest& request, SettingsFile& sett
     StringPtrList files;
     CollectJarFiles(collectFolder, filter, files);
     if (files.Count() == 0) {
-        // The file options dialog that would let the user widen the choice
-        // is not part of this program yet: the message only explains.
-        seams::ShowMessage(owner, "There is no file to be compressed,\nYou my need to change file options.\n",
-                           "Message", MB_OK);
+        // Posted: the file options open once this build has given up.
+        if (seams::ShowMessage(owner,
+                               "There is no file to be compressed,\nYou my need to change file options.\n\nDo you "
+                               "want to change it now?\n",
+                               "Message", MB_YESNO) == IDYES)
+            PostMessageA(owner, WM_COMMAND, kFileOptionsCommand, 0);
         return 0;
     }
     out.command = JarToolCommand(jarTool, manifest, request.compression != 0, target, files,

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "classfile/class_check.h"
+#include "combo_helpers.h"
 #include "controls.h"
 #include "java_home.h"
 #include "main_class_check.h"
@@ -107,6 +108,13 @@ Dialog::RouteTable MainDlg::Routes() const
         OnCommand(BN_CLICKED, IDC_HELP_JAR, &MainDlg::OnCreatingHelp),
         OnCommand(0, ID_ALWAYS_ON_TOP, &MainDlg::OnAlwaysOnTop),
         OnCommand(0, ID_JAVA_LIBRARIES, &MainDlg::OnJavaLibraries),
+        OnCommand(0, ID_DOUBLE_CLICK_OPTIONS, &MainDlg::OnOptionsCommand),
+        OnCommand(0, ID_MENU_STYLE_OPTIONS, &MainDlg::OnOptionsCommand),
+        OnCommand(0, ID_FILE_OPTIONS, &MainDlg::OnOptionsCommand),
+        OnCommand(0, ID_MAIN_ARGS_OPTIONS, &MainDlg::OnOptionsCommand),
+        OnCommand(0, ID_ICON_OPTIONS, &MainDlg::OnOptionsCommand),
+        OnCommand(0, ID_OTHER_JAVA_OPTIONS, &MainDlg::OnOptionsCommand),
+        OnCommand(0, ID_JAVA_PROPERTIES, &MainDlg::OnOptionsCommand),
         OnCommand(0, ID_HELP_CONTENTS, &MainDlg::OnHelpContents),
         OnCommand(0, ID_ABOUT, &MainDlg::OnAbout),
         OnCommand(0, ID_HOME, &MainDlg::OnHome),
@@ -308,50 +316,23 @@ INT_PTR MainDlg::OnStopMainClass(WPARAM, LPARAM)
 }
 
 // File-dialog filters, '|' standing for the NULs between their parts.
-constexpr const char kClassFilter[] = "class file (*.class)|*.class|all file (*.*)|*.*||";
-constexpr const char kExeFilter[] = "exe file (*.exe)|*.exe|all file (*.*)|*.*||";
-constexpr const char kJarFilter[] = "jar file (*.jar)|*.jar|all file (*.*)|*.*||";
-constexpr const char kIconFilter[] = "icon file (*.ico)|*.ico|all file (*.*)|*.*||";
-constexpr const char kManifestFilter[] = "manifest files (*.mf;*.mft)|*.mf;*.mft|all file (*.*)|*.*||";
+constexpr const char kClassFilter[] = "class file (*.class)|*.class|";
+constexpr const char kExeFilter[] = "exe file (*.exe)|*.exe|";
+constexpr const char kJarFilter[] = "jar file (*.jar)|*.jar|";
+constexpr const char kIconFilter[] = "icon file (*.ico)|*.ico|";
+constexpr const char kManifestFilter[] = "manifest files (*.mf;*.mft)|*.mf;*.mft|";
 
 XString MainDlg::ChooseFile(int comboId, const char* filter)
 {
-    XString folder = PathDirectory(Control(Handle(), comboId).GetText().Data());
-    while (!folder.IsEmpty() && !IsDirectory(folder.Data()))
-        folder = PathDirectory(folder.Data());
-    XString filterParts(filter);
-    filterParts.ReplaceChar('|', '\0');
-    char path[MAX_PATH] = {};
-    OPENFILENAMEA request = {};
-    request.lStructSize = sizeof request;
-    request.hwndOwner = Handle();
-    request.lpstrFilter = filterParts.Data();
-    request.lpstrFile = path;
-    request.nMaxFile = MAX_PATH;
-    request.lpstrInitialDir = folder.IsEmpty() ? nullptr : folder.Data();
-    request.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
-    const BOOL chosen = comboId == IDC_OUTPUT_FILE ? seams::ChooseSaveFile(&request) : seams::ChooseOpenFile(&request);
-    return chosen ? XString(path) : XString();
-}
-
-void MainDlg::ComboToTop(int comboId, const char* text)
-{
-    ComboBox combo(Handle(), comboId);
-    const int found = combo.FindStringExact(text);
-    if (found != 0 || combo.GetItemText(0).CompareN(text, -1) != 0) {
-        if (found > 0)
-            combo.DeleteString(found);
-        combo.InsertString(0, text);
-    }
-    combo.SetCurSel(0);
+    XString path;
+    ChooseFilePath(Handle(), filter, Control(Handle(), comboId).GetText().Data(), false, comboId == IDC_OUTPUT_FILE,
+                   path);
+    return path;
 }
 
 INT_PTR MainDlg::OnComboSelected(WPARAM wParam, LPARAM)
 {
-    ComboBox combo(Handle(), LOWORD(wParam));
-    const int selected = combo.GetCurSel();
-    if (selected > 0)
-        ComboToTop(LOWORD(wParam), combo.GetItemText(selected).Data());
+    ComboSelectedToTop(Item(LOWORD(wParam)));
     return TRUE;
 }
 
@@ -362,13 +343,13 @@ INT_PTR MainDlg::OnBrowse(WPARAM wParam, LPARAM)
     case IDC_CHOOSE_OUTPUT: {
         const XString path = ChooseFile(IDC_OUTPUT_FILE, exe ? kExeFilter : kJarFilter);
         if (!path.IsEmpty())
-            ComboToTop(IDC_OUTPUT_FILE, path.Data());
+            ComboPutOnTop(Item(IDC_OUTPUT_FILE), path.Data());
         return TRUE;
     }
     case IDC_OPEN_MANIFEST: {
         const XString path = ChooseFile(IDC_MANIFEST_FILE, kManifestFilter);
         if (!path.IsEmpty())
-            ComboToTop(IDC_MANIFEST_FILE, path.Data());
+            ComboPutOnTop(Item(IDC_MANIFEST_FILE), path.Data());
         return TRUE;
     }
     case IDC_OPEN_ICON: {
@@ -378,7 +359,7 @@ INT_PTR MainDlg::OnBrowse(WPARAM wParam, LPARAM)
         if (lstrcmpiA(PathExtension(path.Data()).Data(), "ico") != 0)
             seams::ShowMessage(Handle(), "Please open an icon file", "Message", MB_OK);
         else
-            ComboToTop(IDC_ICON_FILE, path.Data());
+            ComboPutOnTop(Item(IDC_ICON_FILE), path.Data());
         return TRUE;
     }
     default:
@@ -405,7 +386,7 @@ INT_PTR MainDlg::OnBrowse(WPARAM wParam, LPARAM)
     // A class without main() is not put in the list; viewing its source
     // comes with the class-information viewer.
     if (isApplication)
-        ComboToTop(IDC_MAIN_CLASS, path.Data());
+        ComboPutOnTop(Item(IDC_MAIN_CLASS), path.Data());
     else if (seams::ShowMessage(Handle(), "The class is not an application\ndo you want to view its source code now?\n",
                                 "Message", MB_YESNO) == IDYES)
         StartClassInfo(path.Data());
@@ -494,17 +475,7 @@ INT_PTR MainDlg::OnRemoveEntry(WPARAM wParam, LPARAM)
     case IDC_REMOVE_ICON: comboId = IDC_ICON_FILE; break;
     default: comboId = IDC_MANIFEST_FILE; break;
     }
-    ComboBox combo(Handle(), comboId);
-    const XString text = combo.GetText();
-    if (text.IsEmpty() || seams::ShowMessage(Handle(), "Delete selection?", "Message", MB_YESNO) == IDNO)
-        return TRUE;
-    const int found = combo.FindStringExact(text.Data());
-    if (found != CB_ERR && combo.GetItemText(found).CompareN(text.Data(), text.Length() + 1) == 0)
-        combo.DeleteString(found);
-    if (combo.GetCount() > 0)
-        combo.SetCurSel(0);
-    else
-        combo.SetText("");
+    ComboDeleteText(Handle(), Item(comboId));
     return TRUE;
 }
 

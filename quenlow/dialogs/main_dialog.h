@@ -55,8 +55,6 @@ protected:
 private:
     INT_PTR OnCreate(WPARAM, LPARAM);
     INT_PTR OnConfirmIcon(WPARAM, LPARAM);
-    // The text of the combo goes to the top of its history, unless blank.
-    void ComboAddText(int comboId);
     // A build's end: the histories take its class and file, and the
     // creating information shows its report.
     void ShowCreateResult(int exe, const XString& title, const XString& report);
@@ -68,7 +66,6 @@ private:
     // The path the user picked, starting in the nearest existing folder of
     // the combo's text; empty when the dialog was cancelled.
     XString ChooseFile(int comboId, const char* filter);
-    void ComboToTop(int comboId, const char* text);
     INT_PTR OnViewExeCommand(WPARAM, LPARAM);
     INT_PTR OnStopOutput(WPARAM, LPARAM);
     // The output file's kind (1 exe, 2 jar) after the checks both buttons
@@ -91,6 +88,8 @@ private:
     bool OpenMenuAt(POINT point);
     void PrepareMenu(HMENU items);
     INT_PTR OnJavaLibraries(WPARAM, LPARAM);
+    // The option dialogs and the Java properties, each modal.
+    INT_PTR OnOptionsCommand(WPARAM, LPARAM);
     INT_PTR OnHelpContents(WPARAM, LPARAM);
     INT_PTR OnAbout(WPARAM, LPARAM);
     INT_PTR OnHome(WPARAM, LPARAM);

@@ -2,6 +2,7 @@
 // button.
 #include "main_dialog.h"
 
+#include "combo_helpers.h"
 #include "controls.h"
 #include "create_builder.h"
 #include "create_checks.h"
@@ -47,20 +48,9 @@ INT_PTR MainDlg::OnConfirmIcon(WPARAM, LPARAM)
     return TRUE;
 }
 
-void MainDlg::ComboAddText(int comboId)
-{
-    const XString text = Control(Handle(), comboId).GetText();
-    for (int i = 0; i < text.Length(); ++i) {
-        if (text[i] != ' ' && text[i] != '\t') {
-            ComboToTop(comboId, text.Data());
-            return;
-        }
-    }
-}
-
 void MainDlg::ShowCreateResult(int exe, const XString& title, const XString& report)
 {
-    ComboAddText(IDC_MAIN_CLASS);
-    ComboAddText(IDC_OUTPUT_FILE);
+    ComboAddText(Item(IDC_MAIN_CLASS));
+    ComboAddText(Item(IDC_OUTPUT_FILE));
     CreateInfo().ShowResult(exe ? DlgCreateInfo::kExe : DlgCreateInfo::kJar, title.Data(), report.Data());
 }

@@ -4,6 +4,9 @@
 
 #include "about_dialog.h"
 #include "help.h"
+#include "java_properties_dialog.h"
+#include "option_dialogs.h"
+#include "settings/main_args.h"
 #include "main_dialog_ids.h"
 #include "paths/file_system.h"
 #include "seams.h"
@@ -17,10 +20,9 @@ struct MenuCaption {
     int width;
     int menuId;
 };
-// Left to right from the dialog's left edge. "Explorer options" (100 pixels,
-// menu 168) goes first once its menu has items: a caption that opens nothing
-// would only puzzle.
+// Left to right from the dialog's left edge.
 const MenuCaption kMenuCaptions[] = {
+    {"Explorer options", 100, IDM_EXPLORER_OPTIONS},
     {"General options", 100, IDM_GENERAL_OPTIONS},
     {"Information", 65, IDM_INFORMATION},
     {"Help", 50, IDM_HELP},
@@ -134,5 +136,34 @@ INT_PTR MainDlg::OnAbout(WPARAM, LPARAM)
 INT_PTR MainDlg::OnHome(WPARAM, LPARAM)
 {
     seams::ShellOpen(nullptr, nullptr, kHomePage, nullptr, nullptr, SW_SHOW);
+    return TRUE;
+}
+
+INT_PTR MainDlg::OnOptionsCommand(WPARAM wParam, LPARAM)
+{
+    const XString settingsPath = MainSettingsPath();
+    switch (LOWORD(wParam)) {
+    case ID_DOUBLE_CLICK_OPTIONS:
+        DlgDoubleClick(Handle(), settingsPath.Data(), GetModulePath().Data()).DoModal();
+        break;
+    case ID_MENU_STYLE_OPTIONS:
+        DlgMenuStyle(Handle(), settingsPath.Data()).DoModal();
+        break;
+    case ID_FILE_OPTIONS:
+        DlgFileOptions(Handle(), settingsPath.Data()).DoModal();
+        break;
+    case ID_MAIN_ARGS_OPTIONS:
+        DlgMainArgs(Handle(), settingsPath.Data(), MainArgsPath().Data()).DoModal();
+        break;
+    case ID_ICON_OPTIONS:
+        DlgIconOptions(Handle(), settingsPath.Data()).DoModal();
+        break;
+    case ID_OTHER_JAVA_OPTIONS:
+        DlgOtherJava(Handle(), settingsPath.Data()).DoModal();
+        break;
+    default:
+        DlgJavaProperty(Handle()).DoModal();
+        break;
+    }
     return TRUE;
 }

@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "drop_data_object.h"
+#include "main_dialog_ids.h"
+#include "option_dialogs_ids.h"
 #include "pivrellon_ids.h"
 #include "settings/settings_file.h"
+#include "support/quenlow_tree/quenlow_tree.h"
 #include "support/test_files.h"
 
 namespace {
@@ -58,6 +61,35 @@ protected:
         auto function = reinterpret_cast<HresultFunction>(reinterpret_cast<void*>(GetProcAddress(library, name)));
         return function ? function() : E_NOTIMPL;
     }
+    // What a right-click on the paths shows: the top-level items' texts,
+    // "" for a separator.
+    std::vector<std::string> MenuShown(const std::vector<std::string>& paths)
+    {
+        std::vector<std::string> texts;
+        IShellExtInit* init = nullptr;
+        if (FAILED(CoCreateInstance(CLSID_QuenlowMenu, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
+                                    reinterpret_cast<void**>(&init))))
+            return texts;
+        DropDataObject* data = new DropDataObject(paths);
+        init->Initialize(nullptr, data, nullptr);
+        data->Release();
+        IContextMenu* menu = nullptr;
+        init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(&menu));
+        init->Release();
+        if (!menu)
+            return texts;
+        HMENU popup = CreatePopupMenu();
+        menu->QueryContextMenu(popup, 0, 100, 200, CMF_NORMAL);
+        for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+            char text[128] = {};
+            GetMenuStringA(popup, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            texts.push_back(text);
+        }
+        menu->Release();
+        DestroyMenu(popup);
+        return texts;
+    }
+
     // Right-click on the paths and choose the verb.
     HRESULT Choose(const std::vector<std::string>& paths, int verb)
     {
@@ -125,6 +157,26 @@ TEST_F(ContextMenuChain, CompileAndExecuteReachTheToolsWithTheirPayloads)
         ASSERT_EQ(Choose(c.paths, c.verb), S_OK);
         EXPECT_EQ(WaitForRecord(), c.line);
     }
+}
+
+TEST_F(ContextMenuChain, TheContextMenuStyleChosenInQuenlowShapesTheMenu)
+{
+    const std::vector<std::string> paths = {selection + "\\Main.java"};
+    const size_t expanded = MenuShown(paths).size();
+    EXPECT_GT(expanded, 1u) << "expanded: the verbs stand in the menu itself";
+    Program quenlow("\"" + root + "\\Quenlow.exe\"");
+    const HWND main = quenlow.WaitForDialog("Quenlow 3.201");
+    ASSERT_NE(main, nullptr);
+    PostMessageA(main, WM_COMMAND, ID_MENU_STYLE_OPTIONS, 0);
+    const HWND style = quenlow.WaitForDialog("Context menu style");
+    ASSERT_NE(style, nullptr);
+    PostMessageA(GetDlgItem(style, IDC_MENU_COLLAPSED), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(style, IDC_MENU_STYLE_APPLY), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(style); }, 10000));
+    PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(quenlow.Ended(20000));
+    // Collapsed: one submenu holds them all.
+    EXPECT_EQ(MenuShown(paths).size(), 1u);
 }
 
 }  // namespace

@@ -118,11 +118,16 @@ protected:
         RemoveFile(argsPath);
     }
 
-    // Every question is answered No; what was shown is recorded.
+    // Every question is answered No (or Yes); what was shown is recorded.
     static int AnswerNo(HWND, const char* text, const char* caption, UINT type)
     {
         shownMessages.push_back({text, caption});
         return (type & MB_YESNO) ? IDNO : IDOK;
+    }
+    static int AnswerYes(HWND, const char* text, const char* caption, UINT type)
+    {
+        shownMessages.push_back({text, caption});
+        return (type & MB_YESNO) ? IDYES : IDOK;
     }
 
     void Choose(bool exe)
@@ -452,6 +457,33 @@ TEST_F(CreateTest, AProjectTooLargeForOneCommandLineIsPackedWhole)
         ++entries;
     EXPECT_EQ(entries, 2000u);
     EXPECT_NE(listing.out.find("demo/Main.class"), std::string::npos);
+}
+
+TEST_F(CreateTest, NoFileToPackAsksToChangeTheFileOptionsAndOpensThemOnYes)
+{
+    // Class files left out by an exclusion list written elsewhere: nothing is left to pack.
+    settings.SetListText(kSectionExcludeExtensions, "class");
+    settings.SetFileOptions(1, 0);
+    const std::string question =
+        "There is no file to be compressed,\nYou my need to change file options.\n\nDo you want to change it now?\n";
+    for (const int answer : {IDNO, IDYES}) {
+        shownMessages.clear();
+        seams::ShowMessage = answer == IDYES ? AnswerYes : AnswerNo;
+        Choose(false);
+        SetText(IDC_MAIN_CLASS, mainClass);
+        SetText(IDC_OUTPUT_FILE, folder + "\\none.jar");
+        // Not pumped: the file options would open, modal, from the posted command.
+        Click(IDC_CREATE);
+        ASSERT_EQ(shownMessages.size(), 1u);
+        EXPECT_EQ(shownMessages[0].text, question);
+        MSG posted = {};
+        const bool opened = PeekMessageA(&posted, dialog->Handle(), WM_COMMAND, WM_COMMAND, PM_REMOVE) != FALSE;
+        EXPECT_EQ(opened, answer == IDYES);
+        if (opened) {
+            EXPECT_EQ(posted.wParam, static_cast<WPARAM>(ID_FILE_OPTIONS));
+        }
+        EXPECT_FALSE(FileExists(folder + "\\none.jar"));
+    }
 }
 
 }  // namespace

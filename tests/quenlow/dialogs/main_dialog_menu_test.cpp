@@ -142,18 +142,37 @@ protected:
 };
 
 // Where each caption stands: left to right from the left edge.
-constexpr int kGeneralX = 0;
-constexpr int kInformationX = 100;
-constexpr int kHelpX = 165;
-constexpr int kBarEnd = 215;
+constexpr int kExplorerX = 0;
+constexpr int kGeneralX = 100;
+constexpr int kInformationX = 200;
+constexpr int kHelpX = 265;
+constexpr int kBarEnd = 315;
 
 TEST_F(MainDialogMenuTest, EachCaptionOpensItsMenuBelowItself)
 {
     const int barHeight = GetSystemMetrics(SM_CYMENU);
-    const std::vector<MenuItem> general = {{"Always on top", ID_ALWAYS_ON_TOP, false}};
-    const std::vector<MenuItem> information = {{"Java libraries", ID_JAVA_LIBRARIES, false}};
+    const MenuItem separator = {"", 0, false};
+    const std::vector<MenuItem> explorer = {
+        {"Double click to run applications and applets", ID_DOUBLE_CLICK_OPTIONS, false},
+        {"Context menu style", ID_MENU_STYLE_OPTIONS, false},
+    };
+    const std::vector<MenuItem> general = {
+        {"File options\tfor exe and jar files", ID_FILE_OPTIONS, false},
+        {"Arguments of main method\tfor exe files and double click", ID_MAIN_ARGS_OPTIONS, false},
+        separator,
+        {"Icon options\tfor exe files", ID_ICON_OPTIONS, false},
+        separator,
+        {"Other java options\tfor exe files, double click and class info", ID_OTHER_JAVA_OPTIONS, false},
+        separator,
+        {"Always on top", ID_ALWAYS_ON_TOP, false},
+    };
+    const std::vector<MenuItem> information = {
+        {"Java properties", ID_JAVA_PROPERTIES, false},
+        separator,
+        {"Java libraries", ID_JAVA_LIBRARIES, false},
+    };
     const std::vector<MenuItem> help = {
-        {"Help contents", ID_HELP_CONTENTS, false}, {"About", ID_ABOUT, false}, {"", 0, false}, {"Home", ID_HOME, false}};
+        {"Help contents", ID_HELP_CONTENTS, false}, {"About", ID_ABOUT, false}, separator, {"Home", ID_HOME, false}};
     const std::vector<MenuItem> none;
     const struct {
         int x;
@@ -161,6 +180,8 @@ TEST_F(MainDialogMenuTest, EachCaptionOpensItsMenuBelowItself)
         const std::vector<MenuItem>& items;  // empty: no menu opens
         int captionLeft;
     } cases[] = {
+        {kExplorerX, 0, explorer, kExplorerX},
+        {kGeneralX - 1, barHeight - 1, explorer, kExplorerX},
         {kGeneralX, 0, general, kGeneralX},
         {kInformationX - 1, barHeight - 1, general, kGeneralX},
         {kInformationX, 0, information, kInformationX},
@@ -207,9 +228,9 @@ TEST_F(MainDialogMenuTest, AlwaysOnTopIsCheckedWhenOnAndKept)
     EXPECT_FALSE(topmost());
     Choose(kGeneralX, 0);
     ASSERT_EQ(shownMenus.size(), 3u);
-    EXPECT_FALSE(shownMenus[0].items[0].checked);
-    EXPECT_TRUE(shownMenus[1].items[0].checked);
-    EXPECT_FALSE(shownMenus[2].items[0].checked);
+    EXPECT_FALSE(shownMenus[0].items.back().checked);
+    EXPECT_TRUE(shownMenus[1].items.back().checked);
+    EXPECT_FALSE(shownMenus[2].items.back().checked);
 }
 
 TEST_F(MainDialogMenuTest, JavaLibrariesStartsTheLibraryCheckerWithItsTools)

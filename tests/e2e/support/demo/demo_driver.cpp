@@ -15,6 +15,7 @@
 #include "main_dialog_ids.h"
 #include "settings/settings_file.h"
 #include "support/screen_picture.h"
+#include "support/screenshot.h"
 #include "support/window_text.h"
 
 namespace {

@@ -49,8 +49,9 @@ protected:
     {
         opened.clear();
         seams::ShellOpen = RecordOpen;
-        parent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 400, 300, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        // Topmost: the screen is read, and other tests' windows may share it.
+        parent = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 400, 300, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(parent, nullptr);
     }
     void TearDown() override

@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include "app.h"
+#include "controls.h"
 
 Dialog::Dialog(int id, HWND owner) : parent(owner), templateId(id) {}
 
@@ -92,6 +93,16 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnCancel();
         return TRUE;
+    case WM_DRAWITEM: {
+        // Owner drawing is the control's own business: reflected to it.
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlType != ODT_MENU && item->hwndItem &&
+            SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam)) {
+            SetMessageResult(TRUE);
+            return TRUE;
+        }
+        break;
+    }
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

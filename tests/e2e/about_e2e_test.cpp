@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -16,25 +17,6 @@ namespace {
 
 // The Help caption of the self-painted menu bar: the last, 50 pixels wide.
 constexpr int kHelpCaptionX = 165 + 25;
-
-struct FindVisible {
-    DWORD process;
-    const char* className;
-    HWND found;
-};
-BOOL CALLBACK MatchVisible(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<FindVisible*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (process == search->process && std::string(className) == search->className && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // The box around the pixels of one colour family; empty when there are none.
 struct Box {
@@ -89,22 +71,6 @@ protected:
         }
     }
 
-    HWND WaitForVisible(const char* className)
-    {
-        FindVisible search = {GetProcessIdOfDialog(), className, nullptr};
-        WaitFor([&] {
-            search.found = nullptr;
-            EnumWindows(MatchVisible, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        }, 20000);
-        return search.found;
-    }
-    DWORD GetProcessIdOfDialog() const
-    {
-        DWORD process = 0;
-        GetWindowThreadProcessId(dialog, &process);
-        return process;
-    }
     void Key(UINT key)
     {
         PostMessageA(dialog, WM_KEYDOWN, key, 1);
@@ -124,7 +90,8 @@ protected:
 TEST_F(AboutE2eTest, HelpMenusAboutScrollsTheNameAndVersionAndTheTextCanBeDragged)
 {
     PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kHelpCaptionX, 5));
-    ASSERT_NE(WaitForVisible("#32768"), nullptr) << "the Help menu did not open";
+    ASSERT_TRUE(WaitFor([this] { return quenlow->FindWindowOf("#32768") != nullptr; }, 20000))
+        << "the Help menu did not open";
     Key(VK_DOWN);  // "Help contents"
     Key(VK_DOWN);  // "About"
     Key(VK_RETURN);

@@ -14,6 +14,7 @@
 #include "seams.h"
 #include "support/message_pump.h"
 #include "support/screen_picture.h"
+#include "support/shell_opens.h"
 
 namespace {
 
@@ -33,22 +34,10 @@ LPARAM At(int x, int y)
 
 class ControlsTest : public ::testing::Test {
 protected:
-    static inline std::vector<std::string> opened;
-    static HINSTANCE RecordOpen(HWND, const char* verb, const char* file, const char* parameters,
-                                const char* directory, int show)
-    {
-        EXPECT_EQ(verb, nullptr);
-        EXPECT_EQ(parameters, nullptr);
-        EXPECT_EQ(directory, nullptr);
-        EXPECT_EQ(show, SW_SHOW);
-        opened.push_back(file);
-        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
-    }
-
     void SetUp() override
     {
-        opened.clear();
-        seams::ShellOpen = RecordOpen;
+        ShellOpened().clear();
+        seams::ShellOpen = RecordShellOpen;
         // Topmost: the screen is read, and other tests' windows may share it.
         parent = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 400, 300, nullptr,
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -147,7 +136,7 @@ TEST_F(ControlsTest, RichLabelLinksOpenWithTheShellOrCallTheOwnerAlsoWhereTheyWr
     for (const RichLink& link : links)
         click(link, 0);
     EXPECT_EQ(calls, (std::vector<std::string>{"3:About", "4:(none)"}));
-    EXPECT_EQ(opened, std::vector<std::string>{"http://example.org/"});
+    EXPECT_EQ(ShellOpened(), std::vector<std::string>{"http://example.org/"});
     EXPECT_FALSE(label.IsDragging());
 
     // Dragged so that the content's top shows 40 pixels down, below the end.
@@ -155,9 +144,9 @@ TEST_F(ControlsTest, RichLabelLinksOpenWithTheShellOrCallTheOwnerAlsoWhereTheyWr
     SendMessageA(label.Handle(), WM_MOUSEMOVE, MK_LBUTTON, At(20, 190));
     SendMessageA(label.Handle(), WM_LBUTTONUP, 0, At(20, 190));
     ASSERT_EQ(label.ScrollPosition(), label.ContentHeight() - 39);
-    opened.clear();
+    ShellOpened().clear();
     click(links[3], 39);
-    EXPECT_EQ(opened, std::vector<std::string>{"http://example.org/"});
+    EXPECT_EQ(ShellOpened(), std::vector<std::string>{"http://example.org/"});
 }
 
 TEST_F(ControlsTest, LinkLabelTakesItsHoverColourOnceAndOpensItsTextWithoutATarget)
@@ -182,7 +171,7 @@ TEST_F(ControlsTest, LinkLabelTakesItsHoverColourOnceAndOpensItsTextWithoutATarg
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     link.SetTarget("mailto:team@quenlow.example");
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-    EXPECT_EQ(opened, (std::vector<std::string>{"http://example.org/quenlow", "mailto:team@quenlow.example"}));
+    EXPECT_EQ(ShellOpened(), (std::vector<std::string>{"http://example.org/quenlow", "mailto:team@quenlow.example"}));
     ReleaseCapture();
 }
 

@@ -34,20 +34,22 @@ LPARAM At(int x, int y)
 
 class ControlsTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    // One parent for all: Wine takes a while to show and destroy a top-level window.
+    static void SetUpTestSuite()
     {
-        ShellOpened().clear();
-        seams::ShellOpen = RecordShellOpen;
         // Topmost: the screen is read, and other tests' windows may share it.
         parent = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 400, 300, nullptr,
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(parent, nullptr);
     }
-    void TearDown() override
+    static void TearDownTestSuite() { DestroyWindow(parent); }
+
+    void SetUp() override
     {
-        DestroyWindow(parent);
-        seams::Restore();
+        ASSERT_NE(parent, nullptr);
+        ShellOpened().clear();
+        seams::ShellOpen = RecordShellOpen;
     }
+    void TearDown() override { seams::Restore(); }
 
     // A label of 200 x 100 pixels; step in ms.
     void CreateLabel(RichLabel& label, const std::string& text, int step)
@@ -58,7 +60,7 @@ protected:
         PumpFor(50);
     }
 
-    HWND parent = nullptr;
+    static inline HWND parent = nullptr;
 };
 
 TEST_F(ControlsTest, RichLabelScrollsInALoopWhenTallerThanItselfAndStandsStillOtherwise)

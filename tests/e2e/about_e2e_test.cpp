@@ -99,8 +99,9 @@ TEST_F(AboutE2eTest, HelpMenusAboutScrollsTheNameAndVersionAndTheTextCanBeDragge
     ASSERT_NE(about, nullptr);
     HWND label = FindWindowExA(about, nullptr, "QuenlowRichLabel", nullptr);
     ASSERT_NE(label, nullptr);
-    // In front: the screen is read, and other tests' windows may share it.
-    SetWindowPos(about, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // In front and in a corner that other tests' windows leave free: the
+    // screen is read, and they may share it.
+    SetWindowPos(about, HWND_TOPMOST, 900, 740, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 
     Sleep(1200);
     const ScreenPicture first = CaptureWindow(label, true);

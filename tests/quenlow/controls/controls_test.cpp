@@ -37,8 +37,9 @@ protected:
     // One parent for all: Wine takes a while to show and destroy a top-level window.
     static void SetUpTestSuite()
     {
-        // Topmost: the screen is read, and other tests' windows may share it.
-        parent = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 400, 300, nullptr,
+        // In front and in a corner that other tests' windows leave free: the
+        // screen is read, and they may share it.
+        parent = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 870, 10, 400, 300, nullptr,
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     }
     static void TearDownTestSuite() { DestroyWindow(parent); }

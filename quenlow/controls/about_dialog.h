@@ -11,8 +11,6 @@ class DlgAbout : public Dialog {
 public:
     explicit DlgAbout(HWND parent);
 
-    // The label's tag text.
-    static const char kText[];
     static constexpr COLORREF kBackground = RGB(51, 51, 51);
 
     const RichLabel& Label() const { return label; }

@@ -25,9 +25,20 @@ std::string LowerTrimmed(const std::string& text)
     return result;
 }
 
+// Pixel values far beyond any picture are held here, so sums of them never
+// overflow.
+constexpr long kFar = 1L << 20;
+
 int Number(const std::string& text)
 {
-    return std::atoi(text.c_str());
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    return static_cast<int>(std::max(-kFar, std::min(kFar, value)));
+}
+
+void Advance(int& position, int distance)
+{
+    const long moved = static_cast<long>(position) + distance;
+    position = static_cast<int>(std::max(-kFar, std::min(kFar, moved)));
 }
 
 // Sizes outside 1..1999 pixels would draw nothing useful: they are passed over.
@@ -156,7 +167,7 @@ public:
         // the line it stood in.
         if (inTag)
             EndLine();
-        layout.contentHeight = std::min(y, kRichContentLimit);
+        layout.contentHeight = std::max(0, std::min(y, kRichContentLimit));
         return layout;
     }
 
@@ -240,9 +251,9 @@ private:
             }
         } else if (tag == "vspace" && name == "size") {
             EndLine();
-            y += Number(text);
+            Advance(y, Number(text));
         } else if (tag == "hspace" && name == "size") {
-            penX += Number(text);
+            Advance(penX, Number(text));
         }
     }
 
@@ -339,7 +350,7 @@ private:
         if (InLink())
             run.link = linkTarget;
         run.place = {penX, 0, penX + size.width, size.height};
-        penX += size.width;
+        Advance(penX, size.width);
         lineRuns.push_back(run);
         lineValigns.push_back(boxes.back().valign);
     }
@@ -349,7 +360,7 @@ private:
         FlushRun();
         if (lineRuns.empty()) {
             penX = 0;
-            y += measure.TextSize(fonts.back(), " ").height;
+            Advance(y, measure.TextSize(fonts.back(), " ").height);
             return;
         }
         EndLine();
@@ -391,7 +402,7 @@ private:
         }
         lineRuns.clear();
         lineValigns.clear();
-        y += height;
+        Advance(y, height);
         penX = 0;
     }
 
@@ -405,7 +416,7 @@ private:
         else if (ruleAlign == kRichRight)
             x = boxWidth - ruleWidth;
         layout.rules.push_back({{x, y + 2, x + ruleWidth, y + 2 + ruleThickness}, ruleColorNow});
-        y += ruleThickness + 4;
+        Advance(y, ruleThickness + 4);
     }
 
     const RichColor ruleColor;

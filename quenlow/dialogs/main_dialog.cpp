@@ -7,6 +7,7 @@
 #include "classfile/class_check.h"
 #include "combo_helpers.h"
 #include "controls.h"
+#include "controls_ids.h"
 #include "java_home.h"
 #include "main_class_check.h"
 #include "main_dialog_flags.h"
@@ -58,6 +59,34 @@ const Tip kTips[] = {
     {IDC_BROWSE_MAIN_CLASS, "open an application class"},
     {IDC_HELP_EXE, "view help about creating Windows exe file"},
     {IDC_HELP_JAR, "view help about creating executable jar file"},
+};
+
+// Each picture button with its bitmaps: normal, pressed, focused.
+struct PictureButton {
+    int id;
+    int normal;
+    int pressed;
+    int focused;
+};
+const PictureButton kPictureButtons[] = {
+    {IDC_BROWSE_MAIN_CLASS, IDB_BROWSE, IDB_BROWSE_PRESSED, IDB_BROWSE_FOCUSED},
+    {IDC_CHOOSE_OUTPUT, IDB_BROWSE, IDB_BROWSE_PRESSED, IDB_BROWSE_FOCUSED},
+    {IDC_OPEN_ICON, IDB_BROWSE, IDB_BROWSE_PRESSED, IDB_BROWSE_FOCUSED},
+    {IDC_OPEN_MANIFEST, IDB_BROWSE, IDB_BROWSE_PRESSED, IDB_BROWSE_FOCUSED},
+    {IDC_RUN_MAIN_CLASS, IDB_RUN, IDB_RUN_PRESSED, IDB_RUN_FOCUSED},
+    {IDC_LAUNCH_OUTPUT, IDB_RUN, IDB_RUN_PRESSED, IDB_RUN_FOCUSED},
+    {IDC_CONFIRM_ICON, IDB_RUN, IDB_RUN_PRESSED, IDB_RUN_FOCUSED},
+    {IDC_EDIT_MANIFEST, IDB_RUN, IDB_RUN_PRESSED, IDB_RUN_FOCUSED},
+    {IDC_REMOVE_MAIN_CLASS, IDB_REMOVE, IDB_REMOVE_PRESSED, IDB_REMOVE_FOCUSED},
+    {IDC_REMOVE_OUTPUT, IDB_REMOVE, IDB_REMOVE_PRESSED, IDB_REMOVE_FOCUSED},
+    {IDC_REMOVE_ICON, IDB_REMOVE, IDB_REMOVE_PRESSED, IDB_REMOVE_FOCUSED},
+    {IDC_REMOVE_MANIFEST, IDB_REMOVE, IDB_REMOVE_PRESSED, IDB_REMOVE_FOCUSED},
+    {IDC_CLASS_INFO, IDB_INFO, IDB_INFO_PRESSED, IDB_INFO_FOCUSED},
+    {IDC_VIEW_EXE_COMMAND, IDB_INFO, IDB_INFO_PRESSED, IDB_INFO_FOCUSED},
+    {IDC_STOP_OUTPUT, IDB_STOP, IDB_STOP_PRESSED, IDB_STOP_FOCUSED},
+    {IDC_STOP_MAIN_CLASS, IDB_STOP, IDB_STOP_PRESSED, IDB_STOP_FOCUSED},
+    {IDC_HELP_EXE, IDB_HELP, IDB_HELP_PRESSED, IDB_HELP_FOCUSED},
+    {IDC_HELP_JAR, IDB_HELP, IDB_HELP_PRESSED, IDB_HELP_FOCUSED},
 };
 
 // The place the output pane and the web pane share, in pixels: its top
@@ -158,6 +187,7 @@ BOOL MainDlg::OnInitDialog()
     createInfo->Create();
     CreateTooltips();
     UpdateControls();
+    AttachPictureButtons();
 
     // The stop buttons stand where the buttons they stop a run of stand.
     const int pairs[2][2] = {{IDC_LAUNCH_OUTPUT, IDC_STOP_OUTPUT}, {IDC_RUN_MAIN_CLASS, IDC_STOP_MAIN_CLASS}};
@@ -227,14 +257,24 @@ void MainDlg::CreateTooltips()
     for (const Tip& tip : kTips) {
         TOOLINFOA info = {};
         info.cbSize = TTTOOLINFOA_V1_SIZE;
-        // The control relays its own mouse moves to the tooltip.
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        // The picture buttons relay their own mouse moves to the tooltip.
+        info.uFlags = TTF_IDISHWND;
         info.hwnd = Handle();
         info.uId = reinterpret_cast<UINT_PTR>(Item(tip.id));
         info.lpszText = const_cast<char*>(tip.text);
         SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
     }
     SendMessageA(tooltip, TTM_ACTIVATE, TRUE, 0);
+}
+
+void MainDlg::AttachPictureButtons()
+{
+    static_assert(sizeof kPictureButtons / sizeof kPictureButtons[0] == kPictureButtonCount, "one object a button");
+    for (int i = 0; i < kPictureButtonCount; ++i) {
+        const PictureButton& picture = kPictureButtons[i];
+        pictureButtons[i].Attach(Handle(), picture.id, picture.normal, picture.pressed, picture.focused);
+        pictureButtons[i].SetTooltip(tooltip);
+    }
 }
 
 void MainDlg::UpdateControls()

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "bmp_button.h"
+#include "create_checks.h"
 #include "create_request.h"
 #include "create_info_dialog.h"
 #include "dialog.h"
@@ -81,6 +83,8 @@ private:
     void LoadOptions();
     void SaveOptions();
     void CreateTooltips();
+    // The picture buttons: their bitmaps, and their mouse moves to the tooltips.
+    void AttachPictureButtons();
     void ApplyAlwaysOnTop();
     // The self-painted menu bar and its commands.
     void PaintMenuBar(HDC dc);
@@ -108,6 +112,8 @@ private:
     RunnerCreate createRunner;
     std::unique_ptr<DlgCreateInfo> createInfo;
     HWND tooltip = nullptr;
+    static constexpr int kPictureButtonCount = 18;
+    BmpButton pictureButtons[kPictureButtonCount];
     HICON programIcon = nullptr;
     int pressedCaption = -1;  // in the menu bar's caption table; -1 none
     int alwaysOnTop = 0;

@@ -1,11 +1,13 @@
 // The rich-text label's tag language and layout against a measure whose
 // sizes are simple to work out: a character is half the font size wide
 // (one more when bold) and a line is the size plus 2 high.
+#include "about_text.h"
 #include "rich_label_scroll.h"
 #include "rich_text_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -163,6 +165,43 @@ TEST(RichTextLayout, LinkLookTakesWhatItDoesNotSetFromTheText)
     // A bare rule takes the colour it is given; a rule's own colour wins.
     EXPECT_EQ(Layout("<hr>").rules[0].color, kShadow);
     EXPECT_EQ(Layout("<hr color='none'>").rules[0].color, kRichNoColor);
+}
+
+TEST(RichTextLayout, AboutTextShowsTheNameTheVersionAndARuleOfElevenSteps)
+{
+    const int width = 288;
+    const RichLayout layout = Layout(kAboutText, width);
+    ASSERT_EQ(layout.runs.size(), 13u);
+    auto centred = [width](const RichRect& place) { return std::abs(place.left + place.right - width) <= 1; };
+    const RichRun& name = layout.runs[0];
+    EXPECT_EQ(name.text, "Quenlow");
+    EXPECT_EQ(name.font.face, "Comic Sans MS");
+    EXPECT_EQ(name.font.size, 26);
+    EXPECT_EQ(name.font.bold, 1);
+    EXPECT_EQ(name.font.color, RichRgb(255, 204, 51));
+    EXPECT_TRUE(centred(name.place));
+    const RichRun& version = layout.runs[1];
+    EXPECT_EQ(version.text, "Version 3.201");
+    EXPECT_EQ(version.font.face, "Tahoma");
+    EXPECT_EQ(version.font.color, RichRgb(255, 255, 51));
+    EXPECT_TRUE(centred(version.place));
+    EXPECT_LT(name.place.bottom, version.place.top);
+    const RichColor steps[] = {RichRgb(100, 75, 25),  RichRgb(125, 100, 35), RichRgb(150, 115, 50),
+                               RichRgb(175, 135, 65), RichRgb(200, 155, 75), RichRgb(255, 204, 102),
+                               RichRgb(200, 155, 75), RichRgb(175, 135, 65), RichRgb(150, 115, 50),
+                               RichRgb(125, 100, 35), RichRgb(100, 75, 25)};
+    for (size_t i = 0; i < 11; ++i) {
+        const RichRun& step = layout.runs[2 + i];
+        EXPECT_EQ(step.text, i == 5 ? "______" : "____") << i;
+        EXPECT_EQ(step.font.bold, i == 5 ? 1 : 0) << i;
+        EXPECT_EQ(step.font.color, steps[i]) << i;
+        EXPECT_EQ(step.place.top, layout.runs[2].place.top) << i;
+    }
+    ASSERT_EQ(layout.lines.size(), 3u);
+    EXPECT_TRUE(centred(layout.lines[2].place));
+    // Blank lines: one above the name, one below, one above the version, one
+    // below it, five after the rule and the text's own last line feed.
+    EXPECT_EQ(layout.contentHeight, 10 * 14 + 28 + 2 * 14);
 }
 
 TEST(RichTextLayout, ContentBelowTheBitmapsIsCut)

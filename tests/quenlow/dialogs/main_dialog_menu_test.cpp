@@ -16,6 +16,7 @@
 #include "main_dialog_fixture.h"
 #include "paths/file_system.h"
 #include "support/known_settings.h"
+#include "support/shell_opens.h"
 
 namespace {
 
@@ -278,20 +279,11 @@ TEST_F(MainDialogMenuTest, HelpOpensItsPage)
 
 TEST_F(MainDialogMenuTest, HomeOpensTheProductsPageWithTheShell)
 {
-    static std::vector<std::string> opened;
-    opened.clear();
-    seams::ShellOpen = [](HWND, const char* verb, const char* file, const char* parameters, const char* directory,
-                          int show) {
-        EXPECT_EQ(verb, nullptr);
-        EXPECT_EQ(parameters, nullptr);
-        EXPECT_EQ(directory, nullptr);
-        EXPECT_EQ(show, SW_SHOW);
-        opened.push_back(file);
-        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
-    };
+    ShellOpened().clear();
+    seams::ShellOpen = RecordShellOpen;
     OpenDialog();
     Choose(kHelpX, ID_HOME);
-    EXPECT_EQ(opened, std::vector<std::string>{MainDlg::kHomePage});
+    EXPECT_EQ(ShellOpened(), std::vector<std::string>{MainDlg::kHomePage});
 }
 
 // The About box runs its own modal loop: a timer in it notes what it shows and closes it.

@@ -91,22 +91,23 @@ std::string Program::Windows() const
 
 namespace {
 
-struct DialogSearch {
+struct WindowSearch {
     DWORD process;
-    const char* caption;
+    const char* className;
+    const char* caption;  // null: any
     HWND found;
 };
 
-BOOL CALLBACK MatchDialog(HWND window, LPARAM data)
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data)
 {
-    auto* search = reinterpret_cast<DialogSearch*>(data);
+    auto* search = reinterpret_cast<WindowSearch*>(data);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     char className[64] = {}, title[128] = {};
     GetClassNameA(window, className, sizeof className);
     GetWindowTextA(window, title, sizeof title);
-    if (process == search->process && std::string(className) == "#32770" && std::string(title) == search->caption &&
-        IsWindowVisible(window)) {
+    if (process == search->process && std::string(className) == search->className &&
+        (!search->caption || std::string(title) == search->caption) && IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }
@@ -115,11 +116,16 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM data)
 
 }  // namespace
 
+HWND Program::FindWindowOf(const char* className, const char* caption) const
+{
+    WindowSearch search = {info.dwProcessId, className, caption, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND Program::FindDialog(const char* caption) const
 {
-    DialogSearch search = {info.dwProcessId, caption, nullptr};
-    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindWindowOf("#32770", caption);
 }
 
 HWND Program::WaitForDialog(const char* caption) const

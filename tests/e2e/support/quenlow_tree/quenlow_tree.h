@@ -35,6 +35,9 @@ public:
     bool Started() const { return started; }
     DWORD StartError() const { return startError; }
     std::string Windows() const;
+    // A visible top-level window of this process of the class, with the
+    // caption (null: any).
+    HWND FindWindowOf(const char* className, const char* caption = nullptr) const;
     // A visible top-level dialog window of this process with the caption.
     HWND FindDialog(const char* caption) const;
     HWND WaitForDialog(const char* caption) const;  // up to 20 s; prints the windows when none came

@@ -1,18 +1,13 @@
-// winsock2.h must come before windows.h, which app.h brings.
-#include <winsock2.h>
-
 #include "app.h"
-
-#include <richedit.h>
 
 #include <vector>
 
 namespace {
 
-std::vector<HWND>& ModelessDialogs()
+std::vector<MessageFilter*>& Filters()
 {
-    static std::vector<HWND> dialogs;
-    return dialogs;
+    static std::vector<MessageFilter*> filters;
+    return filters;
 }
 
 HBRUSH dialogBrush = nullptr;
@@ -33,9 +28,19 @@ App::~App()
         current = nullptr;
 }
 
-int App::Main(HINSTANCE hInstance, const char* commandLine)
+HINSTANCE App::Instance()
 {
-    instance = hInstance;
+    static HINSTANCE instance = [] {
+        HMODULE module = nullptr;
+        GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           reinterpret_cast<const char*>(&Filters), &module);
+        return module ? module : GetModuleHandleA(nullptr);
+    }();
+    return instance;
+}
+
+int App::Main(const char* commandLine)
+{
     if (!InitInstance(commandLine ? commandLine : ""))
         return 0;
     return Run();
@@ -53,16 +58,25 @@ int App::Run()
     return static_cast<int>(msg.wParam);
 }
 
-bool App::StartSockets()
+void App::RunModalLoop(HWND owner, const std::function<bool()>& running, const std::function<bool(MSG&)>& ownKeys)
 {
-    WSADATA data;
-    return WSAStartup(MAKEWORD(1, 1), &data) == 0;
-}
-
-bool App::LoadRichEdit()
-{
-    static HMODULE library = LoadLibraryA("riched20.dll");
-    return library != nullptr;
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled)
+        EnableWindow(owner, FALSE);
+    MSG msg;
+    while (running()) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (ownKeys(msg) || PreTranslate(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    if (ownerWasEnabled)
+        EnableWindow(owner, TRUE);
 }
 
 bool App::InitOle()
@@ -89,17 +103,17 @@ COLORREF App::DialogTextColor()
     return dialogText;
 }
 
-void App::AddModeless(HWND dialog)
+void App::AddFilter(MessageFilter& filter)
 {
-    ModelessDialogs().push_back(dialog);
+    Filters().push_back(&filter);
 }
 
-void App::RemoveModeless(HWND dialog)
+void App::RemoveFilter(MessageFilter& filter)
 {
-    std::vector<HWND>& dialogs = ModelessDialogs();
-    for (size_t i = 0; i < dialogs.size(); ++i) {
-        if (dialogs[i] == dialog) {
-            dialogs.erase(dialogs.begin() + static_cast<long>(i));
+    std::vector<MessageFilter*>& filters = Filters();
+    for (size_t i = filters.size(); i-- > 0;) {
+        if (filters[i] == &filter) {
+            filters.erase(filters.begin() + static_cast<long>(i));
             return;
         }
     }
@@ -107,8 +121,11 @@ void App::RemoveModeless(HWND dialog)
 
 bool App::PreTranslate(MSG& msg)
 {
-    for (HWND dialog : ModelessDialogs()) {
-        if (IsWindow(dialog) && IsDialogMessageA(dialog, &msg))
+    // By index from the newest: a filter may end (and remove itself or an
+    // older one) while it handles the message.
+    std::vector<MessageFilter*>& filters = Filters();
+    for (size_t i = filters.size(); i-- > 0;) {
+        if (i < filters.size() && filters[i]->PreTranslate(msg))
             return true;
     }
     return false;

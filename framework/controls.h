@@ -4,6 +4,10 @@
 
 #include "xstring.h"
 
+// What a dialog sends back to the control that asked for owner drawing:
+// WM_DRAWITEM reflected to the item's own window, same wParam and lParam.
+constexpr UINT kReflectedDrawItem = WM_USER + 0x1C00 + WM_DRAWITEM;
+
 // Thin control values: each holds the HWND and nothing else, and each method
 // is the message it sends. The HWND stays reachable for direct Win32 calls.
 class Control {

@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include "app.h"
+#include "controls.h"
 
 Dialog::Dialog(int id, HWND owner) : parent(owner), templateId(id) {}
 
@@ -8,17 +9,21 @@ Dialog::~Dialog()
 {
     if (hwnd && IsWindow(hwnd))
         DestroyWindow(hwnd);
+    if (filtering)
+        App::RemoveFilter(*this);
 }
 
 bool Dialog::Create()
 {
     ended = false;
-    HWND created = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent, Procedure,
+    HWND created = CreateDialogParamA(App::Instance(), MAKEINTRESOURCEA(templateId), parent, Procedure,
                                       reinterpret_cast<LPARAM>(this));
     if (!created)
         return false;
-    if (!modal)
-        App::AddModeless(created);
+    if (!modal && !filtering) {
+        App::AddFilter(*this);
+        filtering = true;
+    }
     return true;
 }
 
@@ -29,26 +34,9 @@ INT_PTR Dialog::DoModal()
         modal = false;
         return -1;
     }
-    const bool ownerWasEnabled = parent && IsWindowEnabled(parent);
-    if (ownerWasEnabled)
-        EnableWindow(parent, FALSE);
     ShowWindow(hwnd, SW_SHOW);
-
-    MSG msg;
-    while (!ended) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit to the outer loop
-            break;
-        }
-        if (IsDialogMessageA(hwnd, &msg) || App::PreTranslate(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    // The owner comes back before the dialog goes, so the focus returns to it.
-    if (ownerWasEnabled)
-        EnableWindow(parent, TRUE);
+    App::RunModalLoop(
+        parent, [this] { return !ended; }, [this](MSG& msg) { return IsDialogMessageA(hwnd, &msg) != FALSE; });
     if (hwnd)
         DestroyWindow(hwnd);
     modal = false;
@@ -63,31 +51,16 @@ void Dialog::EndDialog(INT_PTR value)
         DestroyWindow(hwnd);
 }
 
-const MessageRoute* Dialog::FindRoute(UINT message, WPARAM wParam, LPARAM lParam) const
+bool Dialog::PreTranslate(MSG& msg)
 {
-    const RouteTable table = Routes();
-    for (size_t i = 0; i < table.count; ++i) {
-        const MessageRoute& route = table.routes[i];
-        if (route.message != message)
-            continue;
-        if (message == WM_COMMAND) {
-            if (route.code == HIWORD(wParam) && route.id == LOWORD(wParam))
-                return &route;
-        } else if (message == WM_NOTIFY) {
-            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (route.code == header->code && route.id == header->idFrom)
-                return &route;
-        } else {
-            return &route;
-        }
-    }
-    return nullptr;
+    return hwnd && IsDialogMessageA(hwnd, &msg);
 }
 
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (const MessageRoute* route = FindRoute(message, wParam, lParam))
-        return (this->*route->handler)(wParam, lParam);
+    INT_PTR routed = 0;
+    if (Dispatch(*this, Routes(), message, wParam, lParam, routed))
+        return routed;
 
     switch (message) {
     case WM_COMMAND:
@@ -103,6 +76,16 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnCancel();
         return TRUE;
+    case WM_DRAWITEM: {
+        // Owner drawing is the control's own business: reflected to it.
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlType != ODT_MENU && item->hwndItem &&
+            SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam)) {
+            SetMessageResult(TRUE);
+            return TRUE;
+        }
+        break;
+    }
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -133,7 +116,10 @@ INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         return FALSE;
     if (message == WM_NCDESTROY) {
         self->OnDestroy();
-        App::RemoveModeless(hwnd);
+        if (self->filtering) {
+            App::RemoveFilter(*self);
+            self->filtering = false;
+        }
         SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->hwnd = nullptr;
         return FALSE;

@@ -2,44 +2,17 @@
 
 #include <windows.h>
 
-#include <cstddef>
-
-class Dialog;
-
-// A row of a dialog's message map: the message, for WM_COMMAND the
-// notification code and control id, for WM_NOTIFY the notify code and the
-// sending control's id, and the member that answers it.
-using DialogHandler = INT_PTR (Dialog::*)(WPARAM, LPARAM);
-struct MessageRoute {
-    UINT message;
-    UINT code;
-    UINT id;
-    DialogHandler handler;
-};
-
-template <class D>
-MessageRoute OnMessage(UINT message, INT_PTR (D::*handler)(WPARAM, LPARAM))
-{
-    return {message, 0, 0, static_cast<DialogHandler>(handler)};
-}
-
-template <class D>
-MessageRoute OnCommand(UINT code, UINT id, INT_PTR (D::*handler)(WPARAM, LPARAM))
-{
-    return {WM_COMMAND, code, id, static_cast<DialogHandler>(handler)};
-}
-
-template <class D>
-MessageRoute OnNotify(UINT code, UINT id, INT_PTR (D::*handler)(WPARAM, LPARAM))
-{
-    return {WM_NOTIFY, code, id, static_cast<DialogHandler>(handler)};
-}
+#include "message_filter.h"
+#include "message_route.h"
 
 // A dialog from a resource template, one C++ object per window: the object
 // arrives with WM_INITDIALOG and the one dialog procedure forwards every
-// message to it.
-class Dialog {
+// message to it. A modeless dialog is a filter of the App's message loop, so
+// it keeps its keyboard handling (IsDialogMessage) while it lives.
+class Dialog : public MessageTarget, private MessageFilter {
 public:
+    using RouteTable = ::RouteTable;
+
     Dialog(int templateId, HWND parent = nullptr);
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
@@ -56,16 +29,6 @@ public:
     int TemplateId() const { return templateId; }
 
 protected:
-    struct RouteTable {
-        const MessageRoute* routes;
-        size_t count;
-    };
-    template <size_t N>
-    static RouteTable Table(const MessageRoute (&routes)[N])
-    {
-        return {routes, N};
-    }
-
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
@@ -77,14 +40,17 @@ protected:
     // The result of a message whose answer is not the procedure's return value.
     void SetMessageResult(LRESULT result) { SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result); }
 
-private:
+    // The one dialog procedure; lParam of WM_INITDIALOG is the Dialog.
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    const MessageRoute* FindRoute(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+private:
+    bool PreTranslate(MSG& msg) override;
 
     HWND hwnd = nullptr;
     HWND parent;
     int templateId;
     bool modal = false;
+    bool filtering = false;
     bool ended = false;
     INT_PTR result = 0;
 };

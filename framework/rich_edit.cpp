@@ -1,42 +1,28 @@
 #include "rich_edit.h"
 
 #include <cstring>
-#include <vector>
 
 int RichEdit::GetTextLength() const
 {
-    return static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0));
+    return static_cast<int>(Send(WM_GETTEXTLENGTH));
 }
 
-XString RichEdit::GetText() const
-{
-    std::vector<char> text(static_cast<size_t>(GetTextLength()) + 1, 0);
-    const int got = static_cast<int>(
-        SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data())));
-    return XString(text.data(), got);
-}
-
-void RichEdit::SetText(const char* text)
-{
-    SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-}
-
-void RichEdit::SetSelection(int start, int end)
+void RichEdit::SetSelection(int start, int end) const
 {
     CHARRANGE range;
     range.cpMin = start;
     range.cpMax = end;
-    SendMessageA(hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
-void RichEdit::LimitText(int characters)
+void RichEdit::LimitText(int characters) const
 {
-    SendMessageA(hwnd, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(characters));
+    Send(EM_EXLIMITTEXT, 0, static_cast<LPARAM>(characters));
 }
 
-LRESULT RichEdit::StreamIn(WPARAM format, EDITSTREAM& stream)
+LRESULT RichEdit::StreamIn(WPARAM format, EDITSTREAM& stream) const
 {
-    return SendMessageA(hwnd, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+    return Send(EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
 }
 
 int LoadRichEditLibrary()

@@ -3,27 +3,22 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include "controls.h"
 #include "xstring.h"
 
-// A rich edit control: a thin value over its HWND; each method is the
-// message it sends.
-class RichEdit {
+// A rich edit control, a control value like the others: its text is read
+// and set as every control's is; each further method is the message it sends.
+class RichEdit : public Control {
 public:
     // The window class, registered by LoadRichEditLibrary.
     static constexpr const char* kClassName = RICHEDIT_CLASSA;
 
-    explicit RichEdit(HWND window = nullptr) : hwnd(window) {}
-    HWND Handle() const { return hwnd; }
+    using Control::Control;
 
-    int GetTextLength() const;                    // WM_GETTEXTLENGTH
-    XString GetText() const;                      // WM_GETTEXT
-    void SetText(const char* text);               // WM_SETTEXT
-    void SetSelection(int start, int end);        // EM_EXSETSEL
-    void LimitText(int characters);               // EM_EXLIMITTEXT
-    LRESULT StreamIn(WPARAM format, EDITSTREAM& stream);  // EM_STREAMIN
-
-private:
-    HWND hwnd;
+    int GetTextLength() const;                          // WM_GETTEXTLENGTH
+    void SetSelection(int start, int end) const;        // EM_EXSETSEL
+    void LimitText(int characters) const;               // EM_EXLIMITTEXT
+    LRESULT StreamIn(WPARAM format, EDITSTREAM& stream) const;  // EM_STREAMIN
 };
 
 // Loads the library that registers RichEdit::kClassName; 0 when it is missing.

@@ -2,8 +2,8 @@
 
 // The one entry point of every GUI program: the program defines one static
 // App-derived object, and this hands it the command line after the program name.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
     App* app = App::Current();
-    return app ? app->Main(instance, commandLine) : 1;
+    return app ? app->Main(commandLine) : 1;
 }

@@ -6,10 +6,12 @@
 #include "jdk_check.h"
 #include "main_dialog_entry.h"
 #include "paths/file_system.h"
+#include "rich_edit.h"
 #include "seams.h"
 #include "settings/main_args.h"
 #include "sibling_starts.h"
 #include "single_instance.h"
+#include "windows_sockets.h"
 
 namespace {
 
@@ -141,12 +143,11 @@ BOOL MainApp::InitInstance(const char* commandLine)
         return FALSE;
     }
 
-    if (!StartSockets())
+    if (!StartWindowsSockets())
         return FALSE;
     // After RegisterShellMenu, whose own OleInitialize has to see S_OK.
     InitOle();
-    LoadRichEdit();
-    Enable3dControls();
+    LoadRichEditLibrary();
     SetDialogColors(RGB(224, 240, 255), RGB(0, 0, 0));
     RunMainDialog(settings);
     settings.Close();

@@ -211,7 +211,9 @@ LRESULT ZSheet::SheetMessage(UINT message, WPARAM wParam, LPARAM lParam)
             seams::OpenHelp(Handle(), path.Data(), HH_DISPLAY_TOPIC, 0);
             return 0;
         }
-        if (LOWORD(wParam) == IDOK && kind == ToolKind::ExecuteDebug)
+        // Enter: nothing in the execute-and-debug tool; in the compile tool
+        // it ends the sheet, so it passes the close guard too.
+        if (LOWORD(wParam) == IDOK && (kind == ToolKind::ExecuteDebug || !GuardClose()))
             return 0;
         if (LOWORD(wParam) == IDCANCEL && !GuardClose())
             return 0;

@@ -39,3 +39,11 @@ XString ListBox::GetItemText(int index) const
     return TextOfLength(static_cast<int>(Send(LB_GETTEXTLEN, static_cast<WPARAM>(index))), hwnd, LB_GETTEXT,
                         static_cast<WPARAM>(index));
 }
+
+RECT RectInParent(HWND parent, HWND child)
+{
+    RECT rect = {};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}

@@ -13,14 +13,6 @@ constexpr int kReportSlack = 8;
 constexpr int kButtonGap = 8;
 constexpr int kBottomMargin = 20;
 
-RECT ClientRectOf(HWND dialog, HWND control)
-{
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 }  // namespace
 
 DlgCreateInfo::DlgCreateInfo(HWND owner) : Dialog(IDD_CREATE_INFO, owner) {}
@@ -68,7 +60,7 @@ void DlgCreateInfo::FitToReport(int reportLines)
 {
     HWND report = Item(IDC_CREATE_INFO_REPORT);
     HWND close = Item(IDC_INFO_CLOSE);
-    RECT reportRect = ClientRectOf(Handle(), report);
+    RECT reportRect = RectInParent(Handle(), report);
     reportRect.bottom = reportRect.top + lineHeight * reportLines + kReportSlack;
     SetWindowPos(report, nullptr, 0, 0, reportRect.right - reportRect.left, reportRect.bottom - reportRect.top,
                  SWP_NOMOVE | SWP_NOZORDER);
@@ -77,7 +69,7 @@ void DlgCreateInfo::FitToReport(int reportLines)
     RECT client;
     GetWindowRect(Handle(), &window);
     GetClientRect(Handle(), &client);
-    const RECT closeRect = ClientRectOf(Handle(), close);
+    const RECT closeRect = RectInParent(Handle(), close);
     const int closeWidth = closeRect.right - closeRect.left;
     const int closeHeight = closeRect.bottom - closeRect.top;
     SetWindowPos(close, nullptr, (client.right - closeWidth) / 2, reportRect.bottom + kButtonGap, 0, 0,

@@ -13,9 +13,8 @@
 #include "drop_data_object.h"
 #include "pivrellon_ids.h"
 #include "settings/settings_file.h"
-#include "support/pane_text.h"
 #include "support/test_files.h"
-#include "support/window_text.h"
+#include "support/tool_report.h"
 
 namespace {
 
@@ -91,8 +90,7 @@ protected:
         DestroyMenu(popup);
         return result;
     }
-    // The tool's sheet with the caption, once its Main page reports; the
-    // selection folder stands as <SEL> in the report.
+    // The tool's sheet with the caption.
     static HWND WaitForSheet(const char* caption)
     {
         for (int i = 0; i < 300; ++i) {
@@ -102,19 +100,7 @@ protected:
         }
         return nullptr;
     }
-    std::string Report(HWND sheet) const
-    {
-        HWND page = nullptr;
-        while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr) {
-            if (HWND report = GetDlgItem(page, 1000)) {
-                std::string text = PaneLines(XString(WindowText(report).c_str()));
-                for (size_t at = text.find(selection); at != std::string::npos; at = text.find(selection, at))
-                    text.replace(at, selection.size(), "<SEL>");
-                return text;
-            }
-        }
-        return "(no Main page)";
-    }
+    std::string Report(HWND sheet) const { return ToolReport(sheet, selection); }
     static bool Close(HWND sheet)
     {
         PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -8,29 +8,18 @@
 #include <string>
 
 #include "payloads.h"
-#include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/test_files.h"
-#include "support/window_text.h"
+#include "support/tool_report.h"
 
 namespace {
 
 constexpr const char* kSkelbrandCaption = "Quenlow: execute and debug";
 constexpr const char* kFarrowickCaption = "Quenlow: compile ...";
 
-// The Main page's report; the selection folder stands as <SEL>.
 std::string Report(HWND sheet, const std::string& selection)
 {
-    HWND page = nullptr;
-    while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr) {
-        if (HWND report = GetDlgItem(page, 1000)) {
-            std::string text = PaneLines(XString(WindowText(report).c_str()));
-            for (size_t at = text.find(selection); at != std::string::npos; at = text.find(selection, at))
-                text.replace(at, selection.size(), "<SEL>");
-            return text;
-        }
-    }
-    return "(no Main page)";
+    return ToolReport(sheet, selection);
 }
 
 std::string Golden(const std::string& name)

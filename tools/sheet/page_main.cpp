@@ -11,14 +11,6 @@ namespace {
 constexpr int kInset = 8;
 constexpr int kGap = 10;
 
-RECT ClientRectOf(HWND parent, HWND child)
-{
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 }  // namespace
 
 ZSheetPgMain::ZSheetPgMain(ZSheet& owner, ToolKind toolKind) : ZSheetPage(IDD_PAGE_MAIN, owner), kind(toolKind) {}
@@ -37,7 +29,7 @@ BOOL ZSheetPgMain::OnInitDialog()
 {
     SendMessageA(Item(IDC_MAIN_REPORT), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
     if (kind == ToolKind::ExecuteDebug) {
-        const RECT first = ClientRectOf(Handle(), Item(IDC_MAIN_FIRST));
+        const RECT first = RectInParent(Handle(), Item(IDC_MAIN_FIRST));
         MoveWindow(Item(IDC_MAIN_ERROR), first.left, first.top, first.right - first.left, first.bottom - first.top, TRUE);
     } else {
         ShowWindow(Item(IDC_MAIN_ERROR), SW_HIDE);
@@ -86,7 +78,7 @@ void ZSheetPgMain::Layout()
     RECT area;
     GetClientRect(page, &area);
     InflateRect(&area, -kInset, -kInset);
-    const RECT size = ClientRectOf(page, Item(kind == ToolKind::Compile ? IDC_MAIN_SECOND : IDC_MAIN_FIRST));
+    const RECT size = RectInParent(page, Item(kind == ToolKind::Compile ? IDC_MAIN_SECOND : IDC_MAIN_FIRST));
     const int w = size.right - size.left;
     const int h = size.bottom - size.top;
     const int top = area.bottom - h;

@@ -5,6 +5,7 @@
 #include "paths/file_system.h"
 #include "paths/path_text.h"
 #include "app.h"
+#include "controls.h"
 #include "seams.h"
 #include "single_instance.h"
 
@@ -160,9 +161,7 @@ void ZSheet::PaintFrame()
     HWND tabs = TabControl();
     if (!tabs)
         return;
-    RECT frame;
-    GetWindowRect(tabs, &frame);
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&frame), 2);
+    const RECT frame = RectInParent(Handle(), tabs);
     HDC dc = GetDC(Handle());
     HPEN dark = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
     HPEN light = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));

@@ -85,15 +85,6 @@ constexpr int kLastCompileStyle = 2;
 // Line breaks of a named set's content are kept as this byte on its key line.
 constexpr char kNamedLineBreak = '\xB6';
 
-XString Bracketed(char open, const char* name, char close)
-{
-    XString s;
-    s.AppendChar(open);
-    s.Append(name);
-    s.AppendChar(close);
-    return s;
-}
-
 }  // namespace
 
 const char* ZSettings::FileName() const
@@ -309,7 +300,10 @@ void ZSettings::CollectNames(StringList& names, int args)
 {
     const char* section = args ? kSectionArgs : kSectionParams;
     names.RemoveAll();
-    if (!FindSection(Bracketed('{', section, '}').Data()))
+    XString header("{");
+    header.Append(section);
+    header.AppendChar('}');
+    if (!FindSection(header.Data()))
         return;
     StringList dropped;
     XString line;

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "controls.h"
 #include "rich_edit.h"
 #include "runner_fixture.h"
 #include "seams.h"
@@ -172,6 +173,50 @@ TEST_F(SheetCloseTest, ThePromptNamesBothRunsAndYesStopsBoth)
     EXPECT_TRUE(bothStopped);
     ASSERT_EQ(PromptCount(), 1u);
     EXPECT_EQ(prompts[0], "Can not exit because it is in executing and debugging.\n\nDo you want to stop it now?\n");
+}
+
+std::string openedHelp;
+
+HWND RecordHelp(HWND, const char* file, UINT, DWORD_PTR)
+{
+    openedHelp = file;
+    return nullptr;
+}
+
+TEST_F(SheetCloseTest, HelpEnterAndMaximiseOnTheFrame)
+{
+    seams::OpenHelp = RecordHelp;
+    SkelbrandSheet sheet("0\xA5" "0\xA5\xA5\xA5\xA5\xA5" "0\n\xA5");
+    std::atomic<bool> enterIgnored{false};
+    RECT client = {}, close = {}, help = {};
+    std::thread driver([&] {
+        HWND window = WaitForSheet("Quenlow: execute and debug");
+        if (!window)
+            return;
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(9, BN_CLICKED), 0);
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        Sleep(200);
+        enterIgnored = IsWindow(window) && !IsWindowVisible(GetDlgItem(window, IDOK));
+        // Maximised as a double click on the caption does it.
+        SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        Sleep(200);
+        GetClientRect(window, &client);
+        close = RectInParent(window, GetDlgItem(window, IDCANCEL));
+        help = RectInParent(window, GetDlgItem(window, 9));
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    sheet.DoModal();
+    driver.join();
+    EXPECT_NE(openedHelp.find("\\quenlow.chm::\\html\\feature\\explorer\\executedebug\\0708execdebug.htm"),
+              std::string::npos)
+        << openedHelp;
+    EXPECT_TRUE(enterIgnored);
+    // The buttons follow to the bottom right, 10 pixels apart.
+    EXPECT_GT(client.right, 700);
+    EXPECT_EQ(help.bottom, client.bottom - 8);
+    EXPECT_EQ(close.bottom, help.bottom);
+    EXPECT_EQ(help.left - close.right, 10);
+    EXPECT_GT(help.right, client.right - 30);
 }
 
 #else

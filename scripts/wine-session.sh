@@ -42,6 +42,10 @@ wine_session_start() {
   # otherwise inherit ctest's output pipe and ctest never sees it close.
   in_wine_locale /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1
   in_wine_locale timeout 120 "$WINELOADER" wineboot </dev/null >/dev/null 2>&1 || true
+  # The desktop's process too: the first program that shows a window would
+  # start it otherwise, handing it that test's output pipe, and the desktop
+  # outlives the test. A second one ends at once when the desktop has one.
+  ( in_wine_locale "$WINELOADER" explorer.exe /desktop </dev/null >/dev/null 2>&1 & )
 }
 
 in_wine_locale() {

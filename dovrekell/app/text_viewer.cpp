@@ -37,6 +37,9 @@ bool TextViewer::Create(HWND parent, const RECT& place, int id)
 {
     const DWORD style = WS_CHILD | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_WANTRETURN | ES_AUTOHSCROLL |
                         ES_AUTOVSCROLL | ES_MULTILINE;
+    // Whoever builds the view, its control's class is there.
+    if (!LoadRichEditLibrary())
+        return false;
     hwnd = CreateWindowExA(0, kClassName, "", style, place.left, place.top, place.right - place.left,
                            place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleA(nullptr), nullptr);

@@ -5,6 +5,7 @@
 #include "archive_tree.h"
 #include "extension_groups.h"
 #include "form_view.h"
+#include "online_download.h"
 #include "text_viewer.h"
 #include "window.h"
 #include "xstring.h"
@@ -45,4 +46,7 @@ public:
     volatile LONG busy = 0;
     volatile LONG keepRunning = 1;
     ExtensionGroups groups;  // also holds the documentation folder text
+    // Started by the panel with its Online root; stopped before the frame
+    // destroys the panel, so the thread never outlives the tree it fills.
+    OnlineDownload online;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -26,58 +27,69 @@ bool StartsWith(const char* text, const char* prefix)
     return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
-void AppendShortNames(const StringList& names, XString& out)
+// The outline is built in a std::string and handed over once: an XString
+// grows by small steps, which costs more than the whole outline otherwise.
+
+// The text after the last '.' of [begin, end), as a range.
+const char* ShortStart(const char* begin, const char* end, bool stripOuter)
+{
+    const char* tail = begin;
+    for (const char* p = begin; p < end; ++p) {
+        if (*p == '.')
+            tail = p + 1;
+    }
+    if (stripOuter) {
+        for (const char* p = tail; p < end; ++p) {
+            if (*p == '$') {
+                if (!(p[1] >= '0' && p[1] <= '9') || p + 1 >= end)
+                    tail = p + 1;
+                break;
+            }
+        }
+    }
+    return tail;
+}
+
+void AppendShortName(std::string& out, const XString& name, bool stripOuter = false)
+{
+    const char* end = name.Data() + name.Length();
+    out.append(ShortStart(name.Data(), end, stripOuter), end);
+}
+
+void AppendShortNames(const StringList& names, std::string& out)
 {
     for (int i = 0; i < names.Count(); ++i) {
-        out.AppendString(ShortName(names.At(i)->Data(), false));
-        out.AppendChar(i + 1 < names.Count() ? ',' : ' ');
+        AppendShortName(out, *names.At(i));
+        out += i + 1 < names.Count() ? ',' : ' ';
     }
 }
 
-}  // namespace
-
-XString AccessWords(int flags, bool forClass)
+void AppendAccessWords(std::string& out, int flags, bool forClass)
 {
     if (forClass)
         flags &= ~0x20;
     flags &= ~kInterfaceFlag;
-    XString words;
     for (const AccessWord& word : kAccessWords) {
         if (flags & word.mask) {
-            words.Append(word.text);
-            words.AppendChar(' ');
+            out += word.text;
+            out += ' ';
         }
     }
-    return words;
 }
 
-XString ShortName(const char* name, bool stripOuter)
+void AppendMethodDisplayName(std::string& out, const char* className, const char* methodText)
 {
-    const char* lastDot = std::strrchr(name, '.');
-    const char* tail = lastDot ? lastDot + 1 : name;
-    if (stripOuter) {
-        const char* dollar = std::strchr(tail, '$');
-        if (dollar && !(dollar[1] >= '0' && dollar[1] <= '9'))
-            tail = dollar + 1;
-    }
-    return XString(tail);
-}
-
-XString MethodDisplayName(const char* className, const char* methodText)
-{
-    XString out;
     const char* open = std::strchr(methodText, '(');
-    const int nameLength = open ? static_cast<int>(open - methodText) : static_cast<int>(std::strlen(methodText));
+    const size_t nameLength = open ? static_cast<size_t>(open - methodText) : std::strlen(methodText);
     if (nameLength == 6 && std::strncmp(methodText, "<init>", 6) == 0)
-        out.Append(className);
+        out += className;
     else
-        out.Append(methodText, nameLength);
-    out.AppendChar('(');
+        out.append(methodText, nameLength);
+    out += '(';
     if (!open) {
-        out.AppendChar(')');
-        return out;
+        out += ')';
+        return;
     }
-
     const char* piece = open + 1;
     for (int position = 0;; ++position) {
         while (*piece == ' ')
@@ -85,25 +97,50 @@ XString MethodDisplayName(const char* className, const char* methodText)
         const char* end = piece;
         while (*end && *end != ',' && *end != ')')
             ++end;
-        const XString type(piece, static_cast<int>(end - piece));
-        const XString shortType = ShortName(type.Data(), false);
-        if (!shortType.IsEmpty()) {
-            char first = shortType[0];
+        const char* shortType = ShortStart(piece, end, false);
+        if (shortType < end) {
+            char first = *shortType;
             if (first >= 'A' && first <= 'Z')
                 first = static_cast<char>(first - 'A' + 'a');
             char parameter[32];
             std::snprintf(parameter, sizeof parameter, " %c%d", first, position);
-            out.AppendString(shortType);
-            out.Append(parameter);
+            out.append(shortType, end);
+            out += parameter;
         }
         if (*end != ',') {
-            out.AppendChar(')');
+            out += ')';
             break;
         }
-        out.AppendChar(',');
+        out += ',';
         piece = end + 1;
     }
-    return out;
+}
+
+XString ToXString(const std::string& text)
+{
+    return XString(text.data(), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+XString AccessWords(int flags, bool forClass)
+{
+    std::string words;
+    AppendAccessWords(words, flags, forClass);
+    return ToXString(words);
+}
+
+XString ShortName(const char* name, bool stripOuter)
+{
+    const char* end = name + std::strlen(name);
+    return XString(ShortStart(name, end, stripOuter));
+}
+
+XString MethodDisplayName(const char* className, const char* methodText)
+{
+    std::string out;
+    AppendMethodDisplayName(out, className, methodText);
+    return ToXString(out);
 }
 
 int ClassOutline::Parse(const unsigned char* data, size_t size)
@@ -119,71 +156,73 @@ int ClassOutline::Parse(const unsigned char* data, size_t size)
 
 XString ClassOutline::Write(const char* note, bool fileLine, bool packageAndImports, const char* header) const
 {
-    XString out;
+    std::string out;
+    out.reserve(4096);
     if (note) {
-        out.Append("//note: retrieved directly from classpath ");
-        out.Append(note);
-        out.Append("\n");
+        out += "//note: retrieved directly from classpath ";
+        out += note;
+        out += "\n";
     }
     if (fileLine) {
-        out.Append("//file: ");
-        out.AppendString(info.sourceFile);
-        out.Append("\n");
+        out += "//file: ";
+        out.append(info.sourceFile.Data(), static_cast<size_t>(info.sourceFile.Length()));
+        out += "\n";
     }
     if (header) {
-        out.Append("//");
-        out.Append(header);
-        out.Append("\n");
+        out += "//";
+        out += header;
+        out += "\n";
     }
-    out.Append("\n\n");
+    out += "\n\n";
     if (!info.package.IsEmpty()) {
-        out.Append(packageAndImports ? "package " : "import ");
-        out.AppendString(info.package);
-        out.Append(packageAndImports ? ";\n\n" : ".*;\n\n");
+        out += packageAndImports ? "package " : "import ";
+        out.append(info.package.Data(), static_cast<size_t>(info.package.Length()));
+        out += packageAndImports ? ";\n\n" : ".*;\n\n";
     }
     if (packageAndImports && info.referencedClasses.Count() > 0) {
         for (int i = 0; i < info.referencedClasses.Count(); ++i) {
-            out.Append("import ");
-            out.AppendString(*info.referencedClasses.StringAt(i));
-            out.Append(";\n");
+            out += "import ";
+            const XString& name = *info.referencedClasses.StringAt(i);
+            out.append(name.Data(), static_cast<size_t>(name.Length()));
+            out += ";\n";
         }
-        out.Append("\n");
+        out += "\n";
     }
     WriteClassLine(out);
     WriteFields(out);
     WriteInnerClasses(out);
     WriteMethods(out);
-    out.Append("}\n");
-    return out;
+    out += "}\n";
+    return ToXString(out);
 }
 
-void ClassOutline::WriteClassLine(XString& out) const
+void ClassOutline::WriteClassLine(std::string& out) const
 {
     const bool isInterface = (info.access & kInterfaceFlag) != 0;
-    out.AppendString(AccessWords(info.access, !isInterface));
-    out.Append(isInterface ? "interface " : "class ");
-    out.AppendString(info.className);
-    out.AppendChar(' ');
+    AppendAccessWords(out, info.access, !isInterface);
+    out += isInterface ? "interface " : "class ";
+    out.append(info.className.Data(), static_cast<size_t>(info.className.Length()));
+    out += ' ';
     if (isInterface) {
         if (info.interfaces.Count() > 0) {
-            out.Append("extends ");
+            out += "extends ";
             AppendShortNames(info.interfaces, out);
         }
     } else {
         if (!info.superClass.IsEmpty()) {
-            out.Append("extends ");
-            out.AppendString(ShortName(info.superClass.Data(), false));
-            out.AppendChar(' ');
+            out += "extends ";
+            AppendShortName(out, info.superClass, false);
+            out += ' ';
         }
         if (info.interfaces.Count() > 0) {
-            out.Append("implements ");
+            out += "implements ";
             AppendShortNames(info.interfaces, out);
         }
     }
-    out.Append("\n{\n");
+    out += "\n{\n";
 }
 
-void ClassOutline::WriteFields(XString& out) const
+void ClassOutline::WriteFields(std::string& out) const
 {
     // An inner class's synthetic fields (this$0, val$x) name themselves with
     // a '$'; the section shows when any other field is left.
@@ -194,21 +233,21 @@ void ClassOutline::WriteFields(XString& out) const
         if (inner && std::strchr(field.name.Data(), '$'))
             continue;
         if (!headerWritten) {
-            out.Append("\t//field\n");
+            out += "\t//field\n";
             headerWritten = true;
         }
-        out.AppendChar('\t');
-        out.AppendString(AccessWords(field.access, false));
-        out.AppendString(ShortName(field.type.Data(), false));
-        out.AppendChar(' ');
-        out.AppendString(field.name);
-        out.Append(";\n");
+        out += '\t';
+        AppendAccessWords(out, field.access, false);
+        AppendShortName(out, field.type, false);
+        out += ' ';
+        out.append(field.name.Data(), static_cast<size_t>(field.name.Length()));
+        out += ";\n";
     }
     if (headerWritten)
-        out.Append("\n");
+        out += "\n";
 }
 
-void ClassOutline::WriteInnerClasses(XString& out) const
+void ClassOutline::WriteInnerClasses(std::string& out) const
 {
     // The list can name the class itself (an anonymous or local class lists
     // its own entry); every other entry is a class declared inside it.
@@ -222,20 +261,20 @@ void ClassOutline::WriteInnerClasses(XString& out) const
         if (std::strcmp(inner.name.Data(), ownName.Data()) == 0)
             continue;
         if (!headerWritten) {
-            out.Append("\t//inner class\n");
+            out += "\t//inner class\n";
             headerWritten = true;
         }
-        out.AppendChar('\t');
-        out.AppendString(AccessWords(inner.access, true));
-        out.Append(inner.access & kInterfaceFlag ? "interface " : "class ");
-        out.AppendString(ShortName(inner.name.Data(), true));
-        out.Append("\n\t{\n\t}\n");
+        out += '\t';
+        AppendAccessWords(out, inner.access, true);
+        out += inner.access & kInterfaceFlag ? "interface " : "class ";
+        AppendShortName(out, inner.name, true);
+        out += "\n\t{\n\t}\n";
     }
     if (headerWritten)
-        out.Append("\n");
+        out += "\n";
 }
 
-void ClassOutline::WriteMethods(XString& out) const
+void ClassOutline::WriteMethods(std::string& out) const
 {
     const bool isInterface = (info.access & kInterfaceFlag) != 0;
     const bool isAbstract = (info.access & kAbstractFlag) != 0;
@@ -248,29 +287,29 @@ void ClassOutline::WriteMethods(XString& out) const
             continue;
         if (StartsWith(name, "<init>")) {
             if (!constructorHeader) {
-                out.Append("\t//constructor\n");
+                out += "\t//constructor\n";
                 constructorHeader = true;
             }
         } else if (!methodHeader) {
             if (constructorHeader)
-                out.Append("\n");
-            out.Append("\t//method\n");
+                out += "\n";
+            out += "\t//method\n";
             methodHeader = true;
         }
-        out.AppendChar('\t');
-        out.AppendString(AccessWords(method.access, false));
-        out.AppendString(ShortName(method.type.Data(), false));
-        out.AppendChar(' ');
-        out.AppendString(MethodDisplayName(info.className.Data(), name));
+        out += '\t';
+        AppendAccessWords(out, method.access, false);
+        AppendShortName(out, method.type, false);
+        out += ' ';
+        AppendMethodDisplayName(out, info.className.Data(), name);
         if (method.names.Count() > 0) {
-            out.Append(" throws ");
+            out += " throws ";
             for (int k = 0; k < method.names.Count(); ++k) {
                 if (k > 0)
-                    out.AppendChar(',');
-                out.AppendString(ShortName(method.names.At(k)->Data(), false));
+                    out += ',';
+                AppendShortName(out, *method.names.At(k));
             }
         }
         const bool bodiless = (methodHeader && isInterface) || (isAbstract && (method.access & kAbstractFlag));
-        out.Append(bodiless ? ";\n" : "\n\t{\n\t}\n");
+        out += bodiless ? ";\n" : "\n\t{\n\t}\n";
     }
 }

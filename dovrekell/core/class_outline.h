@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "classfile/class_file.h"
 #include "classfile/class_info.h"
@@ -23,10 +24,10 @@ public:
     const ClassInfo& Info() const { return info; }
 
 private:
-    void WriteClassLine(XString& out) const;
-    void WriteFields(XString& out) const;
-    void WriteInnerClasses(XString& out) const;
-    void WriteMethods(XString& out) const;
+    void WriteClassLine(std::string& out) const;
+    void WriteFields(std::string& out) const;
+    void WriteInnerClasses(std::string& out) const;
+    void WriteMethods(std::string& out) const;
 
     ClassFile file;
     ClassInfo info;

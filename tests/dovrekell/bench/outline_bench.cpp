@@ -4,9 +4,6 @@
 // fill, write), and what the outline adds as a share of the parse.
 //
 //   outline_bench <folder>
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -15,29 +12,9 @@
 #include <vector>
 
 #include "class_outline.h"
+#include "support/bench/class_files.h"
 
 namespace {
-
-void Collect(const std::string& dir, std::vector<std::string>& files)
-{
-    DIR* d = opendir(dir.c_str());
-    if (!d)
-        return;
-    while (dirent* e = readdir(d)) {
-        const std::string name = e->d_name;
-        if (name == "." || name == "..")
-            continue;
-        const std::string path = dir + "/" + name;
-        struct stat st;
-        if (stat(path.c_str(), &st) != 0)
-            continue;
-        if (S_ISDIR(st.st_mode))
-            Collect(path, files);
-        else if (name.size() > 6 && name.compare(name.size() - 6, 6, ".class") == 0)
-            files.push_back(path);
-    }
-    closedir(d);
-}
 
 using Clock = std::chrono::steady_clock;
 
@@ -55,7 +32,7 @@ int main(int argc, char** argv)
         return 2;
     }
     std::vector<std::string> paths;
-    Collect(argv[1], paths);
+    CollectClassFiles(argv[1], paths);
     std::vector<std::string> classes;
     for (const std::string& path : paths) {
         std::ifstream in(path, std::ios::binary);

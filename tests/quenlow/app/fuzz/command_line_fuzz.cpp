@@ -7,6 +7,7 @@
 
 #include "command_line.h"
 #include "fuzz/fuzz_run.h"
+#include "settings/main_args.h"
 
 namespace {
 

@@ -383,6 +383,8 @@ INT_PTR ZFrm::OnClose(WPARAM, LPARAM)
         return 0;
     }
     KillTimer(Handle(), kCloseTimer);
+    if (formView)
+        formView->online.Stop();
     DestroyWindow(Handle());
     return 0;
 }

@@ -3,40 +3,17 @@
 // information.
 //
 //   classfile_bench <folder>
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "classfile/class_info.h"
+#include "support/bench/class_files.h"
 #include "xbuffer.h"
 #include "xfile.h"
 
 namespace {
-
-void Collect(const std::string& dir, std::vector<std::string>& files)
-{
-    DIR* d = opendir(dir.c_str());
-    if (!d)
-        return;
-    while (dirent* e = readdir(d)) {
-        const std::string name = e->d_name;
-        if (name == "." || name == "..")
-            continue;
-        const std::string path = dir + "/" + name;
-        struct stat st;
-        if (stat(path.c_str(), &st) != 0)
-            continue;
-        if (S_ISDIR(st.st_mode))
-            Collect(path, files);
-        else if (name.size() > 6 && name.compare(name.size() - 6, 6, ".class") == 0)
-            files.push_back(path);
-    }
-    closedir(d);
-}
 
 struct Pass {
     double seconds = 0;
@@ -82,7 +59,7 @@ int main(int argc, char** argv)
         return 2;
     }
     std::vector<std::string> files;
-    Collect(argv[1], files);
+    CollectClassFiles(argv[1], files);
     if (files.empty()) {
         std::fprintf(stderr, "no class files under %s\n", argv[1]);
         return 1;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <wininet.h>
+
+#include <memory>
+#include <string>
+
+// The online thread: fetches the online item list and the two status pages
+// from our server, then fills the Online part of the Contents tree. It runs
+// once per start; Stop ends it, bounded, before the tree goes away.
+class OnlineDownload {
+public:
+    struct Settings {
+        std::string host;         // "name" or "name:port"
+        std::string localFolder;  // the module's folder; the pages go to its "html" folder
+        HWND tree = nullptr;
+        HTREEITEM onlineRoot = nullptr;
+    };
+
+    // The host of the build, "name" or "name:port".
+    static const char* DefaultHost();
+
+    OnlineDownload() = default;
+    ~OnlineDownload() { Stop(); }
+    OnlineDownload(const OnlineDownload&) = delete;
+    OnlineDownload& operator=(const OnlineDownload&) = delete;
+
+    bool Start(const Settings& settings);
+    // Asks the thread to stop, aborts its connection and waits at most
+    // timeoutMs; true when it has ended (or never ran).
+    bool Stop(DWORD timeoutMs = 3000);
+    bool IsRunning() const;
+
+    struct Shared;  // what the thread keeps even when it outlives this object
+
+private:
+    std::shared_ptr<Shared> shared;
+    HANDLE thread = nullptr;
+};
+
+// Fetches remote (a path below the host) into local: a whole 200 answer
+// replaces local through a temporary file beside it; any other answer leaves
+// local untouched. 1 for any answer but 401 and an incomplete body; 0 for
+// those and for a failed connection. Exposed for the tests.
+int DownloadFile(HINTERNET session, const char* host, const char* remote, const char* local,
+                 const volatile LONG* keepRunning);

@@ -1,0 +1,315 @@
+#include "class_outline.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct AccessWord {
+    const char* text;
+    int mask;
+};
+
+// In the order the outline prints them. A method's 0x40 and 0x80 (bridge and
+// varargs) share their bits with the field words and print as those.
+const AccessWord kAccessWords[] = {
+    {"public", 0x1},     {"private", 0x2},      {"protected", 0x4}, {"static", 0x8},
+    {"final", 0x10},     {"synchronized", 0x20}, {"volatile", 0x40}, {"transient", 0x80},
+    {"native", 0x100},   {"interface", 0x200},  {"abstract", 0x400}, {"strict_", 0x800},
+};
+
+constexpr int kInterfaceFlag = 0x200;
+constexpr int kAbstractFlag = 0x400;
+
+bool StartsWith(const char* text, const char* prefix)
+{
+    return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+}
+
+// The outline is built in a std::string and handed over once: an XString
+// grows by small steps, which costs more than the whole outline otherwise.
+
+// The text after the last '.' of [begin, end), as a range.
+const char* ShortStart(const char* begin, const char* end, bool stripOuter)
+{
+    const char* tail = begin;
+    for (const char* p = begin; p < end; ++p) {
+        if (*p == '.')
+            tail = p + 1;
+    }
+    if (stripOuter) {
+        for (const char* p = tail; p < end; ++p) {
+            if (*p == '$') {
+                if (!(p[1] >= '0' && p[1] <= '9') || p + 1 >= end)
+                    tail = p + 1;
+                break;
+            }
+        }
+    }
+    return tail;
+}
+
+void AppendShortName(std::string& out, const XString& name, bool stripOuter = false)
+{
+    const char* end = name.Data() + name.Length();
+    out.append(ShortStart(name.Data(), end, stripOuter), end);
+}
+
+void AppendShortNames(const StringList& names, std::string& out)
+{
+    for (int i = 0; i < names.Count(); ++i) {
+        AppendShortName(out, *names.At(i));
+        out += i + 1 < names.Count() ? ',' : ' ';
+    }
+}
+
+void AppendAccessWords(std::string& out, int flags, bool forClass)
+{
+    if (forClass)
+        flags &= ~0x20;
+    flags &= ~kInterfaceFlag;
+    for (const AccessWord& word : kAccessWords) {
+        if (flags & word.mask) {
+            out += word.text;
+            out += ' ';
+        }
+    }
+}
+
+void AppendMethodDisplayName(std::string& out, const char* className, const char* methodText)
+{
+    const char* open = std::strchr(methodText, '(');
+    const size_t nameLength = open ? static_cast<size_t>(open - methodText) : std::strlen(methodText);
+    if (nameLength == 6 && std::strncmp(methodText, "<init>", 6) == 0)
+        out += className;
+    else
+        out.append(methodText, nameLength);
+    out += '(';
+    if (!open) {
+        out += ')';
+        return;
+    }
+    const char* piece = open + 1;
+    for (int position = 0;; ++position) {
+        while (*piece == ' ')
+            ++piece;
+        const char* end = piece;
+        while (*end && *end != ',' && *end != ')')
+            ++end;
+        const char* shortType = ShortStart(piece, end, false);
+        if (shortType < end) {
+            char first = *shortType;
+            if (first >= 'A' && first <= 'Z')
+                first = static_cast<char>(first - 'A' + 'a');
+            char parameter[32];
+            std::snprintf(parameter, sizeof parameter, " %c%d", first, position);
+            out.append(shortType, end);
+            out += parameter;
+        }
+        if (*end != ',') {
+            out += ')';
+            break;
+        }
+        out += ',';
+        piece = end + 1;
+    }
+}
+
+XString ToXString(const std::string& text)
+{
+    return XString(text.data(), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+XString AccessWords(int flags, bool forClass)
+{
+    std::string words;
+    AppendAccessWords(words, flags, forClass);
+    return ToXString(words);
+}
+
+XString ShortName(const char* name, bool stripOuter)
+{
+    const char* end = name + std::strlen(name);
+    return XString(ShortStart(name, end, stripOuter));
+}
+
+XString MethodDisplayName(const char* className, const char* methodText)
+{
+    std::string out;
+    AppendMethodDisplayName(out, className, methodText);
+    return ToXString(out);
+}
+
+int ClassOutline::Parse(const unsigned char* data, size_t size)
+{
+    file.Reset();
+    info.Clear();
+    int code = 0;
+    if (file.ParseBuffer(data, size, &code) != 1 || !file.endedAtEnd)
+        return 0;
+    info.Fill(file);
+    return 1;
+}
+
+XString ClassOutline::Write(const char* note, bool fileLine, bool packageAndImports, const char* header) const
+{
+    std::string out;
+    out.reserve(4096);
+    if (note) {
+        out += "//note: retrieved directly from classpath ";
+        out += note;
+        out += "\n";
+    }
+    if (fileLine) {
+        out += "//file: ";
+        out.append(info.sourceFile.Data(), static_cast<size_t>(info.sourceFile.Length()));
+        out += "\n";
+    }
+    if (header) {
+        out += "//";
+        out += header;
+        out += "\n";
+    }
+    out += "\n\n";
+    if (!info.package.IsEmpty()) {
+        out += packageAndImports ? "package " : "import ";
+        out.append(info.package.Data(), static_cast<size_t>(info.package.Length()));
+        out += packageAndImports ? ";\n\n" : ".*;\n\n";
+    }
+    if (packageAndImports && info.referencedClasses.Count() > 0) {
+        for (int i = 0; i < info.referencedClasses.Count(); ++i) {
+            out += "import ";
+            const XString& name = *info.referencedClasses.StringAt(i);
+            out.append(name.Data(), static_cast<size_t>(name.Length()));
+            out += ";\n";
+        }
+        out += "\n";
+    }
+    WriteClassLine(out);
+    WriteFields(out);
+    WriteInnerClasses(out);
+    WriteMethods(out);
+    out += "}\n";
+    return ToXString(out);
+}
+
+void ClassOutline::WriteClassLine(std::string& out) const
+{
+    const bool isInterface = (info.access & kInterfaceFlag) != 0;
+    AppendAccessWords(out, info.access, !isInterface);
+    out += isInterface ? "interface " : "class ";
+    out.append(info.className.Data(), static_cast<size_t>(info.className.Length()));
+    out += ' ';
+    if (isInterface) {
+        if (info.interfaces.Count() > 0) {
+            out += "extends ";
+            AppendShortNames(info.interfaces, out);
+        }
+    } else {
+        if (!info.superClass.IsEmpty()) {
+            out += "extends ";
+            AppendShortName(out, info.superClass, false);
+            out += ' ';
+        }
+        if (info.interfaces.Count() > 0) {
+            out += "implements ";
+            AppendShortNames(info.interfaces, out);
+        }
+    }
+    out += "\n{\n";
+}
+
+void ClassOutline::WriteFields(std::string& out) const
+{
+    // An inner class's synthetic fields (this$0, val$x) name themselves with
+    // a '$'; the section shows when any other field is left.
+    const bool inner = std::strchr(info.className.Data(), '$') != nullptr;
+    bool headerWritten = false;
+    for (int i = 0; i < info.fields.Count(); ++i) {
+        const MemberDesc& field = *info.fields.At(i);
+        if (inner && std::strchr(field.name.Data(), '$'))
+            continue;
+        if (!headerWritten) {
+            out += "\t//field\n";
+            headerWritten = true;
+        }
+        out += '\t';
+        AppendAccessWords(out, field.access, false);
+        AppendShortName(out, field.type, false);
+        out += ' ';
+        out.append(field.name.Data(), static_cast<size_t>(field.name.Length()));
+        out += ";\n";
+    }
+    if (headerWritten)
+        out += "\n";
+}
+
+void ClassOutline::WriteInnerClasses(std::string& out) const
+{
+    // The list can name the class itself (an anonymous or local class lists
+    // its own entry); every other entry is a class declared inside it.
+    XString ownName(info.package);
+    if (!ownName.IsEmpty())
+        ownName.AppendChar('.');
+    ownName.AppendString(info.className);
+    bool headerWritten = false;
+    for (int i = 0; i < info.innerClasses.Count(); ++i) {
+        const InnerClassDesc& inner = *info.innerClasses.At(i);
+        if (std::strcmp(inner.name.Data(), ownName.Data()) == 0)
+            continue;
+        if (!headerWritten) {
+            out += "\t//inner class\n";
+            headerWritten = true;
+        }
+        out += '\t';
+        AppendAccessWords(out, inner.access, true);
+        out += inner.access & kInterfaceFlag ? "interface " : "class ";
+        AppendShortName(out, inner.name, true);
+        out += "\n\t{\n\t}\n";
+    }
+    if (headerWritten)
+        out += "\n";
+}
+
+void ClassOutline::WriteMethods(std::string& out) const
+{
+    const bool isInterface = (info.access & kInterfaceFlag) != 0;
+    const bool isAbstract = (info.access & kAbstractFlag) != 0;
+    bool constructorHeader = false;
+    bool methodHeader = false;
+    for (int i = 0; i < info.methods.Count(); ++i) {
+        const MemberDesc& method = *info.methods.At(i);
+        const char* name = method.name.Data();
+        if (StartsWith(name, "<clinit>"))
+            continue;
+        if (StartsWith(name, "<init>")) {
+            if (!constructorHeader) {
+                out += "\t//constructor\n";
+                constructorHeader = true;
+            }
+        } else if (!methodHeader) {
+            if (constructorHeader)
+                out += "\n";
+            out += "\t//method\n";
+            methodHeader = true;
+        }
+        out += '\t';
+        AppendAccessWords(out, method.access, false);
+        AppendShortName(out, method.type, false);
+        out += ' ';
+        AppendMethodDisplayName(out, info.className.Data(), name);
+        if (method.names.Count() > 0) {
+            out += " throws ";
+            for (int k = 0; k < method.names.Count(); ++k) {
+                if (k > 0)
+                    out += ',';
+                AppendShortName(out, *method.names.At(k));
+            }
+        }
+        const bool bodiless = (methodHeader && isInterface) || (isAbstract && (method.access & kAbstractFlag));
+        out += bodiless ? ";\n" : "\n\t{\n\t}\n";
+    }
+}

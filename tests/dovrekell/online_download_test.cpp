@@ -1,0 +1,262 @@
+// The online thread against a small HTTP server of the test's own on
+// 127.0.0.1: a whole list fills Online and replaces the status pages; a 404,
+// no server, a dropped body and a close during a slow download leave the
+// installed pages as they were.
+#include <winsock2.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <map>
+#include <string>
+#include <thread>
+
+#include "online_download.h"
+#include "online_tree.h"
+#include "support/message_pump.h"
+#include "support/test_files.h"
+
+namespace {
+
+// One answer: status, body, and how it misbehaves.
+struct Answer {
+    int status = 200;
+    std::string body;
+    size_t dropAfter = std::string::npos;  // close after this many body bytes
+    DWORD trickleMs = 0;                   // pause between body bytes
+};
+
+// Serves a fixed set of paths, one connection at a time, until stopped.
+class TestServer {
+public:
+    explicit TestServer(std::map<std::string, Answer> answers) : answers(std::move(answers))
+    {
+        WSADATA data;
+        WSAStartup(MAKEWORD(2, 2), &data);
+        listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        int size = sizeof address;
+        getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
+        port = ntohs(address.sin_port);
+        listen(listener, 8);
+        worker = std::thread([this] { Serve(); });
+    }
+    ~TestServer()
+    {
+        stopping = true;
+        closesocket(listener);
+        worker.join();
+        WSACleanup();
+    }
+    std::string Host() const { return "127.0.0.1:" + std::to_string(port); }
+    std::atomic<int> requests{0};
+
+private:
+    void Serve()
+    {
+        while (!stopping) {
+            SOCKET client = accept(listener, nullptr, nullptr);
+            if (client == INVALID_SOCKET)
+                return;
+            Respond(client);
+            closesocket(client);
+        }
+    }
+    void Respond(SOCKET client)
+    {
+        std::string request;
+        char buffer[1024];
+        while (request.find("\r\n\r\n") == std::string::npos) {
+            const int got = recv(client, buffer, sizeof buffer, 0);
+            if (got <= 0)
+                return;
+            request.append(buffer, static_cast<size_t>(got));
+        }
+        ++requests;
+        const size_t start = request.find(' ') + 1;
+        const std::string path = request.substr(start, request.find(' ', start) - start);
+        const auto found = answers.find(path);
+        const Answer& answer = found == answers.end() ? notFound : found->second;
+        const std::string head = "HTTP/1.0 " + std::to_string(answer.status) + " X\r\nContent-Length: " +
+                                 std::to_string(answer.body.size()) + "\r\nConnection: close\r\n\r\n";
+        send(client, head.data(), static_cast<int>(head.size()), 0);
+        const size_t end = answer.dropAfter < answer.body.size() ? answer.dropAfter : answer.body.size();
+        for (size_t sent = 0; sent < end && !stopping;) {
+            const int piece = answer.trickleMs ? 1 : static_cast<int>(end - sent);
+            if (send(client, answer.body.data() + sent, piece, 0) <= 0)
+                return;
+            sent += static_cast<size_t>(piece);
+            if (answer.trickleMs)
+                Sleep(answer.trickleMs);
+        }
+    }
+
+    std::map<std::string, Answer> answers;
+    Answer notFound{404, "missing", std::string::npos, 0};
+    SOCKET listener;
+    unsigned short port = 0;
+    std::atomic<bool> stopping{false};
+    std::thread worker;
+};
+
+const char kFolder[] = "/software/dovrekell/online/onlinefile/";
+const char kList[] = "// items\r\n2-http://h/b?Guides/Second\r\n1-http://h/a?Guides/First\r\n3-http://h/t?Top\r\n";
+
+class OnlineDownloadTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TREEVIEW_CLASSES};
+        InitCommonControlsEx(&controls);
+        tree = CreateWindowExA(0, WC_TREEVIEWA, "", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+        ASSERT_TRUE(tree);
+        root = TreeView(tree).Insert(nullptr, "Online", 2, 3);
+        folder = WindowsPath(ScratchPath("module-" + std::to_string(++runs)));
+        CreateDirectoryA(folder.c_str(), nullptr);
+        CreateDirectoryA((folder + "\\html").c_str(), nullptr);
+        ASSERT_TRUE(WriteFileBytes(Page("wait.html"), "installed wait"));
+        ASSERT_TRUE(WriteFileBytes(Page("complete.html"), "installed complete"));
+    }
+    void TearDown() override
+    {
+        OnlineTree(tree).DeleteBelow(root);
+        DestroyWindow(tree);
+    }
+
+    std::string Page(const char* name) { return folder + "\\html\\" + name; }
+
+    // Runs the thread to its end (or for at most limitMs), serving the tree's messages meanwhile.
+    DWORD RunToEnd(const std::string& host, DWORD limitMs = 20000)
+    {
+        OnlineDownload download;
+        const DWORD start = GetTickCount();
+        EXPECT_TRUE(download.Start({host, folder, tree, root}));
+        while (download.IsRunning() && GetTickCount() - start < limitMs)
+            PumpFor(10);
+        EXPECT_TRUE(download.Stop(1000));
+        return GetTickCount() - start;
+    }
+
+    std::string Shape(HTREEITEM item, const std::string& indent = "")
+    {
+        const TreeView view(tree);
+        std::string out;
+        for (HTREEITEM child = view.Child(item); child; child = view.Next(child)) {
+            const OnlineItem* data = reinterpret_cast<const OnlineItem*>(view.Data(child));
+            out += indent + view.Text(child).Data() + ":" + std::to_string(view.Image(child)) + " " +
+                   data->location.Data() + "\n" + Shape(child, indent + "  ");
+        }
+        return out;
+    }
+
+    static int runs;
+    HWND tree = nullptr;
+    HTREEITEM root = nullptr;
+    std::string folder;
+};
+int OnlineDownloadTest::runs = 0;
+
+TEST_F(OnlineDownloadTest, WholeListFillsOnlineAndReplacesThePages)
+{
+    const std::string f = kFolder;
+    TestServer server({{f + "onlineitem.txt", {200, kList}},
+                       {f + "wait.html", {200, "served wait"}},
+                       {f + "complete.html", {200, "served complete"}}});
+    RunToEnd(server.Host());
+    EXPECT_EQ(Shape(root), "Top:6 http://h/t\nGuides:4 \n  First:6 http://h/a\n  Second:6 http://h/b\n");
+    EXPECT_EQ(ReadFileBytes(Page("wait.html")), "served wait");
+    EXPECT_EQ(ReadFileBytes(Page("complete.html")), "served complete");
+    EXPECT_FALSE(FileExists(Page("contents.txt")));
+}
+
+TEST_F(OnlineDownloadTest, FailuresLeaveOnlineEmptyAndThePagesInstalled)
+{
+    const std::string f = kFolder;
+    {
+        SCOPED_TRACE("404");
+        TestServer server({});
+        RunToEnd(server.Host());
+        EXPECT_EQ(server.requests, 3);  // an answer but 200 or 401 still asks for the pages
+    }
+    {
+        SCOPED_TRACE("list dropped mid-body");
+        TestServer server({{f + "onlineitem.txt", {200, kList, 20, 0}}});
+        RunToEnd(server.Host());
+    }
+    {
+        SCOPED_TRACE("401");
+        TestServer server({{f + "onlineitem.txt", {401, kList}}});
+        RunToEnd(server.Host());
+    }
+    EXPECT_EQ(Shape(root), "");
+    EXPECT_EQ(ReadFileBytes(Page("wait.html")), "installed wait");
+    EXPECT_EQ(ReadFileBytes(Page("complete.html")), "installed complete");
+    EXPECT_FALSE(FileExists(Page("contents.txt")));
+    EXPECT_FALSE(FileExists(Page("contents.txt.part")));
+}
+
+TEST_F(OnlineDownloadTest, ADroppedPageStaysAsInstalled)
+{
+    const std::string f = kFolder;
+    TestServer server({{f + "onlineitem.txt", {200, kList}},
+                       {f + "wait.html", {200, std::string(5000, 'w'), 100, 0}},
+                       {f + "complete.html", {200, "served complete"}}});
+    RunToEnd(server.Host());
+    EXPECT_EQ(ReadFileBytes(Page("wait.html")), "installed wait");
+    EXPECT_FALSE(FileExists(Page("wait.html.part")));
+    EXPECT_EQ(ReadFileBytes(Page("complete.html")), "served complete");
+    EXPECT_NE(Shape(root), "");
+}
+
+TEST_F(OnlineDownloadTest, NoServerEndsWithinTheConnectTimeOut)
+{
+    // A port nobody listens on: the server of a finished test.
+    std::string host;
+    {
+        TestServer gone({});
+        host = gone.Host();
+    }
+    const DWORD took = RunToEnd(host);
+    EXPECT_LT(took, 5000u);
+    EXPECT_EQ(Shape(root), "");
+    EXPECT_EQ(ReadFileBytes(Page("wait.html")), "installed wait");
+}
+
+TEST_F(OnlineDownloadTest, StopDuringASlowDownloadEndsCleanly)
+{
+    const std::string f = kFolder;
+    TestServer server({{f + "onlineitem.txt", {200, std::string(100000, 'x'), std::string::npos, 50}}});
+    OnlineDownload download;
+    ASSERT_TRUE(download.Start({server.Host(), folder, tree, root}));
+    PumpFor(500);
+    EXPECT_TRUE(download.IsRunning());
+    const DWORD start = GetTickCount();
+    EXPECT_TRUE(download.Stop(3000));
+    EXPECT_LT(GetTickCount() - start, 3000u);
+    EXPECT_EQ(Shape(root), "");
+    EXPECT_FALSE(FileExists(Page("contents.txt")));
+    EXPECT_FALSE(FileExists(Page("contents.txt.part")));
+}
+
+TEST_F(OnlineDownloadTest, StopServesTheTreeWhileTheThreadFillsIt)
+{
+    std::string list;
+    for (int i = 0; i < 300; ++i)
+        list += std::to_string(i) + "-http://h/" + std::to_string(i) + "?F" + std::to_string(i % 7) + "/L" + std::to_string(i) + "\n";
+    const std::string f = kFolder;
+    TestServer server({{f + "onlineitem.txt", {200, list}}});
+    OnlineDownload download;
+    ASSERT_TRUE(download.Start({server.Host(), folder, tree, root}));
+    Sleep(300);  // not pumping: the thread waits in its first message to the tree
+    const DWORD start = GetTickCount();
+    EXPECT_TRUE(download.Stop(5000));
+    EXPECT_LT(GetTickCount() - start, 4000u);
+}
+
+}  // namespace

@@ -1,0 +1,5 @@
+package demo;
+
+public class Natives {
+    public static native int poke(long address, byte[] data);
+}

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "settings/settings_file.h"
+
 namespace {
 
 // A line is looked at through a fixed buffer inside Explorer's process: a
@@ -12,21 +14,24 @@ namespace {
 constexpr size_t kLineBuffer = 1024;
 
 // Copies the line at pos (at most kLineBuffer - 1 bytes) and returns where
-// the next line starts.
+// the next line starts. Lines end as the settings engine ends them.
 size_t ReadLine(const unsigned char* data, size_t size, size_t pos, char (&line)[kLineBuffer])
 {
-    size_t kept = 0;
-    while (size - pos >= 1 && data[pos] != '\r') {
-        if (kept < kLineBuffer - 1)
-            line[kept++] = static_cast<char>(data[pos]);
-        ++pos;
+    const char* text = reinterpret_cast<const char*>(data);
+    // The engine's offsets are ints; a settings file is never near that size.
+    const int limit = size > INT_MAX ? INT_MAX : static_cast<int>(size);
+    if (pos >= static_cast<size_t>(limit)) {
+        line[0] = '\0';
+        return size;
     }
+    int next = 0;
+    const int end = SettingsLineEnd(text, limit, static_cast<int>(pos), &next);
+    size_t kept = static_cast<size_t>(end) - pos;
+    if (kept > kLineBuffer - 1)
+        kept = kLineBuffer - 1;
+    std::memcpy(line, text + pos, kept);
     line[kept] = '\0';
-    if (size - pos >= 1)
-        ++pos;  // the CR
-    if (size - pos >= 1 && data[pos] == '\n')
-        ++pos;
-    return pos;
+    return static_cast<size_t>(next);
 }
 
 bool StartsWith(const char* line, const char* prefix)

@@ -8,6 +8,7 @@
 const char kFormatNotCorrect[] = "Format of the class file is not correct\n";
 const char kClassNameNotCorrect[] = "Class name is not correct, it must be\n";
 const char kPackageNotCorrect[] = "Package is not correct, it must be\n";
+const char kClassFileMissing[] = "The class file does not exist or can not be opened:\n";
 
 namespace {
 
@@ -220,7 +221,14 @@ int CheckClassFile(const char* path, int* isApplication, int* isApplet, XString&
         XFile file;
         XBuffer content;
         int length = 0;
-        if (file.Open(path, XFile::OpenExisting, 0) && file.GetSize() > 0 && file.ReadWhole(content, &length))
+        if (!file.Open(path, XFile::OpenExisting, 0)) {
+            // A file that is not there has no format to blame.
+            message.Assign(kClassFileMissing);
+            message.Append(path);
+            message.Append("\n");
+            return 0;
+        }
+        if (file.GetSize() > 0 && file.ReadWhole(content, &length))
             classified = ClassifyClass(content.Data(), static_cast<size_t>(length), info, isApplication, isApplet);
     }
     if (!classified) {

@@ -6,6 +6,7 @@
 extern const char kFormatNotCorrect[];     // "Format of the class file is not correct\n"
 extern const char kClassNameNotCorrect[];  // "Class name is not correct, it must be\n"
 extern const char kPackageNotCorrect[];    // "Package is not correct, it must be\n"
+extern const char kClassFileMissing[];     // "The class file does not exist or can not be opened:\n" + path
 
 // A main method the java launcher starts: public static void main(String[])
 // (or String...), with no other flag on it; in class files of Java 25 and

@@ -25,8 +25,16 @@ int Clamp(int value, int low, int high)
 int SettingsFile::OpenAndInit(const char* path)
 {
     Close();
+    readOnly = false;
     if (!file.Open(path, XFile::OpenExisting, 1) && !file.Create(path, 0))
         return 0;
+    AddMissingSections();
+    return 1;
+}
+
+int SettingsFile::AddMissingSections()
+{
+    int complete = 1;
     for (const char* section : kMainSections) {
         if (FindSection(Header(section).Data()))
             continue;
@@ -35,8 +43,10 @@ int SettingsFile::OpenAndInit(const char* path)
             AddListItem(section, kDefaultIncludedExtension, 1, 0);
         else if (section == kSectionExcludeExtensions)
             SetListText(section, kDefaultExcludedExtensions);
+        if (!FindSection(Header(section).Data()))
+            complete = 0;
     }
-    return 1;
+    return complete;
 }
 
 int SettingsFile::GetKeyInt(MainKey id)

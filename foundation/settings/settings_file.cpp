@@ -7,29 +7,62 @@ namespace {
 
 constexpr char kCrLf[] = "\r\n";
 
-int LineEnd(const char* data, int size, int pos)
+}  // namespace
+
+int SettingsLineEnd(const char* data, int size, int pos, int* next)
 {
-    for (int i = pos; size - i >= 2; ++i) {
-        if (data[i] == '\r' && data[i + 1] == '\n')
+    for (int i = pos; i < size; ++i) {
+        if (data[i] != '\r')
+            continue;
+        if (i + 1 < size && data[i + 1] == '\n') {
+            *next = i + 2;
             return i;
+        }
+        *next = i + 1;
+        return i + 1;
     }
+    *next = size;
     return size;
 }
 
-// Start of the line after the one starting at pos, or size for the last line.
-int NextLineStart(const char* data, int size, int pos)
+bool EndsWithLineEnd(const char* data, int size)
 {
-    const int end = LineEnd(data, size, pos);
-    return end == size ? size : end + 2;
+    return size == 0 || data[size - 1] == '\r' || (size >= 2 && data[size - 2] == '\r' && data[size - 1] == '\n');
+}
+
+namespace {
+
+// Whether the file's last line is ended, so that appended bytes begin a line.
+bool FileEndsWithLineEnd(XFile& file)
+{
+    const int size = file.GetSize();
+    if (size <= 0)
+        return true;
+    char last[2] = {};
+    const int want = size >= 2 ? 2 : 1;
+    int got = 0;
+    if (!file.Seek(size - want, XFile::FromBegin) || !file.Read(last, want, &got) || got != want)
+        return false;
+    return EndsWithLineEnd(last, want);
 }
 
 }  // namespace
 
 int SettingsFile::Open(const char* path)
 {
+    readOnly = false;
     if (file.Open(path, XFile::OpenExisting, 1))
         return 1;
     return file.Create(path, 0);
+}
+
+int SettingsFile::OpenExisting(const char* path)
+{
+    readOnly = false;
+    if (file.Open(path, XFile::OpenExisting, 1))
+        return 1;
+    readOnly = file.Open(path, XFile::OpenExisting, 0) != 0;
+    return readOnly ? 1 : 0;
 }
 
 int SettingsFile::FindSection(const char* header, LineSpan* span)
@@ -45,17 +78,17 @@ int SettingsFile::FindSection(const char* header, LineSpan* span)
     const int headerLength = static_cast<int>(std::strlen(header));
 
     // Only a line that begins with "{" can be a header: a "{" inside a value
-    // or a list item must never be taken for a section.
-    for (int pos = 0; pos < size; pos = NextLineStart(data, size, pos)) {
+    // or a list item must never be taken for a section. A line of a lone "{"
+    // is no header either; the search goes on past it, or a section appended
+    // behind such a line could never be found again.
+    int next = 0;
+    for (int pos = 0; pos < size; pos = next) {
+        int end = SettingsLineEnd(data, size, pos, &next);
         if (data[pos] != '{')
             continue;
-        int end = LineEnd(data, size, pos);
-        if (end - pos == 1)
-            break;  // a bare "{" line ends the search
         while (end > pos && data[end - 1] == ' ')
             --end;
         if (end - pos == headerLength && std::memcmp(data + pos, header, static_cast<size_t>(headerLength)) == 0) {
-            const int next = NextLineStart(data, size, pos);
             file.Seek(next, XFile::FromBegin);
             if (span) {
                 span->start = pos;
@@ -75,16 +108,11 @@ int SettingsFile::AddSection(const char* name)
     header.AppendChar('}');
     if (FindSection(header.Data()))
         return 0;
-    const int size = file.GetSize();
+    // A last line without its line end gets CR LF first, so the new section
+    // still follows two empty lines.
     XString block;
-    if (size > 0) {
-        // A last line without its CR LF gets one first, so the new section
-        // still follows two empty lines.
-        char last = 0;
-        int got = 0;
-        if (file.Seek(size - 1, XFile::FromBegin) && file.Read(&last, 1, &got) && got == 1 && last != '\n')
-            block.Append("\r\n");
-    }
+    if (!FileEndsWithLineEnd(file))
+        block.Append("\r\n");
     if (!file.Seek(0, XFile::FromEnd))
         return 0;
     block.Append("\r\n\r\n");
@@ -99,47 +127,37 @@ int SettingsFile::ReadLine(XString& line, LineSpan* span)
     const int start = file.Position();
     if (start < 0)
         return 0;
-    // Read in blocks rather than byte by byte; afterwards the position is set
-    // just behind the line, where a byte-wise read would have left it.
+    // Read in blocks rather than byte by byte until the line end is certain
+    // (a CR at the end of a block needs the byte after it); afterwards the
+    // position is set just behind the line, where a byte-wise read would
+    // have left it.
+    std::string bytes;
     char block[256];
-    int pos = start;
-    bool any = false;
     int got = 0;
-    while (file.Read(block, sizeof block, &got) && got > 0) {
-        any = true;
-        for (int i = 0; i < got; ++i) {
-            if (block[i] != '\r') {
-                line.AppendChar(block[i]);
-                continue;
-            }
-            char next = 0;
-            int more = 0;
-            if (i + 1 < got) {
-                next = block[i + 1];
-                more = 1;
-            } else {
-                file.Read(&next, 1, &more);
-            }
-            if (more == 1 && next == '\n') {
-                pos += i + 2;
-            } else {
-                line.AppendChar('\r');  // a CR without LF stays the line's last character
-                pos += i + 1;
-            }
-            file.Seek(pos, XFile::FromBegin);
-            if (span) {
-                span->start = start;
-                span->next = pos;
-            }
-            return 1;
-        }
-        pos += got;
+    int textEnd = 0;
+    int next = 0;
+    bool atEnd = false;
+    int scanFrom = 0;
+    for (;;) {
+        const int size = static_cast<int>(bytes.size());
+        textEnd = SettingsLineEnd(bytes.data(), size, scanFrom, &next);
+        // Only a line that runs to the end of what was read (no CR yet, or a
+        // CR as the last byte) may go on in the next block.
+        if (textEnd < size || atEnd)
+            break;
+        scanFrom = size > 0 && bytes[static_cast<size_t>(size) - 1] == '\r' ? size - 1 : size;
+        if (!file.Read(block, sizeof block, &got) || got <= 0)
+            atEnd = true;
+        else
+            bytes.append(block, static_cast<size_t>(got));
     }
+    line.Assign(bytes.data(), textEnd);
+    file.Seek(start + next, XFile::FromBegin);
     if (span) {
         span->start = start;
-        span->next = pos;
+        span->next = start + next;
     }
-    return any ? 1 : 0;
+    return bytes.empty() ? 0 : 1;
 }
 
 int SettingsFile::WriteLine(const char* text)
@@ -191,12 +209,8 @@ int SettingsFile::ReplaceRange(int start, int end, const char* text, int textLen
         return 0;
 
     std::string block;
-    if (start == end && start != 0 && start == size) {
-        char before = 0;
-        int got = 0;
-        if (file.Seek(start - 1, XFile::FromBegin) && file.Read(&before, 1, &got) && got == 1 && before != '\n')
-            block += kCrLf;  // an insertion at the end always begins on a line of its own
-    }
+    if (start == end && start != 0 && start == size && !FileEndsWithLineEnd(file))
+        block += kCrLf;  // an insertion at the end always begins on a line of its own
     if (text)
         block.append(text, textLength < 0 ? std::strlen(text) : static_cast<size_t>(textLength));
     if (oldLength > end - start)

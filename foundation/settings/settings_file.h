@@ -41,6 +41,11 @@ public:
 
     // Opens the file for reading and writing, creating it when it is missing.
     int Open(const char* path);
+    // Opens an existing file for reading and writing, or for reading only
+    // when it can not be written (a read-only file): every get works then and
+    // every set reports 0. 1 when the file is open, either way.
+    int OpenExisting(const char* path);
+    bool IsReadOnly() const { return readOnly; }
     void Close() { file.Close(); }
     bool IsOpen() const { return file.IsOpen(); }
     XFile& File() { return file; }
@@ -91,6 +96,9 @@ public:
     // The main program's file. OpenAndInit opens it (creating it when it is
     // missing) and appends each fixed section it lacks, with its defaults.
     int OpenAndInit(const char* path);
+    // Appends each fixed section that the open file lacks, with its defaults,
+    // behind every byte the file had. 1 when all of them can then be found.
+    int AddMissingSections();
 #ifdef _WIN32
     static XString GetPath();  // "<program directory>\Setting\Quenlow.set"
     int OpenAndInit() { return OpenAndInit(GetPath().Data()); }
@@ -196,9 +204,20 @@ private:
     int InsertListBlock(const char* section, const XString& block, int replaceItems);
 
     XFile file;
+    bool readOnly = false;
     int listLineStart = 0;
     int listNext = 0;
 };
+
+// Where a line of a settings file ends: one rule for every reader of the
+// format. CR LF ends a line and belongs to neither line; a CR without LF ends
+// it too and stays its last character; a lone LF is an ordinary byte. Returns
+// the end of the line's text; *next receives the start of the next line (size
+// when the line is the last one).
+int SettingsLineEnd(const char* data, int size, int pos, int* next);
+
+// Whether text appended after these bytes starts a line of its own.
+bool EndsWithLineEnd(const char* data, int size);
 
 // The list block for a text of lines: one "(line)" CR LF per non-empty line.
 XString BuildListBlock(const char* text);

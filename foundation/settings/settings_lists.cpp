@@ -143,6 +143,8 @@ int SettingsFile::NextListItem(XString& item)
 
 int SettingsFile::AddListItem(const char* section, const char* item, int checkDuplicates, int caseSensitive)
 {
+    if (std::strpbrk(item, "\r\n"))
+        return 0;  // an item is one line: a line break would split it into two misread ones
     ListBounds bounds;
     if (!FindList(section, bounds, checkDuplicates ? item : nullptr, caseSensitive))
         return 0;

@@ -74,6 +74,9 @@ void Dispatch(SettingsFile& settings, const char* programDir, Switch which, cons
 
 int MainApp::StartCompileTool(const ClassPathRecord& record, const char* selection)
 {
+    XString message;
+    if (!PayloadFits(nullptr, CheckInsideInfo(record, selection, message), message))
+        return 0;
     XString rest(" /inside-info ");
     rest.AppendString(InsideInfo(record, selection));
     return StartSibling(nullptr, "Farrowick", ProgramCommand(GetBinDir().Data(), "Farrowick.exe", rest.Data()));
@@ -81,6 +84,9 @@ int MainApp::StartCompileTool(const ClassPathRecord& record, const char* selecti
 
 int MainApp::StartExecuteDebugTool(const ClassPathRecord& record, const char* selection)
 {
+    XString message;
+    if (!PayloadFits(nullptr, CheckInsideInfo(record, selection, message), message))
+        return 0;
     XString rest(" /inside-info ");
     rest.AppendString(InsideInfo(record, selection));
     return StartSibling(nullptr, "Skelbrand", ProgramCommand(GetBinDir().Data(), "Skelbrand.exe", rest.Data()));
@@ -111,18 +117,24 @@ BOOL MainApp::InitInstance(const char* commandLine)
         return FALSE;
     }
 
-    // This start never creates the settings file.
+    // This start never creates the settings file. A file that can only be
+    // read still serves every switch that only reads it.
     SettingsFile settings;
-    if (!settings.File().Open(SettingsFile::GetPath().Data(), XFile::OpenExisting, 1)) {
+    if (!settings.OpenExisting(SettingsFile::GetPath().Data())) {
         seams::ShowMessage(nullptr, kSettingsMissingMessage, "Quenlow", MB_YESNO | MB_ICONERROR);
         return FALSE;
     }
+    // An empty or damaged file gets the sections a first start writes, behind
+    // every byte it had, so that no later change of settings is lost unseen.
+    if (!settings.IsReadOnly())
+        settings.AddMissingSections();
 
     RegisterShellMenu(true);
 
     if (settings.GetProgramInit() == 0) {
         SetClassAssociation(settings, GetModulePath().Data(), 1, 1, 1, 0, 500, 400);
-        settings.SetProgramInit(1);
+        if (!settings.SetProgramInit(1) || settings.GetProgramInit() != 1)
+            seams::ShowMessage(nullptr, kSettingsNotWritableMessage, "Quenlow", MB_OK | MB_ICONERROR);
     }
 
     if (which != Switch::None) {

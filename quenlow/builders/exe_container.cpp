@@ -69,6 +69,23 @@ Bytes BuildExeTrailer(const ExeTrailerFields& fields)
     return out;
 }
 
+int CheckExeTrailerFields(const ExeTrailerFields& fields, XString& message)
+{
+    using reserved_bytes::kAllMarks;
+    const ClassPathRecord& r = fields.record;
+    const XString noArgs;
+    const reserved_bytes::CarriedText texts[] = {
+        {"main class", &fields.mainClass, kAllMarks},
+        {"arguments for main()", fields.addMainArgs ? &fields.mainArgs : &noArgs, kAllMarks},
+        {"other Java options", &fields.otherOptions, kAllMarks},
+        {"system class path", &r.systemClassPath, kAllMarks},
+        {"user class path of archives", &r.userZipClassPath, kAllMarks},
+        {"user class path of folders", &r.userDirClassPath, kAllMarks},
+        {"sibling class path", &r.siblingClassPath, kAllMarks},
+    };
+    return reserved_bytes::CheckCarriedTexts(texts, static_cast<int>(sizeof texts / sizeof texts[0]), message);
+}
+
 XString BuildExeReport(const ExeReportFacts& facts, const ExeTrailerFields& fields)
 {
     const ClassPathRecord& r = fields.record;

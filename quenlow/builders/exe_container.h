@@ -27,6 +27,12 @@ struct ExeTrailerFields {
 
 Bytes BuildExeTrailer(const ExeTrailerFields& fields);
 
+// Whether every text can travel in the trailer: its fields end at 0xA5 and
+// the main class and arguments at the jar mark, and the launcher finds the
+// trailer by its marks. 1 when all fit, else 0 and the message naming the
+// first text that holds one of those bytes.
+int CheckExeTrailerFields(const ExeTrailerFields& fields, XString& message);
+
 // The lines shown in the creating-information dialog after a build.
 struct ExeReportFacts {
     bool useJavaw = false;

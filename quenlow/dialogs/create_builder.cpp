@@ -107,8 +107,32 @@ int CreateBuilder::RunJarTool(const char* baseFolder, const JarCommand& jar, int
     return 1;
 }
 
+ExeTrailerFields CreateBuilder::TrailerFields(const CreateRequest& request, const CreateSources& sources)
+{
+    ExeTrailerFields fields;
+    fields.useJavaw = request.useJavaw != 0;
+    ClassPathTarget target;
+    target.exeFiles = true;
+    CollectClassPath(settings, fields.record, target);
+    fields.otherOptions = OtherJavaOptionsFor(settings, kOtherJavaForExe);
+    fields.mainClass = sources.className;
+    int argsFlags[SettingsFile::kFlagCount] = {};
+    settings.GetMainArgsFlags(argsFlags);
+    fields.addMainArgs = argsFlags[kArgsForExe] != 0;
+    fields.mainArgs = sources.mainArgs;
+    return fields;
+}
+
 int CreateBuilder::BuildExe(const CreateRequest& request, const CreateSources& sources, CreateResult& result)
 {
+    // The trailer's texts are known before anything is built: one that it
+    // can not carry stops the Create before the jar tool runs.
+    const ExeTrailerFields fields = TrailerFields(request, sources);
+    XString refused;
+    if (!CheckExeTrailerFields(fields, refused)) {
+        seams::ShowMessage(window, refused.Data(), "Message", MB_OK | MB_ICONERROR);
+        return 0;
+    }
     if (!ConfirmIconFormat(window, request, false))
         return 0;
     const XString programDir = GetProgramDir();
@@ -140,17 +164,6 @@ int CreateBuilder::BuildExe(const CreateRequest& request, const CreateSources& s
     if (!read)
         return AskShowHelp(window, "Can not compress the exe file specified");
 
-    ExeTrailerFields fields;
-    fields.useJavaw = request.useJavaw != 0;
-    ClassPathTarget target;
-    target.exeFiles = true;
-    CollectClassPath(settings, fields.record, target);
-    fields.otherOptions = OtherJavaOptionsFor(settings, kOtherJavaForExe);
-    fields.mainClass = sources.className;
-    int argsFlags[SettingsFile::kFlagCount] = {};
-    settings.GetMainArgsFlags(argsFlags);
-    fields.addMainArgs = argsFlags[kArgsForExe] != 0;
-    fields.mainArgs = sources.mainArgs;
     const Bytes trailer = BuildExeTrailer(fields);
     const Bytes* pieces[] = {&stub, &trailer, &archive};
     if (!WriteBesideThenReplace(request.outputFile.Data(), pieces, 3))

@@ -4,6 +4,7 @@
 
 #include "create_checks.h"
 #include "create_request.h"
+#include "exe_container.h"
 #include "process/runner_create.h"
 #include "process/runner_owner.h"
 #include "settings/settings_file.h"
@@ -38,6 +39,8 @@ public:
     int BuildJar(const CreateRequest& request, const CreateSources& sources, CreateResult& result);
 
 private:
+    // What the executable's trailer carries for this request.
+    ExeTrailerFields TrailerFields(const CreateRequest& request, const CreateSources& sources);
     // Runs the jar tool with the command and judges its run: 1 when it
     // started, ended in time with exit code 0; 0 after telling the user.
     int RunJarTool(const char* baseFolder, const JarCommand& jar, int exe);

@@ -17,6 +17,7 @@
 #include "quenlow/launch/class_path.h"
 #include "rich_edit.h"
 #include "run_command.h"
+#include "jdk_check.h"
 #include "settings/main_args.h"
 #include "seams.h"
 #include "single_instance.h"
@@ -202,7 +203,9 @@ void MainDlg::SaveOptions()
     int menuFlags[SettingsFile::kFlagCount] = {};
     menuFlags[kFlagAlwaysOnTop] = alwaysOnTop;
     menuFlags[kFlagWebPane] = webPane;
-    settings.SetMenuOptions(menuFlags);
+    // A refused write is said once: the session's choices are not kept.
+    if (!settings.SetMenuOptions(menuFlags) || settings.IsReadOnly())
+        seams::ShowMessage(nullptr, kSettingsNotWritableMessage, "Quenlow", MB_OK | MB_ICONERROR);
 }
 
 void MainDlg::CreateTooltips()

@@ -9,6 +9,8 @@ const char kJdkMissingMessage[] =
     "JDK.\n\nDo you want to view your Java installation now?\n";
 const char kSettingsMissingMessage[] =
     "Error:\ncan not read setting file,\nplease try again or restart your computer.\n";
+const char kSettingsNotWritableMessage[] =
+    "Error:\ncan not write setting file,\nit may be read-only or damaged: changes of settings are not kept.\n";
 
 namespace {
 

@@ -7,3 +7,5 @@ bool CheckJdkInstalled();
 
 extern const char kJdkMissingMessage[];
 extern const char kSettingsMissingMessage[];
+// Where a write of the settings file was refused.
+extern const char kSettingsNotWritableMessage[];

@@ -30,7 +30,53 @@ void ClassPathFields(XString& payload, const ClassPathRecord& record)
     Field(payload, record.siblingClassPath);
 }
 
+using reserved_bytes::CarriedText;
+
+constexpr int kClassPathFields = 4;
+
+// The record's four texts as carried fields, into texts[0..3].
+void ClassPathTexts(const ClassPathRecord& record, CarriedText* texts)
+{
+    texts[0] = {"system class path", &record.systemClassPath, reserved_bytes::kFieldEndOnly};
+    texts[1] = {"user class path of archives", &record.userZipClassPath, reserved_bytes::kFieldEndOnly};
+    texts[2] = {"user class path of folders", &record.userDirClassPath, reserved_bytes::kFieldEndOnly};
+    texts[3] = {"sibling class path", &record.siblingClassPath, reserved_bytes::kFieldEndOnly};
+}
+
+// The record's four texts, then one more field.
+int CheckClassPathsAnd(const ClassPathRecord& record, const char* name, const char* text, XString& message)
+{
+    const XString last(text);
+    CarriedText texts[kClassPathFields + 1];
+    ClassPathTexts(record, texts);
+    texts[kClassPathFields] = {name, &last, reserved_bytes::kFieldEndOnly};
+    return reserved_bytes::CheckCarriedTexts(texts, kClassPathFields + 1, message);
+}
+
 }  // namespace
+
+int CheckInsideInfo(const ClassPathRecord& record, const char* selection, XString& message)
+{
+    return CheckClassPathsAnd(record, "selection", selection, message);
+}
+
+int CheckClassInfoPayload(const ClassPathRecord& record, const char* otherOptions, XString& message)
+{
+    return CheckClassPathsAnd(record, "other Java options", otherOptions, message);
+}
+
+int CheckDoubleClickPayload(const DoubleClickClass& target, const ClassPathRecord& record, const char* mainArgs,
+                            const char* otherOptions, XString& message)
+{
+    const XString args(mainArgs);
+    const XString options(otherOptions);
+    CarriedText texts[kClassPathFields + 3];
+    ClassPathTexts(record, texts);
+    texts[kClassPathFields] = {"arguments for main()", &args, reserved_bytes::kFieldEndOnly};
+    texts[kClassPathFields + 1] = {"class folder", &target.rootFolder, reserved_bytes::kFieldEndOnly};
+    texts[kClassPathFields + 2] = {"other Java options", &options, reserved_bytes::kFieldEndOnly};
+    return reserved_bytes::CheckCarriedTexts(texts, kClassPathFields + 3, message);
+}
 
 XString InsideInfo(const ClassPathRecord& record, const char* selection)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reserved_bytes.h"
 #include "xstring.h"
 
 // Payloads and command lines with which the main program starts the other
@@ -47,6 +48,14 @@ XString InsideInfo(const ClassPathRecord& record, const char* selection);
 XString ClassInfoPayload(const ClassPathRecord& record, const char* otherOptions, const char* classFile);
 XString DoubleClickPayload(bool runFlag, const DoubleClickClass& target, const DoubleClickOptions& options,
                            const ClassPathRecord& record, const char* mainArgs, const char* otherOptions);
+
+// Whether each text can travel in its field of the payload: 1 when it can,
+// else 0 and the message that names the first text holding INFO_SEPARATOR.
+// The last field of a payload has no separator behind it and may hold one.
+int CheckInsideInfo(const ClassPathRecord& record, const char* selection, XString& message);
+int CheckClassInfoPayload(const ClassPathRecord& record, const char* otherOptions, XString& message);
+int CheckDoubleClickPayload(const DoubleClickClass& target, const ClassPathRecord& record, const char* mainArgs,
+                            const char* otherOptions, XString& message);
 
 // "<folder>\<program>" in double quotes, then the rest (may be empty).
 XString ProgramCommand(const char* folder, const char* program, const char* rest);

@@ -52,6 +52,13 @@ int StartSibling(HWND owner, const char* programName, const XString& commandLine
     return 0;
 }
 
+int PayloadFits(HWND owner, int fits, const XString& message)
+{
+    if (!fits)
+        seams::ShowMessage(owner, message.Data(), "Message", MB_OK | MB_ICONERROR);
+    return fits;
+}
+
 void StartDoubleClickRunner(HWND owner, const char* programDir, bool runFlag, const DoubleClickOptions& options,
                             const char* classFile, const ClassPathRecord& record, const char* mainArgs,
                             const char* otherOptions)
@@ -72,6 +79,8 @@ void StartDoubleClickRunner(HWND owner, const char* programDir, bool runFlag, co
     target.runApplet = isApplet && options.runApplets;
     if (!target.runApplication && !target.runApplet)
         return;
+    if (!PayloadFits(owner, CheckDoubleClickPayload(target, record, mainArgs, otherOptions, message), message))
+        return;
     XString payload = DoubleClickPayload(runFlag, target, options, record, mainArgs, otherOptions);
     XString rest(" ");
     rest.AppendString(payload);
@@ -82,6 +91,9 @@ void StartDoubleClickRunner(HWND owner, const char* programDir, bool runFlag, co
 
 int StartClassInfoViewer(const char* classFile, const ClassPathRecord& record, const char* otherOptions)
 {
+    XString message;
+    if (!PayloadFits(nullptr, CheckClassInfoPayload(record, otherOptions, message), message))
+        return 0;
     XString rest(" /inside-info ");
     rest.AppendString(ClassInfoPayload(record, otherOptions, classFile));
     return StartSibling(nullptr, "Hembrook", ProgramCommand(GetBinDir().Data(), "Hembrook.exe", rest.Data()));

@@ -11,6 +11,11 @@
 // program could not be started, or that its command line is too long, and 0.
 int StartSibling(HWND owner, const char* programName, const XString& commandLine);
 
+// Whether a payload's texts passed their check: when they did not, shows the
+// check's message (naming the text and its byte) and gives 0; nothing is
+// started then.
+int PayloadFits(HWND owner, int fits, const XString& message);
+
 // The message for each refusal (caption "Message").
 XString SiblingMissingMessage(const char* programName, const char* commandLine);
 XString CommandTooLongMessage(const char* programName);

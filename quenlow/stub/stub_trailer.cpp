@@ -60,10 +60,16 @@ size_t PeImageEnd(const unsigned char* data, size_t size)
     for (size_t i = 0; i < sections; ++i) {
         const unsigned char* section = data + table + i * kSectionHeader;
         const uint64_t rawEnd = static_cast<uint64_t>(Read32(section + 20)) + Read32(section + 16);
-        if (Read32(section + 16) && rawEnd > end)
-            end = static_cast<size_t>(rawEnd);
+        if (!Read32(section + 16) || rawEnd <= end)
+            continue;
+        // Compared while still 64 bits wide: a section said to end past the
+        // data is no image of ours, and in a 32-bit build the cast alone
+        // would wrap such an end into a small, plausible offset.
+        if (rawEnd > size)
+            return 0;
+        end = static_cast<size_t>(rawEnd);
     }
-    return end <= size ? end : 0;
+    return end;
 }
 
 int ParseStubTrailer(const unsigned char* data, size_t size, size_t offset, StubTrailer& trailer)

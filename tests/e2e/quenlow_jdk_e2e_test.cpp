@@ -154,7 +154,12 @@ TEST(QuenlowJdk, RunStartsTheJresJavawWithTheClassPathsOfTheSettings)
     ASSERT_NE(dialog, nullptr);
     SendMessageA(GetDlgItem(dialog, IDC_MAIN_CLASS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(mainClass.c_str()));
     SendMessageA(GetDlgItem(dialog, IDC_RUN_MAIN_CLASS), BM_CLICK, 0, 0);
-    WaitFor([&] { return !Records(log).empty(); }, 20000);
+    if (!WaitFor([&] { return !Records(log).empty(); }, 20000))
+    {
+        char pane[4096] = {};
+        GetDlgItemTextA(dialog, IDC_OUTPUT_PANE, pane, sizeof pane);
+        ADD_FAILURE() << "no javaw start recorded; Quenlow's windows:\n" << quenlow.Windows() << "its pane:\n" << pane;
+    }
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(quenlow.Ended(20000));
 

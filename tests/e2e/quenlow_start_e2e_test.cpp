@@ -112,6 +112,23 @@ TEST(QuenlowSwitches, MisplacedClassShowsTheCheckMessageAndStartsNothing)
     EXPECT_TRUE(Records(tree.Log()).empty());
 }
 
+// A folder name may hold the byte that ends a payload's field: the start is
+// refused with one message that names the selection, and nothing starts.
+TEST(QuenlowSwitches, ASelectionHoldingTheFieldEndShowsOneMessageAndStartsNothing)
+{
+    const Tree tree = MakeTree("reserved byte");
+    const std::string selection = "1\n" + tree.dir + "\\a" + kSep + "b\\src\n";
+    Program program("\"" + tree.Exe() + "\" /compile-files " + selection);
+    HWND box = program.WaitForDialog("Message");
+    ASSERT_NE(box, nullptr);
+    const std::string text = MessageText(box);
+    EXPECT_EQ(text.find("The selection\n" + selection), 0u) << text;
+    EXPECT_NE(text.find("(byte 0xA5)"), std::string::npos) << text;
+    Press(box, IDOK);
+    EXPECT_TRUE(program.Ended(10000));
+    EXPECT_TRUE(Records(tree.Log()).empty());
+}
+
 TEST(QuenlowStart, RefusalsShowTheirText)
 {
     struct Case {
@@ -141,6 +158,66 @@ TEST(QuenlowStart, RefusalsShowTheirText)
         if (!c.withSettings) {
             EXPECT_FALSE(FileExists(tree.Settings())) << "the start created the settings file";
         }
+    }
+}
+
+// A settings file the engine can not use gets the sections a first start
+// writes, behind every byte it had: the start's own change is then found in
+// the file, as every later one is.
+TEST(QuenlowStart, AnEmptyDamagedOrLfOnlySettingsFileIsRepaired)
+{
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"empty", ""},
+        {"garbage", std::string("\x89PNG\r\n\x1A\n\0\0{\r\n\xAB\xBB\r\x01{SECT_MAIN\n\xFF", 26)},
+        {"lf only", "{SECT_MAIN}\n<KEY>\n[KEY_PROGRAMINIT]0\n<LIST>\n{SECT_FILE_INCEXT}\n<KEY>\n<LIST>\n(class)\n"},
+    };
+    for (const auto& c : cases) {
+        const Tree tree = MakeTree(std::string("repair ") + c.name);
+        ASSERT_TRUE(WriteFileBytes(tree.Settings(), c.bytes));
+        RunAndRecord(tree, "/jdkdochelp");
+        const std::string after = ReadFileBytes(tree.Settings());
+        EXPECT_EQ(after.compare(0, c.bytes.size(), c.bytes), 0) << c.name << ": bytes of the file were lost";
+        SettingsFile settings;
+        ASSERT_TRUE(settings.Open(tree.Settings().c_str()));
+        for (const char* section : kMainSections)
+            EXPECT_TRUE(settings.FindSection((std::string("{") + section + "}").c_str())) << c.name << section;
+        EXPECT_EQ(settings.GetProgramInit(), 1) << c.name;
+    }
+}
+
+// A read-only settings file still serves the switches, which only read it;
+// where a write is refused the user is told so, and the switch still runs.
+TEST(QuenlowStart, AReadOnlySettingsFileServesTheSwitchesAndSaysWhereAWriteIsRefused)
+{
+    for (const bool firstStart : {false, true}) {
+        const Tree tree = MakeTree(firstStart ? "read-only first start" : "read-only");
+        if (!firstStart) {
+            SettingsFile settings;
+            ASSERT_TRUE(settings.Open(tree.Settings().c_str()));
+            settings.SetProgramInit(1);
+        }
+        ASSERT_TRUE(SetFileAttributesA(tree.Settings().c_str(), FILE_ATTRIBUTE_READONLY));
+        // Run as root, Wine would still write a read-only file: a reader that
+        // shares no writing keeps it unwritable, as the attribute does for a user.
+        HANDLE reader = CreateFileA(tree.Settings().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                    nullptr);
+        ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+        const std::string before = ReadFileBytes(tree.Settings());
+        Program program("\"" + tree.Exe() + "\" /compile-files 1\n" + tree.dir + "\n");
+        if (firstStart) {
+            HWND box = program.WaitForDialog("Quenlow");
+            ASSERT_NE(box, nullptr);
+            EXPECT_NE(MessageText(box).find("can not write setting file"), std::string::npos) << MessageText(box);
+            Press(box, IDOK);
+        }
+        EXPECT_TRUE(program.Ended(20000)) << firstStart;
+        EXPECT_TRUE(WaitFor([&] { return Records(tree.Log()).size() == 1; }, 10000)) << firstStart;
+        CloseHandle(reader);
+        EXPECT_EQ(ReadFileBytes(tree.Settings()), before);
+        SetFileAttributesA(tree.Settings().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }
 

@@ -25,7 +25,9 @@ TEST(MenuSettingsParse, FindsTheKeyOnlyInTheKeyPartOfItsSection)
         {"other value", "{SECT_MAIN}\r\n<KEY>\r\n[KEY_OTHER]5\r\n[KEY_MENUEXPAND]1\r\n<LIST>\r\n", true, 1},
         {"header with trailing blanks", "{SECT_MAIN}  \r\n[KEY_MENUEXPAND]0\r\n", true, 0},
         {"last line without line end", "{SECT_MAIN}\r\n[KEY_MENUEXPAND]7", true, 7},
-        {"lone CR ends a line", "{SECT_MAIN}\r[KEY_MENUEXPAND]0\r<LIST>\r", true, 0},
+        {"lone CR ends a line", "{SECT_MAIN}\r\n[A]1\r[KEY_MENUEXPAND]0\r<LIST>\r", true, 0},
+        // As in the settings engine, a lone CR stays the line's last byte: no header.
+        {"header ended by a lone CR", "{SECT_MAIN}\r[KEY_MENUEXPAND]0\r<LIST>\r", false, 0},
         {"after <LIST> is not seen", "{SECT_MAIN}\r\n<KEY>\r\n<LIST>\r\n[KEY_MENUEXPAND]0\r\n", false, 0},
         {"in another section", "{SECT_OTHER}\r\n[KEY_MENUEXPAND]0\r\n<LIST>\r\n{SECT_MAIN}\r\n<KEY>\r\n<LIST>\r\n",
          false, 0},

@@ -1,5 +1,8 @@
 #include "child_process.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -29,7 +32,37 @@ bool MakePipe(HANDLE& read, HANDLE& write, bool childReads)
     return true;
 }
 
+struct WindowList {
+    DWORD process;
+    std::string text;
+};
+
+BOOL CALLBACK ListWindow(HWND window, LPARAM data)
+{
+    auto* list = reinterpret_cast<WindowList*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != list->process)
+        return TRUE;
+    char className[64] = {}, caption[256] = {}, message[2048] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, caption, sizeof caption);
+    list->text += std::string("  ") + className + " \"" + caption + "\"" + (IsWindowVisible(window) ? " shown" : " hidden");
+    // A message box's text is its static control 0xFFFF.
+    if (GetDlgItemTextA(window, 0xFFFF, message, sizeof message))
+        list->text += std::string(": ") + message;
+    list->text += "\n";
+    return TRUE;
+}
+
 }  // namespace
+
+std::string DescribeWindows(DWORD processId)
+{
+    WindowList list = {processId, std::string()};
+    EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&list));
+    return list.text.empty() ? "  (none)\n" : list.text;
+}
 
 ChildResult RunChild(const std::string& commandLine, const std::string& input, DWORD timeoutMs, DWORD inputDelayMs)
 {
@@ -53,6 +86,8 @@ ChildResult RunChild(const std::string& commandLine, const std::string& input, D
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     if (!result.started) {
+        result.startError = GetLastError();
+        ADD_FAILURE() << "could not start " << commandLine << ": error " << result.startError;
         CloseHandle(inWrite);
         CloseHandle(outRead);
         CloseHandle(errRead);
@@ -71,6 +106,8 @@ ChildResult RunChild(const std::string& commandLine, const std::string& input, D
     }
     if (WaitForSingleObject(info.hProcess, timeoutMs) != WAIT_OBJECT_0) {
         result.timedOut = true;
+        std::fprintf(stderr, "%s still ran after %lu ms; its windows:\n%s", commandLine.c_str(),
+                     static_cast<unsigned long>(timeoutMs), DescribeWindows(info.dwProcessId).c_str());
         TerminateProcess(info.hProcess, 255);
         WaitForSingleObject(info.hProcess, 5000);
     }

@@ -9,6 +9,7 @@
 // time-out is terminated.
 struct ChildResult {
     bool started = false;
+    DWORD startError = 0;  // GetLastError of a failed start
     bool timedOut = false;
     DWORD exitCode = 0;
     std::string out;
@@ -17,3 +18,8 @@ struct ChildResult {
 
 ChildResult RunChild(const std::string& commandLine, const std::string& input, DWORD timeoutMs,
                      DWORD inputDelayMs = 0);
+
+// The top-level windows of a process, one line each: class, caption, whether
+// shown, and the text of a message box. What a test prints when a program
+// did not do what it waited for.
+std::string DescribeWindows(DWORD processId);

@@ -92,7 +92,9 @@ TEST_F(SettingsTest, HeaderMatching)
         {"{SECT_MAIN}x\r\n", "{SECT_MAIN}", 0},
         {"[KEY]{SECT_MAIN}\r\n", "{SECT_MAIN}", 0},            // only at the start of a line
         {"(item {SECT_MAIN})\r\n{SECT_MAIN}\r\n", "{SECT_MAIN}", 1},
-        {"{\r\n{SECT_MAIN}\r\n", "{SECT_MAIN}", 0},            // a bare "{" ends the search
+        {"{\r\n{SECT_MAIN}\r\n", "{SECT_MAIN}", 1},            // a bare "{" is no header
+        {"[A]1\r{SECT_MAIN}\r\n", "{SECT_MAIN}", 1},           // a lone CR ends a line
+        {"[A]1\n{SECT_MAIN}\r\n", "{SECT_MAIN}", 0},           // a lone LF does not
         {"{SECT_MAIN}", "{SECT_MAIN}", 1},                     // last line without CR LF
         {"", "{SECT_MAIN}", 0},
     };
@@ -185,6 +187,45 @@ TEST_F(SettingsTest, TruncatedLastLineStillReads)
     EXPECT_EQ(value, 17);
     EXPECT_EQ(settings.SetInt("SECT_A", "KEY_Y", 3), 1);  // goes at the end, on a line of its own
     EXPECT_EQ(Bytes(), "\r\n\r\n{SECT_A}\r\n<KEY>\r\n[KEY_X]17\r\n[KEY_Y]3\r\n");
+}
+
+// The section search and the line reader end lines alike, so an edit of one
+// section never reveals or hides another.
+TEST_F(SettingsTest, ASectionBehindALoneCrIsFoundBeforeAndAfterEdits)
+{
+    Start("{SECT_MAIN_ICON}\r\n<KEY>\r\n[A]1\r{SECT_MAIN}\r\n<KEY>\r\n[KEY_PROGRAMINIT]5\r\n<LIST>\r\n");
+    int value = 0;
+    EXPECT_EQ(settings.GetInt("SECT_MAIN", "KEY_PROGRAMINIT", &value), 1);
+    EXPECT_EQ(value, 5);
+    // The icon section's key part ends at the next header, not in SECT_MAIN.
+    EXPECT_EQ(settings.SetInt("SECT_MAIN_ICON", "KEY_PROGRAMINIT", 7), 1);
+    EXPECT_EQ(settings.GetInt("SECT_MAIN", "KEY_PROGRAMINIT", &value), 1);
+    EXPECT_EQ(value, 5);
+    EXPECT_EQ(settings.GetInt("SECT_MAIN_ICON", "KEY_PROGRAMINIT", &value), 1);
+    EXPECT_EQ(value, 7);
+}
+
+// Whatever the last line ends with, a write that reports success reads back
+// and leaves the bytes before it as they were.
+TEST_F(SettingsTest, AWriteAtTheEndOfTheFileReadsBack)
+{
+    const char* const endings[] = {"X\n", "X", "X\r", "X\r\n", "X\n\n", "X\r\r"};
+    for (const char* ending : endings) {
+        const std::string before = std::string("{S}\r\n") + ending;
+        Start(before);
+        ASSERT_EQ(settings.SetRawString("v", "S", "K"), 1) << ending;
+        XString value;
+        EXPECT_EQ(settings.GetRawString(value, "S", "K"), 1) << ending;
+        EXPECT_STREQ(value.Data(), "v") << ending;
+        EXPECT_EQ(Bytes().compare(0, before.size(), before), 0) << ending;
+
+        Start(std::string("{L}\r\n<KEY>\r\n<LIST>\r\n(a.jar)") + (ending + 1));
+        ASSERT_EQ(settings.AddListItem("L", "b.jar", 1, 1), 1) << ending;
+        StringList items;
+        settings.GetList(items, "L");
+        ASSERT_EQ(items.Count(), 2) << ending;
+        EXPECT_STREQ(items.At(1)->Data(), "b.jar") << ending;
+    }
 }
 
 TEST_F(SettingsTest, AddSectionAfterALastLineWithoutCrLf)

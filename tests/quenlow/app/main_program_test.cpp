@@ -11,6 +11,7 @@
 #include "help.h"
 #include "install_registry.h"
 #include "jdk_check.h"
+#include "main_app.h"
 #include "paths/file_system.h"
 #include "process/start_child.h"
 #include "registry.h"
@@ -73,6 +74,38 @@ TEST_F(MainProgram, AFailedSiblingStartNamesTheProgram)
         EXPECT_NE(shown[0].text.find("Can not start Farrowick"), std::string::npos) << shown[0].text;
         EXPECT_NE(shown[0].text.find(c.expectedPart), std::string::npos) << shown[0].text;
         EXPECT_EQ(shown[0].text.find("/inside-info"), std::string::npos) << "the payload is not the user's business";
+    }
+}
+
+// Each start whose payload would carry the field end in a field is refused
+// with one message naming the text, before anything is started.
+TEST_F(MainProgram, StartsRefuseATextHoldingTheFieldEnd)
+{
+    const XString bad("C:\\a\xA5" "b");
+    const struct {
+        const char* what;
+        int (*start)(const XString& text);
+        const char* name;
+    } cases[] = {
+        {"compile tool", [](const XString& t) { return MainApp::StartCompileTool(ClassPathRecord(), t.Data()); },
+         "selection"},
+        {"execute tool",
+         [](const XString& t) {
+             ClassPathRecord r;
+             r.siblingClassPath = t;
+             return MainApp::StartExecuteDebugTool(r, "1\nC:\\s\n");
+         },
+         "sibling class path"},
+        {"class information",
+         [](const XString& t) { return StartClassInfoViewer("X.class", ClassPathRecord(), t.Data()); },
+         "other Java options"},
+    };
+    for (const auto& c : cases) {
+        shown.clear();
+        EXPECT_EQ(c.start(bad), 0) << c.what;
+        ASSERT_EQ(shown.size(), 1u) << c.what;
+        EXPECT_EQ(shown[0].text.find(std::string("The ") + c.name + "\n" + bad.Data() + "\n"), 0u) << shown[0].text;
+        EXPECT_EQ(shown[0].text.find("Can not start"), std::string::npos) << c.what;
     }
 }
 

@@ -82,6 +82,66 @@ TEST(ExeTrailer, TheStubReadsWhatTheBuilderWrites)
     EXPECT_EQ(exe.substr(t.jarOffset), "PKjar");
 }
 
+// The trailer's fields end at 0xA5, the main class and arguments at the jar
+// mark: a text holding any of the marks would be read back cut or shifted,
+// so it is refused by name before anything is built; every other text reads
+// back as written.
+TEST(ExeTrailer, TextsHoldingAMarkByteAreRefusedByName)
+{
+    using Set = void (*)(ExeTrailerFields&, const char*);
+    const struct {
+        const char* name;
+        Set set;
+    } fields[] = {
+        {"main class", [](ExeTrailerFields& f, const char* t) { f.mainClass.Assign(t); }},
+        {"arguments for main()",
+         [](ExeTrailerFields& f, const char* t) {
+             f.addMainArgs = true;
+             f.mainArgs.Assign(t);
+         }},
+        {"other Java options", [](ExeTrailerFields& f, const char* t) { f.otherOptions.Assign(t); }},
+        {"system class path", [](ExeTrailerFields& f, const char* t) { f.record.systemClassPath.Assign(t); }},
+        {"user class path of archives",
+         [](ExeTrailerFields& f, const char* t) { f.record.userZipClassPath.Assign(t); }},
+        {"user class path of folders",
+         [](ExeTrailerFields& f, const char* t) { f.record.userDirClassPath.Assign(t); }},
+        {"sibling class path", [](ExeTrailerFields& f, const char* t) { f.record.siblingClassPath.Assign(t); }},
+    };
+    const struct {
+        const char* text;
+        const char* byte;
+    } refused[] = {
+        {"\xBB", "(byte 0xBB)"},                   // the smallest case: it read back empty
+        {"\xABquoted\xBB", "(byte 0xAB)"},
+        {"C:\\lib\\\xA5\\a.jar;", "(byte 0xA5)"},  // it shifted every later field
+        {"a\xBB\xBB\xBB\xBB\xBB\xBB\xBB\xBB\xBB\xBB" "b", "(byte 0xBB)"},
+    };
+    for (const auto& field : fields) {
+        for (const auto& bad : refused) {
+            ExeTrailerFields f = Fields();
+            field.set(f, bad.text);
+            XString message;
+            EXPECT_EQ(CheckExeTrailerFields(f, message), 0) << field.name << " " << bad.byte;
+            const std::string text = message.Data();
+            EXPECT_EQ(text.find(std::string("The ") + field.name + "\n" + bad.text + "\n"), 0u) << text;
+            EXPECT_NE(text.find(bad.byte), std::string::npos) << text;
+        }
+        ExeTrailerFields f = Fields();
+        field.set(f, "C:\\\xA4 \xB6 \xA6.jar;");  // neighbours of the marks travel
+        XString message;
+        ASSERT_EQ(CheckExeTrailerFields(f, message), 1) << field.name;
+        const std::string exe = "MZ" + S(BuildExeTrailer(f)) + "PK";
+        StubTrailer t;
+        ASSERT_EQ(ParseStubTrailer(reinterpret_cast<const unsigned char*>(exe.data()), exe.size(), 2, t), 1);
+        EXPECT_EQ(exe.substr(t.jarOffset), "PK") << field.name;
+    }
+    // Arguments that are not written are not checked.
+    ExeTrailerFields f = Fields();
+    f.mainArgs.Assign("\xBB");
+    XString message;
+    EXPECT_EQ(CheckExeTrailerFields(f, message), 1);
+}
+
 TEST(ExeReport, LinesLineUpUnderTheTabStops)
 {
     ExeReportFacts facts;

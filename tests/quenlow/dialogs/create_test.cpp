@@ -223,6 +223,56 @@ TEST_F(CreateTest, BadInputsGiveTheirMessageAndCreateNothing)
     }
 }
 
+// The executable's trailer ends its fields at 0xA5 and its texts at the marks
+// 0xAB and 0xBB: a text that holds one is named in one message before the
+// jar tool runs, and nothing is built.
+TEST_F(CreateTest, ATextTheTrailerCanNotCarryIsNamedAndNothingIsBuilt)
+{
+    const struct {
+        const char* name;
+        std::string text;  // as the message names it
+        const char* byte;
+        void (*use)(SettingsFile& settings, const std::string& text);
+    } cases[] = {
+        {"arguments for main()", "\xABquoted\xBB", "(byte 0xAB)",
+         [](SettingsFile& s, const std::string& text) {
+             int flags[SettingsFile::kFlagCount] = {1};
+             s.SetMainArgsFlags(flags);
+             WriteMainArgs(text.c_str());
+         }},
+        {"other Java options", "-Dname=\xBB", "(byte 0xBB)",
+         [](SettingsFile& s, const std::string& text) { s.SetOtherJavaOptions(text.c_str()); }},
+        {"system class path", "C:\\lib\\\xA5\\a.jar;", "(byte 0xA5)",
+         [](SettingsFile& s, const std::string&) {
+             StringList paths;
+             paths.Add(XString("C:\\lib\\\xA5\\a.jar"));
+             s.SaveSystemClasspaths(paths);
+             int flags[SettingsFile::kFlagCount] = {1};  // for exe files
+             s.SetClasspathFlags(flags);
+         }},
+    };
+    const std::string output = folder + "\\app.exe";
+    for (const auto& c : cases) {
+        UseKnownSettings(settings);
+        c.use(settings, c.text);
+        shownMessages.clear();
+        Choose(true);
+        SetText(IDC_MAIN_CLASS, mainClass);
+        SetText(IDC_OUTPUT_FILE, output);
+        Create();
+        ASSERT_EQ(shownMessages.size(), 1u) << c.name;
+        const std::string& text = shownMessages[0].text;
+        EXPECT_EQ(text.find(std::string("The ") + c.name + "\n" + c.text + "\n"), 0u) << text;
+        EXPECT_NE(text.find(c.byte), std::string::npos) << text;
+        EXPECT_FALSE(FileExists(output.c_str())) << c.name;
+        EXPECT_EQ(PaneText().find("creating exe file"), std::string::npos) << c.name << ": the jar tool ran";
+        EXPECT_TRUE(IsEnabled(IDC_CREATE)) << c.name;
+    }
+    StringList none;
+    settings.SaveSystemClasspaths(none);
+    RemoveFile(argsPath);
+}
+
 TEST_F(CreateTest, ExecutableHoldsStubTrailerAndJarAndRuns)
 {
     int argsFlags[SettingsFile::kFlagCount] = {1};

@@ -133,6 +133,32 @@ TEST_F(MainDialogTest, HistoriesAndOptionsSurviveClosingAndReopening)
     EXPECT_EQ(ReadFileBytes(settingsPath), saved);
 }
 
+// A settings file that can only be read still fills the dialog; closing it
+// says that the session's choices could not be written, once.
+TEST_F(MainDialogTest, AReadOnlySettingsFileLoadsAndClosingSaysItCanNotWrite)
+{
+    ASSERT_TRUE(settings.OpenAndInit(settingsPath.c_str()));
+    settings.AddListItem("SECT_MAIN_MAINCLASS", "C:\\kept\\Main.class", 1, 1);
+    settings.Close();
+    const std::string before = ReadFileBytes(settingsPath);
+    // Another program reads it and shares no writing: it can not be written.
+    HANDLE reader =
+        CreateFileA(settingsPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(settings.OpenExisting(settingsPath.c_str()));
+    EXPECT_TRUE(settings.IsReadOnly());
+    dialog.reset(new MainDlg(settings));
+    ASSERT_TRUE(dialog->Create());
+    PumpFor(50);
+    EXPECT_STREQ(ComboBox(Item(IDC_MAIN_CLASS)).GetItemText(0).Data(), "C:\\kept\\Main.class");
+    EXPECT_TRUE(shownMessages.empty());
+    CloseDialog();
+    CloseHandle(reader);
+    ASSERT_EQ(shownMessages.size(), 1u);
+    EXPECT_NE(shownMessages[0].text.find("can not write setting file"), std::string::npos) << shownMessages[0].text;
+    EXPECT_EQ(ReadFileBytes(settingsPath), before);
+}
+
 TEST_F(MainDialogTest, CreateOptionsEnableWhatTheChosenBuildUses)
 {
     const struct {

@@ -71,6 +71,60 @@ TEST(Payloads, DoubleClickLayout)
                                         "C:\\work", "-Xmx64m", "demo.Main"}));
 }
 
+// A field that held the separator would split in two and shift every field
+// after it, so a text holding it is refused with a message naming it; the
+// payload's last field has nothing behind it and may hold the byte.
+TEST(Payloads, ATextHoldingTheSeparatorIsRefusedByName)
+{
+    const struct {
+        const char* what;
+        int (*check)(const char* bad, XString& message);
+        const char* name;
+    } cases[] = {
+        {"selection", [](const char* bad, XString& m) { return CheckInsideInfo(ClassPathRecord(), bad, m); },
+         "selection"},
+        {"class path of a tool",
+         [](const char* bad, XString& m) {
+             ClassPathRecord r = FullRecord();
+             r.userDirClassPath.Assign(bad);
+             return CheckInsideInfo(r, "1\nC:\\src\n", m);
+         },
+         "user class path of folders"},
+        {"class-info options",
+         [](const char* bad, XString& m) { return CheckClassInfoPayload(FullRecord(), bad, m); },
+         "other Java options"},
+        {"double-click class folder",
+         [](const char* bad, XString& m) {
+             DoubleClickClass t;
+             t.rootFolder.Assign(bad);
+             return CheckDoubleClickPayload(t, FullRecord(), "", "", m);
+         },
+         "class folder"},
+        {"double-click arguments",
+         [](const char* bad, XString& m) { return CheckDoubleClickPayload(DoubleClickClass(), FullRecord(), bad, "", m); },
+         "arguments for main()"},
+        {"double-click system class path",
+         [](const char* bad, XString& m) {
+             ClassPathRecord r;
+             r.systemClassPath.Assign(bad);
+             return CheckDoubleClickPayload(DoubleClickClass(), r, "", "", m);
+         },
+         "system class path"},
+    };
+    for (const auto& c : cases) {
+        XString message;
+        EXPECT_EQ(c.check("1\nC:\\a\xA5" "b\\src\n", message), 0) << c.what;
+        const std::string text = message.Data();
+        EXPECT_NE(text.find(std::string("The ") + c.name + "\n"), std::string::npos) << c.what << ": " << text;
+        EXPECT_NE(text.find("C:\\a\xA5" "b\\src"), std::string::npos) << c.what;
+        EXPECT_NE(text.find("(byte 0xA5)"), std::string::npos) << c.what;
+        // The trailer's marks are no separators here.
+        EXPECT_EQ(c.check("C:\\a\xAB\xBB" "b", message), 1) << c.what;
+    }
+    XString message;
+    EXPECT_EQ(CheckClassInfoPayload(FullRecord(), "-Dx=1", message), 1);
+}
+
 TEST(Payloads, ProgramCommands)
 {
     EXPECT_STREQ(ProgramCommand("C:\\Q\\bin", "Farrowick.exe", " /inside-info x").Data(),

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -76,6 +77,38 @@ TEST(StubTrailer, PeImageEndRefusesWhatIsNoImage)
     std::string truncated = "MZ" + std::string(62, '\0');
     truncated[0x3C] = '\x7F';  // the PE header would lie beyond the data
     EXPECT_EQ(PeImageEnd(reinterpret_cast<const unsigned char*>(truncated.data()), truncated.size()), 0u);
+}
+
+// A section whose raw data would end past 4 GiB: its end must not wrap into
+// a small offset in a 32-bit build, nor be taken in a 64-bit one.
+TEST(StubTrailer, PeImageEndOfSectionsNearAndPastTheData)
+{
+    std::string image = "MZ" + std::string(62, '\0');
+    image[0x3C] = 64;
+    image += std::string("PE\0\0", 4) + std::string(20, '\0') + std::string(40, '\0');
+    image[64 + 4 + 2] = 1;  // one section, no optional header
+    const size_t section = 64 + 4 + 20;
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            image[at + i] = static_cast<char>(v >> (8 * i));
+    };
+    image += std::string(100, 'd');
+    const struct {
+        uint32_t rawSize;
+        uint32_t rawPointer;
+        size_t end;
+    } cases[] = {
+        {100, static_cast<uint32_t>(section + 40), section + 140},  // the data exactly
+        {0x20, 0xFFFFFFF0u, 0},                                     // 0x1'0000'0010: past 4 GiB
+        {101, static_cast<uint32_t>(section + 40), 0},              // one byte past the data
+        {0, 0xFFFFFFF0u, section + 40},                             // no raw data: only the headers count
+    };
+    for (const auto& c : cases) {
+        put32(section + 16, c.rawSize);
+        put32(section + 20, c.rawPointer);
+        EXPECT_EQ(PeImageEnd(reinterpret_cast<const unsigned char*>(image.data()), image.size()), c.end)
+            << c.rawSize << " at " << c.rawPointer;
+    }
 }
 
 TEST(StubCommand, PutsOptionsClassPathAndArgumentsInPlace)

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "settings/settings_file.h"
+#include "support/child_process.h"
 #include "support/known_settings.h"
 #include "support/test_files.h"
 
@@ -46,12 +49,16 @@ std::vector<std::string> Records(const std::string& log)
     return records;
 }
 
-Program::Program(const std::string& commandLine)
+Program::Program(const std::string& line) : commandLine(line)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    std::string line = commandLine;
-    started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
+    std::string writable = commandLine;
+    started = CreateProcessA(nullptr, &writable[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
+    if (!started) {
+        startError = GetLastError();
+        ADD_FAILURE() << "could not start " << commandLine << ": error " << startError;
+    }
 }
 
 Program::~Program()
@@ -60,13 +67,26 @@ Program::~Program()
         return;
     if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
         TerminateProcess(info.hProcess, 1);
+    // The process is gone before the next test starts one that looks for it.
+    WaitForSingleObject(info.hProcess, 5000);
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
 }
 
 bool Program::Ended(DWORD timeoutMs) const
 {
-    return started && WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    if (!started)
+        return false;
+    if (WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0)
+        return true;
+    std::fprintf(stderr, "%s still runs after %lu ms; its windows:\n%s", commandLine.c_str(),
+                 static_cast<unsigned long>(timeoutMs), Windows().c_str());
+    return false;
+}
+
+std::string Program::Windows() const
+{
+    return started ? DescribeWindows(info.dwProcessId) : std::string("  (not started)\n");
 }
 
 namespace {
@@ -105,7 +125,9 @@ HWND Program::FindDialog(const char* caption) const
 HWND Program::WaitForDialog(const char* caption) const
 {
     HWND found = nullptr;
-    WaitFor([&] { return (found = FindDialog(caption)) != nullptr; }, 20000);
+    if (!WaitFor([&] { return (found = FindDialog(caption)) != nullptr; }, 20000))
+        std::fprintf(stderr, "no dialog \"%s\" of %s; its windows:\n%s", caption, commandLine.c_str(),
+                     Windows().c_str());
     return found;
 }
 

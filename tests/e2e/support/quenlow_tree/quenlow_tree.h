@@ -29,13 +29,20 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
+    // Whether the program ended within the time; when it did not, its windows
+    // (message boxes with their text) are printed to tell why.
     bool Ended(DWORD timeoutMs) const;
+    bool Started() const { return started; }
+    DWORD StartError() const { return startError; }
+    std::string Windows() const;
     // A visible top-level dialog window of this process with the caption.
     HWND FindDialog(const char* caption) const;
-    HWND WaitForDialog(const char* caption) const;  // up to 20 s
+    HWND WaitForDialog(const char* caption) const;  // up to 20 s; prints the windows when none came
 
 private:
+    std::string commandLine;
     bool started = false;
+    DWORD startError = 0;
     PROCESS_INFORMATION info = {};
 };
 

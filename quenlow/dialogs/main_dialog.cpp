@@ -67,7 +67,12 @@ constexpr int kPanesHeight = 104;
 
 }  // namespace
 
-MainDlg::MainDlg(SettingsFile& settingsFile, HWND parent) : Dialog(IDD_MAIN_DIALOG, parent), settings(settingsFile) {}
+MainDlg::MainDlg(SettingsFile& settingsFile, HWND parent, const char* settingsPath)
+    : Dialog(IDD_MAIN_DIALOG, parent),
+      settings(settingsFile),
+      settingsPath(settingsPath ? XString(settingsPath) : SettingsFile::GetPath())
+{
+}
 
 MainDlg::~MainDlg()
 {
@@ -107,6 +112,7 @@ Dialog::RouteTable MainDlg::Routes() const
         OnCommand(BN_CLICKED, IDC_HELP_JAR, &MainDlg::OnCreatingHelp),
         OnCommand(0, ID_ALWAYS_ON_TOP, &MainDlg::OnAlwaysOnTop),
         OnCommand(0, ID_JAVA_LIBRARIES, &MainDlg::OnJavaLibraries),
+        OnCommand(0, ID_CLASSPATH_OPTIONS, &MainDlg::OnClasspathOptions),
         OnCommand(0, ID_HELP_CONTENTS, &MainDlg::OnHelpContents),
         OnCommand(0, ID_ABOUT, &MainDlg::OnAbout),
         OnCommand(0, ID_HOME, &MainDlg::OnHome),

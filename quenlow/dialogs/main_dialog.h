@@ -21,7 +21,9 @@ class MainDlg : public Dialog {
 public:
     // The settings stay open while the dialog lives: the histories and the
     // options are read from them at the start and written back at the end.
-    explicit MainDlg(SettingsFile& settings, HWND parent = nullptr);
+    // settingsPath names the same file for the dialogs that open it
+    // themselves (null: the program's own).
+    explicit MainDlg(SettingsFile& settings, HWND parent = nullptr, const char* settingsPath = nullptr);
     ~MainDlg() override;
 
     void ShowStatus(const char* text);
@@ -91,6 +93,7 @@ private:
     bool OpenMenuAt(POINT point);
     void PrepareMenu(HMENU items);
     INT_PTR OnJavaLibraries(WPARAM, LPARAM);
+    INT_PTR OnClasspathOptions(WPARAM, LPARAM);
     INT_PTR OnHelpContents(WPARAM, LPARAM);
     INT_PTR OnAbout(WPARAM, LPARAM);
     INT_PTR OnHome(WPARAM, LPARAM);
@@ -102,6 +105,7 @@ private:
     void StopRuns();
 
     SettingsFile& settings;
+    XString settingsPath;
     // Declared before the runners: their threads talk to it until they end.
     std::unique_ptr<DialogRunnerOwner> owner;
     RunnerMainClass mainClassRunner;

@@ -2,6 +2,10 @@
 // what Apply writes into the settings file and what the next opening shows.
 #include "sheet_cp_fixture.h"
 
+#include "class_path.h"
+#include "payloads.h"
+#include "run_command.h"
+
 namespace {
 
 TEST_F(SheetCpTest, EveryPageRoundTripsThroughTheFile)
@@ -50,6 +54,48 @@ TEST_F(SheetCpTest, EveryPageRoundTripsThroughTheFile)
         EXPECT_EQ(s.Checked(kSibling, IDC_CP_AUTO_JARS), BST_UNCHECKED);
         s.Close();
     }});
+}
+
+// The User page's lists marked for double-click runs (the main dialog's
+// Run) and the compile tool reach the run's command line and the compile
+// tool's payload; a drive root without a backslash before its quote.
+TEST_F(SheetCpTest, WhatTheUserPageStoresReachesTheRunAndTheCompileTool)
+{
+    MakeSettings();
+    pickedFile = "C:\\jars\\a.jar";
+    pickedFolders = {"C:\\windows", "C:\\"};
+    Run({[](ScriptedSheet& s) {
+        s.Click(kUser, IDC_CP_ZIP_ADD);
+        s.Click(kUser, IDC_CP_DIR_ADD);
+        s.Click(kUser, IDC_CP_DIR_ADD);
+        s.Click(kUser, IDC_CP_FOR_DOUBLE_CLICK);
+        s.Click(kUser, IDC_CP_FOR_COMPILE);
+        s.Apply();
+        s.Close();
+    }});
+    SettingsFile settings;
+    ASSERT_TRUE(settings.OpenExisting(path.c_str()));
+    const std::string sep(1, '\xA5');
+    ClassPathTarget compile;
+    compile.compile = true;
+    ClassPathRecord forCompile;
+    CollectClassPath(settings, forCompile, compile);
+    EXPECT_EQ(std::string(InsideInfo(forCompile, "1\nC:\\src\n").Data()),
+              "0" + sep + "0" + sep + sep + "\"C:\\jars\\a.jar\";" + sep + "\"C:\\.\";\"C:\\windows\";" + sep + sep +
+                  "1\nC:\\src\n" + sep);
+    ClassPathTarget run;
+    run.doubleClick = true;
+    ClassPathRecord forRun;
+    CollectClassPath(settings, forRun, run);
+    EXPECT_EQ(std::string(MainClassCommandLine("\"javaw.exe\"", "C:\\work", forRun, "demo.Main", "").Data()),
+              "\"javaw.exe\" -classpath \"C:\\work\";\"C:\\jars\\a.jar\";\"C:\\.\";\"C:\\windows\"; demo.Main ");
+    // Not marked for exe files: not in what an executable gets.
+    ClassPathTarget exe;
+    exe.exeFiles = true;
+    ClassPathRecord forExe;
+    CollectClassPath(settings, forExe, exe);
+    EXPECT_TRUE(forExe.userZipClassPath.IsEmpty());
+    EXPECT_TRUE(forExe.userDirClassPath.IsEmpty());
 }
 
 TEST_F(SheetCpTest, OneForAllDisablesTheOtherPagesForBoxes)

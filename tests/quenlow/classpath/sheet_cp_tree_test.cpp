@@ -1,60 +1,14 @@
 // The System page's library tree, built from a JDK home that the registry
 // names, and "Add as classpath" from its right-click menu.
-#include "sheet_cp_fixture.h"
-#include "tree_view.h"
-
 #include <cstring>
+
+#include "sheet_cp_fixture.h"
+#include "support/java_version_switch.h"
+#include "tree_view.h"
 
 namespace {
 
 constexpr char kJdkKey[] = "SOFTWARE\\JavaSoft\\Java Development Kit";
-constexpr char kVersion[] = "1.3-cpsheet-test";
-constexpr REGSAM kView = KEY_WOW64_64KEY;  // read by both widths
-
-// The old JDK key naming a home for the test's life.
-class JdkKey {
-public:
-    explicit JdkKey(const std::string& home)
-    {
-        DWORD disposition = 0;
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, kJdkKey, 0, nullptr, 0, KEY_ALL_ACCESS | kView, nullptr, &key,
-                        &disposition);
-        madeKey = disposition == REG_CREATED_NEW_KEY;
-        char text[256] = {};
-        DWORD size = sizeof text - 1;
-        hadVersion = RegQueryValueExA(key, "CurrentVersion", nullptr, nullptr, reinterpret_cast<BYTE*>(text),
-                                      &size) == ERROR_SUCCESS;
-        original = text;
-        HKEY versionKey;
-        RegCreateKeyExA(key, kVersion, 0, nullptr, 0, KEY_ALL_ACCESS | kView, nullptr, &versionKey, nullptr);
-        RegSetValueExA(versionKey, "JavaHome", 0, REG_SZ, reinterpret_cast<const BYTE*>(home.c_str()),
-                       static_cast<DWORD>(home.size() + 1));
-        RegCloseKey(versionKey);
-        Set(kVersion);
-    }
-    ~JdkKey()
-    {
-        if (hadVersion)
-            Set(original.c_str());
-        RegDeleteKeyExA(key, kVersion, kView, 0);
-        RegCloseKey(key);
-        if (madeKey)
-            RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kJdkKey, kView, 0);
-    }
-    JdkKey(const JdkKey&) = delete;
-    JdkKey& operator=(const JdkKey&) = delete;
-
-private:
-    void Set(const char* version)
-    {
-        RegSetValueExA(key, "CurrentVersion", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                       static_cast<DWORD>(std::strlen(version) + 1));
-    }
-    HKEY key = nullptr;
-    bool madeKey = false;
-    bool hadVersion = false;
-    std::string original;
-};
 
 // Each item as "<indent><text> <image>/<selected image>".
 void DumpTree(const TreeView& tree, HTREEITEM item, const std::string& indent, std::vector<std::string>& lines)
@@ -118,7 +72,7 @@ TEST_F(SheetCpTest, LibraryTreeOfTheJdkAndAddAsClasspath)
         CreateDirectoryA((home + folder).c_str(), nullptr);
     for (const char* jar : {"\\lib\\tools.jar", "\\jre\\lib\\rt.jar", "\\jre\\lib\\ext\\extra.jar"})
         WriteFileBytes(home + jar, "PK");
-    JdkKey key(home);
+    JavaVersionSwitch key(kJdkKey, "1.3-cpsheet-test", home);
     MakeSettings();
     seams::TrackPopup = ChooseFromMenu;
     Run({[&](ScriptedSheet& s) {

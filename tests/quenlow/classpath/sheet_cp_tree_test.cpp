@@ -92,6 +92,13 @@ TEST_F(SheetCpTest, LibraryTreeOfTheJdkAndAddAsClasspath)
         menu = RightClick(s, "tools.jar");
         EXPECT_TRUE(menu.grayed);
         EXPECT_EQ(s.Entries(kSystem, IDC_CP_SYSTEM_LIST), std::vector<std::string>{"tools.jar"});
+        RightClick(s, "extra.jar");
+        EXPECT_EQ(s.Entries(kSystem, IDC_CP_SYSTEM_LIST), (std::vector<std::string>{"extra.jar", "tools.jar"}));
+        // "Remove the jar file" on the list takes the selected entries away.
+        s.SelectEntry(kSystem, IDC_CP_SYSTEM_LIST, "extra.jar");
+        chosen = ID_CP_REMOVE_JAR;
+        SendMessageA(s.Item(kSystem, IDC_CP_SYSTEM_LIST), WM_RBUTTONDOWN, 0, MAKELPARAM(4, 4));
+        EXPECT_EQ(s.Entries(kSystem, IDC_CP_SYSTEM_LIST), std::vector<std::string>{"tools.jar"});
         s.Apply();
         s.Close();
     }});

@@ -2,6 +2,8 @@
 // what Apply writes into the settings file and what the next opening shows.
 #include "sheet_cp_fixture.h"
 
+#include <algorithm>
+
 #include "class_path.h"
 #include "payloads.h"
 #include "run_command.h"
@@ -122,6 +124,34 @@ TEST_F(SheetCpTest, OneForAllDisablesTheOtherPagesForBoxes)
         s.Close();
     }});
     EXPECT_EQ(Flags(&SettingsFile::GetOneForAllFlags), (std::vector<int>{0, 1, 0, 1, 0, 0, 0, 0, 1}));
+}
+
+std::vector<std::string> helpOpened;
+HWND RecordHelp(HWND, const char* file, UINT, DWORD_PTR)
+{
+    helpOpened.push_back(file);
+    return nullptr;
+}
+
+TEST_F(SheetCpTest, HelpOpensThePageOfTheShownTabAndKeepsTheSheet)
+{
+    MakeSettings();
+    helpOpened.clear();
+    seams::OpenHelp = RecordHelp;
+    Run({[](ScriptedSheet& s) {
+        for (int page : {kUser, kOneForAll, kSystem, kSibling}) {
+            s.Show(page);
+            SendMessageA(s.Handle(), WM_COMMAND, MAKEWPARAM(IDHELP, BN_CLICKED), 0);
+        }
+        EXPECT_EQ(s.ActiveIndex(), kSibling);
+        s.Close();
+    }});
+    ASSERT_EQ(helpOpened.size(), 4u);
+    const std::string topics[] = {"user.htm", "oneforall.htm", "system.htm", "sibling.htm"};
+    for (size_t i = 0; i < 4; ++i) {
+        const std::string tail = "quenlow.chm::\\html\\options\\classpaths\\" + topics[i];
+        EXPECT_EQ(helpOpened[i].substr(helpOpened[i].size() - std::min(helpOpened[i].size(), tail.size())), tail);
+    }
 }
 
 TEST_F(SheetCpTest, StoredPageIsHeldToThePages)

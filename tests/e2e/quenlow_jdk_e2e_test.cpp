@@ -63,23 +63,37 @@ TEST(QuenlowJdk, MissingOrIncompleteJdkOffersTheLibraryChecker)
     }
 }
 
-TEST(QuenlowJdk, RunStartsTheJresJavawWithTheClassPathsOfTheSettings)
+// A JRE of the test's own whose javaw records how it is started; the path
+// of its record.
+std::string MakeRecordingJre(const std::string& jre)
 {
-    const Tree tree = MakeTree("run with the settings");
-    // A JRE of the test's own: its javaw records, its lib holds rt.jar.
-    const std::string jre = tree.dir + "\\jre";
     for (const char* folder : {"", "\\bin", "\\lib"})
         CreateDirectoryA((jre + folder).c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA(QUENLOW_RECORDER, (jre + "\\bin\\javaw.exe").c_str(), FALSE));
-    ASSERT_TRUE(WriteFileBytes(jre + "\\lib\\rt.jar", "x"));
+    EXPECT_TRUE(CopyFileA(QUENLOW_RECORDER, (jre + "\\bin\\javaw.exe").c_str(), FALSE));
     const std::string log = jre + "\\bin\\commandline.log";
     RemoveFile(log);
-    // The project: its class in its package folder, two archives beside the package.
-    const std::string base = tree.dir + "\\project";
+    return log;
+}
+
+// A project folder with the sample class in its package folder; the class file.
+std::string MakeProject(const std::string& base)
+{
     CreateDirectoryA(base.c_str(), nullptr);
     CreateDirectoryA((base + "\\demo").c_str(), nullptr);
     const std::string mainClass = base + "\\demo\\Main.class";
-    ASSERT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", mainClass.c_str(), FALSE));
+    EXPECT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", mainClass.c_str(), FALSE));
+    return mainClass;
+}
+
+TEST(QuenlowJdk, RunStartsTheJresJavawWithTheClassPathsOfTheSettings)
+{
+    const Tree tree = MakeTree("run with the settings");
+    const std::string jre = tree.dir + "\\jre";
+    const std::string log = MakeRecordingJre(jre);
+    ASSERT_TRUE(WriteFileBytes(jre + "\\lib\\rt.jar", "x"));
+    // The project: its class in its package folder, two archives beside the package.
+    const std::string base = tree.dir + "\\project";
+    const std::string mainClass = MakeProject(base);
     ASSERT_TRUE(WriteFileBytes(base + "\\a.jar", "x"));
     ASSERT_TRUE(WriteFileBytes(base + "\\B.jar", "x"));
     {
@@ -129,16 +143,9 @@ TEST(QuenlowJdk, TheSheetsSiblingEntryReachesTheRun)
 {
     const Tree tree = MakeTree("sheet then run");
     const std::string jre = tree.dir + "\\jre";
-    for (const char* folder : {"", "\\bin", "\\lib"})
-        CreateDirectoryA((jre + folder).c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA(QUENLOW_RECORDER, (jre + "\\bin\\javaw.exe").c_str(), FALSE));
-    const std::string log = jre + "\\bin\\commandline.log";
-    RemoveFile(log);
+    const std::string log = MakeRecordingJre(jre);
     const std::string base = tree.dir + "\\project";
-    CreateDirectoryA(base.c_str(), nullptr);
-    CreateDirectoryA((base + "\\demo").c_str(), nullptr);
-    const std::string mainClass = base + "\\demo\\Main.class";
-    ASSERT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", mainClass.c_str(), FALSE));
+    const std::string mainClass = MakeProject(base);
     {
         SettingsFile settings;
         ASSERT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));

@@ -42,7 +42,7 @@ LRESULT CALLBACK BrowseSubclassProc(HWND window, UINT message, WPARAM wParam, LP
     return CallWindowProcA(helper->oldProc, window, message, wParam, lParam);
 }
 
-int BrowseForFolder(HWND owner, BrowseHelper& helper, XString& folder)
+int BrowseForFolder(HWND owner, BrowseHelper& helper, XString& folder, LPITEMIDLIST (*show)(BROWSEINFOA*))
 {
     char displayName[kDisplayNameSize] = {};
     BROWSEINFOA info = {};
@@ -52,7 +52,7 @@ int BrowseForFolder(HWND owner, BrowseHelper& helper, XString& folder)
     info.ulFlags = BIF_RETURNONLYFSDIRS;
     info.lpfn = BrowseCallbackProc;
     info.lParam = reinterpret_cast<LPARAM>(&helper);
-    LPITEMIDLIST items = SHBrowseForFolderA(&info);
+    LPITEMIDLIST items = show ? show(&info) : SHBrowseForFolderA(&info);
     if (!items)
         return 0;
     char path[MAX_PATH] = {};

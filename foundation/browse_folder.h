@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include "xobject.h"
 #include "xstring.h"
@@ -25,5 +26,7 @@ LRESULT CALLBACK BrowseSubclassProc(HWND window, UINT message, WPARAM wParam, LP
 
 // Shows the picker titled "Quenlow" over owner, opening on
 // helper.initialFolder. 1 and the chosen folder (as PickedFolderText gives
-// it) in folder; 0 when the user cancels.
-int BrowseForFolder(HWND owner, BrowseHelper& helper, XString& folder);
+// it) in folder; 0 when the user cancels. show stands in for the shell's
+// picker when given (a program's replaceable effect).
+int BrowseForFolder(HWND owner, BrowseHelper& helper, XString& folder,
+                    LPITEMIDLIST (*show)(BROWSEINFOA*) = nullptr);

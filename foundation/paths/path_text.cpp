@@ -70,3 +70,13 @@ XString PickedFolderText(const char* shellPath)
         folder.RemoveLast();
     return folder;
 }
+
+void AppendQuotedPath(XString& out, const char* path)
+{
+    out.AppendChar('"');
+    out.Append(path);
+    const size_t length = std::strlen(path);
+    if (length > 0 && path[length - 1] == '\\')
+        out.AppendChar('.');
+    out.AppendChar('"');
+}

@@ -24,3 +24,9 @@ XString ProgramDirectoryOf(const char* modulePath);
 // backslash dropped, except from a drive root ("C:\" stays "C:\", since "C:"
 // alone names the drive's current directory).
 XString PickedFolderText(const char* shellPath);
+
+// Appends the path in double quotes for a command line or a payload. A path
+// that ends in a backslash (a drive root, "D:\") gets a "." behind it, so the
+// closing quote never follows a backslash: `\"` would read as a quote that
+// belongs to the text.
+void AppendQuotedPath(XString& out, const char* path);

@@ -1,5 +1,7 @@
 #include "settings_file.h"
 
+#include "../paths/path_text.h"
+
 #include <cctype>
 #include <cstring>
 
@@ -204,9 +206,8 @@ int SettingsFile::ReadListToString(const char* section, XString& out, int quote)
         if (trimmed.IsEmpty())
             continue;
         if (quote) {
-            out.AppendChar('"');
-            out.AppendString(trimmed);
-            out.Append("\";");
+            AppendQuotedPath(out, trimmed.Data());
+            out.AppendChar(';');
         } else {
             out.AppendString(trimmed);
             out.AppendChar(';');

@@ -3,19 +3,14 @@
 #include <cctype>
 #include <cstring>
 
+#include "paths/path_text.h"
+
 namespace {
 
 constexpr char kClassSuffix[] = ".class";
 constexpr size_t kClassSuffixLength = sizeof kClassSuffix - 1;
 constexpr char kMainClassKey[] = "main-class:";
 constexpr size_t kMainClassKeyLength = sizeof kMainClassKey - 1;
-
-void AppendQuoted(XString& out, const char* text)
-{
-    out.AppendChar('"');
-    out.Append(text);
-    out.AppendChar('"');
-}
 
 }  // namespace
 
@@ -90,20 +85,20 @@ XString JarToolCommand(const char* jarTool, const char* manifest, bool compressi
                        const StringPtrList& files, int baseFolderLength)
 {
     XString command;
-    AppendQuoted(command, jarTool);
+    AppendQuotedPath(command, jarTool);
     if (manifest) {
         command.Append(compression ? " cmfv " : " cmfv0 ");
-        AppendQuoted(command, manifest);
+        AppendQuotedPath(command, manifest);
         command.AppendChar(' ');
     } else {
         command.Append(compression ? " cfvM " : " cfvM0 ");
     }
-    AppendQuoted(command, target);
+    AppendQuotedPath(command, target);
     const int skip = baseFolderLength + 1;
     for (int i = 0; i < files.Count(); ++i) {
         const XString* file = files.StringAt(i);
         command.AppendChar(' ');
-        AppendQuoted(command, file->Length() > skip ? file->Data() + skip : "");
+        AppendQuotedPath(command, file->Length() > skip ? file->Data() + skip : "");
     }
     return command;
 }

@@ -97,7 +97,12 @@ constexpr int kPanesHeight = 104;
 
 }  // namespace
 
-MainDlg::MainDlg(SettingsFile& settingsFile, HWND parent) : Dialog(IDD_MAIN_DIALOG, parent), settings(settingsFile) {}
+MainDlg::MainDlg(SettingsFile& settingsFile, HWND parent, const char* settingsPath)
+    : Dialog(IDD_MAIN_DIALOG, parent),
+      settings(settingsFile),
+      settingsPath(settingsPath ? XString(settingsPath) : SettingsFile::GetPath())
+{
+}
 
 MainDlg::~MainDlg()
 {
@@ -144,6 +149,7 @@ Dialog::RouteTable MainDlg::Routes() const
         OnCommand(0, ID_ICON_OPTIONS, &MainDlg::OnOptionsCommand),
         OnCommand(0, ID_OTHER_JAVA_OPTIONS, &MainDlg::OnOptionsCommand),
         OnCommand(0, ID_JAVA_PROPERTIES, &MainDlg::OnOptionsCommand),
+        OnCommand(0, ID_CLASSPATH_OPTIONS, &MainDlg::OnClasspathOptions),
         OnCommand(0, ID_HELP_CONTENTS, &MainDlg::OnHelpContents),
         OnCommand(0, ID_ABOUT, &MainDlg::OnAbout),
         OnCommand(0, ID_HOME, &MainDlg::OnHome),

@@ -23,7 +23,9 @@ class MainDlg : public Dialog {
 public:
     // The settings stay open while the dialog lives: the histories and the
     // options are read from them at the start and written back at the end.
-    explicit MainDlg(SettingsFile& settings, HWND parent = nullptr);
+    // settingsPath names the same file for the dialogs that open it
+    // themselves (null: the program's own).
+    explicit MainDlg(SettingsFile& settings, HWND parent = nullptr, const char* settingsPath = nullptr);
     ~MainDlg() override;
 
     void ShowStatus(const char* text);
@@ -94,6 +96,7 @@ private:
     INT_PTR OnJavaLibraries(WPARAM, LPARAM);
     // The option dialogs and the Java properties, each modal.
     INT_PTR OnOptionsCommand(WPARAM, LPARAM);
+    INT_PTR OnClasspathOptions(WPARAM, LPARAM);
     INT_PTR OnHelpContents(WPARAM, LPARAM);
     INT_PTR OnAbout(WPARAM, LPARAM);
     INT_PTR OnHome(WPARAM, LPARAM);
@@ -105,6 +108,7 @@ private:
     void StopRuns();
 
     SettingsFile& settings;
+    XString settingsPath;
     // Declared before the runners: their threads talk to it until they end.
     std::unique_ptr<DialogRunnerOwner> owner;
     RunnerMainClass mainClassRunner;

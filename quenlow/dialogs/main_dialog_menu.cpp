@@ -10,6 +10,7 @@
 #include "main_dialog_ids.h"
 #include "paths/file_system.h"
 #include "seams.h"
+#include "sheet_cp.h"
 #include "sibling_starts.h"
 
 namespace {
@@ -118,6 +119,14 @@ void MainDlg::PrepareMenu(HMENU items)
 INT_PTR MainDlg::OnJavaLibraries(WPARAM, LPARAM)
 {
     StartLibraryChecker(GetProgramDir().Data(), true);
+    return TRUE;
+}
+
+INT_PTR MainDlg::OnClasspathOptions(WPARAM, LPARAM)
+{
+    // Owned by no window, as a dialog of its own.
+    SheetCp sheet("Classpaths - for exe files and features in Windows explorer", nullptr, 0, settingsPath.Data());
+    sheet.DoModal();
     return TRUE;
 }
 

@@ -3,6 +3,8 @@
 // registry entries elsewhere and put them back, so they run while no other
 // test runs.
 #include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 
 #include "main_dialog_ids.h"
 #include "settings/settings_file.h"
+#include "support/java_version_switch.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/test_files.h"
 
@@ -18,63 +21,9 @@ namespace {
 // The key today's JDK installers write (the test JDK's), and the old JRE key.
 constexpr char kJdkKey[] = "SOFTWARE\\JavaSoft\\JDK";
 constexpr char kJreKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
-// Where 64-bit kits write, and where both widths of the suite look.
-constexpr REGSAM kKitView = KEY_WOW64_64KEY;
 constexpr char kMessage[] =
     "You did not install Java development kit (JDK),\nor it may become corrupted,\nplease install or re-install "
     "JDK.\n\nDo you want to view your Java installation now?\n";
-
-// A Java key's CurrentVersion, switched for the test's life; a version key
-// made for the test is removed again, and so is a CurrentVersion that was
-// not there before.
-class JavaVersionSwitch {
-public:
-    JavaVersionSwitch(const char* javaKey, const char* version, const std::string& home)
-    {
-        DWORD disposition = 0;
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, javaKey, 0, nullptr, 0, KEY_ALL_ACCESS | kKitView, nullptr, &key,
-                        &disposition);
-        madeKey = disposition == REG_CREATED_NEW_KEY ? javaKey : "";
-        char text[256] = {};
-        DWORD size = sizeof text - 1;
-        hadVersion = RegQueryValueExA(key, "CurrentVersion", nullptr, nullptr, reinterpret_cast<BYTE*>(text),
-                                      &size) == ERROR_SUCCESS;
-        original = text;
-        madeVersion = version;
-        if (!home.empty()) {
-            HKEY versionKey;
-            RegCreateKeyExA(key, version, 0, nullptr, 0, KEY_ALL_ACCESS | kKitView, nullptr, &versionKey,
-                            nullptr);
-            RegSetValueExA(versionKey, "JavaHome", 0, REG_SZ, reinterpret_cast<const BYTE*>(home.c_str()),
-                           static_cast<DWORD>(home.size() + 1));
-            RegCloseKey(versionKey);
-        }
-        Set(version);
-    }
-    ~JavaVersionSwitch()
-    {
-        if (hadVersion)
-            Set(original.c_str());
-        else
-            RegDeleteValueA(key, "CurrentVersion");
-        RegDeleteKeyA(key, madeVersion.c_str());
-        RegCloseKey(key);
-        if (!madeKey.empty())
-            RegDeleteKeyExA(HKEY_LOCAL_MACHINE, madeKey.c_str(), kKitView, 0);
-    }
-
-private:
-    void Set(const char* version)
-    {
-        RegSetValueExA(key, "CurrentVersion", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                       static_cast<DWORD>(strlen(version) + 1));
-    }
-    HKEY key = nullptr;
-    bool hadVersion = false;
-    std::string original;
-    std::string madeVersion;
-    std::string madeKey;
-};
 
 TEST(QuenlowJdk, MissingOrIncompleteJdkOffersTheLibraryChecker)
 {
@@ -114,23 +63,37 @@ TEST(QuenlowJdk, MissingOrIncompleteJdkOffersTheLibraryChecker)
     }
 }
 
-TEST(QuenlowJdk, RunStartsTheJresJavawWithTheClassPathsOfTheSettings)
+// A JRE of the test's own whose javaw records how it is started; the path
+// of its record.
+std::string MakeRecordingJre(const std::string& jre)
 {
-    const Tree tree = MakeTree("run with the settings");
-    // A JRE of the test's own: its javaw records, its lib holds rt.jar.
-    const std::string jre = tree.dir + "\\jre";
     for (const char* folder : {"", "\\bin", "\\lib"})
         CreateDirectoryA((jre + folder).c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA(QUENLOW_RECORDER, (jre + "\\bin\\javaw.exe").c_str(), FALSE));
-    ASSERT_TRUE(WriteFileBytes(jre + "\\lib\\rt.jar", "x"));
+    EXPECT_TRUE(CopyFileA(QUENLOW_RECORDER, (jre + "\\bin\\javaw.exe").c_str(), FALSE));
     const std::string log = jre + "\\bin\\commandline.log";
     RemoveFile(log);
-    // The project: its class in its package folder, two archives beside the package.
-    const std::string base = tree.dir + "\\project";
+    return log;
+}
+
+// A project folder with the sample class in its package folder; the class file.
+std::string MakeProject(const std::string& base)
+{
     CreateDirectoryA(base.c_str(), nullptr);
     CreateDirectoryA((base + "\\demo").c_str(), nullptr);
     const std::string mainClass = base + "\\demo\\Main.class";
-    ASSERT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", mainClass.c_str(), FALSE));
+    EXPECT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", mainClass.c_str(), FALSE));
+    return mainClass;
+}
+
+TEST(QuenlowJdk, RunStartsTheJresJavawWithTheClassPathsOfTheSettings)
+{
+    const Tree tree = MakeTree("run with the settings");
+    const std::string jre = tree.dir + "\\jre";
+    const std::string log = MakeRecordingJre(jre);
+    ASSERT_TRUE(WriteFileBytes(jre + "\\lib\\rt.jar", "x"));
+    // The project: its class in its package folder, two archives beside the package.
+    const std::string base = tree.dir + "\\project";
+    const std::string mainClass = MakeProject(base);
     ASSERT_TRUE(WriteFileBytes(base + "\\a.jar", "x"));
     ASSERT_TRUE(WriteFileBytes(base + "\\B.jar", "x"));
     {
@@ -171,6 +134,49 @@ TEST(QuenlowJdk, RunStartsTheJresJavawWithTheClassPathsOfTheSettings)
                                  quoted(jre + "\\lib\\rt.jar") + quoted("C:\\z.zip") + quoted("C:\\classes") +
                                  quoted(base + "\\B.jar") + quoted(base + "\\a.jar") + " demo.Main ";
     EXPECT_EQ(Records(log), std::vector<std::string>{expected});
+}
+
+// The class-path sheet of the running program, opened from its menu command
+// and driven by window messages: the sibling entry it stores for double
+// clicks reaches the main dialog's Run.
+TEST(QuenlowJdk, TheSheetsSiblingEntryReachesTheRun)
+{
+    const Tree tree = MakeTree("sheet then run");
+    const std::string jre = tree.dir + "\\jre";
+    const std::string log = MakeRecordingJre(jre);
+    const std::string base = tree.dir + "\\project";
+    const std::string mainClass = MakeProject(base);
+    {
+        SettingsFile settings;
+        ASSERT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));
+    }
+    JavaVersionSwitch jreVersion(kJreKey, "0.0-quenlow-test", jre);
+    Program quenlow("\"" + tree.Exe() + "\"");
+    HWND dialog = quenlow.WaitForDialog("Quenlow 3.201");
+    ASSERT_NE(dialog, nullptr);
+    PostMessageA(dialog, WM_COMMAND, ID_CLASSPATH_OPTIONS, 0);
+    HWND sheet = nullptr;
+    WaitFor([&] { return (sheet = FindWindowA(nullptr, "Classpaths - for exe files and features in Windows explorer")) != nullptr; },
+            20000);
+    ASSERT_NE(sheet, nullptr) << quenlow.Windows();
+    SendMessageA(sheet, PSM_SETCURSEL, 2, 0);
+    HWND sibling = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_INDEXTOHWND, 2, 0));
+    ASSERT_NE(sibling, nullptr);
+    SendMessageA(GetDlgItem(sibling, 1120), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("lib\\x.jar"));
+    SendMessageA(GetDlgItem(sibling, 1124), BM_CLICK, 0, 0);  // add
+    SendMessageA(GetDlgItem(sibling, 1095), BM_CLICK, 0, 0);  // "For double-click"
+    SendMessageA(sheet, WM_COMMAND, 0x3021, 0);              // Apply
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(sheet); }, 20000));
+
+    SendMessageA(GetDlgItem(dialog, IDC_MAIN_CLASS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(mainClass.c_str()));
+    SendMessageA(GetDlgItem(dialog, IDC_RUN_MAIN_CLASS), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !Records(log).empty(); }, 20000)) << quenlow.Windows();
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(quenlow.Ended(20000));
+    const auto quoted = [](const std::string& path) { return "\"" + path + "\";"; };
+    EXPECT_EQ(Records(log), std::vector<std::string>{"\"" + jre + "\\bin\\javaw.exe\" -classpath " + quoted(base) +
+                                                     quoted(base + "\\lib\\x.jar") + " demo.Main "});
 }
 
 }  // namespace

@@ -107,13 +107,14 @@ TEST_F(SettingsTest, ListOperationsRefuseASectionWithoutItsListLine)
 
 TEST_F(SettingsTest, ReadListToStringTrimsSkipsAndQuotes)
 {
-    Start(Section("SECT_CP", "", "( C:\\lib\\a.jar )\r\n(   )\r\n(C:\\My Classes)\r\n"));
+    Start(Section("SECT_CP", "", "( C:\\lib\\a.jar )\r\n(   )\r\n(C:\\My Classes)\r\n(D:\\)\r\n"));
     XString plain("start;");
     EXPECT_EQ(settings.ReadListToString("SECT_CP", plain, 0), 1);
-    EXPECT_STREQ(plain.Data(), "start;C:\\lib\\a.jar;C:\\My Classes;");
+    EXPECT_STREQ(plain.Data(), "start;C:\\lib\\a.jar;C:\\My Classes;D:\\;");
     XString quoted;
     EXPECT_EQ(settings.ReadListToString("SECT_CP", quoted, 1), 1);
-    EXPECT_STREQ(quoted.Data(), "\"C:\\lib\\a.jar\";\"C:\\My Classes\";");
+    // A drive root keeps its backslash, and no quote follows one.
+    EXPECT_STREQ(quoted.Data(), "\"C:\\lib\\a.jar\";\"C:\\My Classes\";\"D:\\.\";");
     XString missing;
     EXPECT_EQ(settings.ReadListToString("SECT_NONE", missing, 1), 0);
 }

@@ -70,7 +70,7 @@ protected:
     void OpenDialog()
     {
         ASSERT_TRUE(settings.OpenAndInit(settingsPath.c_str()));
-        dialog.reset(new MainDlg(settings));
+        dialog.reset(new MainDlg(settings, nullptr, settingsPath.c_str()));
         ASSERT_TRUE(dialog->Create());
         PumpFor(50);
     }

@@ -2,7 +2,9 @@
 // clicked, the popup answered by the test, and the programs of the
 // installation replaced by recorders in the test program's own bin folder.
 #include <windows.h>
+#include <commctrl.h>
 #include <htmlhelp.h>
+#include <prsht.h>
 
 #include <gtest/gtest.h>
 
@@ -163,6 +165,7 @@ TEST_F(MainDialogMenuTest, EachCaptionOpensItsMenuBelowItself)
         separator,
         {"Icon options\tfor exe files", ID_ICON_OPTIONS, false},
         separator,
+        {"Classpath options\tfor exe files, double click and class info etc", ID_CLASSPATH_OPTIONS, false},
         {"Other java options\tfor exe files, double click and class info", ID_OTHER_JAVA_OPTIONS, false},
         separator,
         {"Always on top", ID_ALWAYS_ON_TOP, false},
@@ -232,6 +235,46 @@ TEST_F(MainDialogMenuTest, AlwaysOnTopIsCheckedWhenOnAndKept)
     EXPECT_FALSE(shownMenus[0].items.back().checked);
     EXPECT_TRUE(shownMenus[1].items.back().checked);
     EXPECT_FALSE(shownMenus[2].items.back().checked);
+}
+
+// What the class-path sheet showed when the timer found it, before it
+// closed it with Cancel.
+struct SeenSheet {
+    HWND window = nullptr;
+    HWND owner = nullptr;
+    int pages = 0;
+    int active = -1;
+};
+SeenSheet seenSheet;
+
+void CALLBACK CloseClasspathSheet(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND sheet = FindWindowA(nullptr, "Classpaths - for exe files and features in Windows explorer");
+    if (!sheet)
+        return;
+    KillTimer(nullptr, id);
+    seenSheet.window = sheet;
+    seenSheet.owner = GetWindow(sheet, GW_OWNER);
+    HWND tabs = PropSheet_GetTabControl(sheet);
+    seenSheet.pages = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    seenSheet.active = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    PropSheet_PressButton(sheet, PSBTN_CANCEL);
+}
+
+TEST_F(MainDialogMenuTest, ClasspathOptionsOpenTheSheetOnItsLastPage)
+{
+    OpenDialog();
+    settings.SetSheetPage(2);
+    seenSheet = SeenSheet();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseClasspathSheet);
+    Choose(kGeneralX, ID_CLASSPATH_OPTIONS);
+    KillTimer(nullptr, timer);
+    ASSERT_NE(seenSheet.window, nullptr);
+    EXPECT_EQ(seenSheet.owner, nullptr);  // a window of its own, not the dialog's
+    EXPECT_EQ(seenSheet.pages, 4);
+    EXPECT_EQ(seenSheet.active, 2);
+    EXPECT_FALSE(IsWindow(seenSheet.window));
+    EXPECT_TRUE(shownMessages.empty());
 }
 
 TEST_F(MainDialogMenuTest, JavaLibrariesStartsTheLibraryCheckerWithItsTools)

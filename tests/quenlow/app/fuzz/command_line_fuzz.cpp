@@ -6,6 +6,7 @@
 #include <string>
 
 #include "command_line.h"
+#include "settings/main_args.h"
 #include "fuzz/fuzz_run.h"
 #include "settings/main_args.h"
 

@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "controls.h"
+#include "controls_ids.h"
 #include "help_topics.h"
 #include "option_dialogs_ids.h"
 #include "seams.h"
@@ -76,8 +77,18 @@ BOOL DlgFileOptions::OnInitDialog()
     SetDlgItemInt(Handle(), IDC_COMPRESS_TIMEOUT, static_cast<UINT>(timeout), TRUE);
     ListBox(Handle(), IDC_INCLUDE_LIST).SetCurSel(-1);
     ListBox(Handle(), IDC_EXCLUDE_LIST).SetCurSel(-1);
+    AttachListButtons();
     UpdateControls();
     return TRUE;
+}
+
+void DlgFileOptions::AttachListButtons()
+{
+    BmpButton* button = listButtons;
+    for (const ExtensionList* list : {&kInclusive, &kExclusive}) {
+        (button++)->Attach(Handle(), list->add, IDB_UP, IDB_UP_PRESSED, IDB_UP_FOCUSED);
+        (button++)->Attach(Handle(), list->remove, IDB_DOWN, IDB_DOWN_PRESSED, IDB_DOWN_FOCUSED);
+    }
 }
 
 void DlgFileOptions::UpdateControls()

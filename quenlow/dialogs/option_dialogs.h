@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "bmp_button.h"
 #include "option_dialog.h"
 
 // The modal dialogs of the main dialog's option menus. Each edits the keys
@@ -105,8 +106,12 @@ private:
     INT_PTR OnAdd(WPARAM, LPARAM);
     INT_PTR OnRemove(WPARAM, LPARAM);
     INT_PTR OnBoxClicked(WPARAM, LPARAM);
+    void AttachListButtons();
     void UpdateControls();
     // Checks what the dialog shows and stores it; false (after telling the
     // user) when it can not be stored.
     bool Store();
+
+    // Up and Dn of the inclusive, then of the exclusive list.
+    BmpButton listButtons[4];
 };

@@ -1,7 +1,8 @@
 #pragma once
 
 // Quenlow's own controls: the About box, the drag cursor of its label, and
-// the pictures of the main dialog's bitmap buttons (normal, pressed, focused).
+// the pictures of the main dialog's and the file options' bitmap buttons
+// (normal, pressed, focused).
 #define IDD_ABOUT 133
 #define IDC_ABOUT_LABEL_PLACE 1403
 #define IDC_DRAG_CURSOR 195
@@ -24,3 +25,9 @@
 #define IDB_HELP 167
 #define IDB_HELP_PRESSED 166
 #define IDB_HELP_FOCUSED 168
+#define IDB_UP 146
+#define IDB_UP_PRESSED 147
+#define IDB_UP_FOCUSED 148
+#define IDB_DOWN 149
+#define IDB_DOWN_PRESSED 150
+#define IDB_DOWN_FOCUSED 151

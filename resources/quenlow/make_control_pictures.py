@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes the pictures of Quenlow's own controls into buttons/: for each kind
-of the main dialog's bitmap buttons a normal, a pressed and a focused look
-(24-bit BMP files), and the About box's drag cursor (drag.cur). Each button
-picture is the whole button: a raised (or, pressed, sunken) 3-D frame on the
-button face with a small symbol of what the button does."""
+of the main dialog's bitmap buttons and for the file options' Up and Dn
+buttons a normal, a pressed and a focused look (24-bit BMP files), and the
+About box's drag cursor (drag.cur). Each button picture is the whole button:
+a raised (or, pressed, sunken) 3-D frame on the button face with a small
+symbol of what the button does."""
 import os
 import struct
 import sys
@@ -19,6 +20,7 @@ COLOURS = {
     'Y': (240, 200, 60),     # folder
     'L': (255, 240, 160),    # folder's light edge
     'R': (200, 30, 30),      # remove
+    'r': (120, 15, 15),
     'G': (30, 150, 50),      # run
     'g': (10, 90, 25),
     'B': (30, 80, 190),      # information and help
@@ -103,6 +105,23 @@ QUESTION = [
     "...BB..",
 ]
 
+# The file options' list buttons: up takes the edit's text up into the list,
+# down takes the selected entry out of it.
+ARROW_UP = [
+    ".....g.....",
+    "....gGg....",
+    "...gGGGg...",
+    "..gGGGGGg..",
+    ".gGGGGGGGg.",
+    "gGGGGGGGGGg",
+    "gggGGGGGggg",
+    "..gGGGGGg..",
+    "..gGGGGGg..",
+    "..gGGGGGg..",
+    "..ggggggg..",
+]
+ARROW_DOWN = [row.replace('g', 'r').replace('G', 'R') for row in reversed(ARROW_UP)]
+
 # Row buttons stand beside a combo box; the help buttons are square.
 ROW = (24, 21)
 SQUARE = (21, 21)
@@ -115,6 +134,8 @@ KINDS = [
     ('info', (153, 154, 155), INFO, ROW),
     ('stop', (156, 158, 159), STOP, ROW),
     ('help', (167, 166, 168), QUESTION, SQUARE),
+    ('up', (146, 147, 148), ARROW_UP, ROW),
+    ('down', (149, 150, 151), ARROW_DOWN, ROW),
 ]
 
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controls.h"
+#include "controls_ids.h"
 #include "install_registry.h"
 #include "java_properties_dialog.h"
 #include "option_dialogs.h"
@@ -198,6 +199,83 @@ TEST_F(OptionDialogsTest, FileOptionsWithoutSettingsShowFifteenSecondsWhichTheSt
     Close(d);
     EXPECT_FALSE(IsWindow(d));
     EXPECT_FALSE(FileExists(settingsPath));
+}
+
+// Whether the button paints exactly the pixels of the bitmap resource.
+bool DrawnAs(HWND button, int bitmapId)
+{
+    RECT area;
+    GetClientRect(button, &area);
+    HDC screen = GetDC(button);
+    HDC canvas = CreateCompatibleDC(screen);
+    HBITMAP drawn = CreateCompatibleBitmap(screen, area.right, area.bottom);
+    HGDIOBJ oldDrawn = SelectObject(canvas, drawn);
+    SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas), PRF_CLIENT);
+    HDC source = CreateCompatibleDC(screen);
+    HBITMAP picture = static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HGDIOBJ oldPicture = SelectObject(source, picture);
+    int differing = 0;
+    for (int y = 0; y < area.bottom; ++y) {
+        for (int x = 0; x < area.right; ++x)
+            differing += GetPixel(canvas, x, y) != GetPixel(source, x, y);
+    }
+    SelectObject(source, oldPicture);
+    SelectObject(canvas, oldDrawn);
+    DeleteObject(picture);
+    DeleteObject(drawn);
+    DeleteDC(source);
+    DeleteDC(canvas);
+    ReleaseDC(button, screen);
+    return picture && differing == 0;
+}
+
+TEST_F(OptionDialogsTest, FileOptionsListButtonsAreDrawnFromTheirBitmapsAndFollowTheirBoxes)
+{
+    MakeSettings();
+    DlgFileOptions dialog(nullptr, settingsPath.c_str());
+    ASSERT_TRUE(dialog.Create());
+    const HWND d = dialog.Handle();
+    // Away from the buttons, so that none shows its focused face.
+    SetFocus(GetDlgItem(d, IDC_COMPRESS_TIMEOUT));
+    const struct {
+        int id;
+        int normal;
+        int pressed;
+    } buttons[] = {
+        {IDC_INCLUDE_ADD, IDB_UP, IDB_UP_PRESSED},
+        {IDC_INCLUDE_REMOVE, IDB_DOWN, IDB_DOWN_PRESSED},
+        {IDC_EXCLUDE_ADD, IDB_UP, IDB_UP_PRESSED},
+        {IDC_EXCLUDE_REMOVE, IDB_DOWN, IDB_DOWN_PRESSED},
+    };
+    for (const auto& b : buttons) {
+        const HWND button = GetDlgItem(d, b.id);
+        EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << b.id;
+        RECT place;
+        GetWindowRect(button, &place);
+        EXPECT_EQ(place.right - place.left, 24) << b.id;
+        EXPECT_EQ(place.bottom - place.top, 21) << b.id;
+        EXPECT_TRUE(DrawnAs(button, b.normal)) << b.id;
+        SendMessageA(button, BM_SETSTATE, TRUE, 0);
+        EXPECT_TRUE(DrawnAs(button, b.pressed)) << b.id;
+        SendMessageA(button, BM_SETSTATE, FALSE, 0);
+    }
+
+    // Each box turns its own list's buttons off, and only those.
+    const struct {
+        int clicked;  // 0: as opened
+        bool inclusive;
+        bool exclusive;
+    } states[] = {{0, false, true}, {IDC_INCLUDE_ALL, true, true}, {IDC_EXCLUSION_DISABLED, true, false},
+                  {IDC_INCLUDE_ALL, false, false}};
+    for (const auto& state : states) {
+        if (state.clicked)
+            Click(d, state.clicked);
+        for (int id : {IDC_INCLUDE_ADD, IDC_INCLUDE_REMOVE})
+            EXPECT_EQ(IsWindowEnabled(GetDlgItem(d, id)) != FALSE, state.inclusive) << state.clicked << " " << id;
+        for (int id : {IDC_EXCLUDE_ADD, IDC_EXCLUDE_REMOVE})
+            EXPECT_EQ(IsWindowEnabled(GetDlgItem(d, id)) != FALSE, state.exclusive) << state.clicked << " " << id;
+    }
 }
 
 TEST_F(OptionDialogsTest, SmallDialogsStoreWhatTheyShowOnTheirWayOut)

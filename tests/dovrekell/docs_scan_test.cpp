@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "contents_fixture.h"
+#include "docs_scan.h"
+#include "support/test_files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The directory walk over the native file system; entries in name order so
+// the tree has one expected shape. Paths come with backslashes.
+class NativeWalk : public FolderWalk {
+public:
+    bool List(const char* folder, std::vector<FolderEntry>& entries) override
+    {
+        std::error_code error;
+        fs::directory_iterator it(Native(folder), error);
+        if (error)
+            return false;
+        for (const fs::directory_entry& found : it) {
+            FolderEntry entry;
+            entry.name.Assign(found.path().filename().string().c_str());
+            entry.link = found.is_symlink();
+            entry.directory = !entry.link && found.is_directory();
+            entries.push_back(entry);
+        }
+        std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
+            return std::string(a.name.Data()) < std::string(b.name.Data());
+        });
+        ++listed;
+        return true;
+    }
+    Kind KindOf(const char* path) override
+    {
+        std::error_code error;
+        const fs::file_status status = fs::status(Native(path), error);
+        if (error || !fs::exists(status))
+            return kMissing;
+        return fs::is_directory(status) ? kDirectory : kFile;
+    }
+
+    int listed = 0;
+
+private:
+    static std::string Native(std::string path)
+    {
+        std::replace(path.begin(), path.end(), '\\', '/');
+        return path;
+    }
+};
+
+void Touch(const fs::path& path)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path) << "x";
+}
+
+std::string BuildFixtureDocs(const std::string& name)
+{
+    const fs::path docs = fs::path(ScratchPath(name)) / "docs";
+    for (const std::string& file : FixtureDocsFiles())
+        Touch(docs / file);
+    return docs.string();
+}
+
+void PrepareGroups(ExtensionGroups& groups, MemoryContents& tree, const std::string& docs)
+{
+    groups.Reset();
+    groups.AddFixedGroups();
+    groups.AddUserGroup("txt;XML");
+    for (ExtensionGroup& group : groups.FixedGroups())
+        group.root = tree.Insert(nullptr, group.label.Data(), ContentsBuilder::kRootImage);
+    for (ExtensionGroup& group : groups.UserGroups())
+        group.root = tree.Insert(nullptr, group.label.Data(), ContentsBuilder::kRootImage);
+    groups.SetCatchAllRoot(tree.Insert(nullptr, groups.CatchAllLabel().Data(), ContentsBuilder::kRootImage));
+    groups.SetDocsFolder(docs.c_str());
+}
+
+TEST(DocsScan, DocsFolderCheck)
+{
+    const fs::path base = ScratchPath("check");
+    struct Case {
+        const char* folder;
+        std::vector<std::string> files;  // a trailing '/' makes a folder
+        int accepted;
+    };
+    const Case cases[] = {
+        {"a/Docs", {"api/", "guide/", "index.htm"}, 1},
+        {"b/docs", {"api/", "specs/", "index.html"}, 1},
+        {"c/documents", {"api/", "guide/", "index.html"}, 0},
+        {"d/docs", {"api", "guide/", "index.html"}, 0},
+        {"e/docs", {"api/", "specs/"}, 0},
+        {"f/docs", {"api/", "index.html"}, 0},
+        {"g/docs", {"api/", "guide/", "index.html/"}, 0},
+    };
+    NativeWalk walk;
+    for (const Case& c : cases) {
+        const fs::path folder = base / c.folder;
+        fs::create_directories(folder);
+        for (const std::string& file : c.files) {
+            if (file.back() == '/')
+                fs::create_directories(folder / file);
+            else
+                Touch(folder / file);
+        }
+        // The check reads the last component after the last backslash.
+        EXPECT_EQ(IsDocsFolder(walk, WindowsPath(folder.string()).c_str()), c.accepted) << c.folder;
+    }
+    EXPECT_EQ(IsDocsFolder(walk, (WindowsPath((base / "b/docs").string()) + "\\").c_str()), 0);
+    EXPECT_EQ(IsDocsFolder(walk, ""), 0);
+}
+
+TEST(DocsScan, FillsTheTreeAndIndexOfTheFixture)
+{
+    const std::string docs = BuildFixtureDocs("fill");
+    // A link back up the tree must not be walked (it would never end).
+    fs::create_directory_symlink(docs, fs::path(docs) / "api" / "loop");
+
+    NativeWalk walk;
+    for (int load = 0; load < 2; ++load) {
+        // Every load starts from fresh roots and an empty index.
+        MemoryContents tree;
+        ExtensionGroups groups;
+        PrepareGroups(groups, tree, docs);
+        const long keepRunning = 1;
+        BuildContents(groups, walk, tree, keepRunning);
+
+        EXPECT_EQ(tree.Dump(), ExpectedFixtureContents());
+        ASSERT_EQ(tree.index.size(), 5u);
+        EXPECT_EQ(tree.index[0].first, "Object");
+        EXPECT_EQ(tree.index[3].first, "index");
+        EXPECT_EQ(tree.index[3].second, docs + "\\index.html");
+        EXPECT_EQ(tree.index[4].first, "intro");
+    }
+}
+
+// Clears keep-running once the tree holds a few items, as a close does.
+class StoppingContents : public MemoryContents {
+public:
+    explicit StoppingContents(volatile long& flag) : keepRunning(flag) {}
+    ContentsItem Insert(ContentsItem parent, const char* text, int image) override
+    {
+        if (inserted == 9)
+            keepRunning = 0;
+        return MemoryContents::Insert(parent, text, image);
+    }
+
+private:
+    volatile long& keepRunning;
+};
+
+TEST(DocsScan, ClearingKeepRunningEndsTheScan)
+{
+    const std::string docs = BuildFixtureDocs("stop");
+    volatile long keepRunning = 1;
+    StoppingContents tree(keepRunning);
+    ExtensionGroups groups;
+    PrepareGroups(groups, tree, docs);
+    NativeWalk walk;
+    BuildContents(groups, walk, tree, keepRunning);
+    EXPECT_EQ(keepRunning, 0);
+    EXPECT_EQ(tree.inserted, 10);
+    // After the stop no further folder is even listed.
+    const int listed = walk.listed;
+    ScanFolder(groups, walk, tree, groups.CatchAllRoot(), docs.c_str(), nullptr, false, keepRunning);
+    EXPECT_EQ(walk.listed, listed);
+}
+
+}  // namespace

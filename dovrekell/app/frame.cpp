@@ -175,7 +175,7 @@ bool ZFrm::OnCreateClient()
     GetClientRect(Handle(), &client);
     if (!outerSplitter.CreateStatic(Handle(), IDW_PANE_FIRST, client))
         return false;
-    formView.reset(new ZViewForm(outerSplitter.Handle()));
+    formView.reset(new ZViewForm(outerSplitter.Handle(), *this));
     if (!formView->CreateView(outerSplitter.PaneId(0, 0)))
         return false;
     outerSplitter.SetPane(0, 0, formView->Handle());

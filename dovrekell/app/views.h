@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include "extension_groups.h"
-#include "form_view.h"
+#include "view_form.h"
 #include "window.h"
 #include "xstring.h"
 
@@ -21,16 +20,4 @@ protected:
 private:
     XString path;
     XString extension;
-};
-
-// The left panel on its dialog template. It owns the flags the documentation
-// worker shares with the frame: busy while the worker runs, keep-running
-// cleared to ask it to stop (plain integers the worker polls).
-class ZViewForm : public FormView {
-public:
-    explicit ZViewForm(HWND parent);
-
-    volatile LONG busy = 0;
-    volatile LONG keepRunning = 1;
-    ExtensionGroups groups;  // also holds the documentation folder text
 };

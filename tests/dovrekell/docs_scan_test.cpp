@@ -118,8 +118,10 @@ TEST(DocsScan, DocsFolderCheck)
 TEST(DocsScan, FillsTheTreeAndIndexOfTheFixture)
 {
     const std::string docs = BuildFixtureDocs("fill");
-    // A link back up the tree must not be walked (it would never end).
-    fs::create_directory_symlink(docs, fs::path(docs) / "api" / "loop");
+    // A link back up the tree must not be walked (it would never end);
+    // where links cannot be made (Windows without the right) it is left out.
+    std::error_code noLink;
+    fs::create_directory_symlink(docs, fs::path(docs) / "api" / "loop", noLink);
 
     NativeWalk walk;
     for (int load = 0; load < 2; ++load) {

@@ -104,6 +104,7 @@ ZViewForm::RouteTable ZViewForm::Routes() const
     static const MessageRoute routes[] = {
         OnMessage(WM_SIZE, &ZViewForm::OnSize),
         OnMessage(kScanEnded, &ZViewForm::OnScanEnded),
+        OnMessage(WM_DESTROY, &ZViewForm::OnDestroyPanel),
         OnNotify(TCN_SELCHANGE, IDC_TABS, &ZViewForm::OnTabChange),
         OnCommand(LBN_DBLCLK, IDC_INDEX_LIST, &ZViewForm::OnIndexOpen),
         OnCommand(EN_CHANGE, IDC_INDEX_EDIT, &ZViewForm::OnIndexEdit),
@@ -538,7 +539,8 @@ INT_PTR ZViewForm::OnTreeSelection(WPARAM, LPARAM)
     return TRUE;
 }
 
-void ZViewForm::OnDestroy()
+// At WM_DESTROY the controls still exist, so their lists can be saved.
+INT_PTR ZViewForm::OnDestroyPanel(WPARAM, LPARAM)
 {
     keepRunning = 0;
     if (worker) {
@@ -569,4 +571,5 @@ void ZViewForm::OnDestroy()
     ClearLocationEntries(Item(IDC_INDEX_LIST));
     ClearLocationEntries(Item(IDC_FAVORITES));
     ClearLocationEntries(Item(IDC_RESULTS));
+    return FALSE;
 }

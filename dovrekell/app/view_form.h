@@ -40,7 +40,6 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override {}
     void OnCancel() override {}
-    void OnDestroy() override;
     RouteTable Routes() const override;
 
 private:
@@ -64,6 +63,7 @@ private:
     INT_PTR OnTreeSelection(WPARAM, LPARAM);
     INT_PTR OnSearchFiles(WPARAM, LPARAM);
     INT_PTR OnScanEnded(WPARAM, LPARAM);
+    INT_PTR OnDestroyPanel(WPARAM, LPARAM);
 
     ZFrm& frame;
     int searchPosition = 0;

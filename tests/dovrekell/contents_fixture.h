@@ -1,10 +1,13 @@
 #pragma once
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "docs_scan.h"
+#include "support/test_files.h"
 
 // A Contents tree of its own for the scan: items in memory, the index as a
 // list, and a dump with one line per item, two blanks per level.
@@ -147,4 +150,19 @@ inline const std::vector<std::string>& FixtureDocsFiles()
         "tool.exe",
     };
     return files;
+}
+
+inline void TouchFixtureFile(const std::filesystem::path& path)
+{
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path) << "x";
+}
+
+// Builds the fixture documentation folder "<scratch>/<name>/docs"; its path.
+inline std::string BuildFixtureDocs(const std::string& name)
+{
+    const std::filesystem::path docs = std::filesystem::path(ScratchPath(name)) / "docs";
+    for (const std::string& file : FixtureDocsFiles())
+        TouchFixtureFile(docs / file);
+    return docs.string();
 }

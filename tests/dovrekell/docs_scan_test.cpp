@@ -54,20 +54,6 @@ private:
     }
 };
 
-void Touch(const fs::path& path)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path) << "x";
-}
-
-std::string BuildFixtureDocs(const std::string& name)
-{
-    const fs::path docs = fs::path(ScratchPath(name)) / "docs";
-    for (const std::string& file : FixtureDocsFiles())
-        Touch(docs / file);
-    return docs.string();
-}
-
 void PrepareGroups(ExtensionGroups& groups, MemoryContents& tree, const std::string& docs)
 {
     groups.Reset();
@@ -106,7 +92,7 @@ TEST(DocsScan, DocsFolderCheck)
             if (file.back() == '/')
                 fs::create_directories(folder / file);
             else
-                Touch(folder / file);
+                TouchFixtureFile(folder / file);
         }
         // The check reads the last component after the last backslash.
         EXPECT_EQ(IsDocsFolder(walk, WindowsPath(folder.string()).c_str()), c.accepted) << c.folder;

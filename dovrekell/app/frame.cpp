@@ -102,6 +102,7 @@ RouteTable ZFrm::Routes() const
         OnMenu(ID_HELP_CONTENTS, &ZFrm::OnHelpContents),
         OnMenu(ID_HELP_DOCS_LOCATION, &ZFrm::OnDocsLocation),
         OnMenu(ID_HELP_ABOUT, &ZFrm::OnAbout),
+        OnMenu(ID_PAGE_FIND, &ZFrm::OnFind),
         OnNotify(TBN_DROPDOWN, IDW_TOOLBAR, &ZFrm::OnDropDown),
         OnMessage(WM_CLOSE, &ZFrm::OnClose),
         OnMessage(WM_TIMER, &ZFrm::OnTimer),
@@ -266,8 +267,10 @@ bool ZFrm::IsCommandEnabled(UINT id)
 {
     if (IsPageCommand(id))
         return htmlView && HtmlIsTaller();
-    // Their dialogs are not part of the browser yet: greyed, never silent.
-    if (id == ID_PAGE_FIND || id == ID_OPTIONS_SETTING)
+    if (id == ID_PAGE_FIND)
+        return htmlView && HtmlIsTaller();
+    // The options dialog is not part of the browser yet: greyed, never silent.
+    if (id == ID_OPTIONS_SETTING)
         return false;
     return true;
 }
@@ -279,6 +282,13 @@ bool ZFrm::IsCommandChecked(UINT id)
     if (id == ID_VIEW_STATUS_BAR)
         return IsBarShown(statusBar.Handle());
     return false;
+}
+
+INT_PTR ZFrm::OnFind(WPARAM, LPARAM)
+{
+    if (FindTextDialog* dialog = htmlView ? htmlView->FindDialog() : nullptr)
+        dialog->Show();
+    return 0;
 }
 
 INT_PTR ZFrm::OnExit(WPARAM, LPARAM)

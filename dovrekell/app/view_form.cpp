@@ -52,19 +52,6 @@ std::string Trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The text at the top of a most-recently-used combo: an entry equal to it
-// (the combo's lookup ignores case) moves up, a new one is inserted.
-void PutOnTop(const ComboBox& combo, const char* text)
-{
-    const int found = combo.FindStringExact(text, -1);
-    if (found != 0) {
-        if (found > 0)
-            combo.DeleteString(found);
-        combo.InsertString(0, text);
-    }
-    combo.SetCurSel(0);
-}
-
 void Move(HWND control, int x, int y, int width, int height)
 {
     MoveWindow(control, x, y, width, height, TRUE);

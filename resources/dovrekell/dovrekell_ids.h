@@ -4,6 +4,7 @@
 #define IDR_MAINFRAME 128        // menu, accelerators and the title string
 #define IDR_FONT_MENU 132
 #define IDD_PANEL 134
+#define IDD_FIND 138
 #define IDB_TREE 136
 #define IDR_TREE_MENU 139
 #define IDB_TOOLBAR 261
@@ -59,3 +60,9 @@
 #define IDC_MIDDLE 1028
 #define IDC_SEARCH_FILES 1029
 #define IDC_SEARCH_FILES_GROUP 1034
+
+// The find text dialog's controls.
+#define IDC_FIND_TEXT 1014
+#define IDC_FIND_WHOLE_WORD 1015
+#define IDC_FIND 1016
+#define IDC_FIND_CASE 1017

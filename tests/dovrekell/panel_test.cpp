@@ -14,7 +14,7 @@
 #include "dovrekell_ids.h"
 #include "fake_browser.h"
 #include "frame.h"
-#include "help_settings.h"
+#include "help_settings_fixture.h"
 #include "seams.h"
 #include "support/message_pump.h"
 #include "support/test_files.h"
@@ -71,9 +71,7 @@ protected:
     {
         seams::ShowMessage = RecordMessage;
         listMessages.clear();
-        const XString path = HelpSettings::GetPath();
-        CreateDirectoryA(std::string(path.Data()).substr(0, std::string(path.Data()).rfind('\\')).c_str(), nullptr);
-        RemoveFile(path.Data());
+        RemoveHelpSettingsFile();
         HelpSettings settings;
         ASSERT_TRUE(settings.OpenAndInit());
         StringList folders;
@@ -89,7 +87,7 @@ protected:
         MSG quit;
         while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
             ;
-        RemoveFile(HelpSettings::GetPath().Data());
+        RemoveHelpSettingsFile();
         seams::Restore();
     }
 

@@ -6,53 +6,12 @@
 
 #include "contents_fixture.h"
 #include "docs_scan.h"
+#include "native_folder_walk.h"
 #include "support/test_files.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The directory walk over the native file system; entries in name order so
-// the tree has one expected shape. Paths come with backslashes.
-class NativeWalk : public FolderWalk {
-public:
-    bool List(const char* folder, std::vector<FolderEntry>& entries) override
-    {
-        std::error_code error;
-        fs::directory_iterator it(Native(folder), error);
-        if (error)
-            return false;
-        for (const fs::directory_entry& found : it) {
-            FolderEntry entry;
-            entry.name.Assign(found.path().filename().string().c_str());
-            entry.link = found.is_symlink();
-            entry.directory = !entry.link && found.is_directory();
-            entries.push_back(entry);
-        }
-        std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
-            return std::string(a.name.Data()) < std::string(b.name.Data());
-        });
-        ++listed;
-        return true;
-    }
-    Kind KindOf(const char* path) override
-    {
-        std::error_code error;
-        const fs::file_status status = fs::status(Native(path), error);
-        if (error || !fs::exists(status))
-            return kMissing;
-        return fs::is_directory(status) ? kDirectory : kFile;
-    }
-
-    int listed = 0;
-
-private:
-    static std::string Native(std::string path)
-    {
-        std::replace(path.begin(), path.end(), '\\', '/');
-        return path;
-    }
-};
 
 void PrepareGroups(ExtensionGroups& groups, MemoryContents& tree, const std::string& docs)
 {
@@ -84,7 +43,7 @@ TEST(DocsScan, DocsFolderCheck)
         {"f/docs", {"api/", "index.html"}, 0},
         {"g/docs", {"api/", "guide/", "index.html/"}, 0},
     };
-    NativeWalk walk;
+    NativeFolderWalk walk;
     for (const Case& c : cases) {
         const fs::path folder = base / c.folder;
         fs::create_directories(folder);
@@ -109,7 +68,7 @@ TEST(DocsScan, FillsTheTreeAndIndexOfTheFixture)
     std::error_code noLink;
     fs::create_directory_symlink(docs, fs::path(docs) / "api" / "loop", noLink);
 
-    NativeWalk walk;
+    NativeFolderWalk walk;
     for (int load = 0; load < 2; ++load) {
         // Every load starts from fresh roots and an empty index.
         MemoryContents tree;
@@ -149,7 +108,7 @@ TEST(DocsScan, ClearingKeepRunningEndsTheScan)
     StoppingContents tree(keepRunning);
     ExtensionGroups groups;
     PrepareGroups(groups, tree, docs);
-    NativeWalk walk;
+    NativeFolderWalk walk;
     BuildContents(groups, walk, tree, keepRunning);
     EXPECT_EQ(keepRunning, 0);
     EXPECT_EQ(tree.inserted, 10);

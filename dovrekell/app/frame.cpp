@@ -6,6 +6,7 @@
 
 #include "about_dialog.h"
 #include "app.h"
+#include "docs_options_dialog.h"
 #include "dovrekell_ids.h"
 #include "location_text.h"
 #include "paths/path_text.h"
@@ -103,6 +104,7 @@ RouteTable ZFrm::Routes() const
         OnMenu(ID_HELP_DOCS_LOCATION, &ZFrm::OnDocsLocation),
         OnMenu(ID_HELP_ABOUT, &ZFrm::OnAbout),
         OnMenu(ID_PAGE_FIND, &ZFrm::OnFind),
+        OnMenu(ID_OPTIONS_SETTING, &ZFrm::OnOptions),
         OnNotify(TBN_DROPDOWN, IDW_TOOLBAR, &ZFrm::OnDropDown),
         OnMessage(WM_CLOSE, &ZFrm::OnClose),
         OnMessage(WM_TIMER, &ZFrm::OnTimer),
@@ -269,9 +271,9 @@ bool ZFrm::IsCommandEnabled(UINT id)
         return htmlView && HtmlIsTaller();
     if (id == ID_PAGE_FIND)
         return htmlView && HtmlIsTaller();
-    // The options dialog is not part of the browser yet: greyed, never silent.
+    // No reload while the documentation worker runs.
     if (id == ID_OPTIONS_SETTING)
-        return false;
+        return formView && !formView->busy;
     return true;
 }
 
@@ -288,6 +290,13 @@ INT_PTR ZFrm::OnFind(WPARAM, LPARAM)
 {
     if (FindTextDialog* dialog = htmlView ? htmlView->FindDialog() : nullptr)
         dialog->Show();
+    return 0;
+}
+
+INT_PTR ZFrm::OnOptions(WPARAM, LPARAM)
+{
+    DocsOptionsDialog dialog(Handle(), *formView);
+    dialog.DoModal();
     return 0;
 }
 

@@ -5,6 +5,11 @@
 #define IDR_FONT_MENU 132
 #define IDD_PANEL 134
 #define IDD_FIND 138
+#define IDB_REMOVE 140
+#define IDD_DOCS_OPTIONS 174
+#define IDB_REMOVE_PRESSED 265
+#define IDB_ADD 266
+#define IDB_ADD_PRESSED 267
 #define IDB_TREE 136
 #define IDR_TREE_MENU 139
 #define IDB_TOOLBAR 261
@@ -66,3 +71,16 @@
 #define IDC_FIND_WHOLE_WORD 1015
 #define IDC_FIND 1016
 #define IDC_FIND_CASE 1017
+
+// The documentation options dialog's controls.
+#define IDC_OPT_FIND 1016
+#define IDC_OPT_ADD 1017
+#define IDC_OPT_REMOVE 1018
+#define IDC_OPT_EXTENSIONS 1031
+#define IDC_OPT_EXTENSION_TEXT 1032
+#define IDC_OPT_APPLY 1033
+#define IDC_OPT_CANCEL 1034
+#define IDC_OPT_FOLDERS 1142
+#define IDC_OPT_OPEN 1143
+#define IDC_OPT_PROGRESS 1144
+#define IDC_OPT_RESULT 1147

@@ -31,7 +31,20 @@ DWORD WINAPI SimulatedScan(void* parameter)
     return 0;
 }
 
-}  // namespace
+// The message loop to its end, noting whether the frame went while busy.
+int RunUntilClosed(ZFrm& frame, bool* closedUnderWorker)
+{
+    MSG msg = {};
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (App::PreTranslate(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        if (!IsWindow(frame.Handle()) && frame.Panel().busy)
+            *closedUnderWorker = true;
+    }
+    return static_cast<int>(msg.wParam);
+}
 
 // The panel's own worker over the folder; closed at once.
 int CloseDuringRealScan(ZFrm& frame, const char* docs)
@@ -47,18 +60,11 @@ int CloseDuringRealScan(ZFrm& frame, const char* docs)
     if (!frame.Panel().busy)
         return 3;
     PostMessageA(frame.Handle(), WM_CLOSE, 0, 0);
-    MSG msg = {};
     bool closedUnderWorker = false;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (App::PreTranslate(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-        if (!IsWindow(frame.Handle()) && frame.Panel().busy)
-            closedUnderWorker = true;
-    }
-    return closedUnderWorker ? 2 : static_cast<int>(msg.wParam);
+    const int code = RunUntilClosed(frame, &closedUnderWorker);
+    return closedUnderWorker ? 2 : code;
 }
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -79,22 +85,13 @@ int main(int argc, char** argv)
     if (!worker)
         return 3;
     PostMessageA(frame.Handle(), WM_CLOSE, 0, 0);
-
-    MSG msg = {};
     bool closedUnderWorker = false;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (App::PreTranslate(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-        if (!IsWindow(frame.Handle()) && frame.Panel().busy)
-            closedUnderWorker = true;
-    }
+    const int code = RunUntilClosed(frame, &closedUnderWorker);
     const DWORD closedAt = GetTickCount();
     const bool workerDone = WaitForSingleObject(worker, 5000) == WAIT_OBJECT_0;
     CloseHandle(worker);
     if (closedUnderWorker || !workerDone || scan.finishedAt == 0 ||
         static_cast<LONG>(closedAt - static_cast<DWORD>(scan.finishedAt)) < 0)
         return 2;
-    return static_cast<int>(msg.wParam);
+    return code;
 }

@@ -265,6 +265,21 @@ void ZViewForm::LoadDocumentation()
                                  ContentsBuilder::kRootImage + 1);
     groups.SetCatchAllRoot(tree.Insert(nullptr, groups.CatchAllLabel().Data(), ContentsBuilder::kRootImage,
                                        ContentsBuilder::kRootImage + 1));
+    // The worker scans into memory with roots of its own; the window thread
+    // moves the result into the controls when it ends.
+    scanned.reset(new ContentsMemory);
+    scanGroups = groups;
+    scannedRoots.clear();
+    for (auto* list : {&scanGroups.FixedGroups(), &scanGroups.UserGroups()}) {
+        for (ExtensionGroup& group : *list) {
+            ContentsItem own = scanned->Insert(nullptr, group.label.Data(), ContentsBuilder::kRootImage);
+            scannedRoots.emplace_back(own, group.root);
+            group.root = own;
+        }
+    }
+    ContentsItem catchAll = scanned->Insert(nullptr, groups.CatchAllLabel().Data(), ContentsBuilder::kRootImage);
+    scannedRoots.emplace_back(catchAll, groups.CatchAllRoot());
+    scanGroups.SetCatchAllRoot(catchAll);
     // Both flags are set here, before the thread runs, so a close that
     // comes at once already finds the panel busy.
     keepRunning = 1;
@@ -280,8 +295,7 @@ DWORD WINAPI ZViewForm::Worker(void* parameter)
 {
     ZViewForm* panel = static_cast<ZViewForm*>(parameter);
     Win32FolderWalk walk;
-    TreeContents contents(panel->Item(IDC_CONTENTS), panel->Item(IDC_INDEX_LIST));
-    BuildContents(panel->groups, walk, contents, panel->keepRunning);
+    BuildContents(panel->scanGroups, walk, *panel->scanned, panel->keepRunning);
     // The views, the history and the browser belong to the window thread.
     PostMessageA(panel->Handle(), kScanEnded, 0, 0);
     return 0;
@@ -294,10 +308,43 @@ INT_PTR ZViewForm::OnScanEnded(WPARAM, LPARAM)
         CloseHandle(worker);
         worker = nullptr;
     }
+    // A close that stopped the scan does not want the tree any more.
+    if (keepRunning)
+        FillFromScan();
+    scanned.reset();
     busy = 0;
     ShowStatusPage(kCompletePage);
     IndexLookup();
     return TRUE;
+}
+
+namespace {
+
+void CopyChildren(const TreeView& tree, HTREEITEM parent, const ContentsMemory::Node& from)
+{
+    for (const auto& child : from.children) {
+        const HTREEITEM item = tree.Insert(parent, child->text.Data(), child->image, child->image + 1);
+        CopyChildren(tree, item, *child);
+    }
+}
+
+}  // namespace
+
+void ZViewForm::FillFromScan()
+{
+    const TreeView tree(Handle(), IDC_CONTENTS);
+    const HWND index = Item(IDC_INDEX_LIST);
+    SendMessageA(tree.Handle(), WM_SETREDRAW, FALSE, 0);
+    SendMessageA(index, WM_SETREDRAW, FALSE, 0);
+    for (const auto& roots : scannedRoots)
+        CopyChildren(tree, static_cast<HTREEITEM>(const_cast<void*>(roots.second)),
+                     *static_cast<const ContentsMemory::Node*>(roots.first));
+    for (const auto& entry : scanned->Index())
+        AddLocationEntry(index, entry.first.Data(), entry.second.Data());
+    SendMessageA(tree.Handle(), WM_SETREDRAW, TRUE, 0);
+    SendMessageA(index, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(tree.Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME);
+    RedrawWindow(index, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME);
 }
 
 void ZViewForm::IndexLookup()

@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "contents_memory.h"
 #include "extension_groups.h"
 #include "form_view.h"
 #include "image_list.h"
@@ -45,6 +50,7 @@ protected:
 private:
     static DWORD WINAPI Worker(void* parameter);
 
+    void FillFromScan();
     void Layout();
     void Exchange(bool saving);
     void OpenEntry(int listId);
@@ -70,6 +76,10 @@ private:
     int caseSensitive = 0;
     ImageList treeImages;
     HANDLE worker = nullptr;
+    // Written by the worker before it posts its end, read after it.
+    std::unique_ptr<ContentsMemory> scanned;
+    std::vector<std::pair<ContentsItem, ContentsItem>> scannedRoots;  // scanned root, tree root
+    ExtensionGroups scanGroups;
     TabPageGroups pages;
     bool settingIndexText = false;
 };

@@ -6,87 +6,27 @@
 #include <string>
 #include <vector>
 
+#include "contents_memory.h"
 #include "docs_scan.h"
 #include "support/test_files.h"
 
-// A Contents tree of its own for the scan: items in memory, the index as a
-// list, and a dump with one line per item, two blanks per level.
-class MemoryContents : public ContentsBuilder {
-public:
-    struct Node {
-        std::string text;
-        int image = 0;
-        Node* parent = nullptr;
-        std::vector<std::unique_ptr<Node>> children;
-    };
-
-    ContentsItem Child(ContentsItem item) const override
-    {
-        const Node* node = static_cast<const Node*>(item);
-        return node->children.empty() ? nullptr : node->children.front().get();
-    }
-    ContentsItem Next(ContentsItem item) const override
-    {
-        const Node* node = static_cast<const Node*>(item);
-        const auto& siblings = node->parent ? node->parent->children : roots.children;
-        for (size_t i = 0; i + 1 < siblings.size(); ++i) {
-            if (siblings[i].get() == node)
-                return siblings[i + 1].get();
+// The scan's lines: one per item, two blanks per level.
+inline std::vector<std::string> DumpContents(const ContentsMemory& tree)
+{
+    std::vector<std::string> lines;
+    struct Walker {
+        std::vector<std::string>& lines;
+        void Visit(const ContentsMemory::Node& node, int depth)
+        {
+            lines.push_back(std::string(2 * depth, ' ') + node.text.Data());
+            for (const auto& child : node.children)
+                Visit(*child, depth + 1);
         }
-        return nullptr;
-    }
-    ContentsItem Parent(ContentsItem item) const override { return static_cast<const Node*>(item)->parent; }
-    XString Text(ContentsItem item) const override { return XString(static_cast<const Node*>(item)->text.c_str()); }
-    int Image(ContentsItem item) const override { return static_cast<const Node*>(item)->image; }
-
-    ContentsItem Insert(ContentsItem parent, const char* text, int image) override
-    {
-        Node* owner = parent ? const_cast<Node*>(static_cast<const Node*>(parent)) : &roots;
-        owner->children.push_back(std::make_unique<Node>());
-        Node* node = owner->children.back().get();
-        node->text = text;
-        node->image = image;
-        node->parent = parent ? owner : nullptr;
-        ++inserted;
-        return node;
-    }
-    void Delete(ContentsItem item) override
-    {
-        const Node* node = static_cast<const Node*>(item);
-        auto& siblings = node->parent ? node->parent->children : roots.children;
-        for (auto it = siblings.begin(); it != siblings.end(); ++it) {
-            if (it->get() == node) {
-                siblings.erase(it);
-                return;
-            }
-        }
-    }
-    void AddIndexEntry(const char* title, const char* location) override
-    {
-        index.emplace_back(title, location);
-    }
-
-    std::vector<std::string> Dump() const
-    {
-        std::vector<std::string> lines;
-        for (const auto& root : roots.children)
-            DumpNode(*root, 0, lines);
-        return lines;
-    }
-
-    std::vector<std::pair<std::string, std::string>> index;
-    int inserted = 0;
-
-private:
-    static void DumpNode(const Node& node, int depth, std::vector<std::string>& lines)
-    {
-        lines.push_back(std::string(2 * depth, ' ') + node.text);
-        for (const auto& child : node.children)
-            DumpNode(*child, depth + 1, lines);
-    }
-
-    Node roots;
-};
+    } walker{lines};
+    for (const auto& root : tree.Roots())
+        walker.Visit(*root, 0);
+    return lines;
+}
 
 // The Contents tree that the fixture documentation folder (built by the
 // tests: see BuildFixtureDocs) must give with the user group "txt;XML",

@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void PrepareGroups(ExtensionGroups& groups, MemoryContents& tree, const std::string& docs)
+void PrepareGroups(ExtensionGroups& groups, ContentsMemory& tree, const std::string& docs)
 {
     groups.Reset();
     groups.AddFixedGroups();
@@ -71,30 +71,31 @@ TEST(DocsScan, FillsTheTreeAndIndexOfTheFixture)
     NativeFolderWalk walk;
     for (int load = 0; load < 2; ++load) {
         // Every load starts from fresh roots and an empty index.
-        MemoryContents tree;
+        ContentsMemory tree;
         ExtensionGroups groups;
         PrepareGroups(groups, tree, docs);
         const long keepRunning = 1;
         BuildContents(groups, walk, tree, keepRunning);
 
-        EXPECT_EQ(tree.Dump(), ExpectedFixtureContents());
-        ASSERT_EQ(tree.index.size(), 5u);
-        EXPECT_EQ(tree.index[0].first, "Object");
-        EXPECT_EQ(tree.index[3].first, "index");
-        EXPECT_EQ(tree.index[3].second, docs + "\\index.html");
-        EXPECT_EQ(tree.index[4].first, "intro");
+        EXPECT_EQ(DumpContents(tree), ExpectedFixtureContents());
+        const auto& index = tree.Index();
+        ASSERT_EQ(index.size(), 5u);
+        EXPECT_STREQ(index[0].first.Data(), "Object");
+        EXPECT_STREQ(index[3].first.Data(), "index");
+        EXPECT_EQ(std::string(index[3].second.Data()), docs + "\\index.html");
+        EXPECT_STREQ(index[4].first.Data(), "intro");
     }
 }
 
 // Clears keep-running once the tree holds a few items, as a close does.
-class StoppingContents : public MemoryContents {
+class StoppingContents : public ContentsMemory {
 public:
     explicit StoppingContents(volatile long& flag) : keepRunning(flag) {}
     ContentsItem Insert(ContentsItem parent, const char* text, int image) override
     {
-        if (inserted == 9)
+        if (Inserted() == 9)
             keepRunning = 0;
-        return MemoryContents::Insert(parent, text, image);
+        return ContentsMemory::Insert(parent, text, image);
     }
 
 private:
@@ -111,7 +112,7 @@ TEST(DocsScan, ClearingKeepRunningEndsTheScan)
     NativeFolderWalk walk;
     BuildContents(groups, walk, tree, keepRunning);
     EXPECT_EQ(keepRunning, 0);
-    EXPECT_EQ(tree.inserted, 10);
+    EXPECT_EQ(tree.Inserted(), 10);
     // After the stop no further folder is even listed.
     const int listed = walk.listed;
     ScanFolder(groups, walk, tree, groups.CatchAllRoot(), docs.c_str(), nullptr, false, keepRunning);

@@ -36,21 +36,6 @@ int TreeContents::Image(ContentsItem item) const
     return tree.Image(Handle(item));
 }
 
-ContentsItem TreeContents::Insert(ContentsItem parent, const char* text, int image)
-{
-    return tree.Insert(Handle(parent), text, image, image + 1);
-}
-
-void TreeContents::Delete(ContentsItem item)
-{
-    tree.Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(Handle(item)));
-}
-
-void TreeContents::AddIndexEntry(const char* title, const char* location)
-{
-    AddLocationEntry(index, title, location);
-}
-
 bool AddLocationEntry(HWND list, const char* title, const char* location)
 {
     const LRESULT entry = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title));

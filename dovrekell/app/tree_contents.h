@@ -5,12 +5,10 @@
 #include "docs_scan.h"
 #include "tree_view.h"
 
-// The Contents tree control and the index list as the scan and the extension
-// groups see them. Every call is a message to the controls, so the worker
-// thread may use it while the window thread owns the controls.
-class TreeContents : public ContentsBuilder {
+// The Contents tree control as the extension groups read it.
+class TreeContents : public ContentsTree {
 public:
-    TreeContents(HWND tree, HWND index) : tree(tree), index(index) {}
+    explicit TreeContents(HWND tree) : tree(tree) {}
 
     ContentsItem Child(ContentsItem item) const override;
     ContentsItem Next(ContentsItem item) const override;
@@ -18,13 +16,8 @@ public:
     XString Text(ContentsItem item) const override;
     int Image(ContentsItem item) const override;
 
-    ContentsItem Insert(ContentsItem parent, const char* text, int image) override;
-    void Delete(ContentsItem item) override;
-    void AddIndexEntry(const char* title, const char* location) override;
-
 private:
     TreeView tree;
-    HWND index;
 };
 
 // A list entry whose item data is a heap copy of its location; false when

@@ -487,7 +487,7 @@ INT_PTR ZViewForm::OnSearchFiles(WPARAM, LPARAM)
     const HWND results = Item(IDC_RESULTS);
     ClearLocationEntries(results);
     PutOnTop(combo, typed.Data());
-    const TreeContents contents(Item(IDC_CONTENTS), Item(IDC_INDEX_LIST));
+    const TreeContents contents(Item(IDC_CONTENTS));
     std::vector<XString> paths;
     groups.CollectFiles(contents, extension.c_str(), paths);
     for (const XString& path : paths)
@@ -508,7 +508,7 @@ INT_PTR ZViewForm::OnTreeDoubleClick(WPARAM, LPARAM)
     UINT flags = 0;
     if (tree.HitTest(cursor, &flags) != item || !(flags & (TVHT_ONITEMICON | TVHT_ONITEMLABEL)))
         return TRUE;
-    const TreeContents contents(tree.Handle(), Item(IDC_INDEX_LIST));
+    const TreeContents contents(tree.Handle());
     ContentsItem root = nullptr;
     const XString relative = groups.RelativePath(contents, item, &root);
     XString location;

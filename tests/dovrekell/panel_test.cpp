@@ -183,6 +183,19 @@ TEST_F(HelpPanelTest, TreeIndexAndPagesOfTheDocumentationFolder)
     SendMessageA(frame->Panel().Handle(), WM_COMMAND, MAKEWPARAM(IDC_SEARCH_FILES, BN_CLICKED), 0);
     EXPECT_EQ(listMessages, std::vector<std::string>{"Can not search HTML files"});
 
+    // Title search: the position from the radio buttons, case ignored.
+    const HWND panel = frame->Panel().Handle();
+    CheckRadioButton(panel, IDC_ANY_PLACE, IDC_MIDDLE, IDC_BEGINNING);
+    SetWindowTextA(Control(IDC_SEARCH_TEXT), "  STR ");
+    SendMessageA(panel, WM_COMMAND, MAKEWPARAM(IDC_SEARCH, BN_CLICKED), 0);
+    EXPECT_EQ(SendMessageA(Control(IDC_RESULTS), LB_GETCOUNT, 0, 0), 2);
+    char top[16] = {};
+    SendMessageA(Control(IDC_SEARCH_TEXT), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(top));
+    EXPECT_STREQ(top, "STR");
+    SetWindowTextA(Control(IDC_SEARCH_TEXT), "   ");
+    SendMessageA(panel, WM_COMMAND, MAKEWPARAM(IDC_SEARCH, BN_CLICKED), 0);
+    EXPECT_EQ(listMessages.back(), "Please input text for search");
+
     // A reload lists every page once.
     frame->Panel().LoadDocumentation();
     WaitForScan();

@@ -6,6 +6,7 @@
 
 #include "about_dialog.h"
 #include "app.h"
+#include "docs_options_dialog.h"
 #include "dovrekell_ids.h"
 #include "location_text.h"
 #include "paths/path_text.h"
@@ -102,6 +103,8 @@ RouteTable ZFrm::Routes() const
         OnMenu(ID_HELP_CONTENTS, &ZFrm::OnHelpContents),
         OnMenu(ID_HELP_DOCS_LOCATION, &ZFrm::OnDocsLocation),
         OnMenu(ID_HELP_ABOUT, &ZFrm::OnAbout),
+        OnMenu(ID_PAGE_FIND, &ZFrm::OnFind),
+        OnMenu(ID_OPTIONS_SETTING, &ZFrm::OnOptions),
         OnNotify(TBN_DROPDOWN, IDW_TOOLBAR, &ZFrm::OnDropDown),
         OnMessage(WM_CLOSE, &ZFrm::OnClose),
         OnMessage(WM_TIMER, &ZFrm::OnTimer),
@@ -175,7 +178,7 @@ bool ZFrm::OnCreateClient()
     GetClientRect(Handle(), &client);
     if (!outerSplitter.CreateStatic(Handle(), IDW_PANE_FIRST, client))
         return false;
-    formView.reset(new ZViewForm(outerSplitter.Handle()));
+    formView.reset(new ZViewForm(outerSplitter.Handle(), *this));
     if (!formView->CreateView(outerSplitter.PaneId(0, 0)))
         return false;
     outerSplitter.SetPane(0, 0, formView->Handle());
@@ -266,9 +269,11 @@ bool ZFrm::IsCommandEnabled(UINT id)
 {
     if (IsPageCommand(id))
         return htmlView && HtmlIsTaller();
-    // Their dialogs are not part of the browser yet: greyed, never silent.
-    if (id == ID_PAGE_FIND || id == ID_OPTIONS_SETTING)
-        return false;
+    if (id == ID_PAGE_FIND)
+        return htmlView && HtmlIsTaller();
+    // No reload while the documentation worker runs.
+    if (id == ID_OPTIONS_SETTING)
+        return formView && !formView->busy;
     return true;
 }
 
@@ -279,6 +284,20 @@ bool ZFrm::IsCommandChecked(UINT id)
     if (id == ID_VIEW_STATUS_BAR)
         return IsBarShown(statusBar.Handle());
     return false;
+}
+
+INT_PTR ZFrm::OnFind(WPARAM, LPARAM)
+{
+    if (FindTextDialog* dialog = htmlView ? htmlView->FindDialog() : nullptr)
+        dialog->Show();
+    return 0;
+}
+
+INT_PTR ZFrm::OnOptions(WPARAM, LPARAM)
+{
+    DocsOptionsDialog dialog(Handle(), *formView);
+    dialog.DoModal();
+    return 0;
 }
 
 INT_PTR ZFrm::OnExit(WPARAM, LPARAM)

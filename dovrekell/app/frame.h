@@ -68,6 +68,8 @@ private:
     INT_PTR OnHelpContents(WPARAM, LPARAM);
     INT_PTR OnDocsLocation(WPARAM, LPARAM);
     INT_PTR OnAbout(WPARAM, LPARAM);
+    INT_PTR OnFind(WPARAM, LPARAM);
+    INT_PTR OnOptions(WPARAM, LPARAM);
     INT_PTR OnDropDown(WPARAM, LPARAM);
     INT_PTR OnClose(WPARAM, LPARAM);
     INT_PTR OnTimer(WPARAM, LPARAM);

@@ -17,6 +17,8 @@ BOOL HelpApp::InitInstance(const char*)
     frame.reset(new ZFrm(document, *browser));
     if (!frame->Create())
         return FALSE;
+    // Every view exists now, so the panel can load and open its first page.
+    frame->Panel().InitialUpdate();
     SetMainWindow(frame->Handle());
     ShowWindow(frame->Handle(), SW_SHOW);
     UpdateWindow(frame->Handle());

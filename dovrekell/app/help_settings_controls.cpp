@@ -35,3 +35,14 @@ int SaveCombo(HelpSettings& settings, const char* record, const ComboBox& combo)
         items.Add(combo.GetItemText(i));
     return settings.SetList(record, items);
 }
+
+void PutOnTop(const ComboBox& combo, const char* text)
+{
+    const int found = combo.FindStringExact(text, -1);
+    if (found != 0) {
+        if (found > 0)
+            combo.DeleteString(found);
+        combo.InsertString(0, text);
+    }
+    combo.SetCurSel(0);
+}

@@ -11,3 +11,7 @@
 void LoadCombo(HelpSettings& settings, const char* record, const ComboBox& combo);
 // Replaces the record's list by the combo's entries in order.
 int SaveCombo(HelpSettings& settings, const char* record, const ComboBox& combo);
+// Puts text at the top of a most-recently-used combo and selects it: an
+// entry equal to it (the combo's lookup ignores case) moves up, a new one is
+// inserted.
+void PutOnTop(const ComboBox& combo, const char* text);

@@ -13,6 +13,14 @@ ZViewHtml::~ZViewHtml()
     browser.SetListener(nullptr);
 }
 
+bool ZViewHtml::Create(HWND parent, int id, const RECT& place)
+{
+    if (!browser.CreateIn(parent, id, place))
+        return false;
+    findDialog.reset(new FindTextDialog(browser.Window(), *this));
+    return findDialog->Create();
+}
+
 void ZViewHtml::NavigateTo(const char* location)
 {
     ownNavigation = true;

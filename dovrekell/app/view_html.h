@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+#include "find_dialog.h"
 #include "html_browser.h"
 #include "page_finder.h"
 #include "xstring.h"
@@ -15,14 +18,15 @@ protected:
 
 // The right column's HTML view: navigates its browser, records the pages the
 // user reaches by links, zooms and finds text in the page.
-class ZViewHtml : private NavigationListener {
+class ZViewHtml : public TextFinder, private NavigationListener {
 public:
     ZViewHtml(NavigationRecorder& recorder, HtmlBrowser& browser);
     ~ZViewHtml();
     ZViewHtml(const ZViewHtml&) = delete;
     ZViewHtml& operator=(const ZViewHtml&) = delete;
 
-    bool Create(HWND parent, int id, const RECT& place) { return browser.CreateIn(parent, id, place); }
+    // The browser's window, and the find dialog owned by it.
+    bool Create(HWND parent, int id, const RECT& place);
     HWND Window() const { return browser.Window(); }
 
     void NavigateTo(const char* location);
@@ -30,7 +34,8 @@ public:
     void SetZoom(int level) { browser.SetZoom(level); }
     void Stop() { browser.Stop(); }
     void Refresh() { browser.Refresh(); }
-    bool FindText(const char* text, int flags, bool reportMissing);
+    bool FindText(const char* text, int flags, bool reportMissing) override;
+    FindTextDialog* FindDialog() { return findDialog.get(); }
 
 private:
     void OnNavigateComplete2(const char* location) override;
@@ -38,6 +43,7 @@ private:
     NavigationRecorder& recorder;
     HtmlBrowser& browser;
     PageFinder finder;
+    std::unique_ptr<FindTextDialog> findDialog;
     bool ownNavigation = false;  // set from NavigateTo until the next completed navigation
     XString lastCompleted;
 };

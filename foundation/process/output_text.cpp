@@ -16,3 +16,21 @@ int CountAddingLines(const XString& text)
         ++count;
     return count;
 }
+
+void AddingLineCounter::Feed(const XString& piece)
+{
+    // The tail is too short to hold a whole occurrence, so none is counted
+    // twice.
+    XString joined(tail);
+    joined.AppendString(piece);
+    count += CountAddingLines(joined);
+    constexpr int kKeep = static_cast<int>(sizeof("adding:")) - 2;
+    const int from = joined.Length() > kKeep ? joined.Length() - kKeep : 0;
+    tail.Assign(joined.Data() + from, joined.Length() - from);
+}
+
+void AddingLineCounter::Reset()
+{
+    count = 0;
+    tail.Assign("", 0);
+}

@@ -12,3 +12,17 @@ void NormalizeLineEnds(XString& chunk);
 // Non-overlapping occurrences of "adding:" (the jar tool's line for each file
 // it packs).
 int CountAddingLines(const XString& text);
+
+// Counts "adding:" over text that arrives in pieces, as CountAddingLines
+// would over the pieces joined: an occurrence split between two pieces is
+// counted once.
+class AddingLineCounter {
+public:
+    void Feed(const XString& piece);
+    int Count() const { return count; }
+    void Reset();
+
+private:
+    int count = 0;
+    XString tail;  // the last piece's end, shorter than "adding:"
+};

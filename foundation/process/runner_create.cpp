@@ -29,6 +29,7 @@ int RunnerCreate::Run(RunnerOwner* runOwner, const char* workDirectory, const ch
     timeoutSeconds = seconds;
     stderrSeen = 0;
     collectedStderr.Assign("");
+    addingLines.Reset();
     startupInfo.wShowWindow = SW_HIDE;
     XString banner(kCreateRule);
     banner.Append("start  creating ");
@@ -54,8 +55,10 @@ DWORD RunnerCreate::ChildTimeLimit() const
 
 int RunnerCreate::OnChunk(Stream stream, XString& text)
 {
-    if (stream == kStdout)
+    if (stream == kStdout) {
+        addingLines.Feed(text);
         return PaneRunner::OnChunk(stream, text);
+    }
     collectedStderr.AppendString(text);
     stderrSeen = 1;
     return 1;
@@ -67,10 +70,14 @@ void RunnerCreate::OnReaderDone(Stream stream)
 {
     if (stream != kStderr)
         return;
-    while (stdoutReader.alive)
-        Sleep(20);
-    if (!collectedStderr.IsEmpty())
+    // Woken the moment the standard output reader ends: a poll here would
+    // add its period to every build.
+    if (stdoutReader.thread)
+        WaitForSingleObject(stdoutReader.thread, INFINITE);
+    if (!collectedStderr.IsEmpty()) {
+        addingLines.Feed(collectedStderr);
         owner->AppendOutput(collectedStderr.Data());
+    }
 }
 
 XString RunnerCreate::EndBanner()
@@ -81,7 +88,7 @@ XString RunnerCreate::EndBanner()
     banner.Append(TargetKind(exe));
     if (stderrSeen) {
         char added[48];
-        std::snprintf(added, sizeof(added), " (%d files added)", CountAddingLines(owner->OutputText()));
+        std::snprintf(added, sizeof(added), " (%d files added)", addingLines.Count());
         banner.Append(added);
     }
     banner.Append("\n\n");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output_text.h"
 #include "pane_runner.h"
 
 // Runs the jar tool while an exe or jar file is created: its standard output
@@ -35,4 +36,7 @@ private:
     int timeoutSeconds;
     volatile LONG stderrSeen;
     XString collectedStderr;
+    // The tool's "adding:" lines as they pass to the pane, so the end banner
+    // need not wait for a lagging pane to count them there.
+    AddingLineCounter addingLines;
 };

@@ -8,8 +8,29 @@ namespace {
 // How long the dialog's end waits for the writer: its pane is going anyway.
 constexpr DWORD kWriterEndMs = 5000;
 // The most text one append takes: the dialog's thread does each append whole
-// and is back for its own work (and the end of a build) soon after.
-constexpr int kLargestAppend = 16 * 1024;
+// (a rich edit takes about a millisecond per kilobyte under load) and is back
+// for its own work, such as the end of a build, soon after.
+constexpr int kLargestAppend = 8 * 1024;
+// While more text waits, the pane scrolls to its end at most this often:
+// scrolling costs about as much as an append.
+constexpr DWORD kScrollEveryMs = 100;
+
+// Where text longer than kLargestAppend is cut: after the last line end
+// that keeps the head within it (or the first one beyond it), so no
+// character is split.
+int AppendCut(const XString& text)
+{
+    const char* data = text.Data();
+    for (int i = kLargestAppend; i > 0; --i) {
+        if (data[i - 1] == '\n')
+            return i;
+    }
+    for (int i = kLargestAppend; i < text.Length(); ++i) {
+        if (data[i] == '\n')
+            return i + 1;
+    }
+    return text.Length();
+}
 }  // namespace
 
 const int DialogRunnerOwner::kRunButtonIds[5] = {IDC_CREATE, IDC_RUN_MAIN_CLASS, IDC_LAUNCH_OUTPUT,
@@ -47,6 +68,7 @@ DWORD WINAPI DialogRunnerOwner::WriterProc(void* self)
 
 void DialogRunnerOwner::WriteQueued()
 {
+    DWORD scrolled = GetTickCount();
     for (;;) {
         WaitForSingleObject(textQueued, INFINITE);
         for (;;) {
@@ -69,20 +91,33 @@ void DialogRunnerOwner::WriteQueued()
                 change.text.AppendString(queued.front().text);
                 queued.pop_front();
             }
+            if (change.kind == Change::kText && change.text.Length() > kLargestAppend) {
+                const int cut = AppendCut(change.text);
+                Change rest{Change::kText, XString(change.text.Data() + cut, change.text.Length() - cut)};
+                if (!rest.text.IsEmpty())
+                    queued.push_front(rest);
+                change.text.Erase(cut, change.text.Length() - cut);
+            }
+            // The last of the text queued now is always scrolled into view.
+            const bool moreText = !queued.empty() && queued.front().kind == Change::kText;
             writing = true;
             LeaveCriticalSection(&queueLock);
-            Apply(change);
+            const bool scroll = !moreText || GetTickCount() - scrolled >= kScrollEveryMs;
+            Apply(change, scroll);
+            if (change.kind == Change::kText && scroll)
+                scrolled = GetTickCount();
         }
     }
 }
 
-void DialogRunnerOwner::Apply(const Change& change)
+void DialogRunnerOwner::Apply(const Change& change, bool scroll)
 {
     switch (change.kind) {
     case Change::kText: {
         HWND pane = Pane();
         RichEditAppend(pane, change.text.Data());
-        RichEditShowLastLines(pane);
+        if (scroll)
+            RichEditShowLastLines(pane);
         break;
     }
     case Change::kEnable:

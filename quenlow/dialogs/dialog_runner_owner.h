@@ -51,7 +51,8 @@ private:
     HWND Pane() const;
     bool OnDialogThread() const;
     void Queue(Change change);
-    void Apply(const Change& change);
+    // scroll: the pane shows its last lines after a text change.
+    void Apply(const Change& change, bool scroll = true);
     void ApplyEnable(int enable);
     void ApplyRunning(RunKind kind, int running);
     static DWORD WINAPI WriterProc(void* self);

@@ -3,6 +3,7 @@
 #include "classpath_entries.h"
 #include "classpath_sheet_ids.h"
 #include "controls.h"
+#include "controls_ids.h"
 #include "help.h"
 #include "help_topics.h"
 #include "seams.h"
@@ -10,6 +11,15 @@
 #include "sheet_cp.h"
 
 SheetCpPgSiblings::SheetCpPgSiblings(SheetCp& sheet) : CpPage(sheet, IDD_CP_SIBLINGS, 2, kHelpCpSibling) {}
+
+BOOL SheetCpPgSiblings::OnInitDialog()
+{
+    // The same arrow pictures as the File options lists; each button takes
+    // its bitmap's size.
+    addButton.Attach(Handle(), IDC_CP_SIBLING_ADD, IDB_UP, IDB_UP_PRESSED, IDB_UP_FOCUSED);
+    removeButton.Attach(Handle(), IDC_CP_SIBLING_REMOVE, IDB_DOWN, IDB_DOWN_PRESSED, IDB_DOWN_FOCUSED);
+    return CpPage::OnInitDialog();
+}
 
 PropertyPage::RouteTable SheetCpPgSiblings::Routes() const
 {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "bmp_button.h"
 #include "garray.h"
 #include "image_list.h"
 #include "property_page.h"
@@ -100,11 +101,15 @@ public:
     int Save(SettingsFile& settings) override;
 
 protected:
+    BOOL OnInitDialog() override;
     RouteTable Routes() const override;
 
 private:
     INT_PTR OnAdd(WPARAM, LPARAM);
     INT_PTR OnRemove(WPARAM, LPARAM);
+
+    BmpButton addButton;
+    BmpButton removeButton;
 };
 
 class SheetCpPgOneForAll : public CpPage {

@@ -76,6 +76,12 @@ RouteTable ZSheetPgFind::Routes() const
         OnCommand(BN_CLICKED, kCountsButton, &ZSheetPgFind::OnCounts),
         OnCommand(BN_CLICKED, kLegendButton, &ZSheetPgFind::OnLegend),
         OnNotify(NM_RCLICK, kTree, &ZSheetPgFind::OnRightClick),
+        // The menu's commands also arrive as commands of the page.
+        OnMenu(kExecute, &ZSheetPgFind::OnMenuCommand),
+        OnMenu(kDebug, &ZSheetPgFind::OnMenuCommand),
+        OnMenu(kStopExecute, &ZSheetPgFind::OnMenuCommand),
+        OnMenu(kStopDebug, &ZSheetPgFind::OnMenuCommand),
+        OnMenu(kViewInfo, &ZSheetPgFind::OnMenuCommand),
     };
     return Table(routes);
 }
@@ -282,6 +288,12 @@ int ZSheetPgFind::ItemKind(HTREEITEM target) const
     data.hItem = target;
     SendMessageA(Item(kTree), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
     return data.iImage;
+}
+
+INT_PTR ZSheetPgFind::OnMenuCommand(WPARAM wParam, LPARAM)
+{
+    RunCommand(LOWORD(wParam));
+    return 0;
 }
 
 INT_PTR ZSheetPgFind::OnCounts(WPARAM, LPARAM)

@@ -47,6 +47,7 @@ private:
     INT_PTR OnCounts(WPARAM, LPARAM);
     INT_PTR OnLegend(WPARAM, LPARAM);
     INT_PTR OnRightClick(WPARAM, LPARAM);
+    INT_PTR OnMenuCommand(WPARAM wParam, LPARAM);
     void FindClasses(const char* folder, int topmostOnly);
     void AddClass(const char* path);
     HTREEITEM InsertItem(HTREEITEM parent, const char* text, int image);

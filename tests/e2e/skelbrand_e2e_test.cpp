@@ -206,6 +206,19 @@ TEST_F(SkelbrandE2e, TreeRunInputStopAppletAndClassInformation)
                   "    Gen.class [8]\n");
     }
 
+    // The counts box.
+    PostMessageA(find, WM_COMMAND, MAKEWPARAM(1040, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(find, 1040)));
+    HWND counts = tool.WaitForDialog("Message");
+    ASSERT_NE(counts, nullptr);
+    EXPECT_EQ(MessageText(counts),
+              "Application count:\t\t\t    1\tdisplayed\n"
+              "Applet count:\t\t\t    1\tdisplayed\n"
+              "General class count:\t\t    1\tdisplayed\n"
+              "Error format class count:\t\t    1\tdisplayed\n"
+              "Error package class count:\t\t    2\tdisplayed\n" +
+                  std::string(101, '-') + "\nTotal class count:\t\t\t    6\n");
+    Press(counts, IDOK);
+
     // An application with arguments, its streams and a line of input.
     Choose(find, {"run", "Echo.class"}, 32772);
     ASSERT_TRUE(WaitFor([&] { return Pane(exec, 1020).find("arguments: x|a b") != std::string::npos; }, kRunLimitMs))
@@ -248,6 +261,75 @@ TEST_F(SkelbrandE2e, TreeRunInputStopAppletAndClassInformation)
     std::vector<std::string> records;
     ASSERT_TRUE(WaitFor([&] { return !(records = Records(root + "\\commandline.log")).empty(); }, kRunLimitMs));
     EXPECT_EQ(records[0], "\"" + root + "\\Quenlow.exe\" /class-info \"" + classes + "\\run\\Gen.class\"");
+}
+
+// The Options page's values and named sets across a close and a new start;
+// a refused save shows its text and writes nothing.
+TEST_F(SkelbrandE2e, OptionsAndNamedSetsSurviveAReopen)
+{
+    const std::string settings = root + "\\Setting\\ExecuteDebug.set";
+    RemoveFile(settings);
+    {
+        Program tool(Command());
+        HWND sheet = tool.WaitForDialog("Quenlow: execute and debug");
+        ASSERT_NE(sheet, nullptr);
+        HWND options = PageWith(sheet, 1044);
+        SendMessageA(GetDlgItem(options, 1011), BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageA(GetDlgItem(options, 1053), BM_SETCHECK, BST_UNCHECKED, 0);
+        Click(options, 1053);
+        SetWindowTextA(GetDlgItem(options, 1041), "300");
+        SetWindowTextA(GetDlgItem(options, 1042), "50");
+        SetWindowTextA(GetDlgItem(options, 1027), "-Da=1\r\n-Db=2");
+        SetWindowTextA(GetDlgItem(options, 1044), " first ");
+        SetWindowTextA(GetDlgItem(options, 1045), "x \"a b\"");
+        Click(options, 1049);
+        const std::string saved = ReadFileBytes(settings);
+        EXPECT_NE(saved.find("first"), std::string::npos) << saved;
+
+        const struct {
+            const char* name;
+            std::string content;
+            std::string message;
+        } refusals[] = {
+            {"two words", "x", "Name can not contain space characters"},
+            {"  ", "x", "Please input a Name for saving"},
+            {"empty", "", "Please input a content for saving"},
+            {"long", std::string(501, 'x'),
+             "Error:\nmaximum length of content is 500,current length is 501,\nwhich can not be saved."},
+        };
+        for (const auto& r : refusals) {
+            SetWindowTextA(GetDlgItem(options, 1044), r.name);
+            SetWindowTextA(GetDlgItem(options, 1045), r.content.c_str());
+            PostMessageA(options, WM_COMMAND, MAKEWPARAM(1049, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(options, 1049)));
+            HWND box = tool.WaitForDialog("Message");
+            ASSERT_NE(box, nullptr) << r.name;
+            EXPECT_EQ(MessageText(box), r.message);
+            Press(box, IDOK);
+            ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, 10000));
+            EXPECT_EQ(ReadFileBytes(settings), saved) << r.name;
+        }
+        SetWindowTextA(GetDlgItem(options, 1045), "x \"a b\"");
+        PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        ASSERT_TRUE(tool.Ended(10000));
+    }
+    const std::string closed = ReadFileBytes(settings);
+    {
+        Program tool(Command());
+        HWND sheet = tool.WaitForDialog("Quenlow: execute and debug");
+        ASSERT_NE(sheet, nullptr);
+        HWND options = PageWith(sheet, 1044);
+        EXPECT_EQ(SendMessageA(GetDlgItem(options, 1011), BM_GETCHECK, 0, 0), BST_CHECKED);
+        EXPECT_EQ(SendMessageA(GetDlgItem(options, 1053), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        EXPECT_EQ(WindowText(GetDlgItem(options, 1041)), "300");
+        EXPECT_EQ(WindowText(GetDlgItem(options, 1042)), "100");
+        EXPECT_EQ(PaneLines(XString(WindowText(GetDlgItem(options, 1027)).c_str())), "-Da=1\n-Db=2");
+        EXPECT_EQ(WindowText(GetDlgItem(options, 1044)), "first");
+        EXPECT_EQ(WindowText(GetDlgItem(options, 1045)), "x \"a b\"");
+        PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        ASSERT_TRUE(tool.Ended(10000));
+    }
+    EXPECT_EQ(ReadFileBytes(settings), closed);
 }
 
 }  // namespace

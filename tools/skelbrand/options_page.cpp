@@ -44,12 +44,12 @@ ZSheetPgOptn::ZSheetPgOptn(ZSheet& owner) : ZSheetPage(IDD_PAGE_OPTIONS, owner) 
 RouteTable ZSheetPgOptn::Routes() const
 {
     static const MessageRoute routes[] = {
-        OnCommand(BN_CLICKED, kArgs.unused, &ZSheetPgOptn::OnArgsUnused),
-        OnCommand(BN_CLICKED, kParams.unused, &ZSheetPgOptn::OnParamsUnused),
-        OnCommand(BN_CLICKED, kArgs.save, &ZSheetPgOptn::OnSaveArgs),
-        OnCommand(BN_CLICKED, kParams.save, &ZSheetPgOptn::OnSaveParams),
-        OnCommand(CBN_SELCHANGE, kArgs.combo, &ZSheetPgOptn::OnRecallArgs),
-        OnCommand(CBN_SELCHANGE, kParams.combo, &ZSheetPgOptn::OnRecallParams),
+        OnCommand(BN_CLICKED, kArgs.unused, &ZSheetPgOptn::OnUnused),
+        OnCommand(BN_CLICKED, kParams.unused, &ZSheetPgOptn::OnUnused),
+        OnCommand(BN_CLICKED, kArgs.save, &ZSheetPgOptn::OnSave),
+        OnCommand(BN_CLICKED, kParams.save, &ZSheetPgOptn::OnSave),
+        OnCommand(CBN_SELCHANGE, kArgs.combo, &ZSheetPgOptn::OnRecall),
+        OnCommand(CBN_SELCHANGE, kParams.combo, &ZSheetPgOptn::OnRecall),
         OnCommand(BN_CLICKED, kClasspathNote, &ZSheetPgOptn::OnClasspathNote),
     };
     return Table(routes);
@@ -181,39 +181,27 @@ void ZSheetPgOptn::RecallNamed(const NamedSet& set)
     RichEditReplaceAll(Item(set.edit), content.Data());
 }
 
-INT_PTR ZSheetPgOptn::OnArgsUnused(WPARAM, LPARAM)
+const ZSheetPgOptn::NamedSet& ZSheetPgOptn::SetOf(WPARAM wParam)
 {
-    ApplyUnused(kArgs);
+    const int id = LOWORD(wParam);
+    return id == kArgs.unused || id == kArgs.save || id == kArgs.combo ? kArgs : kParams;
+}
+
+INT_PTR ZSheetPgOptn::OnUnused(WPARAM wParam, LPARAM)
+{
+    ApplyUnused(SetOf(wParam));
     return 0;
 }
 
-INT_PTR ZSheetPgOptn::OnParamsUnused(WPARAM, LPARAM)
+INT_PTR ZSheetPgOptn::OnSave(WPARAM wParam, LPARAM)
 {
-    ApplyUnused(kParams);
+    SaveNamed(SetOf(wParam));
     return 0;
 }
 
-INT_PTR ZSheetPgOptn::OnSaveArgs(WPARAM, LPARAM)
+INT_PTR ZSheetPgOptn::OnRecall(WPARAM wParam, LPARAM)
 {
-    SaveNamed(kArgs);
-    return 0;
-}
-
-INT_PTR ZSheetPgOptn::OnSaveParams(WPARAM, LPARAM)
-{
-    SaveNamed(kParams);
-    return 0;
-}
-
-INT_PTR ZSheetPgOptn::OnRecallArgs(WPARAM, LPARAM)
-{
-    RecallNamed(kArgs);
-    return 0;
-}
-
-INT_PTR ZSheetPgOptn::OnRecallParams(WPARAM, LPARAM)
-{
-    RecallNamed(kParams);
+    RecallNamed(SetOf(wParam));
     return 0;
 }
 

@@ -29,12 +29,11 @@ private:
     static const NamedSet kArgs;
     static const NamedSet kParams;
 
-    INT_PTR OnArgsUnused(WPARAM, LPARAM);
-    INT_PTR OnParamsUnused(WPARAM, LPARAM);
-    INT_PTR OnSaveArgs(WPARAM, LPARAM);
-    INT_PTR OnSaveParams(WPARAM, LPARAM);
-    INT_PTR OnRecallArgs(WPARAM, LPARAM);
-    INT_PTR OnRecallParams(WPARAM, LPARAM);
+    // The set a control of either block belongs to.
+    static const NamedSet& SetOf(WPARAM wParam);
+    INT_PTR OnUnused(WPARAM wParam, LPARAM);
+    INT_PTR OnSave(WPARAM wParam, LPARAM);
+    INT_PTR OnRecall(WPARAM wParam, LPARAM);
     INT_PTR OnClasspathNote(WPARAM, LPARAM);
     void ApplyUnused(const NamedSet& set);
     void SaveNamed(const NamedSet& set);

@@ -16,3 +16,11 @@ XString ListBox::GetItemText(int index) const
 {
     return ListEntryText(hwnd, index);
 }
+
+RECT RectInParent(HWND parent, HWND child)
+{
+    RECT rect = {};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}

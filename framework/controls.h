@@ -84,3 +84,6 @@ public:
     void ResetContent() const { Send(LB_RESETCONTENT); }
     XString GetItemText(int index) const;
 };
+
+// A child window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND parent, HWND child);

@@ -166,7 +166,7 @@ int ProcessRunner::CreateWritePipe(HANDLE* childRead, HANDLE* parentWrite)
     return CreatePipePair(childRead, parentWrite, parentWrite);
 }
 
-int ProcessRunner::Start(const char* commandLine)
+int ProcessRunner::Start(const char* commandLine, DWORD creationFlags)
 {
     // The previous run's last thread clears runActive just before it signals
     // runEnded; a start in between waits for that signal.
@@ -190,7 +190,7 @@ int ProcessRunner::Start(const char* commandLine)
         // CreateProcessA may write into its command line.
         XString line(commandLine);
         ok = CreateProcessA(nullptr, const_cast<char*>(line.Data()), attributes.Get(), nullptr, TRUE,
-                            CREATE_NEW_CONSOLE, nullptr, nullptr, &startupInfo, &started);
+                            creationFlags, nullptr, nullptr, &startupInfo, &started);
         lastError = ok ? 0 : GetLastError();
         startupInfo.hStdOutput = startupInfo.hStdError = startupInfo.hStdInput = nullptr;
     } else {

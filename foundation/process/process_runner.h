@@ -45,7 +45,7 @@ public:
 protected:
     // Starts the child (no threads yet). 0 when a pipe or the process could
     // not be created, or a run is still in progress; LastError() tells why.
-    int Start(const char* commandLine);
+    int Start(const char* commandLine, DWORD creationFlags = CREATE_NEW_CONSOLE);
 
     // Sets the flags and starts the stdout reader, the stderr reader and the
     // waiter, in that order. A thread that cannot be created counts as ended.

@@ -49,9 +49,8 @@ int SettingsFile::AddMissingSections()
     return complete;
 }
 
-int SettingsFile::GetKeyInt(MainKey id)
+int SettingsFile::GetRowInt(const SettingsKey& row)
 {
-    const SettingsKey& row = kMainKeys[id];
     int value = static_cast<int>(row.defaultValue);
     GetInt(row.section, row.key, &value);
     if (row.minValue <= row.maxValue)
@@ -59,17 +58,15 @@ int SettingsFile::GetKeyInt(MainKey id)
     return value;
 }
 
-unsigned SettingsFile::GetKeyUInt(MainKey id)
+unsigned SettingsFile::GetRowUInt(const SettingsKey& row)
 {
-    const SettingsKey& row = kMainKeys[id];
     unsigned value = row.defaultValue;
     GetUInt(row.section, row.key, &value);
     return value;
 }
 
-void SettingsFile::GetKeyFlags(MainKey id, int* flags)
+void SettingsFile::GetRowFlags(const SettingsKey& row, int* flags)
 {
-    const SettingsKey& row = kMainKeys[id];
     int record[kFlagCount];
     for (int i = 0; i < kFlagCount; ++i)
         record[i] = (row.defaultValue >> i) & 1;
@@ -83,24 +80,21 @@ void SettingsFile::GetKeyFlags(MainKey id, int* flags)
         flags[i] = record[i];
 }
 
-void SettingsFile::GetKeyText(MainKey id, XString& text, int flat)
+void SettingsFile::GetRowText(const SettingsKey& row, XString& text, int flat)
 {
-    const SettingsKey& row = kMainKeys[id];
     if (row.form == KeyForm::RawText)
         GetRawString(text, row.section, row.key);
     else
         GetString(text, row.section, row.key, flat);
 }
 
-int SettingsFile::SetKeyInt(MainKey id, int value)
+int SettingsFile::SetRowInt(const SettingsKey& row, int value)
 {
-    const SettingsKey& row = kMainKeys[id];
     return SetInt(row.section, row.key, value);
 }
 
-int SettingsFile::SetKeyFlags(MainKey id, const int* flags)
+int SettingsFile::SetRowFlags(const SettingsKey& row, const int* flags)
 {
-    const SettingsKey& row = kMainKeys[id];
     int record[kFlagCount] = {};  // flags beyond the row's count are written 0
     for (int i = 0; i < row.flagCount; ++i)
         record[i] = flags[i];
@@ -109,9 +103,8 @@ int SettingsFile::SetKeyFlags(MainKey id, const int* flags)
     return SetBools(record, row.section, row.key);
 }
 
-int SettingsFile::SetKeyText(MainKey id, const char* text)
+int SettingsFile::SetRowText(const SettingsKey& row, const char* text)
 {
-    const SettingsKey& row = kMainKeys[id];
     if (row.form == KeyForm::RawText)
         return SetRawString(text, row.section, row.key);
     return SetString(text, row.section, row.key);

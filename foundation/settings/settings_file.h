@@ -71,6 +71,8 @@ public:
     int SetBools(const int* flags, const char* section, const char* key);
     int GetCpBools(const char* section, const char* key, int* record, int* flags);
     int SetCpBools(const char* section, const char* key, const int* flags);
+    // Removes the key's line from the section's key part; 0 when there is none.
+    int RemoveKey(const char* section, const char* key);
 
     // Lists.
     int FirstListItem(const char* section, XString& item);
@@ -106,13 +108,21 @@ public:
 
     // Any key of the main program's table, as its row says: defaults when
     // missing, ranges held on reading, flag sets of the row's size.
-    int GetKeyInt(MainKey id);
-    unsigned GetKeyUInt(MainKey id);
-    void GetKeyFlags(MainKey id, int* flags);
-    void GetKeyText(MainKey id, XString& text, int flat = 0);
-    int SetKeyInt(MainKey id, int value);
-    int SetKeyFlags(MainKey id, const int* flags);
-    int SetKeyText(MainKey id, const char* text);
+    int GetKeyInt(MainKey id) { return GetRowInt(kMainKeys[id]); }
+    unsigned GetKeyUInt(MainKey id) { return GetRowUInt(kMainKeys[id]); }
+    void GetKeyFlags(MainKey id, int* flags) { GetRowFlags(kMainKeys[id], flags); }
+    void GetKeyText(MainKey id, XString& text, int flat = 0) { GetRowText(kMainKeys[id], text, flat); }
+    int SetKeyInt(MainKey id, int value) { return SetRowInt(kMainKeys[id], value); }
+    int SetKeyFlags(MainKey id, const int* flags) { return SetRowFlags(kMainKeys[id], flags); }
+    int SetKeyText(MainKey id, const char* text) { return SetRowText(kMainKeys[id], text); }
+    // The same for a key of any program's table.
+    int GetRowInt(const SettingsKey& row);
+    unsigned GetRowUInt(const SettingsKey& row);
+    void GetRowFlags(const SettingsKey& row, int* flags);
+    void GetRowText(const SettingsKey& row, XString& text, int flat = 0);
+    int SetRowInt(const SettingsKey& row, int value);
+    int SetRowFlags(const SettingsKey& row, const int* flags);
+    int SetRowText(const SettingsKey& row, const char* text);
 
     int GetProgramInit() { return GetKeyInt(kKeyProgramInit); }
     int SetProgramInit(int value) { return SetKeyInt(kKeyProgramInit, value); }

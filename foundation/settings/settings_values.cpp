@@ -194,3 +194,11 @@ int SettingsFile::SetCpBools(const char* section, const char* key, const int* fl
         record[i] = flags[i];
     return SetBools(record, section, key);
 }
+
+int SettingsFile::RemoveKey(const char* section, const char* key)
+{
+    KeyLookup lookup;
+    if (!LookUpKey(section, key, lookup) || !lookup.found)
+        return 0;
+    return ReplaceRange(lookup.line.start, lookup.line.next, "", 0);
+}

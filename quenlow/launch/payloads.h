@@ -1,12 +1,12 @@
 #pragma once
 
 #include "reserved_bytes.h"
+#include "payload_fields.h"
 #include "xstring.h"
 
 // Payloads and command lines with which the main program starts the other
 // programs of the installation. Every field ends with INFO_SEPARATOR unless
 // said otherwise; flags are the characters '1' and '0'.
-constexpr char INFO_SEPARATOR = '\xA5';
 
 // Which use the class path is collected for; a caller sets exactly one.
 struct ClassPathTarget {

@@ -1,6 +1,7 @@
 // From a right-click to the tool: the context-menu library, hosted through
 // COM as Explorer hosts it, starts the real Quenlow.exe, which hands the
-// selection to the compile or the execute-and-debug tool (recorders here).
+// selection to the real compile or execute-and-debug tool; the tool's Main
+// page reports what arrived.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -13,6 +14,7 @@
 #include "pivrellon_ids.h"
 #include "settings/settings_file.h"
 #include "support/test_files.h"
+#include "support/tool_report.h"
 
 namespace {
 
@@ -30,8 +32,8 @@ protected:
         CreateDirectoryA((root + "\\Setting").c_str(), nullptr);
         ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_EXE).c_str(), (root + "\\Quenlow.exe").c_str(), FALSE));
         ASSERT_TRUE(CopyFileA(WindowsPath(PIVRELLON_DLL).c_str(), (bin + "\\Pivrellon.dll").c_str(), FALSE));
-        for (const char* tool : {"Farrowick.exe", "Skelbrand.exe"})
-            ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_RECORDER).c_str(), (bin + "\\" + tool).c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_FARROWICK).c_str(), (bin + "\\Farrowick.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_SKELBRAND).c_str(), (bin + "\\Skelbrand.exe").c_str(), FALSE));
         {
             SettingsFile settings;
             ASSERT_EQ(settings.OpenAndInit((root + "\\Setting\\Quenlow.set").c_str()), 1);
@@ -40,6 +42,8 @@ protected:
         selection = WindowsPath(ScratchPath("chain selection"));
         CreateDirectoryA(selection.c_str(), nullptr);
         ASSERT_TRUE(WriteFileBytes(selection + "\\Main.java", "class Main {}"));
+        ASSERT_TRUE(WriteFileBytes(selection + "\\Main.class", "\xCA\xFE\xBA\xBE"));
+        CreateDirectoryA((selection + "\\sub").c_str(), nullptr);
         library = LoadLibraryA((bin + "\\Pivrellon.dll").c_str());
         ASSERT_NE(library, nullptr);
         ASSERT_EQ(Call("DllRegisterServer"), S_OK);
@@ -86,44 +90,54 @@ protected:
         DestroyMenu(popup);
         return result;
     }
-    std::string WaitForRecord()
+    // The tool's sheet with the caption.
+    static HWND WaitForSheet(const char* caption)
     {
-        const std::string log = bin + "\\commandline.log";
         for (int i = 0; i < 300; ++i) {
-            const std::string bytes = ReadFileBytes(log);
-            if (!bytes.empty() && bytes.back() == '\0')
-                return bytes.substr(0, bytes.size() - 1);
+            if (HWND sheet = FindWindowA(nullptr, caption))
+                return sheet;
             Sleep(100);
         }
-        return "";
+        return nullptr;
+    }
+    std::string Report(HWND sheet) const { return ToolReport(sheet, selection); }
+    static bool Close(HWND sheet)
+    {
+        PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+        for (int i = 0; i < 100 && IsWindow(sheet); ++i)
+            Sleep(100);
+        return !IsWindow(sheet);
     }
 
     std::string root, bin, selection;
     HMODULE library = nullptr;
 };
 
-TEST_F(ContextMenuChain, CompileAndExecuteReachTheToolsWithTheirPayloads)
+TEST_F(ContextMenuChain, CompileAndExecuteOpenTheToolsWithTheSelectionReported)
 {
-    const std::string sep(1, '\xA5');
     // Defaults: no class-path list is used for these two; no archive detection.
     const struct {
         const char* name;
         std::vector<std::string> paths;
         int verb;
-        std::string line;
+        const char* caption;
+        const char* golden;
     } cases[] = {
-        {"compile a folder", {selection}, 3,
-         "\"" + bin + "\\Farrowick.exe\" /inside-info 0" + sep + "0" + sep + sep + sep + sep + sep + "1\n" + selection +
-             sep},
-        {"execute and debug a file", {selection + "\\Main.java"}, 4,
-         "\"" + bin + "\\Skelbrand.exe\" /inside-info 0" + sep + "0" + sep + "" + sep + sep + sep + sep + "1\n" +
-             selection + "\\Main.java" + sep},
+        {"compile a folder", {selection}, 3, "Quenlow: compile ...", "chain_compile_folder.txt"},
+        {"execute and debug a class file", {selection + "\\Main.class"}, 4, "Quenlow: execute and debug",
+         "chain_execute_class.txt"},
+        {"execute and debug several", {selection + "\\sub", selection + "\\Main.class", selection + "\\Main.java"}, 4,
+         "Quenlow: execute and debug", "chain_execute_several.txt"},
+        {"compile several", {selection + "\\sub", selection + "\\Main.class", selection + "\\Main.java"}, 3,
+         "Quenlow: compile ...", "chain_compile_several.txt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        RemoveFile(bin + "\\commandline.log");
         ASSERT_EQ(Choose(c.paths, c.verb), S_OK);
-        EXPECT_EQ(WaitForRecord(), c.line);
+        HWND sheet = WaitForSheet(c.caption);
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_EQ(Report(sheet), ReadFileBytes(TestDataPath(std::string("e2e/golden/tools/") + c.golden)));
+        EXPECT_TRUE(Close(sheet));
     }
 }
 

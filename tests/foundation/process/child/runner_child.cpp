@@ -2,6 +2,7 @@
 // order:
 //   out:HEX err:HEX   write the bytes to standard output / error
 //   lines:N           N lines of a fixed pattern to standard output
+//   errlines:N        the same N lines to standard error
 //   adding:N          N lines "adding: fileN.class" to standard output
 //   sleep:MS          sleep
 //   stdin:CODE        read standard input until a line "Terminate", then exit with CODE
@@ -58,18 +59,18 @@ int main(int argc, char** argv)
         const std::string step(arg, static_cast<size_t>(value - 1 - arg));
         if (step == "out" || step == "err") {
             Write(step == "out" ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE, FromHex(value));
-        } else if (step == "lines" || step == "adding") {
+        } else if (step == "lines" || step == "errlines" || step == "adding") {
             const int n = std::atoi(value);
             std::string all;
             char line[96];
             for (int k = 0; k < n; ++k) {
-                if (step == "lines")
+                if (step != "adding")
                     std::snprintf(line, sizeof(line), "line %06d abcdefghijklmnopqrstuvwxyz0123456789\r\n", k);
                 else
                     std::snprintf(line, sizeof(line), "adding: file%d.class\r\n", k);
                 all += line;
             }
-            Write(STD_OUTPUT_HANDLE, all);
+            Write(step == "errlines" ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE, all);
         } else if (step == "sleep") {
             Sleep(static_cast<DWORD>(std::atoi(value)));
         } else if (step == "stdin") {

@@ -1,0 +1,28 @@
+#pragma once
+
+// Dialog templates and control ids of the two tools' pages. Templates with
+// the same number are the same page kind in both tools where they share one
+// (Main 130, Options 131, the run page 132, Find 133).
+#define IDD_PAGE_MAIN 130
+#define IDD_PAGE_OPTIONS 131
+#define IDD_PAGE_RUN 132
+#define IDD_PAGE_FIND 133
+#define IDD_PAGE_DEBUG 135
+
+// Main page.
+#define IDC_MAIN_REPORT 1000
+#define IDC_MAIN_FILES_ONLY 1002
+#define IDC_MAIN_FIRST 1003
+#define IDC_MAIN_SECOND 1004
+#define IDC_MAIN_ERROR 1005
+
+// The panes and controls the runs of the Execute, Debug and Compile pages use.
+#define IDC_RUN_COMMAND_PANE 1018
+#define IDC_RUN_ERR_PANE 1019
+#define IDC_RUN_OUT_PANE 1020
+#define IDC_RUN_TABS 1021
+#define IDC_EXEC_STATUS 1090
+#define IDC_EXEC_STOP 1040
+#define IDC_DEBUG_STATUS 1017
+#define IDC_DEBUG_STOP 1063
+#define IDC_COMPILE_STOP 1028

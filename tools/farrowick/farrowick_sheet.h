@@ -1,0 +1,30 @@
+#pragma once
+
+#include "run_page.h"
+#include "sheet.h"
+
+// Farrowick's sheet: Main, Find, Compile, Options. It refuses to close while
+// it compiles and saves the page settings when its window goes.
+class FarrowickSheet final : public ZSheet {
+public:
+    explicit FarrowickSheet(const char* payload);
+    ~FarrowickSheet() override;
+
+    int CanClose() override;
+    void OnMainWork(int first) override;
+    ZRunPage& CompilePage() { return compilePage; }
+
+protected:
+    void ResetPages() override;
+    int ResetBeforeParse() const override { return 1; }
+    void EndRuns() override { compilePage.EndRun(); }
+    const char* Caption() const override { return "Quenlow: compile ..."; }
+    const char* HelpPage() const override { return "\\quenlow.chm::\\html\\feature\\explorer\\06compile.htm"; }
+
+private:
+    int RefuseWhileCompiling();
+
+    ZSheetPage findPage;
+    ZRunPage compilePage;
+    ZSheetPage optionsPage;
+};

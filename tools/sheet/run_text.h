@@ -1,0 +1,18 @@
+#pragma once
+
+#include "xstring.h"
+
+// The texts a tool's runner puts around a run, and the compile tool's test of
+// a run's standard error. No Win32: built and tested natively as well.
+
+enum class RunWord { Executing, Debugging, Compiling };
+
+// 38 '=' (standard output) or '*' (standard error), then " Start W ...\n";
+// the end banner begins on a line of its own and has three blanks after
+// "End".
+XString RunStartBanner(int errorStream, RunWord word);
+XString RunEndBanner(int errorStream, RunWord word);
+
+// Whether the text, with trailing line ends and blanks removed, ends with
+// "error" or "errors" (javac's summary line: "1 error", "3 errors").
+int EndsWithErrorSummary(const char* text);

@@ -1,0 +1,124 @@
+#include "tool_runner.h"
+
+#include "process/pane_runner.h"
+
+namespace {
+
+const char* StartedStatus(RunWord word)
+{
+    return word == RunWord::Debugging ? "Debugging started ..." : "Executing started ...";
+}
+
+const char* EndedStatus(RunWord word)
+{
+    return word == RunWord::Debugging ? "Debugging ended" : "Executing ended";
+}
+
+}  // namespace
+
+ZRunner::ZRunner(ZRunnerOwner* runOwner) : owner(runOwner), word(RunWord::Executing), failedMark(0), failed(0) {}
+
+ZRunner::~ZRunner()
+{
+    // The threads call this object's overrides: they must be over before it
+    // goes, and so must their appends to the owner's panes.
+    EndRun();
+}
+
+int ZRunner::StartProgram(const char* commandLine)
+{
+    return Begin(RunWord::Executing, SW_SHOW, CREATE_NEW_CONSOLE, commandLine);
+}
+
+int ZRunner::StartDebugger(const char* commandLine)
+{
+    // The tools have no console to share, so the debugger gets one of its own
+    // either way; asked for outright, it is not left behind holding the
+    // tool's inherited handles (seen under Wine) once the debugger is ended.
+    return Begin(RunWord::Debugging, SW_HIDE, CREATE_NEW_CONSOLE, commandLine);
+}
+
+int ZRunner::Start(const char* commandLine)
+{
+    return Begin(RunWord::Compiling, SW_HIDE, CREATE_NEW_CONSOLE, commandLine);
+}
+
+int ZRunner::Begin(RunWord runWord, WORD showMode, DWORD creationFlags, const char* commandLine)
+{
+    // A run in progress keeps its panes and controls.
+    if (IsRunning())
+        return 0;
+    word = runWord;
+    failedMark = 0;
+    startupInfo.wShowWindow = showMode;
+    owner->AppendOut(RunStartBanner(0, word).Data(), 0);
+    owner->AppendErr(RunStartBanner(1, word).Data(), 0);
+    const bool compiling = word == RunWord::Compiling;
+    if (!compiling) {
+        owner->EnableRunControls(1);
+        owner->SetStatus(StartedStatus(word));
+    }
+    if (!ProcessRunner::Start(commandLine, creationFlags)) {
+        // The run is over at once: a line that names the program, both end
+        // banners, idle controls.
+        owner->AppendErr(CouldNotStartLine(commandLine, LastError()).Data(), 1);
+        owner->AppendOut(RunEndBanner(0, word).Data(), 1);
+        if (compiling)
+            owner->RecordRunResult(1);
+        owner->AppendErr(RunEndBanner(1, word).Data(), 1);
+        if (!compiling) {
+            owner->EnableRunControls(0);
+            owner->SetStatus(EndedStatus(word));
+        }
+        return 0;
+    }
+    StartThreads();
+    return 1;
+}
+
+void ZRunner::Stop()
+{
+    Terminate();
+}
+
+void ZRunner::StopDebugger()
+{
+    if (!IsRunning())
+        return;
+    WriteToChild("exit\n");
+    if (Wait(kDebuggerExitMs) != WAIT_OBJECT_0)
+        Terminate();
+}
+
+void ZRunner::Append(Stream stream, const char* text, int append)
+{
+    if (stream == kStdout)
+        owner->AppendOut(text, append);
+    else
+        owner->AppendErr(text, append);
+}
+
+int ZRunner::OnChunk(Stream stream, XString& text)
+{
+    Append(stream, text.Data(), 1);
+    if (word == RunWord::Compiling && stream == kStderr && EndsWithErrorSummary(text.Data()))
+        failedMark = 1;
+    return 1;
+}
+
+void ZRunner::OnReaderDone(Stream stream)
+{
+    if (word == RunWord::Compiling && stream == kStderr) {
+        failed = failedMark;
+        owner->RecordRunResult(failedMark);
+    }
+    Append(stream, RunEndBanner(stream == kStderr, word).Data(), 1);
+}
+
+void ZRunner::OnEnd()
+{
+    if (word == RunWord::Compiling)
+        return;
+    owner->EnableRunControls(0);
+    owner->SetStatus(EndedStatus(word));
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "process/process_runner.h"
+#include "run_text.h"
+
+// What a tool's runner needs from the page that shows its runs: one pane per
+// output stream and the controls of a run. The readers and the end step call
+// these from worker threads; the page's thread must go on delivering sent
+// messages (ProcessRunner::Wait does while it waits).
+class ZRunnerOwner {
+public:
+    // append 0 replaces the pane's whole text, 1 appends at its end.
+    virtual void AppendOut(const char* text, int append) = 0;
+    virtual void AppendErr(const char* text, int append) = 0;
+    // The controls that belong to a run in progress (stop, input).
+    virtual void EnableRunControls(int on) = 0;
+    virtual void SetStatus(const char* text) = 0;
+    // The compile tool: whether the run's standard error ended with an
+    // error summary; called before the error pane's end banner.
+    virtual void RecordRunResult(int failed) = 0;
+
+protected:
+    ~ZRunnerOwner() = default;
+};
+
+// One child process of a tool page at a time, its standard output and error
+// streamed into the page's two panes between start and end banners. Each run
+// has its own pipes, threads and handles (the landed runner's), so nothing of
+// a finished run touches the next one: a start waits until the previous
+// run's last thread is done.
+class ZRunner : public ProcessRunner {
+public:
+    explicit ZRunner(ZRunnerOwner* owner);
+    ~ZRunner() override;
+
+    // The execute-and-debug tool: a program in a console of its own, shown;
+    // the debugger hidden. The compile tool: the compiler
+    // hidden, in a console of its own. 0 when nothing was started (a run in
+    // progress, or the program could not be started: then the panes say so
+    // between their banners and the controls go back to idle).
+    int StartProgram(const char* commandLine);
+    int StartDebugger(const char* commandLine);
+    int Start(const char* commandLine);
+
+    // Ends the child at once; the readers hand on what is already in the
+    // pipes and stop.
+    void Stop();
+    // Asks the debugger to exit and ends it when it has not within 100 ms.
+    void StopDebugger();
+    // To the child's standard input; 0 when no child runs.
+    int WriteInput(const char* text) { return WriteToChild(text); }
+
+    // From a start until the run's last thread has ended.
+    int IsBusy() const { return IsRunning(); }
+    // The compile tool: the last run's standard error ended with an error
+    // summary.
+    int Failed() const { return failed; }
+
+    static constexpr DWORD kDebuggerExitMs = 100;
+
+protected:
+    int OnChunk(Stream stream, XString& text) override;
+    void OnReaderDone(Stream stream) override;
+    void OnEnd() override;
+    int ChunkSize(Stream) const override { return 2040; }
+
+private:
+    int Begin(RunWord runWord, WORD showMode, DWORD creationFlags, const char* commandLine);
+    void Append(Stream stream, const char* text, int append);
+
+    ZRunnerOwner* owner;
+    RunWord word;
+    volatile LONG failedMark;  // of the run in progress
+    volatile LONG failed;      // of the last finished run
+};

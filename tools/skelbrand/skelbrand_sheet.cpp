@@ -1,0 +1,79 @@
+#include "skelbrand_sheet.h"
+
+#include "seams.h"
+#include "tool_page_ids.h"
+
+namespace {
+
+constexpr int kFindPage = 1;
+
+}  // namespace
+
+const char* StopRunsPrompt(int executing, int debugging)
+{
+    if (executing && debugging)
+        return "Can not exit because it is in executing and debugging.\n\nDo you want to stop it now?\n";
+    if (executing)
+        return "Can not exit because it is in executing.\n\nDo you want to stop it now?\n";
+    return "Can not exit because it is in debugging.\n\nDo you want to stop it now?\n";
+}
+
+SkelbrandSheet::SkelbrandSheet(const char* payload)
+    : ZSheet(ToolKind::ExecuteDebug, payload), findPage(IDD_PAGE_FIND, *this), optionsPage(IDD_PAGE_OPTIONS, *this),
+      execPage(IDD_PAGE_RUN, *this, {IDC_EXEC_STATUS, IDC_EXEC_STOP}),
+      debugPage(IDD_PAGE_DEBUG, *this, {IDC_DEBUG_STATUS, IDC_DEBUG_STOP})
+{
+    AddToolPage(findPage);
+    AddToolPage(optionsPage);
+    AddToolPage(execPage);
+    AddToolPage(debugPage);
+}
+
+SkelbrandSheet::~SkelbrandSheet()
+{
+    EndRuns();
+}
+
+void SkelbrandSheet::ResetPages()
+{
+    findPage.Reset();
+    // A new selection ends the program's run; a debugger goes on.
+    execPage.Runner().Stop();
+    execPage.Reset();
+    debugPage.Reset();
+}
+
+void SkelbrandSheet::EndRuns()
+{
+    execPage.EndRun();
+    debugPage.EndRun();
+}
+
+int SkelbrandSheet::PromptStopRuns()
+{
+    const int executing = execPage.IsBusy();
+    const int debugging = debugPage.IsBusy();
+    if (!executing && !debugging)
+        return 0;
+    if (seams::ShowMessage(Handle(), StopRunsPrompt(executing, debugging), "Message", MB_YESNO) == IDYES) {
+        if (executing)
+            execPage.Runner().Stop();
+        if (debugging)
+            debugPage.Runner().StopDebugger();
+    }
+    return 1;
+}
+
+int SkelbrandSheet::CanClose()
+{
+    if (PromptStopRuns())
+        return 0;
+    SavePages();
+    return 1;
+}
+
+void SkelbrandSheet::OnMainWork(int)
+{
+    // The Find page fills its tree from here once it searches.
+    SetActivePage(kFindPage);
+}

@@ -11,7 +11,7 @@ constexpr int kFindPage = 1;
 
 FarrowickSheet::FarrowickSheet(const char* payload)
     : ZSheet(ToolKind::Compile, payload), findPage(IDD_PAGE_FIND, *this),
-      compilePage(IDD_PAGE_RUN, *this, {0, IDC_COMPILE_STOP}), optionsPage(IDD_PAGE_OPTIONS, *this)
+      compilePage(*this, job), optionsPage(IDD_PAGE_OPTIONS, *this)
 {
     AddToolPage(findPage);
     AddToolPage(compilePage);
@@ -31,7 +31,7 @@ void FarrowickSheet::ResetPages()
 
 int FarrowickSheet::RefuseWhileCompiling()
 {
-    if (!compilePage.IsBusy())
+    if (!compilePage.IsCompiling())
         return 0;
     seams::ShowMessage(Handle(), "It is in compiling, please wait...", "Message", MB_OK);
     return 1;

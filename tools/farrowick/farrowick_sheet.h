@@ -1,6 +1,7 @@
 #pragma once
 
-#include "run_page.h"
+#include "compile_job.h"
+#include "page_compile.h"
 #include "sheet.h"
 
 // Farrowick's sheet: Main, Find, Compile, Options. It refuses to close while
@@ -12,7 +13,8 @@ public:
 
     int CanClose() override;
     void OnMainWork(int first) override;
-    ZRunPage& CompilePage() { return compilePage; }
+    ZSheetPgComp& CompilePage() { return compilePage; }
+    ZCompileJob& Job() { return job; }
 
 protected:
     void ResetPages() override;
@@ -24,7 +26,8 @@ protected:
 private:
     int RefuseWhileCompiling();
 
+    ZCompileJob job;
     ZSheetPage findPage;
-    ZRunPage compilePage;
+    ZSheetPgComp compilePage;
     ZSheetPage optionsPage;
 };

@@ -3,15 +3,9 @@
 #include "seams.h"
 #include "tool_page_ids.h"
 
-namespace {
-
-constexpr int kFindPage = 1;
-
-}  // namespace
-
 FarrowickSheet::FarrowickSheet(const char* payload)
-    : ZSheet(ToolKind::Compile, payload), findPage(IDD_PAGE_FIND, *this),
-      compilePage(*this, job), optionsPage(IDD_PAGE_OPTIONS, *this)
+    : ZSheet(ToolKind::Compile, payload), findPage(*this),
+      compilePage(*this, job), optionsPage(*this)
 {
     AddToolPage(findPage);
     AddToolPage(compilePage);
@@ -42,10 +36,10 @@ int FarrowickSheet::CanClose()
     return !RefuseWhileCompiling();
 }
 
-void FarrowickSheet::OnMainWork(int)
+void FarrowickSheet::OnMainWork(int first)
 {
     if (RefuseWhileCompiling())
         return;
-    // The Find page builds its tree (and compiles) from here once it can.
-    SetActivePage(kFindPage);
+    // "Compile" builds the tree and compiles; "Find" only builds it.
+    findPage.BuildTree(first ? 1 : 0);
 }

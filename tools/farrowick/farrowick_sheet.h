@@ -2,6 +2,8 @@
 
 #include "compile_job.h"
 #include "page_compile.h"
+#include "page_find.h"
+#include "page_options.h"
 #include "sheet.h"
 
 // Farrowick's sheet: Main, Find, Compile, Options. It refuses to close while
@@ -15,6 +17,8 @@ public:
     void OnMainWork(int first) override;
     ZSheetPgComp& CompilePage() { return compilePage; }
     ZCompileJob& Job() { return job; }
+    ZSheetPgOptn& OptionsPage() { return optionsPage; }
+    ZSheetPgFind& FindPage() { return findPage; }
 
 protected:
     void ResetPages() override;
@@ -27,7 +31,7 @@ private:
     int RefuseWhileCompiling();
 
     ZCompileJob job;
-    ZSheetPage findPage;
+    ZSheetPgFind findPage;
     ZSheetPgComp compilePage;
-    ZSheetPage optionsPage;
+    ZSheetPgOptn optionsPage;
 };

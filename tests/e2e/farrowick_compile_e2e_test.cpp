@@ -1,0 +1,166 @@
+// Farrowick.exe compiling with the real javac through the JDK bridge: the
+// Main page's "Compile" on a selection of sources in three folders, one of
+// which does not compile, "Directory by directory" with the classes next to
+// their sources; the report at the end against its golden text.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "payloads.h"
+#include "support/pane_text.h"
+#include "support/quenlow_tree/quenlow_tree.h"
+#include "support/test_files.h"
+#include "support/window_text.h"
+
+namespace {
+
+constexpr const char* kFarrowickCaption = "Quenlow: compile ...";
+constexpr int kMainCompile = 1003;
+constexpr int kMainFind = 1004;
+constexpr int kTree = 1017;
+constexpr int kContinue = 1033;
+constexpr int kErrPane = 1019;
+
+HWND PageWith(HWND sheet, int id)
+{
+    HWND page = nullptr;
+    while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr)
+        if (GetDlgItem(page, id))
+            return page;
+    return nullptr;
+}
+
+// The item's label rectangle in the tree's client area, asked across the
+// process boundary through a buffer in the tool's own memory.
+bool ItemLabelRect(HWND tree, HTREEITEM item, RECT& rect)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tree, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process)
+        return false;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
+    bool ok = false;
+    if (remote) {
+        RECT in = {};
+        std::memcpy(&in, &item, sizeof item);
+        ok = WriteProcessMemory(process, remote, &in, sizeof in, nullptr) &&
+             SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote)) &&
+             ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return ok;
+}
+
+// A right click on the tree's root label and the menu's only command chosen
+// with the keyboard, as a user would.
+bool CompileAllFromRoot(HWND sheet, HWND tree)
+{
+    const HTREEITEM root =
+        reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    RECT label;
+    if (!root || !ItemLabelRect(tree, root, label))
+        return false;
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
+    POINT point = {(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+    POINT screen = point;
+    ClientToScreen(tree, &screen);
+    SetForegroundWindow(sheet);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageA(tree, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(point.x, point.y));
+    PostMessageA(tree, WM_RBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+    HWND menu = nullptr;
+    if (!WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }, 20000))
+        return false;
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    return true;
+}
+
+// The selection folder as <SEL>, and the padding of the report's directory
+// lines (which depends on the folder's length) as one blank.
+std::string Canonical(std::string text, const std::string& selection)
+{
+    for (size_t at = text.find(selection); at != std::string::npos; at = text.find(selection, at))
+        text.replace(at, selection.size(), "<SEL>");
+    for (size_t at = text.find("  ("); at != std::string::npos; at = text.find("  ("))
+        text.erase(at, 1);
+    return text;
+}
+
+class FarrowickCompileE2e : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = WindowsPath(ScratchPath("farrowick compile"));
+        bin = root + "\\bin";
+        CreateDirectoryA(root.c_str(), nullptr);
+        CreateDirectoryA(bin.c_str(), nullptr);
+        CreateDirectoryA((root + "\\Setting").c_str(), nullptr);
+        DeleteFileA((root + "\\Setting\\Compile.set").c_str());
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_FARROWICK).c_str(), (bin + "\\Farrowick.exe").c_str(), FALSE));
+        selection = WindowsPath(ScratchPath("farrowick sources"));
+        CreateDirectoryA(selection.c_str(), nullptr);
+        for (const char* folder : {"\\bad", "\\good", "\\warn"}) {
+            CreateDirectoryA((selection + folder).c_str(), nullptr);
+        }
+        for (const char* stale : {"\\good\\Good.class", "\\warn\\Warn.class", "\\bad\\Bad.class"})
+            DeleteFileA((selection + stale).c_str());
+        ASSERT_TRUE(WriteFileBytes(selection + "\\good\\Good.java", "public class Good { int x = 1; }\n"));
+        ASSERT_TRUE(WriteFileBytes(selection + "\\bad\\Bad.java", "public class Bad { int x = 1 }\n"));
+        ASSERT_TRUE(WriteFileBytes(selection + "\\warn\\Warn.java",
+                                   "public class Warn { @Deprecated static void old() {}\n"
+                                   "  static class User { void f() { old(); } }\n"
+                                   "  void g() { new java.util.Date(0).getYear(); } }\n"));
+    }
+
+    std::string Command()
+    {
+        ClassPathRecord record;
+        const std::string folder = "1\n" + selection;
+        return "\"" + bin + "\\Farrowick.exe\" /inside-info " + InsideInfo(record, folder.c_str()).Data();
+    }
+
+    std::string root, bin, selection;
+};
+
+TEST_F(FarrowickCompileE2e, DirectoryByDirectoryReportsTheBrokenFolderAndLeavesClassesNextToTheGoodSources)
+{
+    Program tool(Command());
+    HWND sheet = tool.WaitForDialog(kFarrowickCaption);
+    ASSERT_NE(sheet, nullptr);
+    HWND main = PageWith(sheet, kMainCompile);
+    ASSERT_NE(main, nullptr);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainFind, BN_CLICKED), 0);
+    HWND find = PageWith(sheet, kTree);
+    ASSERT_NE(find, nullptr);
+    ASSERT_TRUE(CompileAllFromRoot(sheet, GetDlgItem(find, kTree))) << tool.Windows();
+
+    HWND compile = nullptr;
+    std::string report;
+    const bool ended = WaitFor(
+        [&] {
+            compile = compile ? compile : PageWith(sheet, kContinue);
+            if (!compile)
+                return false;
+            report = WindowText(GetDlgItem(compile, kErrPane));
+            return report.find("Compiling ended") != std::string::npos;
+        },
+        180000);
+    ASSERT_TRUE(ended) << report << tool.Windows();
+    EXPECT_EQ(Canonical(PaneLines(XString(report.c_str())), selection),
+              ReadFileBytes(TestDataPath("e2e/golden/tools/compile_by_directory.txt")));
+    EXPECT_TRUE(FileExists(selection + "\\good\\Good.class"));
+    EXPECT_TRUE(FileExists(selection + "\\warn\\Warn.class"));
+    EXPECT_FALSE(FileExists(selection + "\\bad\\Bad.class"));
+
+    PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(tool.Ended(20000));
+}
+
+}  // namespace

@@ -1,8 +1,18 @@
 #include "compile_command.h"
 
-#include "quote_classpath.h"
+#include <cstring>
+
+#include "classpath_quote.h"
 
 namespace {
+
+// In double quotes, with the class-path entries' rule for a trailing
+// backslash (which would otherwise escape the closing quote), but no ';'.
+void AppendQuotedPath(XString& out, const char* text, int length)
+{
+    AppendQuotedClasspathEntry(out, text, length);
+    out.RemoveLast();
+}
 
 void ReplaceUntilGone(XString& text, const char* from, const char* to)
 {
@@ -59,7 +69,7 @@ XString CompileOptionsText(const CompileOptions& options)
 XString CompileCommand(const char* javacPath, const XString& classPath, const XString& optionsText)
 {
     XString command;
-    AppendQuotedPath(command, javacPath);
+    AppendQuotedPath(command, javacPath, static_cast<int>(std::strlen(javacPath)));
     command.AppendChar('\n');
     if (!classPath.IsEmpty()) {
         command.Append("\n-classpath\n");
@@ -117,8 +127,7 @@ XString RootClassPath(const char* base, const char* const* names, int count)
         XString path(base);
         path.AppendChar('\\');
         path.Append(names[i]);
-        AppendQuotedPath(classPath, path.Data(), path.Length());
-        classPath.AppendChar(';');
+        AppendQuotedClasspathEntry(classPath, path.Data(), path.Length());
     }
     return classPath;
 }

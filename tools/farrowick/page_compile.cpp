@@ -5,7 +5,7 @@
 
 #include "compile_command.h"
 #include "javac_paths.h"
-#include "quote_classpath.h"
+#include "classpath_quote.h"
 #include "rich_edit.h"
 #include "seams.h"
 #include "sheet.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "quote_classpath.h"
+#include "classpath_quote.h"
 
 namespace {
 
@@ -87,13 +87,6 @@ TEST(CompileCommand, OutputChoices)
     // No ';' behind the folder, and a trailing backslash cannot escape the quote.
     options.output = kOutputFolder;
     EXPECT_EQ(S(OutputOptionText(options)), "\xB6-d\n\"C:\\out\\\\\"\n");
-}
-
-TEST(QuoteClasspath, ItemsBeforeEachSemicolon)
-{
-    EXPECT_EQ(S(QuoteClasspathList("a.jar;C:\\x;;tail")), "\"a.jar\";\"C:\\x\";\"\";");
-    EXPECT_EQ(S(QuoteClasspathList("C:\\;C:\\lib\\\\;")), "\"C:\\\\\";\"C:\\lib\\\\\\\\\";");
-    EXPECT_EQ(S(QuoteClasspathList("")), "");
 }
 
 TEST(CompileCommand, RootClassPathQuotesEachNameInTheBase)

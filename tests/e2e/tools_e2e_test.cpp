@@ -107,9 +107,26 @@ TEST_F(ToolsE2e, ASecondStartHandsItsPayloadToTheRunningSheetOfTheSameTool)
     EXPECT_EQ(Report(sheet, selection), Golden("skelbrand_folder.txt"));
     EXPECT_EQ(Report(compileSheet, selection), Golden("farrowick_folder.txt"));
     PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
-    PostMessageA(compileSheet, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(first.Ended(10000));
+
+    // The compile tool alone: an execute request opens the execute-and-debug
+    // tool, and a slot left naming a window that is gone swallows nothing.
+    HANDLE staleSlot = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, "skelbrand_mapfile");
+    ASSERT_NE(staleSlot, nullptr);
+    if (void* view = MapViewOfFile(staleSlot, FILE_MAP_WRITE, 0, 0, 4)) {
+        *static_cast<volatile DWORD*>(view) = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(sheet));
+        UnmapViewOfFile(view);
+    }
+    Program executeAgain(Command("Skelbrand.exe", "1\n" + selection + "\\Main.class"));
+    HWND newSheet = executeAgain.WaitForDialog(kSkelbrandCaption);
+    ASSERT_NE(newSheet, nullptr);
+    EXPECT_EQ(Report(newSheet, selection), Golden("skelbrand_class.txt"));
+    EXPECT_EQ(Report(compileSheet, selection), Golden("farrowick_folder.txt"));
+    PostMessageA(newSheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageA(compileSheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(executeAgain.Ended(10000));
     EXPECT_TRUE(compile.Ended(10000));
+    CloseHandle(staleSlot);
 }
 
 TEST_F(ToolsE2e, ACommandLineWithoutAPayloadEndsTheToolWithNoWindow)

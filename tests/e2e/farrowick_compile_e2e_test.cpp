@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "payloads.h"
@@ -22,6 +23,13 @@ constexpr const char* kFarrowickCaption = "Quenlow: compile ...";
 constexpr int kMainCompile = 1003;
 constexpr int kMainFind = 1004;
 constexpr int kTree = 1017;
+constexpr int kOptionsPage = 3;
+constexpr int kStyleWhole = 1019;
+constexpr int kStyleByFile = 1021;
+constexpr int kOutputFolder = 1037;
+constexpr int kFolderCombo = 1134;
+constexpr int kCreateFolder = 1014;
+constexpr int kStop = 1028;
 constexpr int kContinue = 1033;
 constexpr int kErrPane = 1019;
 
@@ -109,12 +117,20 @@ protected:
         for (const char* folder : {"\\bad", "\\good", "\\warn"}) {
             CreateDirectoryA((selection + folder).c_str(), nullptr);
         }
-        for (const char* stale : {"\\good\\Good.class", "\\warn\\Warn.class", "\\bad\\Bad.class"})
+        for (const char* stale : {"\\good\\Good.class", "\\warn\\w\\Warn.class", "\\bad\\Bad.class",
+                                  "\\Good.class", "\\w\\Warn.class"})
             DeleteFileA((selection + stale).c_str());
+        output = WindowsPath(ScratchPath("farrowick output"));
+        for (const char* stale : {"\\one\\two\\Good.class", "\\one\\two\\w\\Warn.class"})
+            DeleteFileA((output + stale).c_str());
+        RemoveDirectoryA((output + "\\one\\two\\w").c_str());
+        RemoveDirectoryA((output + "\\one\\two").c_str());
+        RemoveDirectoryA((output + "\\one").c_str());
+        CreateDirectoryA(output.c_str(), nullptr);
         ASSERT_TRUE(WriteFileBytes(selection + "\\good\\Good.java", "public class Good { int x = 1; }\n"));
         ASSERT_TRUE(WriteFileBytes(selection + "\\bad\\Bad.java", "public class Bad { int x = 1 }\n"));
         ASSERT_TRUE(WriteFileBytes(selection + "\\warn\\Warn.java",
-                                   "public class Warn { @Deprecated static void old() {}\n"
+                                   "package w;\npublic class Warn { @Deprecated static void old() {}\n"
                                    "  static class User { void f() { old(); } }\n"
                                    "  void g() { new java.util.Date(0).getYear(); } }\n"));
     }
@@ -126,41 +142,106 @@ protected:
         return "\"" + bin + "\\Farrowick.exe\" /inside-info " + InsideInfo(record, folder.c_str()).Data();
     }
 
-    std::string root, bin, selection;
+    // Opens the tool on the selection folder, lets the caller set options,
+    // compiles all files from the Find page's root and waits for the end.
+    template <class SetOptions>
+    void Compile(SetOptions setOptions, bool reportExpected)
+    {
+        tool = std::make_unique<Program>(Command());
+        sheet = tool->WaitForDialog(kFarrowickCaption);
+        ASSERT_NE(sheet, nullptr);
+        SendMessageA(sheet, PSM_SETCURSEL, kOptionsPage, 0);
+        HWND options = PageWith(sheet, kStyleWhole);
+        ASSERT_NE(options, nullptr);
+        setOptions(options);
+        HWND main = PageWith(sheet, kMainCompile);
+        ASSERT_NE(main, nullptr);
+        SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+        SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainFind, BN_CLICKED), 0);
+        HWND find = PageWith(sheet, kTree);
+        ASSERT_NE(find, nullptr);
+        ASSERT_TRUE(CompileAllFromRoot(sheet, GetDlgItem(find, kTree))) << tool->Windows();
+        HWND compile = nullptr;
+        const bool ended = WaitFor(
+            [&] {
+                compile = compile ? compile : PageWith(sheet, kContinue);
+                if (!compile)
+                    return false;
+                errors = WindowText(GetDlgItem(compile, kErrPane));
+                if (reportExpected)
+                    return errors.find("Compiling ended") != std::string::npos;
+                return IsWindowEnabled(GetDlgItem(compile, kStop)) == FALSE &&
+                       errors.find("End   compiling") != std::string::npos;
+            },
+            180000);
+        ASSERT_TRUE(ended) << errors << tool->Windows();
+        errors = Canonical(PaneLines(XString(errors.c_str())), selection);
+    }
+
+    // The last step of a whole compile follows its run by a tick or two;
+    // until then closing is refused, as a user would see.
+    void Close()
+    {
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+            if (tool->Ended(2000))
+                return;
+            if (HWND box = tool->FindDialog("Message")) {
+                EXPECT_EQ(MessageText(box), "It is in compiling, please wait...");
+                Press(box, IDOK);
+            }
+        }
+        ADD_FAILURE() << "the tool did not close";
+    }
+
+    std::string root, bin, selection, output, errors;
+    std::unique_ptr<Program> tool;
+    HWND sheet = nullptr;
 };
 
 TEST_F(FarrowickCompileE2e, DirectoryByDirectoryReportsTheBrokenFolderAndLeavesClassesNextToTheGoodSources)
 {
-    Program tool(Command());
-    HWND sheet = tool.WaitForDialog(kFarrowickCaption);
-    ASSERT_NE(sheet, nullptr);
-    HWND main = PageWith(sheet, kMainCompile);
-    ASSERT_NE(main, nullptr);
-    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainFind, BN_CLICKED), 0);
-    HWND find = PageWith(sheet, kTree);
-    ASSERT_NE(find, nullptr);
-    ASSERT_TRUE(CompileAllFromRoot(sheet, GetDlgItem(find, kTree))) << tool.Windows();
-
-    HWND compile = nullptr;
-    std::string report;
-    const bool ended = WaitFor(
-        [&] {
-            compile = compile ? compile : PageWith(sheet, kContinue);
-            if (!compile)
-                return false;
-            report = WindowText(GetDlgItem(compile, kErrPane));
-            return report.find("Compiling ended") != std::string::npos;
-        },
-        180000);
-    ASSERT_TRUE(ended) << report << tool.Windows();
-    EXPECT_EQ(Canonical(PaneLines(XString(report.c_str())), selection),
-              ReadFileBytes(TestDataPath("e2e/golden/tools/compile_by_directory.txt")));
+    // The defaults: directory by directory, classes next to their sources.
+    Compile([](HWND) {}, true);
+    EXPECT_EQ(errors, ReadFileBytes(TestDataPath("e2e/golden/tools/compile_by_directory.txt")));
     EXPECT_TRUE(FileExists(selection + "\\good\\Good.class"));
-    EXPECT_TRUE(FileExists(selection + "\\warn\\Warn.class"));
+    EXPECT_TRUE(FileExists(selection + "\\warn\\w\\Warn.class"));
     EXPECT_FALSE(FileExists(selection + "\\bad\\Bad.class"));
+    Close();
+}
 
-    PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(tool.Ended(20000));
+TEST_F(FarrowickCompileE2e, FileByFileIntoAFolderCreatedLevelByLevel)
+{
+    const std::string target = output + "\\one\\two";
+    Compile(
+        [&](HWND options) {
+            SendMessageA(GetDlgItem(options, kStyleByFile), BM_CLICK, 0, 0);
+            SendMessageA(GetDlgItem(options, kOutputFolder), BM_CLICK, 0, 0);
+            SetWindowTextA(GetDlgItem(options, kFolderCombo), target.c_str());
+            PostMessageA(GetDlgItem(options, kCreateFolder), BM_CLICK, 0, 0);
+            HWND box = nullptr;
+            ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+            EXPECT_EQ(MessageText(box), "The output directory has been created successfully");
+            Press(box, IDOK);
+        },
+        true);
+    EXPECT_EQ(errors, ReadFileBytes(TestDataPath("e2e/golden/tools/compile_by_file.txt")));
+    EXPECT_TRUE(FileExists(target + "\\Good.class"));
+    EXPECT_TRUE(FileExists(target + "\\w\\Warn.class"));
+    EXPECT_FALSE(FileExists(selection + "\\good\\Good.class"));
+    Close();
+}
+
+TEST_F(FarrowickCompileE2e, AsAWholeIsOneRunWithoutAReport)
+{
+    DeleteFileA((selection + "\\bad\\Bad.java").c_str());
+    Compile([](HWND options) { SendMessageA(GetDlgItem(options, kStyleWhole), BM_CLICK, 0, 0); }, false);
+    EXPECT_EQ(errors.find("Compiling ended"), std::string::npos);
+    EXPECT_NE(errors.find("deprecated"), std::string::npos) << errors;
+    // One run in the start folder: the classes go below it.
+    EXPECT_TRUE(FileExists(selection + "\\Good.class"));
+    EXPECT_TRUE(FileExists(selection + "\\w\\Warn.class"));
+    Close();
 }
 
 }  // namespace

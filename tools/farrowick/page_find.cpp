@@ -98,10 +98,8 @@ void ZSheetPgFind::AddJavaFiles(HTREEITEM parent, const char* folder, int direct
     });
 }
 
-void ZSheetPgFind::AddFolderItems(HTREEITEM parent, const char* parentPath, const char* folder)
+void ZSheetPgFind::AddSubFolders(HTREEITEM item, const char* folder)
 {
-    const HTREEITEM item = Tree().Insert(parent, Relative(folder, parentPath), 0, 1, kFolderItem);
-    AddJavaFiles(item, folder, 0);
     ForEachEntry(folder, "*.*", [&](const WIN32_FIND_DATAA& data) {
         if (!IsFolder(data))
             return;
@@ -110,6 +108,13 @@ void ZSheetPgFind::AddFolderItems(HTREEITEM parent, const char* parentPath, cons
         sub.Append(data.cFileName);
         AddFolderItems(item, folder, sub.Data());
     });
+}
+
+void ZSheetPgFind::AddFolderItems(HTREEITEM parent, const char* parentPath, const char* folder)
+{
+    const HTREEITEM item = Tree().Insert(parent, Relative(folder, parentPath), 0, 1, kFolderItem);
+    AddJavaFiles(item, folder, 0);
+    AddSubFolders(item, folder);
     // Folders with no Java file below them are left out.
     if (!Tree().Child(item))
         SendMessageA(Item(kTree), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
@@ -130,14 +135,7 @@ void ZSheetPgFind::BuildTree(int compile)
                 AddFolderItems(root, start, info.folders.At(i)->Data());
     } else {
         AddJavaFiles(root, start, 1);
-        ForEachEntry(start, "*.*", [&](const WIN32_FIND_DATAA& data) {
-            if (!IsFolder(data))
-                return;
-            XString sub(start);
-            sub.AppendChar('\\');
-            sub.Append(data.cFileName);
-            AddFolderItems(root, start, sub.Data());
-        });
+        AddSubFolders(root, start);
     }
     tree.Expand(root);
     sheet.SetActivePage(kFindPage);

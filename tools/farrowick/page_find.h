@@ -40,6 +40,7 @@ private:
     INT_PTR OnRightClick(WPARAM, LPARAM);
 
     void AddFolderItems(HTREEITEM parent, const char* parentPath, const char* folder);
+    void AddSubFolders(HTREEITEM item, const char* folder);
     void AddJavaFiles(HTREEITEM parent, const char* folder, int directlyInStart);
     void CollectFiles(HTREEITEM folder, int topmostOnly);
     void ExpandAll(HTREEITEM item, UINT action);

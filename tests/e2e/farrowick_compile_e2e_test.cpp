@@ -30,6 +30,9 @@ constexpr int kOutputFolder = 1037;
 constexpr int kFolderCombo = 1134;
 constexpr int kCreateFolder = 1014;
 constexpr int kStop = 1028;
+constexpr int kCompilePage = 2;
+constexpr int kPauseIfError = 1030;
+constexpr int kUnitList = 1017;
 constexpr int kContinue = 1033;
 constexpr int kErrPane = 1019;
 
@@ -147,6 +150,13 @@ protected:
     template <class SetOptions>
     void Compile(SetOptions setOptions, bool reportExpected)
     {
+        Compile(setOptions, reportExpected, [](HWND) {});
+    }
+
+    // duringCompile: called with the Compile page once it shows.
+    template <class SetOptions, class DuringCompile>
+    void Compile(SetOptions setOptions, bool reportExpected, DuringCompile duringCompile)
+    {
         tool = std::make_unique<Program>(Command());
         sheet = tool->WaitForDialog(kFarrowickCaption);
         ASSERT_NE(sheet, nullptr);
@@ -162,6 +172,8 @@ protected:
         ASSERT_NE(find, nullptr);
         ASSERT_TRUE(CompileAllFromRoot(sheet, GetDlgItem(find, kTree))) << tool->Windows();
         HWND compile = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (compile = PageWith(sheet, kContinue)) != nullptr; }, 20000));
+        duringCompile(compile);
         const bool ended = WaitFor(
             [&] {
                 compile = compile ? compile : PageWith(sheet, kContinue);
@@ -229,6 +241,29 @@ TEST_F(FarrowickCompileE2e, FileByFileIntoAFolderCreatedLevelByLevel)
     EXPECT_TRUE(FileExists(target + "\\Good.class"));
     EXPECT_TRUE(FileExists(target + "\\w\\Warn.class"));
     EXPECT_FALSE(FileExists(selection + "\\good\\Good.class"));
+    Close();
+}
+
+TEST_F(FarrowickCompileE2e, PauseIfErrorWaitsForContinueAfterTheFailingFolder)
+{
+    Compile(
+        [&](HWND) {
+            SendMessageA(sheet, PSM_SETCURSEL, kCompilePage, 0);
+            HWND compile = PageWith(sheet, kContinue);
+            ASSERT_NE(compile, nullptr);
+            SendMessageA(GetDlgItem(compile, kPauseIfError), BM_CLICK, 0, 0);
+        },
+        true,
+        [&](HWND compile) {
+            // The broken folder sorts first: its run fails and the compile waits.
+            HWND resume = GetDlgItem(compile, kContinue);
+            ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(resume) != FALSE; }, 60000));
+            Sleep(1000);
+            EXPECT_EQ(WindowText(GetDlgItem(compile, kUnitList)).find("2   :"), std::string::npos);
+            EXPECT_EQ(WindowText(GetDlgItem(compile, kErrPane)).find("Compiling ended"), std::string::npos);
+            SendMessageA(resume, BM_CLICK, 0, 0);
+        });
+    EXPECT_EQ(errors, ReadFileBytes(TestDataPath("e2e/golden/tools/compile_by_directory.txt")));
     Close();
 }
 

@@ -3,15 +3,9 @@
 #include "seams.h"
 #include "tool_page_ids.h"
 
-namespace {
-
-constexpr int kFindPage = 1;
-
-}  // namespace
-
 FarrowickSheet::FarrowickSheet(const char* payload)
-    : ZSheet(ToolKind::Compile, payload), findPage(IDD_PAGE_FIND, *this),
-      compilePage(IDD_PAGE_RUN, *this, {0, IDC_COMPILE_STOP}), optionsPage(IDD_PAGE_OPTIONS, *this)
+    : ZSheet(ToolKind::Compile, payload), findPage(*this),
+      compilePage(*this, job), optionsPage(*this)
 {
     AddToolPage(findPage);
     AddToolPage(compilePage);
@@ -31,7 +25,7 @@ void FarrowickSheet::ResetPages()
 
 int FarrowickSheet::RefuseWhileCompiling()
 {
-    if (!compilePage.IsBusy())
+    if (!compilePage.IsCompiling())
         return 0;
     seams::ShowMessage(Handle(), "It is in compiling, please wait...", "Message", MB_OK);
     return 1;
@@ -42,10 +36,10 @@ int FarrowickSheet::CanClose()
     return !RefuseWhileCompiling();
 }
 
-void FarrowickSheet::OnMainWork(int)
+void FarrowickSheet::OnMainWork(int first)
 {
     if (RefuseWhileCompiling())
         return;
-    // The Find page builds its tree (and compiles) from here once it can.
-    SetActivePage(kFindPage);
+    // "Compile" builds the tree and compiles; "Find" only builds it.
+    findPage.BuildTree(first ? 1 : 0);
 }

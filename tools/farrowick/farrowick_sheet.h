@@ -1,6 +1,9 @@
 #pragma once
 
-#include "run_page.h"
+#include "compile_job.h"
+#include "page_compile.h"
+#include "page_find.h"
+#include "page_options.h"
 #include "sheet.h"
 
 // Farrowick's sheet: Main, Find, Compile, Options. It refuses to close while
@@ -12,7 +15,10 @@ public:
 
     int CanClose() override;
     void OnMainWork(int first) override;
-    ZRunPage& CompilePage() { return compilePage; }
+    ZSheetPgComp& CompilePage() { return compilePage; }
+    ZCompileJob& Job() { return job; }
+    ZSheetPgOptn& OptionsPage() { return optionsPage; }
+    ZSheetPgFind& FindPage() { return findPage; }
 
 protected:
     void ResetPages() override;
@@ -24,7 +30,8 @@ protected:
 private:
     int RefuseWhileCompiling();
 
-    ZSheetPage findPage;
-    ZRunPage compilePage;
-    ZSheetPage optionsPage;
+    ZCompileJob job;
+    ZSheetPgFind findPage;
+    ZSheetPgComp compilePage;
+    ZSheetPgOptn optionsPage;
 };

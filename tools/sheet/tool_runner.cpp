@@ -16,7 +16,7 @@ const char* EndedStatus(RunWord word)
 
 }  // namespace
 
-ZRunner::ZRunner(ZRunnerOwner* runOwner) : owner(runOwner), word(RunWord::Executing), failedMark(0), failed(0) {}
+ZRunner::ZRunner(ZRunnerOwner* runOwner) : owner(runOwner), word(RunWord::Executing), failed(0) {}
 
 ZRunner::~ZRunner()
 {
@@ -49,7 +49,6 @@ int ZRunner::Begin(RunWord runWord, WORD showMode, DWORD creationFlags, const ch
     if (IsRunning())
         return 0;
     word = runWord;
-    failedMark = 0;
     startupInfo.wShowWindow = showMode;
     owner->AppendOut(RunStartBanner(0, word).Data(), 0);
     owner->AppendErr(RunStartBanner(1, word).Data(), 0);
@@ -63,8 +62,10 @@ int ZRunner::Begin(RunWord runWord, WORD showMode, DWORD creationFlags, const ch
         // banners, idle controls.
         owner->AppendErr(CouldNotStartLine(commandLine, LastError()).Data(), 1);
         owner->AppendOut(RunEndBanner(0, word).Data(), 1);
-        if (compiling)
+        if (compiling) {
+            InterlockedExchange(&failed, 1);
             owner->RecordRunResult(1);
+        }
         owner->AppendErr(RunEndBanner(1, word).Data(), 1);
         if (!compiling) {
             owner->EnableRunControls(0);
@@ -101,24 +102,25 @@ void ZRunner::Append(Stream stream, const char* text, int append)
 int ZRunner::OnChunk(Stream stream, XString& text)
 {
     Append(stream, text.Data(), 1);
-    if (word == RunWord::Compiling && stream == kStderr && EndsWithErrorSummary(text.Data()))
-        failedMark = 1;
     return 1;
 }
 
 void ZRunner::OnReaderDone(Stream stream)
 {
-    if (word == RunWord::Compiling && stream == kStderr) {
-        failed = failedMark;
-        owner->RecordRunResult(failedMark);
-    }
     Append(stream, RunEndBanner(stream == kStderr, word).Data(), 1);
 }
 
 void ZRunner::OnEnd()
 {
-    if (word == RunWord::Compiling)
+    if (word == RunWord::Compiling) {
+        // javac's exit code is its verdict: its messages end in many ways
+        // ("1 error\n1 warning", a usage text, a summary split over reads).
+        // Recorded before the run counts as ended, so the page's next step
+        // sees this run's result.
+        InterlockedExchange(&failed, ExitCode() != 0 ? 1 : 0);
+        owner->RecordRunResult(failed);
         return;
+    }
     owner->EnableRunControls(0);
     owner->SetStatus(EndedStatus(word));
 }

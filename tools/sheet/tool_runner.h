@@ -15,8 +15,9 @@ public:
     // The controls that belong to a run in progress (stop, input).
     virtual void EnableRunControls(int on) = 0;
     virtual void SetStatus(const char* text) = 0;
-    // The compile tool: whether the run's standard error ended with an
-    // error summary; called before the error pane's end banner.
+    // The compile tool: whether the compiler failed (its exit code, or it
+    // could not be started); called once per run before the run counts as
+    // ended.
     virtual void RecordRunResult(int failed) = 0;
 
 protected:
@@ -52,8 +53,7 @@ public:
 
     // From a start until the run's last thread has ended.
     int IsBusy() const { return IsRunning(); }
-    // The compile tool: the last run's standard error ended with an error
-    // summary.
+    // The compile tool: the last run's compiler failed.
     int Failed() const { return failed; }
 
     static constexpr DWORD kDebuggerExitMs = 100;
@@ -70,6 +70,5 @@ private:
 
     ZRunnerOwner* owner;
     RunWord word;
-    volatile LONG failedMark;  // of the run in progress
-    volatile LONG failed;      // of the last finished run
+    volatile LONG failed;  // of the last finished run
 };

@@ -9,6 +9,7 @@
 #include "seams.h"
 #include "sheet.h"
 #include "tool_page_ids.h"
+#include "window_place.h"
 
 namespace {
 

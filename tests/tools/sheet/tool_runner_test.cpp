@@ -179,20 +179,24 @@ TEST_F(ToolRunnerTest, TheDebuggerTakesInputAndIsEndedWhenItIgnoresExit)
     EXPECT_EQ(owner.endedCount, 2);
 }
 
-TEST_F(ToolRunnerTest, TheCompileFormMarksARunWhoseErrorsEndWithASummary)
+TEST_F(ToolRunnerTest, TheCompileFormTakesTheCompilersExitCodeAsItsVerdict)
 {
     const struct {
         std::string errors;
+        int exitCode;
         int failed;
     } runs[] = {
-        {"A.java:1: error: ';' expected\r\n1 error\r\n", 1},
-        {"Note: recompile with -Xlint\r\n", 0},
-        {"3 errors\r\n  ", 1},
-        {"", 0},
+        {"A.java:1: error: ';' expected\r\n1 error\r\n", 1, 1},
+        // javac's usual ending when there are warnings too.
+        {"A.java:1: error: ';' expected\r\n1 error\r\n1 warning\r\n", 1, 1},
+        {"Note: recompile with -Xlint\r\n", 0, 0},
+        {"error: invalid flag: -x\r\nUsage: javac <options> <source files>\r\n", 2, 1},
+        {"", 0, 0},
     };
     int count = 0;
     for (const auto& run : runs) {
-        const std::string steps = run.errors.empty() ? "exit:0" : ErrStep(run.errors) + " exit:1";
+        const std::string exitStep = "exit:" + std::to_string(run.exitCode);
+        const std::string steps = run.errors.empty() ? exitStep : ErrStep(run.errors) + " " + exitStep;
         ASSERT_EQ(runner->Start(ChildCommand(steps).c_str()), 1);
         ASSERT_EQ(runner->Wait(kRunLimitMs), static_cast<DWORD>(WAIT_OBJECT_0));
         EXPECT_EQ(runner->Failed(), run.failed) << run.errors;

@@ -1,0 +1,348 @@
+#include "page_compile.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "compile_command.h"
+#include "javac_paths.h"
+#include "classpath_quote.h"
+#include "rich_edit.h"
+#include "seams.h"
+#include "sheet.h"
+#include "tab_control.h"
+#include "tool_page_ids.h"
+
+namespace {
+
+constexpr int kStyleLine = 1024;
+constexpr int kUnitLine = 1025;
+constexpr int kUnitList = 1017;
+constexpr int kFirstPauseRadio = 1029;
+constexpr int kContinue = 1033;
+constexpr int kCompilePage = 2;
+
+enum Pause { kNoPause = 0, kPauseIfError = 1, kPauseIfNoError = 2, kPauseAlways = 3 };
+
+const char kErrorCountMark[] = "(error count:";
+
+// Quotes and line feeds gone, blanks trimmed at both ends.
+XString PlainPath(const XString& text)
+{
+    XString plain(text);
+    plain.Replace("\"", "");
+    XString trimmed;
+    const char* begin = plain.Data();
+    const char* end = begin + plain.Length();
+    while (begin < end && (*begin == ' ' || *begin == '\n'))
+        ++begin;
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\n'))
+        --end;
+    for (const char* c = begin; c < end; ++c)
+        if (*c != '\n')
+            trimmed.AppendChar(*c);
+    return trimmed;
+}
+
+XString UnitLine(const char* kind, int number, const char* path, int errors)
+{
+    std::vector<char> line(std::strlen(path) + 64);
+    const int length =
+        std::snprintf(line.data(), line.size(), " %s %d: %s (error count:%d)", kind, number, path, errors);
+    return XString(line.data(), length);
+}
+
+}  // namespace
+
+ZSheetPgComp::ZSheetPgComp(ZSheet& owner, ZCompileJob& compileJob)
+    : ZRunPage(IDD_PAGE_RUN, owner, {0, IDC_COMPILE_STOP}), job(compileJob)
+{
+}
+
+RouteTable ZSheetPgComp::Routes() const
+{
+    static const MessageRoute routes[] = {
+        OnMessage(WM_TIMER, &ZSheetPgComp::OnTimer),
+        OnNotify(TCN_SELCHANGE, IDC_RUN_TABS, &ZSheetPgComp::OnTabChange),
+        OnCommand(BN_CLICKED, IDC_COMPILE_STOP, &ZSheetPgComp::OnStop),
+        OnCommand(BN_CLICKED, kContinue, &ZSheetPgComp::OnContinue),
+    };
+    return Table(routes);
+}
+
+BOOL ZSheetPgComp::OnInitDialog()
+{
+    for (int id : {kStyleLine, kUnitLine, kUnitList})
+        SendMessageA(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
+    const TabControl tabs(Item(IDC_RUN_TABS));
+    tabs.Insert(0, "err stream");
+    tabs.Insert(1, "out stream");
+    tabs.Insert(2, "command");
+    EnableWindow(Item(kContinue), FALSE);
+    const BOOL result = ZRunPage::OnInitDialog();
+    ShowTabPane();
+    return result;
+}
+
+void ZSheetPgComp::Exchange(DataExchange& dx)
+{
+    dx.Radio(kFirstPauseRadio, pause);
+}
+
+void ZSheetPgComp::LoadSettings(ZSettings& settings)
+{
+    pause = settings.GetCompInts();
+    UpdateData(false);
+}
+
+void ZSheetPgComp::SaveSettings(ZSettings& settings)
+{
+    UpdateData(true);
+    settings.SetCompInts(pause < 0 ? 0 : pause);
+}
+
+void ZSheetPgComp::Reset()
+{
+    EnableWindow(Item(IDC_COMPILE_STOP), FALSE);
+    for (int id : {kStyleLine, kUnitLine, IDC_RUN_ERR_PANE, IDC_RUN_OUT_PANE, IDC_RUN_COMMAND_PANE, kUnitList})
+        SetPaneText(id, "");
+    FlashWindow(Item(kContinue), FALSE);
+    firstStep = 1;
+    paused = 0;
+    resume = 0;
+}
+
+int ZSheetPgComp::IsCompiling() const
+{
+    return IsBusy() || job.compiling || stepping;
+}
+
+void ZSheetPgComp::SetPaneText(int id, const char* text)
+{
+    SetWindowTextA(Item(id), text);
+}
+
+void ZSheetPgComp::BuildCommand(const char* base)
+{
+    const ZInsideInfo& info = sheet.Info();
+    XString classPath = CompileSystemClassPath(info.systemClassPaths.Data());
+    classPath.AppendString(CompileRootClassPath(base, info));
+    XString user(info.userZippedClassPaths);
+    user.AppendString(info.userNakedClassPaths);
+    classPath.AppendString(QuoteClasspathList(user.Data()));
+    const XString javac = FindJavacExe(0);
+    job.displayCommand = DisplayCommand(CompileCommand(javac.Data(), classPath, CompileOptionsText(job.options)));
+}
+
+void ZSheetPgComp::StartCompile(const char* base)
+{
+    if (IsBusy() || job.compiling)
+        return;
+    BuildCommand(base);
+    Reset();
+    job.currentUnit = 0;
+    job.failedUnits = 0;
+    job.compiling = 1;
+    sheet.SetActivePage(kCompilePage);
+    style = job.EffectiveStyle();
+    const int files = job.FileCount();
+    const int directories = job.DirectoryCount();
+    EnableWindow(Item(kContinue), FALSE);
+    firstStep = 1;
+    paused = 0;
+    resume = 0;
+    stepping = 1;
+    SetTimer(Handle(), kStepTimer, 100, nullptr);
+
+    char counts[96];
+    if (style == kCompileByFile)
+        std::snprintf(counts, sizeof counts, "%d files in %d directories", files, directories);
+    else
+        std::snprintf(counts, sizeof counts, "%d directories with %d files", directories, files);
+    XString line(style == kCompileByFile    ? " Compile style: file by file"
+                 : style == kCompileWhole ? " Compile style: all files as a whole"
+                                          : " Compile style: directory by directory");
+    line.Append(", ");
+    line.Append(counts);
+    SetPaneText(kStyleLine, line.Data());
+    EnableWindow(Item(IDC_COMPILE_STOP), style != kCompileWhole ? TRUE : FALSE);
+}
+
+INT_PTR ZSheetPgComp::OnTimer(WPARAM timer, LPARAM)
+{
+    if (timer == kStepTimer)
+        Step();
+    return 0;
+}
+
+void ZSheetPgComp::Step()
+{
+    if (IsBusy())
+        return;
+    // One idle tick after every start: the run's threads may not be up yet.
+    if (job.grace <= 0) {
+        ++job.grace;
+        return;
+    }
+    if (!firstStep) {
+        paused = PauseDecision();
+        if (paused && !resume) {
+            EnableWindow(Item(kContinue), TRUE);
+            return;
+        }
+    }
+    if (job.compiling)
+        StartUnit();
+    else
+        Finish();
+}
+
+int ZSheetPgComp::PauseDecision()
+{
+    if (style == kCompileWhole)
+        return 0;
+    UpdateData(true);
+    switch (pause) {
+    case kPauseAlways:
+        return 1;
+    case kPauseIfError:
+        return Runner().Failed() ? 1 : 0;
+    case kPauseIfNoError:
+        return Runner().Failed() ? 0 : 1;
+    default:
+        return 0;
+    }
+}
+
+void ZSheetPgComp::StartUnit()
+{
+    const int index = job.currentUnit;
+    XString unit;
+    XString base;
+    XString line;
+    if (style == kCompileWhole) {
+        unit = job.WholeText();
+        base = job.startDirectory;
+        line = XString("Path: ");
+        line.AppendString(base);
+        job.compiling = 0;
+    } else if (style == kCompileByDirectory) {
+        if (index >= job.DirectoryCount()) {
+            job.compiling = 0;
+            Finish();
+            return;
+        }
+        unit = job.DirectoryText(index);
+        base = job.Directory(index).path;
+        line = UnitLine("Directory", index + 1, base.Data(), job.failedUnits);
+        if (index + 1 >= job.DirectoryCount())
+            job.compiling = 0;
+    } else {
+        int d = 0;
+        int f = 0;
+        if (!job.FileAt(index, d, f)) {
+            job.compiling = 0;
+            Finish();
+            return;
+        }
+        unit = job.FileText(index);
+        base = job.Directory(d).path;
+        line = UnitLine("File", index + 1, PlainPath(unit).Data(), job.failedUnits);
+        if (index + 1 >= job.FileCount())
+            job.compiling = 0;
+    }
+    SetPaneText(kUnitLine, line.Data());
+
+    const UnitCommand texts = UnitCommandTexts(job.displayCommand, OutputOptionText(job.options), unit);
+    XString note("Note: base directory is ");
+    note.AppendString(base);
+    note.Append("\n\n");
+    note.AppendString(texts.display);
+    SetPaneText(IDC_RUN_COMMAND_PANE, note.Data());
+    firstStep = 0;
+    paused = 0;
+    resume = 0;
+    if (style == kCompileByDirectory) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%-4d: ", index + 1);
+        XString entry(number);
+        entry.AppendString(PlainPath(base));
+        entry.AppendChar('\n');
+        RichEditAppend(Item(kUnitList), entry.Data());
+    }
+    job.grace = 0;
+    SetCurrentDirectoryA(base.Data());
+    Runner().Start(texts.run.Data());
+}
+
+void ZSheetPgComp::RecordRunResult(int failed)
+{
+    // On the runner's thread, before the run counts as ended: the next step
+    // sees this unit's result and the next unit's index.
+    const int index = job.currentUnit;
+    job.RecordResult(style, index, failed);
+    if (failed) {
+        ++job.failedUnits;
+        UpdateErrorCount(job.failedUnits);
+    }
+    job.currentUnit = index + 1;
+}
+
+void ZSheetPgComp::UpdateErrorCount(int count)
+{
+    char text[1024];
+    GetWindowTextA(Item(kUnitLine), text, sizeof text);
+    char* mark = std::strstr(text, kErrorCountMark);
+    if (!mark)
+        return;
+    char* number = mark + sizeof kErrorCountMark - 1;
+    std::snprintf(number, sizeof text - static_cast<size_t>(number - text), "%d)", count);
+    SetPaneText(kUnitLine, text);
+}
+
+void ZSheetPgComp::Finish()
+{
+    KillTimer(Handle(), kStepTimer);
+    stepping = 0;
+    EnableWindow(Item(IDC_COMPILE_STOP), FALSE);
+    EnableWindow(Item(kContinue), FALSE);
+    if (style == kCompileByDirectory || style == kCompileByFile) {
+        AppendErr(job.Report(style).Data(), 0);
+        SetPaneText(IDC_RUN_COMMAND_PANE, "");
+    }
+}
+
+void ZSheetPgComp::Resume()
+{
+    EnableWindow(Item(kContinue), FALSE);
+    resume = 1;
+}
+
+INT_PTR ZSheetPgComp::OnContinue(WPARAM, LPARAM)
+{
+    Resume();
+    return 0;
+}
+
+INT_PTR ZSheetPgComp::OnStop(WPARAM, LPARAM)
+{
+    if (seams::ShowMessage(Handle(), "Stop compiling?", "Message", MB_YESNO) != IDYES)
+        return 0;
+    job.compiling = 0;
+    EnableWindow(Item(IDC_COMPILE_STOP), FALSE);
+    Resume();
+    return 0;
+}
+
+INT_PTR ZSheetPgComp::OnTabChange(WPARAM, LPARAM)
+{
+    ShowTabPane();
+    return 0;
+}
+
+void ZSheetPgComp::ShowTabPane()
+{
+    const int current = TabControl(Item(IDC_RUN_TABS)).CurSel();
+    const int panes[] = {IDC_RUN_ERR_PANE, IDC_RUN_OUT_PANE, IDC_RUN_COMMAND_PANE};
+    for (int i = 0; i < 3; ++i)
+        ShowWindow(Item(panes[i]), i == (current < 0 ? 0 : current) ? SW_SHOW : SW_HIDE);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "compile_job.h"
+#include "run_page.h"
+
+// The Compile page: builds the javac command from the payload's class paths
+// and the job's options, then compiles the job's units in its style, one
+// javac run per unit, stepped by a 100 ms timer; it can pause between units
+// and be stopped, and ends with the report.
+class ZSheetPgComp final : public ZRunPage {
+public:
+    ZSheetPgComp(ZSheet& owner, ZCompileJob& job);
+
+    void LoadSettings(ZSettings& settings) override;
+    void SaveSettings(ZSettings& settings) override;
+    void Reset() override;
+
+    // A run, or units still to run, or the final step still to come.
+    int IsCompiling() const;
+    void BuildCommand(const char* base);
+    void StartCompile(const char* base);
+    void UpdateErrorCount(int count);
+    void RecordRunResult(int failed) override;
+
+    static constexpr UINT_PTR kStepTimer = 100;
+
+protected:
+    BOOL OnInitDialog() override;
+    RouteTable Routes() const override;
+    void Exchange(DataExchange& dx) override;
+
+private:
+    INT_PTR OnTimer(WPARAM, LPARAM);
+    INT_PTR OnTabChange(WPARAM, LPARAM);
+    INT_PTR OnStop(WPARAM, LPARAM);
+    INT_PTR OnContinue(WPARAM, LPARAM);
+
+    void Step();
+    int PauseDecision();
+    void StartUnit();
+    void Finish();
+    void Resume();
+    void ShowTabPane();
+    void SetPaneText(int id, const char* text);
+
+    ZCompileJob& job;
+    int style = kCompileWhole;  // of the compile in progress
+    int pause = 0;
+    int firstStep = 1;
+    int paused = 0;
+    int resume = 0;
+    int stepping = 0;
+};

@@ -1,0 +1,307 @@
+#include "page_options.h"
+
+#include <cstring>
+#include <vector>
+
+#include "browse_folder.h"
+#include "inside_info.h"
+#include "seams.h"
+#include "tool_page_ids.h"
+#include "window_text.h"
+
+namespace {
+
+constexpr int kG = 1007;
+constexpr int kDeprecation = 1008;
+constexpr int kNowarn = 1009;
+constexpr int kVerbose = 1010;
+constexpr int kTarget = 1011;
+constexpr int kUserCommand = 1027;
+constexpr int kNoUserCommand = 1016;
+constexpr int kOutputFirst = 1035;
+constexpr int kOutputSecond = 1036;
+constexpr int kOutputThird = 1037;
+constexpr int kFolderCombo = 1134;
+constexpr int kDelete = 1136;
+constexpr int kBrowse = 1133;
+constexpr int kConfirm = 1015;
+constexpr int kCreate = 1014;
+constexpr int kStyleFirst = 1019;
+constexpr int kAutoStyle = 1028;
+constexpr int kClassPathHelp = 1012;
+
+constexpr char kStoredLineEnd = '\xBB';
+
+XString Trimmed(const XString& text)
+{
+    const char* begin = text.Data();
+    const char* end = begin + text.Length();
+    while (begin < end && *begin == ' ')
+        ++begin;
+    while (end > begin && end[-1] == ' ')
+        --end;
+    return XString(begin, static_cast<int>(end - begin));
+}
+
+int Message(HWND owner, const char* text, UINT type = MB_OK)
+{
+    return seams::ShowMessage(owner, text, "Message", type);
+}
+
+}  // namespace
+
+int CreateFolderLevels(const char* folder)
+{
+    const char* slash = std::strchr(folder, '\\');
+    XString first(folder, slash ? static_cast<int>(slash - folder) : -1);
+    first.Append("\\*.*");
+    WIN32_FIND_DATAA data;
+    const HANDLE find = FindFirstFileA(first.Data(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    FindClose(find);
+    while (slash) {
+        const char* next = std::strchr(slash + 1, '\\');
+        const XString prefix(folder, next ? static_cast<int>(next - folder) : -1);
+        slash = next;
+        if (prefix.IsEmpty() || prefix.LastChar() == '\\')
+            continue;
+        const PathKind kind = ProbePath(prefix.Data());
+        if (kind == PathKind::File)
+            return 0;
+        if (kind == PathKind::Missing && !CreateDirectoryA(prefix.Data(), nullptr))
+            return 0;
+    }
+    return ProbePath(folder) == PathKind::Folder;
+}
+
+ZSheetPgOptn::ZSheetPgOptn(ZSheet& owner) : ZSheetPage(IDD_PAGE_OPTIONS, owner) {}
+
+RouteTable ZSheetPgOptn::Routes() const
+{
+    static const MessageRoute routes[] = {
+        OnCommand(BN_CLICKED, kOutputFirst, &ZSheetPgOptn::OnOutputChoice),
+        OnCommand(BN_CLICKED, kOutputSecond, &ZSheetPgOptn::OnOutputChoice),
+        OnCommand(BN_CLICKED, kOutputThird, &ZSheetPgOptn::OnOutputChoice),
+        OnCommand(BN_CLICKED, kNoUserCommand, &ZSheetPgOptn::OnNoUserCommand),
+        OnCommand(BN_CLICKED, kConfirm, &ZSheetPgOptn::OnConfirm),
+        OnCommand(BN_CLICKED, kCreate, &ZSheetPgOptn::OnCreate),
+        OnCommand(BN_CLICKED, kDelete, &ZSheetPgOptn::OnDelete),
+        OnCommand(BN_CLICKED, kBrowse, &ZSheetPgOptn::OnBrowse),
+        OnCommand(CBN_SELCHANGE, kFolderCombo, &ZSheetPgOptn::OnHistoryPick),
+        OnCommand(BN_CLICKED, kClassPathHelp, &ZSheetPgOptn::OnClassPathHelp),
+    };
+    return Table(routes);
+}
+
+BOOL ZSheetPgOptn::OnInitDialog()
+{
+    SendMessageA(Item(kUserCommand), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
+    const BOOL result = ZSheetPage::OnInitDialog();
+    EnableStates();
+    return result;
+}
+
+void ZSheetPgOptn::Exchange(DataExchange& dx)
+{
+    dx.Check(kG, g);
+    dx.Check(kDeprecation, deprecation);
+    dx.Check(kNowarn, nowarn);
+    dx.Check(kVerbose, verbose);
+    dx.Check(kNoUserCommand, noUserCommand);
+    dx.Check(kAutoStyle, autoStyle);
+    dx.Text(kTarget, target);
+    dx.Radio(kStyleFirst, style);
+    dx.Radio(kOutputFirst, output);
+}
+
+void ZSheetPgOptn::EnableStates()
+{
+    const BOOL toFolder = output == kOutputFolder ? TRUE : FALSE;
+    for (int id : {kFolderCombo, kBrowse, kDelete, kConfirm, kCreate})
+        EnableWindow(Item(id), toFolder);
+    EnableWindow(Item(kUserCommand), noUserCommand ? FALSE : TRUE);
+}
+
+void ZSheetPgOptn::GetCompileOptions(CompileOptions& options)
+{
+    UpdateData(true);
+    options.output = output < 0 ? kOutputLocal : output;
+    options.outputFolder = Trimmed(WindowText(Item(kFolderCombo)));
+    options.g = g;
+    options.deprecation = deprecation;
+    options.nowarn = nowarn;
+    options.verbose = verbose;
+    options.autoStyle = autoStyle;
+    options.noUserCommand = noUserCommand;
+    options.style = style < 0 ? kCompileWhole : style;
+    options.target = Trimmed(target);
+    options.userCommand = WindowText(Item(kUserCommand));
+}
+
+void ZSheetPgOptn::LoadSettings(ZSettings& settings)
+{
+    int flags[6] = {1, 0, 0, 0, 1, 1};
+    settings.GetOptionBools(flags);
+    g = flags[0];
+    deprecation = flags[1];
+    nowarn = flags[2];
+    verbose = flags[3];
+    noUserCommand = flags[4];
+    autoStyle = flags[5];
+    settings.LoadMainHistory(Item(kFolderCombo));
+    settings.GetTarget(target);
+    settings.GetOptionInts(&style, &output);
+    // A stored choice outside the three buttons would check none of them.
+    if (output < kOutputLocal || output > kOutputFolder)
+        output = kOutputLocal;
+    UpdateData(false);
+    XString command;
+    settings.GetUserCmd(command);
+    command.ReplaceChar(kStoredLineEnd, '\n');
+    command.Replace("\n", "\r\n");
+    SetWindowTextA(Item(kUserCommand), command.Data());
+    EnableStates();
+}
+
+void ZSheetPgOptn::SaveSettings(ZSettings& settings)
+{
+    UpdateData(true);
+    PushHistory(WindowText(Item(kFolderCombo)).Data());
+    const int flags[6] = {g, deprecation, nowarn, verbose, noUserCommand, autoStyle};
+    settings.SetOptionBools(flags);
+    settings.SaveMainHistory(Item(kFolderCombo));
+    settings.SetTarget(target.Data());
+    settings.SetOptionInts(style < 0 ? 0 : style, output < 0 ? 0 : output);
+    XString command = WindowText(Item(kUserCommand));
+    command.Replace("\r\n", "\n");
+    command.ReplaceChar('\r', '\n');
+    command.ReplaceChar('\n', kStoredLineEnd);
+    settings.SetUserCmd(command.Data());
+}
+
+void ZSheetPgOptn::PushHistory(const char* text)
+{
+    HWND combo = Item(kFolderCombo);
+    const XString entry(text);
+    if (entry.IsEmpty())
+        return;
+    const LRESULT found = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(entry.Data()));
+    if (found != CB_ERR)
+        SendMessageA(combo, CB_DELETESTRING, static_cast<WPARAM>(found), 0);
+    SendMessageA(combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(entry.Data()));
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+}
+
+INT_PTR ZSheetPgOptn::OnOutputChoice(WPARAM, LPARAM)
+{
+    UpdateData(true);
+    EnableStates();
+    return 0;
+}
+
+INT_PTR ZSheetPgOptn::OnNoUserCommand(WPARAM, LPARAM)
+{
+    UpdateData(true);
+    EnableStates();
+    return 0;
+}
+
+int ZSheetPgOptn::FolderText(XString& folder)
+{
+    folder = Trimmed(WindowText(Item(kFolderCombo)));
+    if (!folder.IsEmpty())
+        return 1;
+    Message(Handle(), "Empty can not be an output directory");
+    return 0;
+}
+
+INT_PTR ZSheetPgOptn::OnConfirm(WPARAM, LPARAM)
+{
+    XString folder;
+    if (!FolderText(folder))
+        return 0;
+    const PathKind kind = ProbePath(folder.Data());
+    Message(Handle(), kind == PathKind::Missing  ? "The output directory does not exist"
+                      : kind == PathKind::Folder ? "The output directory exists"
+                                                 : "The output directory is a file actually");
+    return 0;
+}
+
+int ZSheetPgOptn::CreateOutputFolder()
+{
+    XString folder;
+    if (!FolderText(folder))
+        return 0;
+    const PathKind kind = ProbePath(folder.Data());
+    if (kind != PathKind::Missing) {
+        Message(Handle(), kind == PathKind::Folder ? "The output directory exists already"
+                                                   : "The output directory exists already\nbut it is a file !");
+        return kind == PathKind::Folder;
+    }
+    if (!CreateFolderLevels(folder.Data())) {
+        Message(Handle(), "Error:\ncan not create the output directory");
+        return 0;
+    }
+    Message(Handle(), "The output directory has been created successfully");
+    PushHistory(folder.Data());
+    return 1;
+}
+
+INT_PTR ZSheetPgOptn::OnCreate(WPARAM, LPARAM)
+{
+    CreateOutputFolder();
+    return 0;
+}
+
+INT_PTR ZSheetPgOptn::OnDelete(WPARAM, LPARAM)
+{
+    HWND combo = Item(kFolderCombo);
+    const XString text = WindowText(combo);
+    if (text.IsEmpty() || Message(Handle(), "Delete selection?", MB_YESNO) == IDNO)
+        return 0;
+    const LRESULT found =
+        SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.Data()));
+    if (found != CB_ERR)
+        SendMessageA(combo, CB_DELETESTRING, static_cast<WPARAM>(found), 0);
+    if (SendMessageA(combo, CB_GETCOUNT, 0, 0) > 0)
+        SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    else
+        SetWindowTextA(combo, "");
+    return 0;
+}
+
+INT_PTR ZSheetPgOptn::OnBrowse(WPARAM, LPARAM)
+{
+    const XString current = WindowText(Item(kFolderCombo));
+    BrowseHelper helper;
+    helper.initialFolder = current.Data();
+    XString folder;
+    if (!BrowseForFolder(Handle(), helper, folder))
+        return 0;
+    while (folder.Length() > 0 && folder.LastChar() == '\\')
+        folder.RemoveLast();
+    SetWindowTextA(Item(kFolderCombo), folder.Data());
+    return 0;
+}
+
+INT_PTR ZSheetPgOptn::OnHistoryPick(WPARAM, LPARAM)
+{
+    HWND combo = Item(kFolderCombo);
+    const LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR || index == 0)
+        return 0;
+    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    std::vector<char> text(static_cast<size_t>(length) + 1);
+    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    PushHistory(text.data());
+    return 0;
+}
+
+INT_PTR ZSheetPgOptn::OnClassPathHelp(WPARAM, LPARAM)
+{
+    Message(Handle(), "Options about classpaths are on main program of Quenlow\n"
+                      "please select System, User and Sibling classpaths from main program");
+    return 0;
+}

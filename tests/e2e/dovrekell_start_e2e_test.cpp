@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/quenlow_tree/quenlow_tree.h"
+#include "support/screenshot.h"
 #include "support/test_files.h"
 #include "support/window_text.h"
 
@@ -33,37 +34,6 @@ std::string ButtonText(HWND toolbar, HANDLE process, int command)
         ReadProcessMemory(process, remote, text, sizeof text - 1, &got);
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     return text;
-}
-
-// What the user sees of a window, as a 24-bit BMP file for a person to look at.
-void SaveScreenshot(HWND window, const std::string& path)
-{
-    RECT r;
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER info = {sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const DWORD row = static_cast<DWORD>(((w * 3) + 3) & ~3);
-    std::vector<char> pixels(row * static_cast<DWORD>(h));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-    bytes.append(pixels.data(), pixels.size());
-    WriteFileBytes(path, bytes);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }
 
 // The path of a process's program, as the system names it.
@@ -177,7 +147,7 @@ TEST(DovrekellStart, FrameOpensCompleteFromQuenlowAndGaldrove)
         EXPECT_GT(Height(page), 200);
 
         // Left in the test's folder for a person to look at.
-        SaveScreenshot(frame, std::string("dovrekell-") + (start.how[0] == 'Q' ? "quenlow" : "galdrove") + ".bmp");
+        SaveScreenshot(frame, (std::string("dovrekell-") + (start.how[0] == 'Q' ? "quenlow" : "galdrove") + ".bmp").c_str());
         PostMessageA(frame, WM_CLOSE, 0, 0);
         const DWORD waited = WaitForSingleObject(process, 10000);
         if (waited != WAIT_OBJECT_0)

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "paths/file_system.h"
 #include "registry.h"
 #include "xfind.h"
@@ -120,4 +122,29 @@ void FindWantedJars(const char* home, const char* const* folders, int folderCoun
             classPath.Append("\";");
         }
     }
+}
+
+XString SystemClassPathPart(const char* systemClassPath)
+{
+    XString part;
+    // Kept in the order of the text: the archives are looked up by name, not by halving.
+    PtrArray wanted;
+    for (const char* end = std::strchr(systemClassPath, ';'); end; end = std::strchr(systemClassPath, ';')) {
+        wanted.Add(new XString(systemClassPath, static_cast<int>(end - systemClassPath)));
+        systemClassPath = end + 1;
+    }
+    if (wanted.Count() == 0)
+        return part;
+    // Of each kit the home the runs would take their javaw from: one
+    // without javaw is passed over like a missing one.
+    static const char kJavaw[] = "\\bin\\javaw.exe";
+    XString home;
+    if (FindJavaHome(kJreOnly, kJavaw, home))
+        FindWantedJars(home.Data(), kJreLibFolders, kJreLibFolderCount, wanted, part);
+    home.Assign("");
+    if (wanted.Count() > 0 && FindJavaHome(kJdkOnly, kJavaw, home))
+        FindWantedJars(home.Data(), kJdkLibFolders, kJdkLibFolderCount, wanted, part);
+    for (int i = 0; i < wanted.Count(); ++i)
+        delete static_cast<XString*>(wanted.GetAt(i));
+    return part;
 }

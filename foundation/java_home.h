@@ -40,3 +40,8 @@ void FindFilesByExtension(StringPtrList& list, const char* directory, const char
 // wanted list and is appended to classPath as "<folder>\<name>";.
 void FindWantedJars(const char* home, const char* const* folders, int folderCount, PtrArray& wanted,
                     XString& classPath);
+
+// The archives of a system class path ("a.jar;b.jar;") found in the JRE's
+// library folders, then the JDK's, each quoted and followed by ";". A name
+// found in neither is left out; the text after the last ';' is no name.
+XString SystemClassPathPart(const char* systemClassPath);

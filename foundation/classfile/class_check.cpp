@@ -210,28 +210,33 @@ int LocateClass(const char* path, const ClassInfo& info, int isApplication, int 
     return 1;
 }
 
-int CheckClassFile(const char* path, int* isApplication, int* isApplet, XString& root, XString& fullName,
-                   XString& message)
+int ReadClassFile(const char* path, ClassInfo& info, int* isApplication, int* isApplet)
 {
     *isApplication = 0;
     *isApplet = 0;
+    XFile file;
+    XBuffer content;
+    int length = 0;
+    if (!file.Open(path, XFile::OpenExisting, 0))
+        return -1;
+    if (file.GetSize() > 0 && file.ReadWhole(content, &length))
+        return ClassifyClass(content.Data(), static_cast<size_t>(length), info, isApplication, isApplet);
+    return 0;
+}
+
+int CheckClassFile(const char* path, int* isApplication, int* isApplet, XString& root, XString& fullName,
+                   XString& message)
+{
     ClassInfo info;
-    int classified = 0;
-    {
-        XFile file;
-        XBuffer content;
-        int length = 0;
-        if (!file.Open(path, XFile::OpenExisting, 0)) {
-            // A file that is not there has no format to blame.
-            message.Assign(kClassFileMissing);
-            message.Append(path);
-            message.Append("\n");
-            return 0;
-        }
-        if (file.GetSize() > 0 && file.ReadWhole(content, &length))
-            classified = ClassifyClass(content.Data(), static_cast<size_t>(length), info, isApplication, isApplet);
+    const int read = ReadClassFile(path, info, isApplication, isApplet);
+    if (read < 0) {
+        // A file that is not there has no format to blame.
+        message.Assign(kClassFileMissing);
+        message.Append(path);
+        message.Append("\n");
+        return 0;
     }
-    if (!classified) {
+    if (read == 0) {
         ClassCheckMessage(kFormatNotCorrect, 0, 0, message);
         return 0;
     }

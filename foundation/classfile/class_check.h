@@ -26,6 +26,10 @@ void ClassCheckMessage(const char* text, int isApplication, int isApplet, XStrin
 int CheckClassFile(const char* path, int* isApplication, int* isApplet, XString& root, XString& fullName,
                    XString& message);
 
+// Reads and classifies the class file at path: 1 when it is one well-formed
+// class file (info filled), 0 when not, -1 when it cannot be opened.
+int ReadClassFile(const char* path, ClassInfo& info, int* isApplication, int* isApplet);
+
 // The byte-level halves of CheckClassFile, kept apart from the file access.
 // ClassifyClass: 0 when the bytes are not one well-formed class file.
 int ClassifyClass(const unsigned char* data, size_t size, ClassInfo& info, int* isApplication, int* isApplet);

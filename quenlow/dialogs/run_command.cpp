@@ -19,28 +19,6 @@ void ForEachPiece(const char* text, Add add)
 
 }  // namespace
 
-XString SystemClassPathPart(const char* systemClassPath)
-{
-    XString part;
-    // Kept in the order of the text: the archives are looked up by name, not by halving.
-    PtrArray wanted;
-    ForEachPiece(systemClassPath, [&](const XString& piece) { wanted.Add(new XString(piece)); });
-    if (wanted.Count() == 0)
-        return part;
-    // Of each kit the home the runs would take their javaw from: one
-    // without javaw is passed over like a missing one.
-    static const char kJavaw[] = "\\bin\\javaw.exe";
-    XString home;
-    if (FindJavaHome(kJreOnly, kJavaw, home))
-        FindWantedJars(home.Data(), kJreLibFolders, kJreLibFolderCount, wanted, part);
-    home.Assign("");
-    if (wanted.Count() > 0 && FindJavaHome(kJdkOnly, kJavaw, home))
-        FindWantedJars(home.Data(), kJdkLibFolders, kJdkLibFolderCount, wanted, part);
-    for (int i = 0; i < wanted.Count(); ++i)
-        delete static_cast<XString*>(wanted.GetAt(i));
-    return part;
-}
-
 XString SiblingClassPathPart(const char* baseFolder, const ClassPathRecord& record)
 {
     StringPtrList names;

@@ -1,12 +1,8 @@
 #pragma once
 
+#include "java_home.h"
 #include "payloads.h"
 #include "xstring.h"
-
-// The archives of the record's system class path ("a.jar;b.jar;") found in
-// the JRE's library folders, then the JDK's, each quoted and followed by ";".
-// A name found in neither is left out.
-XString SystemClassPathPart(const char* systemClassPath);
 
 // The sibling entries and, as the record asks, the jar and zip files of the
 // base folder: one byte-wise sorted list without duplicates, each as

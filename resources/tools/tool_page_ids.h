@@ -9,6 +9,14 @@
 #define IDD_PAGE_FIND 133
 #define IDD_PAGE_DEBUG 135
 
+// The Find page of the execute-and-debug tool: its pictures (a folder and
+// each class kind, each with its selected form), the class menu and the
+// legend of the pictures.
+#define IDB_FIND_KINDS 130
+#define IDB_FIND_LEGEND 131
+#define IDR_FIND_MENU 132
+#define IDD_LEGEND 134
+
 // Main page.
 #define IDC_MAIN_REPORT 1000
 #define IDC_MAIN_FILES_ONLY 1002
@@ -23,6 +31,13 @@
 #define IDC_RUN_TABS 1021
 #define IDC_EXEC_STATUS 1090
 #define IDC_EXEC_STOP 1040
+
+// The Execute page's standard-input row.
+#define IDC_EXEC_ESCAPES 1091
+#define IDC_EXEC_INPUT 1089
+#define IDC_EXEC_PLUS 1092
+#define IDC_EXEC_SUFFIX 1093
+#define IDC_EXEC_SEND 1041
 #define IDC_DEBUG_STATUS 1017
 #define IDC_DEBUG_STOP 1063
 #define IDC_COMPILE_STOP 1028

@@ -6,6 +6,8 @@
 namespace {
 
 constexpr int kFindPage = 1;
+constexpr int kExecPage = 3;
+constexpr int kDebugPage = 4;
 
 }  // namespace
 
@@ -19,8 +21,8 @@ const char* StopRunsPrompt(int executing, int debugging)
 }
 
 SkelbrandSheet::SkelbrandSheet(const char* payload)
-    : ZSheet(ToolKind::ExecuteDebug, payload), findPage(IDD_PAGE_FIND, *this), optionsPage(IDD_PAGE_OPTIONS, *this),
-      execPage(IDD_PAGE_RUN, *this, {IDC_EXEC_STATUS, IDC_EXEC_STOP}),
+    : ZSheet(ToolKind::ExecuteDebug, payload), findPage(*this, *this), optionsPage(*this),
+      execPage(*this, target, optionsPage),
       debugPage(IDD_PAGE_DEBUG, *this, {IDC_DEBUG_STATUS, IDC_DEBUG_STOP})
 {
     AddToolPage(findPage);
@@ -38,7 +40,6 @@ void SkelbrandSheet::ResetPages()
 {
     findPage.Reset();
     // A new selection ends the program's run; a debugger goes on.
-    execPage.Runner().Stop();
     execPage.Reset();
     debugPage.Reset();
 }
@@ -72,8 +73,32 @@ int SkelbrandSheet::CanClose()
     return 1;
 }
 
-void SkelbrandSheet::OnMainWork(int)
+void SkelbrandSheet::OnMainWork(int first)
 {
-    // The Find page fills its tree from here once it searches.
     SetActivePage(kFindPage);
+    findPage.FillTree(first);
+}
+
+void SkelbrandSheet::StartClass(const char* classFile, int isApplication, int debug)
+{
+    if (debug) {
+        // The Debug page starts its debugger once it runs classes.
+        SetActivePage(kDebugPage);
+        return;
+    }
+    SetActivePage(kExecPage);
+    execPage.StartRun(classFile, isApplication);
+}
+
+void SkelbrandSheet::StopClass(int debug)
+{
+    if (debug)
+        debugPage.Runner().StopDebugger();
+    else
+        execPage.Runner().Stop();
+}
+
+int SkelbrandSheet::ClassBusy(int debug)
+{
+    return debug ? debugPage.IsBusy() : execPage.IsBusy();
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "class_target.h"
+#include "exec_page.h"
+#include "find_page.h"
+#include "options_page.h"
 #include "run_page.h"
 #include "sheet.h"
 
 // Skelbrand's sheet: Main, Find, Options, Execute, Debug. It saves the page
 // settings on every close that succeeds, and refuses to close while a
 // program or the debugger runs.
-class SkelbrandSheet final : public ZSheet {
+class SkelbrandSheet final : public ZSheet, public ClassStarter {
 public:
     explicit SkelbrandSheet(const char* payload);
     ~SkelbrandSheet() override;
@@ -17,7 +21,14 @@ public:
     int PromptStopRuns();
     void OnMainWork(int first) override;
 
-    ZRunPage& ExecPage() { return execPage; }
+    ZSheetPgExec& ExecPage() { return execPage; }
+    ZSheetPgFind& FindPage() { return findPage; }
+    ZSheetPgOptn& OptionsPage() { return optionsPage; }
+    DebugTarget& Target() { return target; }
+
+    void StartClass(const char* classFile, int isApplication, int debug) override;
+    void StopClass(int debug) override;
+    int ClassBusy(int debug) override;
     ZRunPage& DebugPage() { return debugPage; }
 
 protected:
@@ -31,9 +42,10 @@ protected:
     }
 
 private:
-    ZSheetPage findPage;
-    ZSheetPage optionsPage;
-    ZRunPage execPage;
+    DebugTarget target;
+    ZSheetPgFind findPage;
+    ZSheetPgOptn optionsPage;
+    ZSheetPgExec execPage;
     ZRunPage debugPage;
 };
 

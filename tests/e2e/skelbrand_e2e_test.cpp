@@ -1,0 +1,335 @@
+// Skelbrand.exe with the real JDK: the Find page's tree of a class folder, a
+// run from the tree's menu with its streams, command and standard input, an
+// applet's page file, stopping a run, and the class-information start.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "java_home.h"
+#include "payloads.h"
+#include "support/pane_text.h"
+#include "support/quenlow_tree/quenlow_tree.h"
+#include "support/test_files.h"
+#include "support/window_text.h"
+
+namespace {
+
+constexpr DWORD kRunLimitMs = 60000;
+const int kShowAllKinds[] = {1036, 1037, 1033, 1034, 1039, 1035};
+
+// The page of the sheet that holds the control.
+HWND PageWith(HWND sheet, int id)
+{
+    HWND page = nullptr;
+    while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr) {
+        if (GetDlgItem(page, id))
+            return page;
+    }
+    return nullptr;
+}
+
+std::string Pane(HWND page, int id)
+{
+    return PaneLines(XString(WindowText(GetDlgItem(page, id)).c_str()));
+}
+
+void Click(HWND page, int id)
+{
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+}
+
+// Tree items of another process: their texts and images through memory of
+// that process.
+class RemoteTree {
+public:
+    explicit RemoteTree(HWND tree) : tree(tree)
+    {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(tree, &pid);
+        process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        memory = static_cast<char*>(
+            VirtualAllocEx(process, nullptr, sizeof(TVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
+    }
+    ~RemoteTree()
+    {
+        VirtualFreeEx(process, memory, 0, MEM_RELEASE);
+        CloseHandle(process);
+    }
+
+    std::string Item(HTREEITEM item, int* image)
+    {
+        TVITEMA data = {};
+        data.mask = TVIF_TEXT | TVIF_IMAGE;
+        data.hItem = item;
+        data.pszText = memory + sizeof(TVITEMA);
+        data.cchTextMax = kText;
+        WriteProcessMemory(process, memory, &data, sizeof data, nullptr);
+        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(memory));
+        ReadProcessMemory(process, memory, &data, sizeof data, nullptr);
+        char text[kText] = {};
+        ReadProcessMemory(process, memory + sizeof(TVITEMA), text, kText - 1, nullptr);
+        *image = data.iImage;
+        return text;
+    }
+
+    HTREEITEM Next(HTREEITEM item, UINT how)
+    {
+        return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
+    }
+
+    // One line per item, "<indent><text> [image]", siblings sorted: the
+    // file system's listing order is not the test's concern.
+    std::string Outline(HTREEITEM item, int depth, const std::string& root, const std::string& rootName)
+    {
+        std::vector<std::string> lines;
+        for (; item; item = Next(item, TVGN_NEXT)) {
+            int image = 0;
+            std::string text = Item(item, &image);
+            if (text == root)
+                text = rootName;
+            lines.push_back(std::string(depth * 2, ' ') + text + " [" + std::to_string(image) + "]\n" +
+                            Outline(Next(item, TVGN_CHILD), depth + 1, root, rootName));
+        }
+        std::sort(lines.begin(), lines.end());
+        std::string all;
+        for (const auto& line : lines)
+            all += line;
+        return all;
+    }
+
+    // The item of a path of texts below the root.
+    HTREEITEM Find(const std::vector<std::string>& texts)
+    {
+        HTREEITEM item = Next(nullptr, TVGN_ROOT);
+        for (const std::string& want : texts) {
+            item = Next(item, TVGN_CHILD);
+            int image = 0;
+            while (item && Item(item, &image) != want)
+                item = Next(item, TVGN_NEXT);
+        }
+        return item;
+    }
+
+private:
+    static constexpr int kText = 512;
+    HWND tree;
+    HANDLE process = nullptr;
+    char* memory = nullptr;
+};
+
+class SkelbrandE2e : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = WindowsPath(ScratchPath("skelbrand tree"));
+        CreateDirectoryA(root.c_str(), nullptr);
+        CreateDirectoryA((root + "\\bin").c_str(), nullptr);
+        CreateDirectoryA((root + "\\Setting").c_str(), nullptr);
+        CreateDirectoryA((root + "\\temp").c_str(), nullptr);
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_SKELBRAND).c_str(), (root + "\\bin\\Skelbrand.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_RECORDER).c_str(), (root + "\\Quenlow.exe").c_str(), FALSE));
+
+        classes = WindowsPath(QUENLOW_SKELBRAND_FIXTURE);
+    }
+
+    // The case variant of "lib" that the folder listing gives first names
+    // the one folder item both share.
+    std::string FirstLibFolder() const
+    {
+        WIN32_FIND_DATAA entry;
+        HANDLE found = FindFirstFileA((classes + "\\*.*").c_str(), &entry);
+        std::string first;
+        if (found == INVALID_HANDLE_VALUE)
+            return first;
+        do {
+            if (lstrcmpiA(entry.cFileName, "lib") == 0 && first.empty())
+                first = entry.cFileName;
+        } while (FindNextFileA(found, &entry));
+        FindClose(found);
+        return first;
+    }
+
+    std::string Command() const
+    {
+        ClassPathRecord record;
+        return "\"" + root + "\\bin\\Skelbrand.exe\" /inside-info " + InsideInfo(record, ("1\n" + classes).c_str()).Data();
+    }
+
+    // Selects the class and chooses a command of the tree's menu.
+    void Choose(HWND find, const std::vector<std::string>& path, int command)
+    {
+        RemoteTree tree(GetDlgItem(find, 1029));
+        HTREEITEM item = tree.Find(path);
+        ASSERT_NE(item, nullptr);
+        SendMessageA(GetDlgItem(find, 1029), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        SendMessageA(find, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    }
+
+    std::string root;
+    std::string classes;
+};
+
+TEST_F(SkelbrandE2e, TreeRunInputStopAppletAndClassInformation)
+{
+    Program tool(Command());
+    HWND sheet = tool.WaitForDialog("Quenlow: execute and debug");
+    ASSERT_NE(sheet, nullptr);
+    HWND main = PageWith(sheet, 1000);
+    HWND find = PageWith(sheet, 1029);
+    HWND exec = PageWith(sheet, 1089);
+    HWND options = PageWith(sheet, 1044);
+    ASSERT_TRUE(main && find && exec && options);
+
+    for (int id : kShowAllKinds)
+        SendMessageA(GetDlgItem(find, id), BM_SETCHECK, BST_CHECKED, 0);
+    SetWindowTextA(GetDlgItem(options, 1045), "x\r\n\"a b\"");
+    SendMessageA(GetDlgItem(options, 1053), BM_SETCHECK, BST_UNCHECKED, 0);
+    Click(options, 1053);
+    Click(main, 1004);  // "Find with sub-directory"
+
+    {
+        RemoteTree tree(GetDlgItem(find, 1029));
+        EXPECT_EQ(tree.Outline(tree.Next(nullptr, TVGN_ROOT), 0, classes, "<ROOT>"),
+                  "<ROOT> [0]\n"
+                  "  Damaged.class [10]\n"
+                  "  " + FirstLibFolder() + " [0]\n" +
+                  "    Echo.class [12]\n"
+                  "    Gen.class [12]\n"
+                  "  run [0]\n"
+                  "    Ap.class [4]\n"
+                  "    Echo.class [2]\n"
+                  "    Gen.class [8]\n");
+    }
+
+    // The counts box.
+    PostMessageA(find, WM_COMMAND, MAKEWPARAM(1040, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(find, 1040)));
+    HWND counts = tool.WaitForDialog("Message");
+    ASSERT_NE(counts, nullptr);
+    EXPECT_EQ(MessageText(counts),
+              "Application count:\t\t\t    1\tdisplayed\n"
+              "Applet count:\t\t\t    1\tdisplayed\n"
+              "General class count:\t\t    1\tdisplayed\n"
+              "Error format class count:\t\t    1\tdisplayed\n"
+              "Error package class count:\t\t    2\tdisplayed\n" +
+                  std::string(101, '-') + "\nTotal class count:\t\t\t    6\n");
+    Press(counts, IDOK);
+
+    // An application with arguments, its streams and a line of input.
+    Choose(find, {"run", "Echo.class"}, 32772);
+    ASSERT_TRUE(WaitFor([&] { return Pane(exec, 1020).find("arguments: x|a b") != std::string::npos; }, kRunLimitMs))
+        << WindowText(GetDlgItem(exec, 1090)) << Pane(exec, 1020) << Pane(exec, 1019) << Pane(exec, 1018);
+    const std::string javaw = FindJavawExe(0).Data();
+    EXPECT_EQ(Pane(exec, 1018), javaw + "\n-classpath\n" + classes + ";\n\n\nrun.Echo\nx \"a b\"");
+    EXPECT_TRUE(WaitFor([&] { return Pane(exec, 1019).find("echo on standard error") != std::string::npos; },
+                        kRunLimitMs));
+    SetWindowTextA(GetDlgItem(exec, 1089), "hello \\u41");
+    SendMessageA(GetDlgItem(exec, 1091), BM_SETCHECK, BST_CHECKED, 0);
+    SetWindowTextA(GetDlgItem(exec, 1093), "0a");
+    Click(exec, 1041);
+    ASSERT_TRUE(WaitFor([&] { return Pane(exec, 1020).find("read: hello A\n") != std::string::npos; }, kRunLimitMs))
+        << Pane(exec, 1020);
+    ASSERT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(exec, 1090)) == "Executing ended"; }, kRunLimitMs));
+    const std::string out = Pane(exec, 1020);
+    EXPECT_EQ(out.find(std::string(38, '=') + " Start executing"), 0u) << out;
+    EXPECT_NE(out.find("End   executing"), std::string::npos) << out;
+    EXPECT_NE(out.find("arguments: x|a b"), std::string::npos) << out;
+
+    // A program that never ends, stopped.
+    SetWindowTextA(GetDlgItem(options, 1045), "forever");
+    Choose(find, {"run", "Echo.class"}, 32772);
+    ASSERT_TRUE(WaitFor([&] { return Pane(exec, 1020).find("arguments: forever") != std::string::npos; }, kRunLimitMs));
+    Click(exec, 1040);
+    EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(exec, 1090)) == "Executing ended"; }, kRunLimitMs));
+
+    // An applet: its page file, and the JDK's own answer.
+    Choose(find, {"run", "Ap.class"}, 32772);
+    ASSERT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(exec, 1090)) == "Executing ended"; }, kRunLimitMs));
+    EXPECT_EQ(ReadFileBytes(root + "\\temp\\applet.txt"),
+              "<applet \r\ncodebase=\"file:///" + root + "\\temp\"\r\ncode=\"run.Ap.class\" width=\"500\" "
+              "height=\"400\">\r\n</applet>");
+    EXPECT_NE(Pane(exec, 1018).find("sun.applet.AppletViewer\nfile:///" + root + "\\temp\\applet.txt\n"),
+              std::string::npos)
+        << Pane(exec, 1018);
+
+    // The class information through the main program.
+    Choose(find, {"run", "Gen.class"}, 32771);
+    std::vector<std::string> records;
+    ASSERT_TRUE(WaitFor([&] { return !(records = Records(root + "\\commandline.log")).empty(); }, kRunLimitMs));
+    EXPECT_EQ(records[0], "\"" + root + "\\Quenlow.exe\" /class-info \"" + classes + "\\run\\Gen.class\"");
+}
+
+// The Options page's values and named sets across a close and a new start;
+// a refused save shows its text and writes nothing.
+TEST_F(SkelbrandE2e, OptionsAndNamedSetsSurviveAReopen)
+{
+    const std::string settings = root + "\\Setting\\ExecuteDebug.set";
+    RemoveFile(settings);
+    {
+        Program tool(Command());
+        HWND sheet = tool.WaitForDialog("Quenlow: execute and debug");
+        ASSERT_NE(sheet, nullptr);
+        HWND options = PageWith(sheet, 1044);
+        SendMessageA(GetDlgItem(options, 1011), BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageA(GetDlgItem(options, 1053), BM_SETCHECK, BST_UNCHECKED, 0);
+        Click(options, 1053);
+        SetWindowTextA(GetDlgItem(options, 1041), "300");
+        SetWindowTextA(GetDlgItem(options, 1042), "50");
+        SetWindowTextA(GetDlgItem(options, 1027), "-Da=1\r\n-Db=2");
+        SetWindowTextA(GetDlgItem(options, 1044), " first ");
+        SetWindowTextA(GetDlgItem(options, 1045), "x \"a b\"");
+        Click(options, 1049);
+        const std::string saved = ReadFileBytes(settings);
+        EXPECT_NE(saved.find("first"), std::string::npos) << saved;
+
+        const struct {
+            const char* name;
+            std::string content;
+            std::string message;
+        } refusals[] = {
+            {"two words", "x", "Name can not contain space characters"},
+            {"  ", "x", "Please input a Name for saving"},
+            {"empty", "", "Please input a content for saving"},
+            {"long", std::string(501, 'x'),
+             "Error:\nmaximum length of content is 500,current length is 501,\nwhich can not be saved."},
+        };
+        for (const auto& r : refusals) {
+            SetWindowTextA(GetDlgItem(options, 1044), r.name);
+            SetWindowTextA(GetDlgItem(options, 1045), r.content.c_str());
+            PostMessageA(options, WM_COMMAND, MAKEWPARAM(1049, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(options, 1049)));
+            HWND box = tool.WaitForDialog("Message");
+            ASSERT_NE(box, nullptr) << r.name;
+            EXPECT_EQ(MessageText(box), r.message);
+            Press(box, IDOK);
+            ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, 10000));
+            EXPECT_EQ(ReadFileBytes(settings), saved) << r.name;
+        }
+        SetWindowTextA(GetDlgItem(options, 1045), "x \"a b\"");
+        PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        ASSERT_TRUE(tool.Ended(10000));
+    }
+    const std::string closed = ReadFileBytes(settings);
+    {
+        Program tool(Command());
+        HWND sheet = tool.WaitForDialog("Quenlow: execute and debug");
+        ASSERT_NE(sheet, nullptr);
+        HWND options = PageWith(sheet, 1044);
+        EXPECT_EQ(SendMessageA(GetDlgItem(options, 1011), BM_GETCHECK, 0, 0), BST_CHECKED);
+        EXPECT_EQ(SendMessageA(GetDlgItem(options, 1053), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        EXPECT_EQ(WindowText(GetDlgItem(options, 1041)), "300");
+        EXPECT_EQ(WindowText(GetDlgItem(options, 1042)), "100");
+        EXPECT_EQ(PaneLines(XString(WindowText(GetDlgItem(options, 1027)).c_str())), "-Da=1\n-Db=2");
+        EXPECT_EQ(WindowText(GetDlgItem(options, 1044)), "first");
+        EXPECT_EQ(WindowText(GetDlgItem(options, 1045)), "x \"a b\"");
+        PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        ASSERT_TRUE(tool.Ended(10000));
+    }
+    EXPECT_EQ(ReadFileBytes(settings), closed);
+}
+
+}  // namespace

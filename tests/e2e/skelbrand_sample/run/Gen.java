@@ -1,0 +1,6 @@
+package run;
+
+// A class that is neither an application nor an applet.
+public class Gen {
+    int size;
+}

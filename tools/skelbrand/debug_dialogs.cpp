@@ -1,8 +1,11 @@
 #include "debug_dialogs.h"
 
+#include <initializer_list>
+
 #include "combo_history.h"
 #include "controls.h"
 #include "debug_commands.h"
+#include "run_options.h"
 #include "seams.h"
 #include "tool_page_ids.h"
 #include "window_text.h"
@@ -102,6 +105,14 @@ INT_PTR ZDebugDialog::OnSendTyped(WPARAM, LPARAM)
 
 void ZDebugDialog::Send(int typedClass)
 {
+    if (typedClass) {
+        // The typed texts go on trimmed, and so into the histories.
+        const int typedMember = kind == kStopIn ? kStopInTypedMethod : kind == kWatch ? kWatchTypedField : 0;
+        for (int id : {kClassCombo, typedMember}) {
+            if (id)
+                SetWindowTextA(Item(id), TrimBlanks(WindowText(Item(id)).Data()).Data());
+        }
+    }
     const XString cls = WindowText(typedClass ? Item(kClassCombo) : Item(kSelectedClass));
     XString command;
     const char* refusal = nullptr;

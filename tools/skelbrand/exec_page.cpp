@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "class_run.h"
 #include "combo_history.h"
 #include "command_parts.h"
 #include "controls.h"
@@ -123,38 +124,16 @@ void ZSheetPgExec::StartRun(const char* classFile, int isApplication)
         SetStatus(kNoJavaw);
         return;
     }
-    XString quotedTool("\"");
-    quotedTool.AppendString(javaw);
-    quotedTool.AppendChar('"');
-
-    XString classRoot;
-    XString className;
+    XString display;
+    XString runText;
     XString error;
-    if (!ClassCheck(classFile, isApplication, classRoot, className, target, error)) {
+    if (!PrepareClassRun(sheet.Info(), target, optionsSource, QuotedTool(javaw), classFile, isApplication, display,
+                         runText, error)) {
         SetStatus(error.Data());
         return;
     }
-    RunOptions options;
-    optionsSource.GetRunOptions(options);
-    CommandParts parts;
-    GatherCommandParts(sheet.Info(), quotedTool, classRoot, parts);
-    parts.className.Copy(className);
-
-    XString command;
-    XString display;
-    if (isApplication) {
-        command = BuildApplicationCommand(parts, options);
-        display = CommandDisplayText(command, nullptr);
-    } else {
-        const XString install = ToolRootFolder();
-        const XString appletFile = AppletFilePath(install.Data());
-        const XString page = AppletPageText(install.Data(), className, options);
-        WriteAppletPage(appletFile.Data(), page);
-        command = BuildAppletCommand(parts, options, appletFile.Data());
-        display = CommandDisplayText(command, &page);
-    }
     RichEditReplaceAll(Item(IDC_RUN_COMMAND_PANE), display.Data());
-    Restart(CommandRunText(command));
+    Restart(runText);
 }
 
 void ZSheetPgExec::Restart(const XString& runText)

@@ -13,6 +13,7 @@
 #include "payloads.h"
 #include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
+#include "support/screenshot.h"
 #include "support/test_files.h"
 #include "support/window_text.h"
 
@@ -125,6 +126,12 @@ TEST_F(SkelbrandDebugE2e, RealJdbThroughButtonsCombosAndDialogs)
         const std::string display = PaneLines(XString(WindowText(GetDlgItem(debug, 1018)).c_str()));
         EXPECT_NE(display.find("jdb.exe"), std::string::npos) << display;
         EXPECT_NE(display.find("demo.Main"), std::string::npos) << display;
+
+        // A look at the page for the build folder.
+        SendMessageA(sheet, PSM_SETCURSEL, 4, 0);
+        RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(500);
+        SaveScreenshot(sheet, QUENLOW_DEBUG_SCREENSHOT);
 
         // 'Stop in': a blank class is refused and sends nothing.
         PressCommand(debug, 1077);

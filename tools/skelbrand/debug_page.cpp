@@ -94,32 +94,20 @@ BOOL ZSheetPgDbug::OnInitDialog()
 {
     dialogs.Create(Handle(), *this);
     SendMessageA(Item(IDC_DEBUG_STATUS), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
-    HWND tabs = Item(IDC_RUN_TABS);
-    for (int i = 0; i < 3; ++i) {
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(kTabs[i]);
-        SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    }
+    InsertPaneTabs(kPanes, kTabs);
     for (int i = 0; i < kCommandButtons; ++i)
         buttons[i].Attach(Handle(), kButtonIds[i], this);
     FillCombo(Item(kSimpleCombo), kSimpleCommands, static_cast<int>(sizeof kSimpleCommands / sizeof *kSimpleCommands));
     FillCombo(Item(kOptionCombo), kOptionCommands, static_cast<int>(sizeof kOptionCommands / sizeof *kOptionCommands));
     const BOOL result = ZRunPage::OnInitDialog();
-    ShowTab(static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0)));
+    ShowSelectedPane();
     EnableRunControls(0);
     return result;
 }
 
-void ZSheetPgDbug::ShowTab(int tab)
-{
-    for (int i = 0; i < 3; ++i)
-        ShowWindow(Item(kPanes[i]), i == tab ? SW_SHOW : SW_HIDE);
-}
-
 INT_PTR ZSheetPgDbug::OnTabChange(WPARAM, LPARAM)
 {
-    ShowTab(static_cast<int>(SendMessageA(Item(IDC_RUN_TABS), TCM_GETCURSEL, 0, 0)));
+    ShowSelectedPane();
     return 0;
 }
 

@@ -42,7 +42,6 @@ private:
     INT_PTR OnSendUser(WPARAM, LPARAM);
     INT_PTR OnUserSelect(WPARAM, LPARAM);
     INT_PTR OnTabChange(WPARAM, LPARAM);
-    void ShowTab(int tab);
     void OpenDialog(ZDebugDialog::Kind kind, int* firstUse);
 
     DebugTarget& target;

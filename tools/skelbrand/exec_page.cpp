@@ -69,28 +69,16 @@ RouteTable ZSheetPgExec::Routes() const
 
 BOOL ZSheetPgExec::OnInitDialog()
 {
-    HWND tabs = Item(IDC_RUN_TABS);
-    for (int i = 0; i < 3; ++i) {
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(kTabs[i]);
-        SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    }
+    InsertPaneTabs(kPanes, kTabs);
     const BOOL result = ZRunPage::OnInitDialog();
     EnableRunControls(0);
-    ShowTab(static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0)));
+    ShowSelectedPane();
     return result;
-}
-
-void ZSheetPgExec::ShowTab(int tab)
-{
-    for (int i = 0; i < 3; ++i)
-        ShowWindow(Item(kPanes[i]), i == tab ? SW_SHOW : SW_HIDE);
 }
 
 INT_PTR ZSheetPgExec::OnTabChange(WPARAM, LPARAM)
 {
-    ShowTab(static_cast<int>(SendMessageA(Item(IDC_RUN_TABS), TCM_GETCURSEL, 0, 0)));
+    ShowSelectedPane();
     return 0;
 }
 

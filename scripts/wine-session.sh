@@ -43,16 +43,16 @@ wine_session_start() {
   # Its exit status 2 only says that a server for the prefix already runs.
   in_wine_locale /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
   in_wine_locale timeout 120 "$WINELOADER" wineboot </dev/null >/dev/null 2>&1 || true
-  # The desktop's process too: the first program that shows a window would
-  # start it otherwise, handing it that test's output pipe, and the desktop
-  # outlives the test. A second one ends at once when the desktop has one.
-  ( in_wine_locale "$WINELOADER" explorer.exe /desktop </dev/null >/dev/null 2>&1 & )
   # Wine has no Comic Sans MS and falls back to a face with a smaller line;
   # its stand-in keeps the About box's text as tall as it is on Windows.
   if ! grep -q '"Comic Sans MS"' "$WINEPREFIX/user.reg" 2>/dev/null; then
     in_wine_locale "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Comic Sans MS" \
       /d "Comic Neue" /f </dev/null >/dev/null 2>&1 || true
   fi
+  # The desktop's process too: the first program that shows a window would
+  # start it otherwise, handing it that test's output pipe, and the desktop
+  # outlives the test. A second one ends at once when the desktop has one.
+  ( in_wine_locale "$WINELOADER" explorer.exe /desktop </dev/null >/dev/null 2>&1 & )
   wine_window_manager_setting
 }
 

@@ -122,6 +122,24 @@ private:
     char* memory = nullptr;
 };
 
+// Ends the process of a window at the test's end, if it still runs: a tool
+// that another program started is no Program of the test's.
+class EndsWindowProcess {
+public:
+    ~EndsWindowProcess()
+    {
+        DWORD pid = 0;
+        if (!window || !GetWindowThreadProcessId(window, &pid))
+            return;
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 10000);
+            CloseHandle(process);
+        }
+    }
+    HWND window = nullptr;
+};
+
 class SkelbrandE2e : public ::testing::Test {
 protected:
     void SetUp() override
@@ -330,6 +348,39 @@ TEST_F(SkelbrandE2e, OptionsAndNamedSetsSurviveAReopen)
         ASSERT_TRUE(tool.Ended(10000));
     }
     EXPECT_EQ(ReadFileBytes(settings), closed);
+}
+
+// The whole chain: Quenlow's /execute-files starts Skelbrand, whose tree
+// runs the class and whose class information goes through Quenlow again
+// (to the class viewer, a recorder here).
+TEST_F(SkelbrandE2e, StartedByTheMainProgram)
+{
+    const Tree tree = MakeTree("skelbrand chain");
+    ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_SKELBRAND).c_str(), (tree.Bin() + "\\Skelbrand.exe").c_str(), FALSE));
+    Program quenlow("\"" + tree.Exe() + "\" /execute-files 1\n" + classes + "\n");
+    HWND sheet = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (sheet = FindWindowA(nullptr, "Quenlow: execute and debug")) != nullptr; }, 20000));
+    EndsWindowProcess skelbrand;
+    skelbrand.window = sheet;
+    HWND main = PageWith(sheet, 1000);
+    HWND find = PageWith(sheet, 1029);
+    HWND exec = PageWith(sheet, 1089);
+    ASSERT_TRUE(main && find && exec);
+    Click(main, 1004);
+    Choose(find, {"run", "Echo.class"}, 32772);
+    EXPECT_TRUE(WaitFor([&] { return Pane(exec, 1020).find("arguments: ") != std::string::npos; }, kRunLimitMs))
+        << WindowText(GetDlgItem(exec, 1090));
+    Click(exec, 1040);
+    EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(exec, 1090)) == "Executing ended"; }, kRunLimitMs));
+
+    Choose(find, {"run", "Echo.class"}, 32771);
+    std::vector<std::string> records;
+    ASSERT_TRUE(WaitFor([&] { return !(records = Records(tree.Log())).empty(); }, kRunLimitMs));
+    EXPECT_EQ(records[0].rfind("\"" + tree.Bin() + "\\Hembrook.exe\" /inside-info ", 0), 0u) << records[0];
+    EXPECT_NE(records[0].find("\"" + classes + "\\run\\Echo.class\""), std::string::npos) << records[0];
+
+    PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(sheet); }, 10000));
 }
 
 }  // namespace

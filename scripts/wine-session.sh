@@ -49,10 +49,6 @@ wine_session_start() {
     in_wine_locale "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Comic Sans MS" \
       /d "Comic Neue" /f </dev/null >/dev/null 2>&1 || true
   fi
-  # The desktop's process too: the first program that shows a window would
-  # start it otherwise, handing it that test's output pipe, and the desktop
-  # outlives the test. A second one ends at once when the desktop has one.
-  ( in_wine_locale "$WINELOADER" explorer.exe /desktop </dev/null >/dev/null 2>&1 & )
   wine_window_manager_setting
   # The desktop's process, after the window setting it reads: the first
   # program that shows a window would start it otherwise, handing it that

@@ -263,6 +263,21 @@ int ProcessRunner::WriteToChild(const char* text)
     return written;
 }
 
+int ProcessRunner::WriteToChildNoWait(const char* text)
+{
+    int written = -1;
+    EnterCriticalSection(&handleLock);
+    if (runActive && stdinWrite) {
+        DWORD mode = PIPE_READMODE_BYTE | PIPE_NOWAIT;
+        SetNamedPipeHandleState(stdinWrite, &mode, nullptr, nullptr);
+        DWORD done = 0;
+        const DWORD size = static_cast<DWORD>(XString::ClampLength(text, -1));
+        written = WriteFile(stdinWrite, text, size, &done, nullptr) ? static_cast<int>(done) : 0;
+    }
+    LeaveCriticalSection(&handleLock);
+    return written;
+}
+
 DWORD WINAPI ProcessRunner::StdoutReaderProc(void* self)
 {
     ProcessRunner* runner = static_cast<ProcessRunner*>(self);

@@ -56,6 +56,10 @@ protected:
 
     // Writes to the child's standard input; 0 when there is no child.
     int WriteToChild(const char* text);
+    // The same without ever waiting for the child to read: the pipe is put
+    // in no-wait mode, so a full pipe takes only what fits. The bytes that
+    // went into the pipe; -1 when there is no child.
+    int WriteToChildNoWait(const char* text);
 
     // Hooks of the derived runners, all called on worker threads.
     // One chunk of output (line ends already normalised, never empty).

@@ -41,3 +41,9 @@
 #define IDC_DEBUG_STATUS 1017
 #define IDC_DEBUG_STOP 1063
 #define IDC_COMPILE_STOP 1028
+
+// The Debug page's four modeless dialogs that compose the longer commands.
+#define IDD_DEBUG_STOP_IN 137
+#define IDD_DEBUG_STOP_AT 138
+#define IDD_DEBUG_WATCH 139
+#define IDD_DEBUG_CLASS 140

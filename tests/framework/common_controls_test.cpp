@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bitmap_button.h"
+#include "command_button.h"
 #include "dialog.h"
 #include "framework_test_ids.h"
 #include "image_list.h"
@@ -23,7 +24,7 @@ constexpr int kOtherJarImage = 6;
 // A tree of a library with an image list, a popup menu on its items that
 // adds the item to a list, and a picture button: the shape of the pages that
 // use them.
-class TreeDialog : public Dialog {
+class TreeDialog : public Dialog, public CommandButtonListener {
 public:
     TreeDialog() : Dialog(IDD_TREE) {}
 
@@ -32,6 +33,10 @@ public:
 
     ImageList images;
     BitmapButton picture;
+    ZCmdButton command;
+    std::vector<std::string> commands;  // captions, in the order pressed
+
+    void OnCommandButton(const char* caption) override { commands.push_back(caption); }
     HTREEITEM root = nullptr;
     HTREEITEM standardJar = nullptr;
     HTREEITEM otherJar = nullptr;
@@ -49,6 +54,7 @@ protected:
             Tree().Expand(root);
         }
         picture.Attach(Handle(), IDC_PICTURE, IDB_FACE_NORMAL, IDB_FACE_PRESSED, IDB_FACE_FOCUSED, IDB_FACE_DISABLED);
+        command.Attach(Handle(), IDC_COMMAND, this);
         return TRUE;
     }
     RouteTable Routes() const override
@@ -220,6 +226,76 @@ TEST_F(CommonControlsTest, BitmapButtonDrawsTheBitmapOfEachState)
     HDC dc = GetDC(button);
     EXPECT_EQ(GetPixel(dc, 8, 6), RGB(128, 128, 128));
     ReleaseDC(button, dc);
+}
+
+TEST_F(CommonControlsTest, CommandButtonActsOnThePressAndDrawsItsState)
+{
+    HWND button = dialog.command.Handle();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(GetWindowLongPtrA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    ShowWindow(dialog.Handle(), SW_SHOW);
+
+    // The caption goes on the press; the release sends nothing more.
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(dialog.commands, std::vector<std::string>{"step up"});
+    EXPECT_EQ(dialog.command.IsPressed(), 1);
+    EXPECT_EQ(GetCapture(), button);
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(dialog.commands.size(), 1u);
+    EXPECT_EQ(dialog.command.IsPressed(), 0);
+    EXPECT_NE(GetCapture(), button);
+
+    // What it draws: raised or sunk frame, white face, caption blue or grey.
+    RECT client;
+    GetClientRect(button, &client);
+    HDC screen = GetDC(nullptr);
+    HDC surface = CreateCompatibleDC(screen);
+    HBITMAP pixels = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(surface, pixels);
+    auto drawn = [&](COLORREF* topLeft, bool* blue, bool* grey) {
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = IDC_COMMAND;
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hwndItem = button;
+        item.hDC = surface;
+        item.rcItem = client;
+        EXPECT_TRUE(SendMessageA(dialog.Handle(), WM_DRAWITEM, IDC_COMMAND, reinterpret_cast<LPARAM>(&item)));
+        *topLeft = GetPixel(surface, 0, 0);
+        *blue = *grey = false;
+        for (int x = 4; x < client.right - 4; ++x)
+            for (int y = 3; y < client.bottom - 4; ++y) {
+                const COLORREF pixel = GetPixel(surface, x, y);
+                *blue = *blue || pixel == RGB(0, 0, 255);
+                *grey = *grey || pixel == RGB(192, 192, 192);
+            }
+        EXPECT_EQ(GetPixel(surface, 5, 4), kWhite);
+    };
+    COLORREF corner = 0;
+    bool blue = false;
+    bool grey = false;
+    drawn(&corner, &blue, &grey);
+    EXPECT_EQ(corner, kWhite);  // raised
+    EXPECT_TRUE(blue);
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    drawn(&corner, &blue, &grey);
+    EXPECT_EQ(corner, RGB(0, 0, 0));  // sunk while held
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+
+    // Disabled: grey caption, and a press acts on nothing.
+    dialog.command.Enable(false);
+    dialog.commands.clear();
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(dialog.commands.empty());
+    drawn(&corner, &blue, &grey);
+    EXPECT_EQ(corner, kWhite);  // never sunk while disabled
+    EXPECT_TRUE(grey);
+    EXPECT_FALSE(blue);
+    SelectObject(surface, old);
+    DeleteObject(pixels);
+    DeleteDC(surface);
 }
 
 TEST_F(CommonControlsTest, TabsAndImageListsAreThinValues)

@@ -1,5 +1,7 @@
 #include "run_page.h"
 
+#include <commctrl.h>
+
 #include <initializer_list>
 
 #include "rich_edit.h"
@@ -54,4 +56,25 @@ void ZRunPage::SetStatus(const char* text)
 {
     if (ids.status)
         SetWindowTextA(Item(ids.status), text);
+}
+
+void ZRunPage::InsertPaneTabs(const int (&panes)[3], const char* const (&names)[3])
+{
+    tabPanes = panes;
+    HWND tabs = Item(IDC_RUN_TABS);
+    for (int i = 0; i < 3; ++i) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(names[i]);
+        SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void ZRunPage::ShowSelectedPane()
+{
+    if (!tabPanes)
+        return;
+    const int tab = static_cast<int>(SendMessageA(Item(IDC_RUN_TABS), TCM_GETCURSEL, 0, 0));
+    for (int i = 0; i < 3; ++i)
+        ShowWindow(Item(tabPanes[i]), i == tab ? SW_SHOW : SW_HIDE);
 }

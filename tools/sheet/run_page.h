@@ -30,9 +30,14 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // The tab control over the three panes (out, err, command in the page's
+    // order): the tabs, then the pane of the selected tab shown.
+    void InsertPaneTabs(const int (&panes)[3], const char* const (&names)[3]);
+    void ShowSelectedPane();
 
 private:
     Ids ids;
+    const int* tabPanes = nullptr;
     ZOutputPane outPane;
     ZOutputPane errPane;
     ZRunner runner;

@@ -50,6 +50,9 @@ public:
     void StopDebugger();
     // To the child's standard input; 0 when no child runs.
     int WriteInput(const char* text) { return WriteToChild(text); }
+    // The debugger's commands: never waits for a debugger that has stopped
+    // reading. The bytes taken; -1 when no child runs.
+    int WriteInputNoWait(const char* text) { return WriteToChildNoWait(text); }
 
     // From a start until the run's last thread has ended.
     int IsBusy() const { return IsRunning(); }

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "class_run.h"
 #include "combo_history.h"
 #include "command_parts.h"
 #include "controls.h"
@@ -68,28 +69,16 @@ RouteTable ZSheetPgExec::Routes() const
 
 BOOL ZSheetPgExec::OnInitDialog()
 {
-    HWND tabs = Item(IDC_RUN_TABS);
-    for (int i = 0; i < 3; ++i) {
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(kTabs[i]);
-        SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    }
+    InsertPaneTabs(kPanes, kTabs);
     const BOOL result = ZRunPage::OnInitDialog();
     EnableRunControls(0);
-    ShowTab(static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0)));
+    ShowSelectedPane();
     return result;
-}
-
-void ZSheetPgExec::ShowTab(int tab)
-{
-    for (int i = 0; i < 3; ++i)
-        ShowWindow(Item(kPanes[i]), i == tab ? SW_SHOW : SW_HIDE);
 }
 
 INT_PTR ZSheetPgExec::OnTabChange(WPARAM, LPARAM)
 {
-    ShowTab(static_cast<int>(SendMessageA(Item(IDC_RUN_TABS), TCM_GETCURSEL, 0, 0)));
+    ShowSelectedPane();
     return 0;
 }
 
@@ -123,38 +112,16 @@ void ZSheetPgExec::StartRun(const char* classFile, int isApplication)
         SetStatus(kNoJavaw);
         return;
     }
-    XString quotedTool("\"");
-    quotedTool.AppendString(javaw);
-    quotedTool.AppendChar('"');
-
-    XString classRoot;
-    XString className;
+    XString display;
+    XString runText;
     XString error;
-    if (!ClassCheck(classFile, isApplication, classRoot, className, target, error)) {
+    if (!PrepareClassRun(sheet.Info(), target, optionsSource, QuotedTool(javaw), classFile, isApplication, display,
+                         runText, error)) {
         SetStatus(error.Data());
         return;
     }
-    RunOptions options;
-    optionsSource.GetRunOptions(options);
-    CommandParts parts;
-    GatherCommandParts(sheet.Info(), quotedTool, classRoot, parts);
-    parts.className.Copy(className);
-
-    XString command;
-    XString display;
-    if (isApplication) {
-        command = BuildApplicationCommand(parts, options);
-        display = CommandDisplayText(command, nullptr);
-    } else {
-        const XString install = ToolRootFolder();
-        const XString appletFile = AppletFilePath(install.Data());
-        const XString page = AppletPageText(install.Data(), className, options);
-        WriteAppletPage(appletFile.Data(), page);
-        command = BuildAppletCommand(parts, options, appletFile.Data());
-        display = CommandDisplayText(command, &page);
-    }
     RichEditReplaceAll(Item(IDC_RUN_COMMAND_PANE), display.Data());
-    Restart(CommandRunText(command));
+    Restart(runText);
 }
 
 void ZSheetPgExec::Restart(const XString& runText)

@@ -40,7 +40,6 @@ private:
     INT_PTR OnStop(WPARAM, LPARAM);
     INT_PTR OnSend(WPARAM, LPARAM);
     INT_PTR OnTabChange(WPARAM, LPARAM);
-    void ShowTab(int tab);
     // The message about a bad escape, with the offer of the help page.
     void ReportBadEscape(int firstCombo);
     void Restart(const XString& runText);

@@ -23,7 +23,7 @@ const char* StopRunsPrompt(int executing, int debugging)
 SkelbrandSheet::SkelbrandSheet(const char* payload)
     : ZSheet(ToolKind::ExecuteDebug, payload), findPage(*this, *this), optionsPage(*this),
       execPage(*this, target, optionsPage),
-      debugPage(IDD_PAGE_DEBUG, *this, {IDC_DEBUG_STATUS, IDC_DEBUG_STOP})
+      debugPage(*this, target, optionsPage)
 {
     AddToolPage(findPage);
     AddToolPage(optionsPage);
@@ -82,8 +82,8 @@ void SkelbrandSheet::OnMainWork(int first)
 void SkelbrandSheet::StartClass(const char* classFile, int isApplication, int debug)
 {
     if (debug) {
-        // The Debug page starts its debugger once it runs classes.
         SetActivePage(kDebugPage);
+        debugPage.StartRun(classFile, isApplication);
         return;
     }
     SetActivePage(kExecPage);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "class_target.h"
+#include "debug_page.h"
 #include "exec_page.h"
 #include "find_page.h"
 #include "options_page.h"
@@ -29,7 +30,7 @@ public:
     void StartClass(const char* classFile, int isApplication, int debug) override;
     void StopClass(int debug) override;
     int ClassBusy(int debug) override;
-    ZRunPage& DebugPage() { return debugPage; }
+    ZSheetPgDbug& DebugPage() { return debugPage; }
 
 protected:
     void ResetPages() override;
@@ -46,7 +47,7 @@ private:
     ZSheetPgFind findPage;
     ZSheetPgOptn optionsPage;
     ZSheetPgExec execPage;
-    ZRunPage debugPage;
+    ZSheetPgDbug debugPage;
 };
 
 // "Can not exit because it is in ...": the prompt's text for the active runs.

@@ -179,6 +179,27 @@ TEST_F(ToolRunnerTest, TheDebuggerTakesInputAndIsEndedWhenItIgnoresExit)
     EXPECT_EQ(owner.endedCount, 2);
 }
 
+TEST_F(ToolRunnerTest, ADebuggerThatStopsReadingNeverHoldsTheWriter)
+{
+    // The child sleeps and never reads: the pipe fills and the write returns
+    // at once with what fitted; then nothing more fits, and a stop still ends
+    // the child.
+    ASSERT_EQ(runner->StartDebugger(ChildCommand("sleep:600000").c_str()), 1);
+    const std::string big(4 * 1024 * 1024, 'x');
+    const DWORD start = GetTickCount();
+    const int first = runner->WriteInputNoWait(big.c_str());
+    EXPECT_GE(first, 0);
+    EXPECT_LT(first, static_cast<int>(big.size()));
+    int later = runner->WriteInputNoWait(big.c_str());
+    for (int i = 0; i < 3 && later > 0; ++i)
+        later = runner->WriteInputNoWait(big.c_str());
+    EXPECT_EQ(later, 0);
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    runner->Stop();
+    ASSERT_EQ(runner->Wait(kRunLimitMs), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_EQ(runner->WriteInputNoWait("late\n"), -1);
+}
+
 TEST_F(ToolRunnerTest, TheCompileFormTakesTheCompilersExitCodeAsItsVerdict)
 {
     const struct {

@@ -1,0 +1,259 @@
+// Skelbrand.exe's Debug page with the real jdb: a run started from the Find
+// page's menu, the command buttons, the three command combos and the four
+// command dialogs, each checked by its echo in the output pane and jdb's own
+// reply; the refusals of the dialogs; the close after jdb ends; the command
+// histories across a reopen.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "payloads.h"
+#include "support/pane_text.h"
+#include "support/quenlow_tree/quenlow_tree.h"
+#include "support/screenshot.h"
+#include "support/test_files.h"
+#include "support/window_text.h"
+
+namespace {
+
+constexpr DWORD kJdbLimitMs = 60000;
+const char kCaption[] = "Quenlow: execute and debug";
+
+HWND PageWith(HWND sheet, int id)
+{
+    HWND page = nullptr;
+    while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr) {
+        if (GetDlgItem(page, id))
+            return page;
+    }
+    return nullptr;
+}
+
+std::string Out(HWND debug)
+{
+    return PaneLines(XString(WindowText(GetDlgItem(debug, 1020)).c_str()));
+}
+
+void Click(HWND window, int id)
+{
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+// A command button acts on the press; the release follows as a user's would.
+void PressCommand(HWND debug, int id)
+{
+    HWND button = GetDlgItem(debug, id);
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+}
+
+std::string Echo(const std::string& command)
+{
+    return std::string(38, '-') + " " + command + "\n";
+}
+
+class SkelbrandDebugE2e : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = WindowsPath(ScratchPath("skelbrand debug tree"));
+        CreateDirectoryA(root.c_str(), nullptr);
+        CreateDirectoryA((root + "\\bin").c_str(), nullptr);
+        CreateDirectoryA((root + "\\Setting").c_str(), nullptr);
+        CreateDirectoryA((root + "\\temp").c_str(), nullptr);
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_SKELBRAND).c_str(), (root + "\\bin\\Skelbrand.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_RECORDER).c_str(), (root + "\\Quenlow.exe").c_str(), FALSE));
+        classes = WindowsPath(QUENLOW_DEBUG_CLASSES);
+        RemoveFile(root + "\\Setting\\ExecuteDebug.set");
+    }
+
+    std::string Command() const
+    {
+        ClassPathRecord record;
+        return "\"" + root + "\\bin\\Skelbrand.exe\" /inside-info " +
+               InsideInfo(record, ("1\n" + classes).c_str()).Data();
+    }
+
+    // Debug from the Find page's menu on the class, found below the folder.
+    static void DebugSelected(HWND sheet, HWND find)
+    {
+        HWND main = PageWith(sheet, 1000);
+        SendMessageA(main, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, 1004)));
+        HWND tree = GetDlgItem(find, 1029);
+        HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+        HTREEITEM child;
+        while ((child = reinterpret_cast<HTREEITEM>(
+                    SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)))) != nullptr)
+            item = child;
+        SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        SendMessageA(find, WM_COMMAND, MAKEWPARAM(32773, 0), 0);
+    }
+
+    // Waits until the output pane, after what it held before, has the echo
+    // and the reply.
+    static bool Replied(HWND debug, size_t from, const std::string& echo, const std::string& reply)
+    {
+        return WaitFor(
+            [&] {
+                const std::string out = Out(debug);
+                const size_t at = out.find(echo, from);
+                return at != std::string::npos && out.find(reply, at) != std::string::npos;
+            },
+            kJdbLimitMs);
+    }
+
+    std::string root;
+    std::string classes;
+};
+
+TEST_F(SkelbrandDebugE2e, RealJdbThroughButtonsCombosAndDialogs)
+{
+    {
+        Program tool(Command());
+        HWND sheet = tool.WaitForDialog(kCaption);
+        ASSERT_NE(sheet, nullptr);
+        HWND find = PageWith(sheet, 1029);
+        HWND debug = PageWith(sheet, 1069);
+        ASSERT_TRUE(find && debug);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(debug, 1059)));
+
+        DebugSelected(sheet, find);
+        ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(debug, 1059)) != FALSE; }, kJdbLimitMs))
+            << WindowText(GetDlgItem(debug, 1017)) << "|" << Out(debug);
+        const std::string display = PaneLines(XString(WindowText(GetDlgItem(debug, 1018)).c_str()));
+        EXPECT_NE(display.find("jdb.exe"), std::string::npos) << display;
+        EXPECT_NE(display.find("demo.Main"), std::string::npos) << display;
+
+        // A look at the page for the build folder.
+        SendMessageA(sheet, PSM_SETCURSEL, 4, 0);
+        RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(500);
+        SaveScreenshot(sheet, QUENLOW_DEBUG_SCREENSHOT);
+
+        // 'Stop in': a blank class is refused and sends nothing.
+        PressCommand(debug, 1077);
+        HWND stopIn = tool.WaitForDialog("Stop in");
+        ASSERT_NE(stopIn, nullptr);
+        size_t before = Out(debug).size();
+        SetWindowTextA(GetDlgItem(stopIn, 1077), "   ");
+        Click(stopIn, 1078);
+        HWND box = tool.WaitForDialog("Message");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageText(box), "Please input a class name with package as 'Name'");
+        Press(box, IDOK);
+        ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, 10000));
+        EXPECT_EQ(Out(debug).size(), before);
+
+        struct Step {
+            const char* name;
+            void (*act)(HWND debug, HWND dialog);
+            const char* echo;
+            const char* reply;
+        };
+        const Step steps[] = {
+            {"stop in", [](HWND, HWND d) {
+                 SetWindowTextA(GetDlgItem(d, 1077), " demo.Main ");
+                 SetWindowTextA(GetDlgItem(d, 1073), "tick");
+                 Click(d, 1078);
+             }, "stop in demo.Main.tick", "breakpoint demo.Main.tick"},
+            {"run", [](HWND g, HWND) { PressCommand(g, 1059); }, "run", "Breakpoint hit:"},
+            {"next", [](HWND g, HWND) { PressCommand(g, 1068); }, "next", "Step completed:"},
+            {"simple", [](HWND g, HWND) {
+                 SendMessageA(GetDlgItem(g, 1070), CB_SETCURSEL, 6, 0);  // version
+                 Click(g, 1062);
+             }, "version", "This is jdb version"},
+            {"option", [](HWND g, HWND) {
+                 SendMessageA(GetDlgItem(g, 1073), CB_SETCURSEL, 3, 0);  // where
+                 Click(g, 1074);
+             }, "where", "demo.Main.main"},
+            {"user", [](HWND g, HWND) {
+                 SetWindowTextA(GetDlgItem(g, 1080), "  print demo.Main.count ");
+                 Click(g, 1061);
+             }, "print demo.Main.count", "demo.Main.count = 1"},
+            {"cont", [](HWND g, HWND) { PressCommand(g, 1058); }, "cont", "Breakpoint hit:"},
+        };
+        for (const Step& step : steps) {
+            before = Out(debug).size();
+            step.act(debug, stopIn);
+            EXPECT_TRUE(Replied(debug, before, Echo(step.echo), step.reply)) << step.name << "\n" << Out(debug);
+        }
+
+        // The user command's history: the same text twice is one entry, on top.
+        SetWindowTextA(GetDlgItem(debug, 1080), "print demo.Main.count");
+        before = Out(debug).size();
+        Click(debug, 1061);
+        EXPECT_TRUE(Replied(debug, before, Echo("print demo.Main.count"), "demo.Main.count = 1"));
+        EXPECT_EQ(SendMessageA(GetDlgItem(debug, 1080), CB_GETCOUNT, 0, 0), 1);
+
+        // 'Stop at' takes the line beside each Send; 'class' asks for methods.
+        PressCommand(debug, 1076);
+        HWND stopAt = tool.WaitForDialog("Stop at");
+        ASSERT_NE(stopAt, nullptr);
+        SetWindowTextA(GetDlgItem(stopAt, 1080), "");
+        Click(stopAt, 1076);
+        box = tool.WaitForDialog("Message");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageText(box), "Please input a line number");
+        Press(box, IDOK);
+        ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, 10000));
+        SetWindowTextA(GetDlgItem(stopAt, 1080), "14");
+        before = Out(debug).size();
+        Click(stopAt, 1076);
+        EXPECT_TRUE(Replied(debug, before, Echo("stop at demo.Main:14"), "Set breakpoint demo.Main:14")) << Out(debug);
+
+        PressCommand(debug, 1079);
+        HWND classBox = tool.WaitForDialog("class");
+        ASSERT_NE(classBox, nullptr);
+        SendMessageA(GetDlgItem(classBox, 1090), BM_CLICK, 0, 0);
+        before = Out(debug).size();
+        Click(classBox, 1076);
+        EXPECT_TRUE(Replied(debug, before, Echo("methods demo.Main"), "demo.Main tick()")) << Out(debug);
+        // The shared class history reached the other dialogs.
+        EXPECT_EQ(WindowText(GetDlgItem(classBox, 1077)), "demo.Main");
+
+        // "Clear message": the pane starts again with the start rule and the echo.
+        SendMessageA(GetDlgItem(debug, 1069), BM_SETCHECK, BST_CHECKED, 0);
+        PressCommand(debug, 1058);
+        EXPECT_TRUE(WaitFor([&] { return Out(debug).find("Breakpoint hit:") != std::string::npos; }, kJdbLimitMs));
+        EXPECT_EQ(Out(debug).find(std::string(38, '=') + " Start debugging ...\n" + Echo("cont")), 0u) << Out(debug);
+        SendMessageA(GetDlgItem(debug, 1069), BM_SETCHECK, BST_UNCHECKED, 0);
+
+        // exit: jdb ends, the controls go idle, the sheet closes without a prompt.
+        PressCommand(debug, 1064);
+        EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(debug, 1017)) == "Debugging ended"; }, kJdbLimitMs))
+            << WindowText(GetDlgItem(debug, 1017));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(debug, 1059)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(debug, 1061)));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(debug, 1069)));
+        PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        ASSERT_TRUE(tool.Ended(10000));
+    }
+
+    // The histories came back; closing while jdb runs asks, and Yes ends it.
+    Program tool(Command());
+    HWND sheet = tool.WaitForDialog(kCaption);
+    ASSERT_NE(sheet, nullptr);
+    HWND find = PageWith(sheet, 1029);
+    HWND debug = PageWith(sheet, 1069);
+    EXPECT_EQ(WindowText(GetDlgItem(debug, 1080)), "print demo.Main.count");
+    DebugSelected(sheet, find);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(debug, 1059)) != FALSE; }, kJdbLimitMs));
+    PressCommand(debug, 1077);
+    HWND stopIn = tool.WaitForDialog("Stop in");
+    ASSERT_NE(stopIn, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(stopIn, 1077)), "demo.Main");
+    EXPECT_EQ(WindowText(GetDlgItem(stopIn, 1073)), "tick");
+    PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    HWND box = tool.WaitForDialog("Message");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), "Can not exit because it is in debugging.\n\nDo you want to stop it now?\n");
+    Press(box, IDYES);
+    EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(debug, 1017)) == "Debugging ended"; }, kJdbLimitMs));
+    PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(tool.Ended(10000));
+}
+
+}  // namespace

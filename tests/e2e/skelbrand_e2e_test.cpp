@@ -144,13 +144,8 @@ class SkelbrandE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = WindowsPath(ScratchPath("skelbrand tree"));
-        CreateDirectoryA(root.c_str(), nullptr);
-        CreateDirectoryA((root + "\\bin").c_str(), nullptr);
-        CreateDirectoryA((root + "\\Setting").c_str(), nullptr);
-        CreateDirectoryA((root + "\\temp").c_str(), nullptr);
-        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_SKELBRAND).c_str(), (root + "\\bin\\Skelbrand.exe").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_RECORDER).c_str(), (root + "\\Quenlow.exe").c_str(), FALSE));
+        root = MakeToolTree("skelbrand tree", QUENLOW_SKELBRAND, "Skelbrand.exe");
+        ASSERT_FALSE(root.empty());
 
         classes = WindowsPath(QUENLOW_SKELBRAND_FIXTURE);
     }

@@ -148,3 +148,14 @@ void Press(HWND box, int button)
 {
     SendMessageA(GetDlgItem(box, button), BM_CLICK, 0, 0);
 }
+
+std::string MakeToolTree(const std::string& name, const char* toolExe, const char* toolName)
+{
+    const std::string root = WindowsPath(ScratchPath(name));
+    for (const char* folder : {"", "\\bin", "\\Setting", "\\temp"})
+        CreateDirectoryA((root + folder).c_str(), nullptr);
+    if (!CopyFileA(WindowsPath(toolExe).c_str(), (root + "\\bin\\" + toolName).c_str(), FALSE) ||
+        !CopyFileA(WindowsPath(QUENLOW_RECORDER).c_str(), (root + "\\Quenlow.exe").c_str(), FALSE))
+        return std::string();
+    return root;
+}

@@ -17,6 +17,10 @@ struct Tree {
 
 // leaveOut: a sibling's file name that is not installed.
 Tree MakeTree(const std::string& name, bool withSettings = true, const char* leaveOut = nullptr);
+// A bare installation folder (bin, Setting, temp) under the scratch folder
+// holding one tool in bin and the recorder as Quenlow.exe; its Windows path,
+// empty when a copy failed.
+std::string MakeToolTree(const std::string& name, const char* toolExe, const char* toolName);
 
 // The NUL-ended records of a recorder's log.
 std::vector<std::string> Records(const std::string& log);

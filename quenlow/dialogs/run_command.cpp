@@ -4,6 +4,7 @@
 
 #include "garray.h"
 #include "java_home.h"
+#include "paths/path_text.h"
 
 namespace {
 
@@ -27,11 +28,15 @@ XString SiblingClassPathPart(const char* baseFolder, const ClassPathRecord& reco
         FindFilesByExtension(names, baseFolder, "jar");
     if (record.autoDetectZips)
         FindFilesByExtension(names, baseFolder, "zip");
+    // A drive root ("C:\") already ends with the separator.
+    const size_t baseLength = std::strlen(baseFolder);
+    const bool endsWithSeparator = baseLength > 0 && baseFolder[baseLength - 1] == '\\';
     XString part;
     for (int i = 0; i < names.Count(); ++i) {
         part.AppendChar('"');
         part.Append(baseFolder);
-        part.AppendChar('\\');
+        if (!endsWithSeparator)
+            part.AppendChar('\\');
         part.AppendString(*names.StringAt(i));
         part.Append("\";");
     }
@@ -42,9 +47,10 @@ XString MainClassCommandLine(const char* quotedJavaw, const char* baseFolder, co
                              const char* className, const char* mainArgs)
 {
     XString line(quotedJavaw);
-    line.Append(" -classpath \"");
-    line.Append(baseFolder);
-    line.Append("\";");
+    line.Append(" -classpath ");
+    // A drive root must not end in \" : java would read the quote as text.
+    AppendQuotedPath(line, baseFolder);
+    line.AppendChar(';');
     line.AppendString(SystemClassPathPart(record.systemClassPath.Data()));
     line.AppendString(record.userZipClassPath);
     line.AppendString(record.userDirClassPath);

@@ -668,4 +668,14 @@ TEST(MainClassCommandLine, ClassPathPiecesStandInTheirOrder)
     }
 }
 
+TEST(MainClassCommandLine, ADriveRootBaseFolderKeepsItsQuotesClosed)
+{
+    // A class of the default package right in a drive root: "C:\" quoted as
+    // is would end in \" and java would take the quote for part of the path.
+    ClassPathRecord record;
+    record.siblingClassPath.Assign("lib.jar;");
+    const XString line = MainClassCommandLine("\"J\"", "C:\\", record, "Main", "");
+    EXPECT_EQ(std::string(line.Data()), "\"J\" -classpath \"C:\\.\";\"C:\\lib.jar\"; Main ");
+}
+
 }  // namespace

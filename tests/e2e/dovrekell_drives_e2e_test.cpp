@@ -76,7 +76,8 @@ TEST(DovrekellDrives, FindUpdateAndApplyTheSecondFolder)
         startup.cb = sizeof startup;
         PROCESS_INFORMATION started = {};
         std::string line = "\"" + program + "\"";
-        ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+        ASSERT_TRUE(
+            CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
         CloseHandle(started.hThread);
         CloseHandle(started.hProcess);
     }

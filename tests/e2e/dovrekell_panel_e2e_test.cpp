@@ -104,6 +104,17 @@ protected:
         return find;
     }
 
+    // Shows the find dialog, checks its boxes and history, and closes it.
+    void ExpectFindDialog(LRESULT wholeWord, LRESULT matchCase, const std::vector<std::string>& history)
+    {
+        const HWND find = OpenFind();
+        ASSERT_NE(find, nullptr);
+        EXPECT_EQ(SendDlgItemMessageA(find, IDC_FIND_WHOLE_WORD, BM_GETCHECK, 0, 0), wholeWord);
+        EXPECT_EQ(SendDlgItemMessageA(find, IDC_FIND_CASE, BM_GETCHECK, 0, 0), matchCase);
+        EXPECT_EQ(ComboItems(GetDlgItem(find, IDC_FIND_TEXT)), history);
+        SendMessageA(find, WM_CLOSE, 0, 0);
+    }
+
     // Types the text into the index edit, one character at a time.
     void TypeInIndex(const char* text)
     {
@@ -195,15 +206,16 @@ TEST_F(DovrekellPanelE2e, PagesFromTheTreeAndFavoritesAcrossARestart)
 TEST_F(DovrekellPanelE2e, FindKeepsWholeWordAcrossARestartButNotCase)
 {
     Start();
-    HWND find = OpenFind();
+    const HWND find = OpenFind();
     ASSERT_NE(find, nullptr);
     EXPECT_EQ(ComboItems(GetDlgItem(find, IDC_FIND_TEXT)), std::vector<std::string>{});
     SendDlgItemMessageA(find, IDC_FIND_WHOLE_WORD, BM_SETCHECK, BST_CHECKED, 0);
     SendDlgItemMessageA(find, IDC_FIND_CASE, BM_SETCHECK, BST_CHECKED, 0);
     SetDlgItemTextA(find, IDC_FIND_TEXT, "  shelf ");
-    // The page under Wine has no text to search, so the search reports the
-    // trimmed text as not found.
-    PostMessageA(find, WM_COMMAND, MAKEWPARAM(IDC_FIND, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(find, IDC_FIND)));
+    // The complete page has no such word (and under Wine no text at all):
+    // the search reports the trimmed text as not found.
+    PostMessageA(find, WM_COMMAND, MAKEWPARAM(IDC_FIND, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(find, IDC_FIND)));
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = browser.Window("#32770", "Message")) != nullptr; }, kStartMs));
     EXPECT_EQ(MessageText(box), "Can not find\nshelf");
@@ -213,12 +225,7 @@ TEST_F(DovrekellPanelE2e, FindKeepsWholeWordAcrossARestartButNotCase)
     // Closed and shown again in the same run: the case box keeps its state.
     SendMessageA(find, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(find));
-    find = OpenFind();
-    ASSERT_NE(find, nullptr);
-    EXPECT_EQ(SendDlgItemMessageA(find, IDC_FIND_CASE, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(SendDlgItemMessageA(find, IDC_FIND_WHOLE_WORD, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(ComboItems(GetDlgItem(find, IDC_FIND_TEXT)), std::vector<std::string>{"shelf"});
-    SendMessageA(find, WM_CLOSE, 0, 0);
+    ExpectFindDialog(BST_CHECKED, BST_CHECKED, {"shelf"});
     Stop();
 
     HelpSettings settings;
@@ -232,12 +239,7 @@ TEST_F(DovrekellPanelE2e, FindKeepsWholeWordAcrossARestartButNotCase)
 
     // A new run: whole-word comes back from the settings, case starts clear.
     Start();
-    find = OpenFind();
-    ASSERT_NE(find, nullptr);
-    EXPECT_EQ(SendDlgItemMessageA(find, IDC_FIND_WHOLE_WORD, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(SendDlgItemMessageA(find, IDC_FIND_CASE, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(ComboItems(GetDlgItem(find, IDC_FIND_TEXT)), std::vector<std::string>{"shelf"});
-    SendMessageA(find, WM_CLOSE, 0, 0);
+    ExpectFindDialog(BST_CHECKED, BST_UNCHECKED, {"shelf"});
     Stop();
 }
 

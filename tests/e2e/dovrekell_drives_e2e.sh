@@ -25,11 +25,17 @@ docs_folder "$fixture/beta/sub/docs" guide Beta
 mkdir -p "$fixture/notes/docs"
 ln -s ../.. "$fixture/beta/sub/loop"
 
+# Every Wine command below acts on this prefix, never on the shared one
+# that the environment names.
+export WINEPREFIX=$prefix
 source "$here/../../scripts/wine-session.sh"
 trap wine_session_stop EXIT
-# The drives are read when the prefix's services start: a new prefix is
-# made first, and its drives changed before the session that the test uses.
-if [ ! -f "$prefix/system.reg" ]; then
+# The drives are read when the prefix's services start, so none may run
+# while they change: a new prefix is made and stopped first, and a server
+# that an ended run left is stopped.
+if [ -f "$prefix/system.reg" ]; then
+  wine_session_stop
+else
   wine_session_start "$prefix"
   wine_session_stop
 fi

@@ -74,6 +74,16 @@ protected:
     HWND Control(int id) const { return GetDlgItem(panel, id); }
     std::string Caption() const { return WindowText(browser.Frame()); }
 
+    // Whether the HTML view has the right column, rather than the other-file view.
+    bool HtmlViewShown() const
+    {
+        const HWND column = ChildOfClass(ChildOfClass(browser.Frame(), "QuenlowSplitter"), "QuenlowSplitter");
+        RECT html = {}, other = {};
+        GetWindowRect(ChildOfClass(column, "QuenlowHtmlView"), &html);
+        GetWindowRect(ChildOfClass(column, "DovrekellOtherView"), &other);
+        return html.bottom - html.top > 0 && other.bottom == other.top;
+    }
+
     // A double click on the item's label, with the pointer on it: the panel
     // opens only the item under the pointer.
     void DoubleClick(const std::vector<std::string>& path)
@@ -173,12 +183,14 @@ TEST_F(DovrekellPanelE2e, PagesFromTheTreeAndFavoritesAcrossARestart)
     // the favorite takes; a folder opens nothing.
     DoubleClick({"Document", "api", "shelf", "text", "StringShelf"});
     EXPECT_EQ(Caption(), "StringShelf.html - Dovrekell");
+    EXPECT_TRUE(HtmlViewShown());
     Click(panel, IDC_FAVORITE_ADD);
     DoubleClick({"Document", "api", "shelf"});
     EXPECT_EQ(Caption(), "StringShelf.html - Dovrekell");
     // Any other file opens in the other-file view.
     DoubleClick({"Utilities", "api", "stylesheet.css"});
     EXPECT_EQ(Caption(), "stylesheet.css - Dovrekell");
+    EXPECT_FALSE(HtmlViewShown());
     Click(panel, IDC_FAVORITE_ADD);
     Click(panel, IDC_FAVORITE_ADD);
     EXPECT_EQ(ListItems(Control(IDC_FAVORITES)), (std::vector<std::string>{"StringShelf", "stylesheet.css"}));

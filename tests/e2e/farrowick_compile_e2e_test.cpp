@@ -7,13 +7,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 
 #include "payloads.h"
 #include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
+#include "support/remote_tree.h"
 #include "support/test_files.h"
 #include "support/window_text.h"
 
@@ -45,29 +45,6 @@ HWND PageWith(HWND sheet, int id)
     return nullptr;
 }
 
-// The item's label rectangle in the tree's client area, asked across the
-// process boundary through a buffer in the tool's own memory.
-bool ItemLabelRect(HWND tree, HTREEITEM item, RECT& rect)
-{
-    DWORD processId = 0;
-    GetWindowThreadProcessId(tree, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (!process)
-        return false;
-    void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
-    bool ok = false;
-    if (remote) {
-        RECT in = {};
-        std::memcpy(&in, &item, sizeof item);
-        ok = WriteProcessMemory(process, remote, &in, sizeof in, nullptr) &&
-             SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote)) &&
-             ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    }
-    CloseHandle(process);
-    return ok;
-}
-
 // A right click on the tree's root label and the menu's only command chosen
 // with the keyboard, as a user would.
 bool CompileAllFromRoot(HWND sheet, HWND tree)
@@ -75,7 +52,7 @@ bool CompileAllFromRoot(HWND sheet, HWND tree)
     const HTREEITEM root =
         reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     RECT label;
-    if (!root || !ItemLabelRect(tree, root, label))
+    if (!root || !RemoteTree(tree).LabelRect(root, label))
         return false;
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
     POINT point = {(label.left + label.right) / 2, (label.top + label.bottom) / 2};

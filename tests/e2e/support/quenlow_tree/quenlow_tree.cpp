@@ -7,6 +7,7 @@
 #include "settings/settings_file.h"
 #include "support/child_process.h"
 #include "support/known_settings.h"
+#include "support/process_window.h"
 #include "support/test_files.h"
 
 namespace {
@@ -89,38 +90,9 @@ std::string Program::Windows() const
     return started ? DescribeWindows(info.dwProcessId) : std::string("  (not started)\n");
 }
 
-namespace {
-
-struct WindowSearch {
-    DWORD process;
-    const char* className;
-    const char* caption;  // null: any
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char className[64] = {}, title[128] = {};
-    GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, title, sizeof title);
-    if (process == search->process && std::string(className) == search->className &&
-        (!search->caption || std::string(title) == search->caption) && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
 HWND Program::FindWindowOf(const char* className, const char* caption) const
 {
-    WindowSearch search = {info.dwProcessId, className, caption, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindProcessWindow(info.dwProcessId, className, caption);
 }
 
 HWND Program::FindDialog(const char* caption) const

@@ -3,13 +3,14 @@
 // of the four command dialogs gives exactly its line on jdb's standard input
 // and its echo in the output pane; the dialogs' refusals show their text and
 // send nothing; "Clear message" starts the pane again. Then the ends of a
-// run: the stop button, a new start while jdb runs, and jdb's own end just
-// after a long output, each leave one run in the panes. Without a jdb under
-// any Java home, Debug starts nothing.
+// run: the stop button, a new start while jdb runs, a jdb that has stopped
+// reading, and jdb's own end just after a long output, each leave one run in
+// the panes. Without a jdb under any Java home, Debug starts nothing.
 //
 // The tests point the Java kits' registry entries elsewhere and put them
 // back, so they run while no other test runs.
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -190,6 +191,14 @@ size_t LineCount(const std::string& text)
     return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
+int CountOf(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++count;
+    return count;
+}
+
 // Output that the stand-in writes just before it ends: longer than a rich
 // edit holds by default, in CR LF lines, with the byte 0xB6 in every line.
 std::string LongOutput(bool asPane)
@@ -201,6 +210,38 @@ std::string LongOutput(bool asPane)
         text += line;
     }
     return text;
+}
+
+// Suspends or resumes every thread of the processes of that program name:
+// here, a debugger that has stopped reading its input. The count of
+// processes found.
+int SuspendProgram(const char* exeName, bool suspend)
+{
+    std::vector<DWORD> ids;
+    HANDLE processes = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 process = {};
+    process.dwSize = sizeof process;
+    for (BOOL more = Process32First(processes, &process); more; more = Process32Next(processes, &process)) {
+        if (lstrcmpiA(process.szExeFile, exeName) == 0)
+            ids.push_back(process.th32ProcessID);
+    }
+    CloseHandle(processes);
+    HANDLE threads = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 thread = {};
+    thread.dwSize = sizeof thread;
+    for (BOOL more = Thread32First(threads, &thread); more; more = Thread32Next(threads, &thread)) {
+        if (std::find(ids.begin(), ids.end(), thread.th32OwnerProcessID) == ids.end())
+            continue;
+        if (HANDLE handle = OpenThread(THREAD_SUSPEND_RESUME, FALSE, thread.th32ThreadID)) {
+            if (suspend)
+                SuspendThread(handle);
+            else
+                ResumeThread(handle);
+            CloseHandle(handle);
+        }
+    }
+    CloseHandle(threads);
+    return static_cast<int>(ids.size());
 }
 
 class SkelbrandRecordingJdb : public ::testing::Test {
@@ -237,47 +278,72 @@ protected:
     std::string classes;
 };
 
-TEST_F(SkelbrandRecordingJdb, EveryCommandReachesJdbAsItsOwnLineAndEachRunEndsOnce)
+// Skelbrand with the recording jdb of a kit that the lookup finds first.
+class RecordingJdbSession {
+public:
+    explicit RecordingJdbSession(const std::string& toolCommand, const std::string& jdbBin, const std::string& kitHome)
+        : bin(jdbBin), kit(kOldKitKey, kTestVersion, kitHome), tool(toolCommand)
+    {
+        sheet = tool.WaitForDialog(kCaption);
+        debug = sheet ? PageWith(sheet, kClearMessage) : nullptr;
+    }
+
+    bool RunOn() const { return IsWindowEnabled(GetDlgItem(debug, kRunButton)) != FALSE; }
+    std::vector<std::string> Starts() const { return Records(bin + "\\commandline.log"); }
+    std::string Input() const { return ReadFileBytes(bin + "\\stdin.log"); }
+    // Debug from the Find page, and wait until that start of jdb is the
+    // count-th and its run is on.
+    bool Debug(size_t count) const
+    {
+        DebugSelected(sheet);
+        return WaitFor([&] { return RunOn() && Starts().size() == count; }, kLimitMs);
+    }
+    bool Ended() const
+    {
+        return WaitFor([&] { return WindowText(GetDlgItem(debug, kStatus)) == "Debugging ended"; }, kLimitMs);
+    }
+
+    const std::string bin;
+    JavaVersionSwitch kit;
+    Program tool;
+    HWND sheet = nullptr;
+    HWND debug = nullptr;
+};
+
+TEST_F(SkelbrandRecordingJdb, EveryCommandReachesJdbAsItsOwnLine)
 {
     const std::string bin = MakeHome("jdk", {"jdb.exe"});
-    const std::string starts = bin + "\\commandline.log";
-    const std::string input = bin + "\\stdin.log";
-    JavaVersionSwitch kit(kOldKitKey, kTestVersion, root + "\\jdk");
-    Program tool(SkelbrandCommand(root, classes));
-    HWND sheet = tool.WaitForDialog(kCaption);
-    ASSERT_NE(sheet, nullptr);
-    HWND debug = PageWith(sheet, kClearMessage);
-    ASSERT_NE(debug, nullptr);
-    const auto runOn = [&] { return IsWindowEnabled(GetDlgItem(debug, kRunButton)) != FALSE; };
-    const auto started = [&](size_t count) {
-        return WaitFor([&] { return runOn() && Records(starts).size() == count; }, kLimitMs);
-    };
-
-    DebugSelected(sheet);
-    ASSERT_TRUE(started(1)) << WindowText(GetDlgItem(debug, kStatus)) << "|" << Records(starts).size();
-    const std::string jdb = "\"" + bin + "\\jdb.exe\" -classpath \"" + classes + "\";";
-    EXPECT_EQ(Records(starts)[0].rfind(jdb, 0), 0u) << Records(starts)[0];
-    EXPECT_NE(Records(starts)[0].find(" demo.Main"), std::string::npos) << Records(starts)[0];
+    RecordingJdbSession session(SkelbrandCommand(root, classes), bin, root + "\\jdk");
+    ASSERT_NE(session.debug, nullptr);
+    HWND debug = session.debug;
+    ASSERT_TRUE(session.Debug(1)) << WindowText(GetDlgItem(debug, kStatus));
+    const std::string start = session.Starts()[0];
+    EXPECT_EQ(start.rfind("\"" + bin + "\\jdb.exe\" -classpath \"" + classes + "\";", 0), 0u) << start;
+    EXPECT_NE(start.find(" demo.Main"), std::string::npos) << start;
     EXPECT_EQ(Out(debug), kOutStart);
     EXPECT_EQ(SendMessageA(GetDlgItem(debug, 1070), CB_GETCOUNT, 0, 0), 12);
     EXPECT_EQ(SendMessageA(GetDlgItem(debug, 1073), CB_GETCOUNT, 0, 0), 11);
 
-    const Console console{tool, debug};
+    const Console console{session.tool, debug};
+    const std::vector<Case> cases = ConsoleCases();
+    // A step that sends nothing is shown by the next one's input: the last
+    // one sends.
+    ASSERT_NE(cases.back().line, nullptr);
     std::string out = kOutStart;
     std::string lines;
-    for (const Case& c : ConsoleCases()) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SendMessageA(GetDlgItem(debug, kClearMessage), BM_SETCHECK, c.clearMessage ? BST_CHECKED : BST_UNCHECKED, 0);
         c.act(console);
         if (c.refusal) {
-            HWND box = tool.WaitForDialog("Message");
+            HWND box = session.tool.WaitForDialog("Message");
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(MessageText(box), c.refusal);
             Press(box, IDOK);
-            ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, kLimitMs));
+            ASSERT_TRUE(WaitFor([&] { return session.tool.FindDialog("Message") == nullptr; }, kLimitMs));
         }
         if (c.opens) {
-            EXPECT_NE(tool.WaitForDialog(c.opens), nullptr);
+            EXPECT_NE(session.tool.WaitForDialog(c.opens), nullptr);
         }
         if (!c.line) {
             // What a later step reads on jdb's input shows that nothing went.
@@ -286,45 +352,77 @@ TEST_F(SkelbrandRecordingJdb, EveryCommandReachesJdbAsItsOwnLineAndEachRunEndsOn
         }
         out = (c.clearMessage ? std::string(38, '=') + " Start debugging ..." : out) + Echo(c.line);
         lines += std::string(c.line) + "\n";
-        WaitFor([&] { return LineCount(ReadFileBytes(input)) >= LineCount(lines); }, kLimitMs);
-        EXPECT_EQ(ReadFileBytes(input), lines);
+        WaitFor([&] { return LineCount(session.Input()) >= LineCount(lines); }, kLimitMs);
+        EXPECT_EQ(session.Input(), lines);
         EXPECT_EQ(Out(debug), out);
     }
-
-    // The stop button asks jdb to exit; the run ends once in each pane.
     Click(debug, kStopButton);
-    ASSERT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(debug, kStatus)) == "Debugging ended"; }, kLimitMs));
-    lines += "exit\n";
-    EXPECT_EQ(ReadFileBytes(input), lines);
-    EXPECT_EQ(Out(debug), out + kOutEnd);
-    EXPECT_EQ(Pane(debug, kErrPane), kErrStart + kErrEnd);
+    EXPECT_TRUE(session.Ended());
+    Close(session.tool, session.sheet);
+}
 
-    // Debug again: the panes hold the new run alone; a start while that run
-    // is on ends it first, by the same exit.
-    DebugSelected(sheet);
-    ASSERT_TRUE(started(2));
-    EXPECT_EQ(Out(debug), kOutStart);
-    DebugSelected(sheet);
-    ASSERT_TRUE(started(3));
-    lines += "exit\n";
-    EXPECT_EQ(ReadFileBytes(input), lines);
-    EXPECT_EQ(Out(debug), kOutStart);
-    EXPECT_EQ(Pane(debug, kErrPane), kErrStart);
+TEST_F(SkelbrandRecordingJdb, EachRunOfJdbEndsOnceInThePanes)
+{
+    const std::string bin = MakeHome("jdk", {"jdb.exe"});
+    RecordingJdbSession session(SkelbrandCommand(root, classes), bin, root + "\\jdk");
+    ASSERT_NE(session.debug, nullptr);
+    HWND debug = session.debug;
+    const auto panesHold = [&](const std::string& out, const std::string& err) {
+        EXPECT_EQ(Out(debug), out);
+        EXPECT_EQ(Pane(debug, kErrPane), err);
+    };
+
+    // The stop button asks jdb to exit.
+    ASSERT_TRUE(session.Debug(1));
+    Click(debug, kStopButton);
+    ASSERT_TRUE(session.Ended());
+    EXPECT_EQ(session.Input(), "exit\n");
+    panesHold(kOutStart + kOutEnd, kErrStart + kErrEnd);
+
+    // Debug again, and again while that run is on: the new start ends the
+    // run by the same exit, and the panes hold the newest run alone.
+    ASSERT_TRUE(session.Debug(2));
+    panesHold(kOutStart, kErrStart);
+    ASSERT_TRUE(session.Debug(3));
+    EXPECT_EQ(session.Input(), "exit\nexit\n");
+    panesHold(kOutStart, kErrStart);
+
+    // A jdb that has stopped reading: sends go on without holding the
+    // window, and the pane says what did not reach jdb; the stop ends it.
+    ASSERT_EQ(SuspendProgram("jdb.exe", true), 1);
+    const std::string command = "print " + std::string(1500, 'x');
+    const std::string notDelivered = "\n(jdb is not reading its input: the command was not delivered)\n";
+    int sends = 0;
+    std::string out = kOutStart;
+    while (sends < 200 && Out(debug).find(Echo(command) + notDelivered) == std::string::npos) {
+        SetWindowTextA(GetDlgItem(debug, 1080), command.c_str());
+        Click(debug, 1061);
+        ++sends;
+        ASSERT_TRUE(WaitFor([&] { return CountOf(Out(debug), Echo(command)) == sends; }, kLimitMs)) << sends;
+    }
+    EXPECT_LT(sends, 200);
+    const std::string full = Out(debug);
+    EXPECT_EQ(full.substr(full.size() - notDelivered.size()), notDelivered);
+    EXPECT_LE(CountOf(full, "\n(jdb is not reading its input: the command was delivered only in part)\n"), 1);
+    Click(debug, kStopButton);
+    ASSERT_TRUE(session.Ended());
+    EXPECT_EQ(session.Input(), "exit\nexit\n");
+    EXPECT_EQ(Pane(debug, kErrPane), kErrStart + kErrEnd);
 
     // jdb's own end right after a long output: all of it is shown, then one
     // end banner.
+    ASSERT_TRUE(session.Debug(4));
     ASSERT_TRUE(WriteFileBytes(bin + "\\exit.out", LongOutput(false)));
     PressCommand(debug, kExitButton);
-    ASSERT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(debug, kStatus)) == "Debugging ended"; }, kLimitMs));
-    lines += "exit\n";
-    EXPECT_EQ(ReadFileBytes(input), lines);
+    ASSERT_TRUE(session.Ended());
+    EXPECT_EQ(session.Input(), "exit\nexit\nexit\n");
     const std::string last = Out(debug);
     EXPECT_TRUE(last == kOutStart + Echo("exit") + LongOutput(true) + kOutEnd)
         << "the pane holds " << last.size() << " characters, from: " << last.substr(0, 200) << "\nto: "
         << last.substr(last.size() > 200 ? last.size() - 200 : 0);
     EXPECT_EQ(Pane(debug, kErrPane), kErrStart + kErrEnd);
-    EXPECT_FALSE(runOn());
-    Close(tool, sheet);
+    EXPECT_FALSE(session.RunOn());
+    Close(session.tool, session.sheet);
 }
 
 TEST_F(SkelbrandRecordingJdb, WithoutAJdbUnderAnyJavaHomeNothingStarts)

@@ -409,15 +409,24 @@ TEST_F(SkelbrandRecordingJdb, EachRunOfJdbEndsOnceInThePanes)
     EXPECT_EQ(session.Input(), "exit\nexit\n");
     EXPECT_EQ(Pane(debug, kErrPane), kErrStart + kErrEnd);
 
-    // jdb's own end right after a long output: all of it is shown, then one
-    // end banner.
+    // "Clear message" on a long pane, then jdb's own end right after a long
+    // output: all of it is shown below the start rule and the echo, then
+    // one end banner.
     ASSERT_TRUE(session.Debug(4));
+    std::string lines = "exit\nexit\n";
+    for (int i = 0; i < 3; ++i) {
+        SetWindowTextA(GetDlgItem(debug, 1080), command.c_str());
+        Click(debug, 1061);
+        lines += command + "\n";
+        ASSERT_TRUE(WaitFor([&] { return session.Input() == lines; }, kLimitMs)) << i;
+    }
+    SendMessageA(GetDlgItem(debug, kClearMessage), BM_SETCHECK, BST_CHECKED, 0);
     ASSERT_TRUE(WriteFileBytes(bin + "\\exit.out", LongOutput(false)));
     PressCommand(debug, kExitButton);
     ASSERT_TRUE(session.Ended());
-    EXPECT_EQ(session.Input(), "exit\nexit\nexit\n");
+    EXPECT_EQ(session.Input(), lines + "exit\n");
     const std::string last = Out(debug);
-    EXPECT_TRUE(last == kOutStart + Echo("exit") + LongOutput(true) + kOutEnd)
+    EXPECT_TRUE(last == std::string(38, '=') + " Start debugging ..." + Echo("exit") + LongOutput(true) + kOutEnd)
         << "the pane holds " << last.size() << " characters, from: " << last.substr(0, 200) << "\nto: "
         << last.substr(last.size() > 200 ? last.size() - 200 : 0);
     EXPECT_EQ(Pane(debug, kErrPane), kErrStart + kErrEnd);

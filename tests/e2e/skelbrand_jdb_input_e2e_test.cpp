@@ -200,7 +200,8 @@ int CountOf(const std::string& text, const std::string& part)
 }
 
 // Output that the stand-in writes just before it ends: longer than a rich
-// edit holds by default, in CR LF lines, with the byte 0xB6 in every line.
+// edit holds by default, in CR LF lines, with the byte 0xB6 in every line;
+// as the pane shows it, in LF lines.
 std::string LongOutput(bool asPane)
 {
     std::string text;
@@ -212,10 +213,10 @@ std::string LongOutput(bool asPane)
     return text;
 }
 
-// Suspends or resumes every thread of the processes of that program name:
-// here, a debugger that has stopped reading its input. The count of
-// processes found.
-int SuspendProgram(const char* exeName, bool suspend)
+// Suspends every thread of the processes of that program name: here, a
+// debugger that has stopped reading its input. The count of processes
+// found.
+int SuspendProgram(const char* exeName)
 {
     std::vector<DWORD> ids;
     HANDLE processes = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -233,10 +234,7 @@ int SuspendProgram(const char* exeName, bool suspend)
         if (std::find(ids.begin(), ids.end(), thread.th32OwnerProcessID) == ids.end())
             continue;
         if (HANDLE handle = OpenThread(THREAD_SUSPEND_RESUME, FALSE, thread.th32ThreadID)) {
-            if (suspend)
-                SuspendThread(handle);
-            else
-                ResumeThread(handle);
+            SuspendThread(handle);
             CloseHandle(handle);
         }
     }
@@ -281,7 +279,7 @@ protected:
 // Skelbrand with the recording jdb of a kit that the lookup finds first.
 class RecordingJdbSession {
 public:
-    explicit RecordingJdbSession(const std::string& toolCommand, const std::string& jdbBin, const std::string& kitHome)
+    RecordingJdbSession(const std::string& toolCommand, const std::string& jdbBin, const std::string& kitHome)
         : bin(jdbBin), kit(kOldKitKey, kTestVersion, kitHome), tool(toolCommand)
     {
         sheet = tool.WaitForDialog(kCaption);
@@ -389,15 +387,16 @@ TEST_F(SkelbrandRecordingJdb, EachRunOfJdbEndsOnceInThePanes)
 
     // A jdb that has stopped reading: sends go on without holding the
     // window, and the pane says what did not reach jdb; the stop ends it.
-    ASSERT_EQ(SuspendProgram("jdb.exe", true), 1);
+    ASSERT_EQ(SuspendProgram("jdb.exe"), 1);
     const std::string command = "print " + std::string(1500, 'x');
     const std::string notDelivered = "\n(jdb is not reading its input: the command was not delivered)\n";
     int sends = 0;
-    std::string out = kOutStart;
     while (sends < 200 && Out(debug).find(Echo(command) + notDelivered) == std::string::npos) {
         SetWindowTextA(GetDlgItem(debug, 1080), command.c_str());
         Click(debug, 1061);
         ++sends;
+        DWORD_PTR answer = 0;
+        ASSERT_NE(SendMessageTimeoutA(debug, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0) << sends;
         ASSERT_TRUE(WaitFor([&] { return CountOf(Out(debug), Echo(command)) == sends; }, kLimitMs)) << sends;
     }
     EXPECT_LT(sends, 200);

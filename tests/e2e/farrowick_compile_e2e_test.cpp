@@ -14,6 +14,7 @@
 #include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/remote_tree.h"
+#include "support/sheet_page.h"
 #include "support/test_files.h"
 #include "support/window_text.h"
 
@@ -35,15 +36,6 @@ constexpr int kPauseIfError = 1030;
 constexpr int kUnitList = 1017;
 constexpr int kContinue = 1033;
 constexpr int kErrPane = 1019;
-
-HWND PageWith(HWND sheet, int id)
-{
-    HWND page = nullptr;
-    while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr)
-        if (GetDlgItem(page, id))
-            return page;
-    return nullptr;
-}
 
 // A right click on the tree's root label and the menu's only command chosen
 // with the keyboard, as a user would.

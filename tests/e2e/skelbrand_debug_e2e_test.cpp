@@ -10,8 +10,7 @@
 
 #include <string>
 
-#include "payloads.h"
-#include "support/pane_text.h"
+#include "support/debug_page.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/screenshot.h"
 #include "support/test_files.h"
@@ -22,70 +21,18 @@ namespace {
 constexpr DWORD kJdbLimitMs = 60000;
 const char kCaption[] = "Quenlow: execute and debug";
 
-HWND PageWith(HWND sheet, int id)
-{
-    HWND page = nullptr;
-    while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr) {
-        if (GetDlgItem(page, id))
-            return page;
-    }
-    return nullptr;
-}
-
-std::string Out(HWND debug)
-{
-    return PaneLines(XString(WindowText(GetDlgItem(debug, 1020)).c_str()));
-}
-
-void Click(HWND window, int id)
-{
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-}
-
-// A command button acts on the press; the release follows as a user's would.
-void PressCommand(HWND debug, int id)
-{
-    HWND button = GetDlgItem(debug, id);
-    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-}
-
-std::string Echo(const std::string& command)
-{
-    return std::string(38, '-') + " " + command + "\n";
-}
+using namespace debug_page;
 
 class SkelbrandDebugE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = MakeToolTree("skelbrand debug tree", QUENLOW_SKELBRAND, "Skelbrand.exe");
+        root = MakeDebugTree("skelbrand debug tree", QUENLOW_SKELBRAND);
         ASSERT_FALSE(root.empty());
         classes = WindowsPath(QUENLOW_DEBUG_CLASSES);
-        RemoveFile(root + "\\Setting\\ExecuteDebug.set");
     }
 
-    std::string Command() const
-    {
-        ClassPathRecord record;
-        return "\"" + root + "\\bin\\Skelbrand.exe\" /inside-info " +
-               InsideInfo(record, ("1\n" + classes).c_str()).Data();
-    }
-
-    // Debug from the Find page's menu on the class, found below the folder.
-    static void DebugSelected(HWND sheet, HWND find)
-    {
-        HWND main = PageWith(sheet, 1000);
-        SendMessageA(main, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(main, 1004)));
-        HWND tree = GetDlgItem(find, 1029);
-        HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-        HTREEITEM child;
-        while ((child = reinterpret_cast<HTREEITEM>(
-                    SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)))) != nullptr)
-            item = child;
-        SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-        SendMessageA(find, WM_COMMAND, MAKEWPARAM(32773, 0), 0);
-    }
+    std::string Command() const { return SkelbrandCommand(root, classes); }
 
     // Waits until the output pane, after what it held before, has the echo
     // and the reply.
@@ -115,7 +62,7 @@ TEST_F(SkelbrandDebugE2e, RealJdbThroughButtonsCombosAndDialogs)
         ASSERT_TRUE(find && debug);
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(debug, 1059)));
 
-        DebugSelected(sheet, find);
+        DebugSelected(sheet);
         ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(debug, 1059)) != FALSE; }, kJdbLimitMs))
             << WindowText(GetDlgItem(debug, 1017)) << "|" << Out(debug);
         const std::string display = PaneLines(XString(WindowText(GetDlgItem(debug, 1018)).c_str()));
@@ -213,7 +160,7 @@ TEST_F(SkelbrandDebugE2e, RealJdbThroughButtonsCombosAndDialogs)
         SendMessageA(GetDlgItem(debug, 1069), BM_SETCHECK, BST_CHECKED, 0);
         PressCommand(debug, 1058);
         EXPECT_TRUE(WaitFor([&] { return Out(debug).find("Breakpoint hit:") != std::string::npos; }, kJdbLimitMs));
-        EXPECT_EQ(Out(debug).find(std::string(38, '=') + " Start debugging ...\n" + Echo("cont")), 0u) << Out(debug);
+        EXPECT_EQ(Out(debug).find(std::string(38, '=') + " Start debugging ..." + Echo("cont")), 0u) << Out(debug);
         SendMessageA(GetDlgItem(debug, 1069), BM_SETCHECK, BST_UNCHECKED, 0);
 
         // exit: jdb ends, the controls go idle, the sheet closes without a prompt.
@@ -231,10 +178,9 @@ TEST_F(SkelbrandDebugE2e, RealJdbThroughButtonsCombosAndDialogs)
     Program tool(Command());
     HWND sheet = tool.WaitForDialog(kCaption);
     ASSERT_NE(sheet, nullptr);
-    HWND find = PageWith(sheet, 1029);
     HWND debug = PageWith(sheet, 1069);
     EXPECT_EQ(WindowText(GetDlgItem(debug, 1080)), "print demo.Main.count");
-    DebugSelected(sheet, find);
+    DebugSelected(sheet);
     ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(debug, 1059)) != FALSE; }, kJdbLimitMs));
     PressCommand(debug, 1077);
     HWND stopIn = tool.WaitForDialog("Stop in");

@@ -14,6 +14,7 @@
 #include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/remote_tree.h"
+#include "support/sheet_page.h"
 #include "support/test_files.h"
 #include "support/window_text.h"
 
@@ -21,17 +22,6 @@ namespace {
 
 constexpr DWORD kRunLimitMs = 60000;
 const int kShowAllKinds[] = {1036, 1037, 1033, 1034, 1039, 1035};
-
-// The page of the sheet that holds the control.
-HWND PageWith(HWND sheet, int id)
-{
-    HWND page = nullptr;
-    while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr) {
-        if (GetDlgItem(page, id))
-            return page;
-    }
-    return nullptr;
-}
 
 std::string Pane(HWND page, int id)
 {

@@ -42,9 +42,12 @@ void ZOutputPane::ScrollToEnd()
 
 void AppendPaneText(ZOutputPane& pane, const char* text, int append)
 {
-    if (append)
+    if (append) {
         RichEditAppend(pane.Handle(), text);
-    else
-        RichEditReplaceAll(pane.Handle(), text);
+    } else {
+        // On the pane's own thread a long pane gives way to a fresh control:
+        // the pane follows it, or what comes next goes to the old one.
+        pane.Attach(RichEditReplaceAll(pane.Handle(), text));
+    }
     pane.ScrollToEnd();
 }

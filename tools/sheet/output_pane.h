@@ -24,6 +24,8 @@ private:
     int lineHeight = 0;
 };
 
-// append 1: the text goes at the pane's end; 0: it replaces the pane's text.
-// Then the pane scrolls to its end. Callable from any thread.
+// append 1: the text goes at the pane's end; 0: it replaces the pane's text
+// (on the pane's thread, a long pane is replaced by a fresh control, which
+// the pane then holds). Then the pane scrolls to its end. Callable from any
+// thread.
 void AppendPaneText(ZOutputPane& pane, const char* text, int append);

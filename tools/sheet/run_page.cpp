@@ -46,6 +46,13 @@ BOOL ZRunPage::OnInitDialog()
     return ZSheetPage::OnInitDialog();
 }
 
+void ZRunPage::ClearPanes()
+{
+    AppendPaneText(outPane, "", 0);
+    AppendPaneText(errPane, "", 0);
+    RichEditReplaceAll(Item(IDC_RUN_COMMAND_PANE), "");
+}
+
 void ZRunPage::EnableRunControls(int on)
 {
     if (ids.stop)

@@ -18,6 +18,8 @@ public:
     ~ZRunPage() override;
 
     ZRunner& Runner() { return runner; }
+    // Empties the two output panes and the command pane.
+    void ClearPanes();
     int IsBusy() const { return runner.IsBusy(); }
     // Stops the run and waits for its threads, which write to this page.
     void EndRun();

@@ -129,8 +129,7 @@ void ZSheetPgDbug::EnableRunControls(int on)
 void ZSheetPgDbug::Reset()
 {
     SetStatus("");
-    for (int id : kPanes)
-        RichEditReplaceAll(Item(id), "");
+    ClearPanes();
     stopInFirstUse = 1;
     watchFirstUse = 1;
 }

@@ -99,8 +99,7 @@ void ZSheetPgExec::Reset()
 {
     EndRun();
     SetStatus("");
-    for (int id : kPanes)
-        RichEditReplaceAll(Item(id), "");
+    ClearPanes();
 }
 
 void ZSheetPgExec::StartRun(const char* classFile, int isApplication)

@@ -102,6 +102,21 @@ TEST_F(ToolRunnerTest, TheEndOfOutputByteAndUtf8PassThrough)
     EXPECT_EQ(Text(owner.err), Framed(1, RunWord::Executing, "\xB6\nafter"));
 }
 
+TEST_F(ToolRunnerTest, TheRunAfterALongOneIsShownWhereTheLongOneWas)
+{
+    // The start banner replaces a long pane's text on the pane's own thread,
+    // where a fresh control takes the pane's place: the next run goes there.
+    ASSERT_EQ(runner->StartProgram(ChildCommand("lines:200 errlines:200 exit:0").c_str()), 1);
+    ASSERT_EQ(runner->Wait(kRunLimitMs), static_cast<DWORD>(WAIT_OBJECT_0));
+    const HWND longOut = owner.out.Handle();
+    ASSERT_EQ(runner->StartProgram(ChildCommand(OutStep("second\r\n") + " " + ErrStep("err\r\n") + " exit:0").c_str()),
+              1);
+    ASSERT_EQ(runner->Wait(kRunLimitMs), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_NE(owner.out.Handle(), longOut);
+    EXPECT_EQ(Text(owner.out), Framed(0, RunWord::Executing, "second\n"));
+    EXPECT_EQ(Text(owner.err), Framed(1, RunWord::Executing, "err\n"));
+}
+
 TEST_F(ToolRunnerTest, StopEndsAChildThatNeverEndsWithinABound)
 {
     ASSERT_EQ(runner->StartProgram(ChildCommand(OutStep("started\r\n") + " sleep:600000").c_str()), 1);

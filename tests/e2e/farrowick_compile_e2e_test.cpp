@@ -1,7 +1,8 @@
-// Farrowick.exe compiling with the real javac through the JDK bridge: the
-// Main page's "Compile" on a selection of sources in three folders, one of
-// which does not compile, "Directory by directory" with the classes next to
-// their sources; the report at the end against its golden text.
+// Farrowick.exe compiling with the real javac through the JDK bridge: sources
+// in three folders, one of which does not compile and one of which compiles
+// with a deprecation warning, compiled from the Find page's tree in each
+// style, started directly and through Quenlow's compile switch, paused and
+// stopped; the report at the end against its golden text.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,11 +11,15 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "payloads.h"
+#include "settings/settings_file.h"
 #include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
+#include "support/sheet_pages.h"
 #include "support/test_files.h"
+#include "support/tool_report.h"
 #include "support/window_text.h"
 
 namespace {
@@ -36,46 +41,20 @@ constexpr int kUnitList = 1017;
 constexpr int kContinue = 1033;
 constexpr int kErrPane = 1019;
 
-HWND PageWith(HWND sheet, int id)
-{
-    HWND page = nullptr;
-    while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr)
-        if (GetDlgItem(page, id))
-            return page;
-    return nullptr;
-}
+constexpr int kUnitLine = 1025;
+constexpr int kPauseAlways = 1032;
+// Long enough to compile for seconds, few enough for one command line.
+constexpr int kSlowSources = 200;
+constexpr int kSlowMethods = 400;
 
-// The item's label rectangle in the tree's client area, asked across the
-// process boundary through a buffer in the tool's own memory.
-bool ItemLabelRect(HWND tree, HTREEITEM item, RECT& rect)
-{
-    DWORD processId = 0;
-    GetWindowThreadProcessId(tree, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (!process)
-        return false;
-    void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
-    bool ok = false;
-    if (remote) {
-        RECT in = {};
-        std::memcpy(&in, &item, sizeof item);
-        ok = WriteProcessMemory(process, remote, &in, sizeof in, nullptr) &&
-             SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote)) &&
-             ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    }
-    CloseHandle(process);
-    return ok;
-}
-
-// A right click on the tree's root label and the menu's only command chosen
-// with the keyboard, as a user would.
+// A right click on the label of the tree's root and the menu's only command
+// chosen with the keyboard, as a user would.
 bool CompileAllFromRoot(HWND sheet, HWND tree)
 {
-    const HTREEITEM root =
-        reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    RemoteTree remote(tree);
+    const HTREEITEM root = remote.Next(nullptr, TVGN_ROOT);
     RECT label;
-    if (!root || !ItemLabelRect(tree, root, label))
+    if (!root || !remote.LabelRect(root, label))
         return false;
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
     POINT point = {(label.left + label.right) / 2, (label.top + label.bottom) / 2};
@@ -93,6 +72,11 @@ bool CompileAllFromRoot(HWND sheet, HWND tree)
     return true;
 }
 
+std::string Pane(HWND page, int id)
+{
+    return PaneLines(XString(WindowText(GetDlgItem(page, id)).c_str()));
+}
+
 // The selection folder as <SEL>, and the padding of the report's directory
 // lines (which depends on the folder's length) as one blank.
 std::string Canonical(std::string text, const std::string& selection)
@@ -108,14 +92,17 @@ class FarrowickCompileE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = WindowsPath(ScratchPath("farrowick compile"));
+        // Short: a folder's run carries every source path on one command line.
+        const std::string name =
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 12);
+        root = WindowsPath(ScratchPath("farrowick compile " + name));
         bin = root + "\\bin";
         CreateDirectoryA(root.c_str(), nullptr);
         CreateDirectoryA(bin.c_str(), nullptr);
         CreateDirectoryA((root + "\\Setting").c_str(), nullptr);
         DeleteFileA((root + "\\Setting\\Compile.set").c_str());
         ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_FARROWICK).c_str(), (bin + "\\Farrowick.exe").c_str(), FALSE));
-        selection = WindowsPath(ScratchPath("farrowick sources"));
+        selection = WindowsPath(ScratchPath("farrowick sources " + name));
         CreateDirectoryA(selection.c_str(), nullptr);
         for (const char* folder : {"\\bad", "\\good", "\\warn"}) {
             CreateDirectoryA((selection + folder).c_str(), nullptr);
@@ -145,8 +132,25 @@ protected:
         return "\"" + bin + "\\Farrowick.exe\" /inside-info " + InsideInfo(record, folder.c_str()).Data();
     }
 
-    // Opens the tool on the selection folder, lets the caller set options,
-    // compiles all files from the Find page's root and waits for the end.
+    // Quenlow's compile switch as the context menu writes it, with a folder:
+    // Quenlow hands it to the compile tool and ends.
+    void OpenThroughQuenlow()
+    {
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_EXE).c_str(), (root + "\\Quenlow.exe").c_str(), FALSE));
+        {
+            SettingsFile settings;
+            ASSERT_EQ(settings.OpenAndInit((root + "\\Setting\\Quenlow.set").c_str()), 1);
+            settings.SetProgramInit(1);  // the association is not this test's business
+        }
+        Program quenlow("\"" + root + "\\Quenlow.exe\" /compile-files 1\n" + selection + "\n");
+        EXPECT_TRUE(quenlow.Ended(30000));
+        ASSERT_TRUE(WaitFor([&] { return (sheet = FindWindowA("#32770", kFarrowickCaption)) != nullptr; }, 30000));
+        tool = std::make_unique<Program>(sheet);
+    }
+
+    // Opens the tool on the selection folder (unless it is open), lets the
+    // caller set options, compiles all files from the Find page's root and
+    // waits for the end.
     template <class SetOptions>
     void Compile(SetOptions setOptions, bool reportExpected)
     {
@@ -157,8 +161,10 @@ protected:
     template <class SetOptions, class DuringCompile>
     void Compile(SetOptions setOptions, bool reportExpected, DuringCompile duringCompile)
     {
-        tool = std::make_unique<Program>(Command());
-        sheet = tool->WaitForDialog(kFarrowickCaption);
+        if (!tool) {
+            tool = std::make_unique<Program>(Command());
+            sheet = tool->WaitForDialog(kFarrowickCaption);
+        }
         ASSERT_NE(sheet, nullptr);
         SendMessageA(sheet, PSM_SETCURSEL, kOptionsPage, 0);
         HWND options = PageWith(sheet, kStyleWhole);
@@ -276,6 +282,84 @@ TEST_F(FarrowickCompileE2e, AsAWholeIsOneRunWithoutAReport)
     // One run in the start folder: the classes go below it.
     EXPECT_TRUE(FileExists(selection + "\\Good.class"));
     EXPECT_TRUE(FileExists(selection + "\\w\\Warn.class"));
+    Close();
+}
+
+TEST_F(FarrowickCompileE2e, QuenlowsCompileSwitchOpensTheToolThatCompilesEachFolderWithJavacsMessagesShown)
+{
+    OpenThroughQuenlow();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(ToolReport(sheet, selection), ReadFileBytes(TestDataPath("e2e/golden/tools/chain_compile_folder.txt")));
+    // Each folder's run waits for Continue, so that its messages can be read.
+    std::vector<std::string> panes;
+    Compile(
+        [&](HWND) {
+            SendMessageA(sheet, PSM_SETCURSEL, kCompilePage, 0);
+            HWND compile = PageWith(sheet, kContinue);
+            ASSERT_NE(compile, nullptr);
+            SendMessageA(GetDlgItem(compile, kPauseAlways), BM_CLICK, 0, 0);
+        },
+        true,
+        [&](HWND compile) {
+            HWND resume = GetDlgItem(compile, kContinue);
+            for (int folder = 0; folder < 3; ++folder) {
+                ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(resume) != FALSE; }, 60000)) << folder;
+                panes.push_back(Canonical(Pane(compile, kErrPane), selection));
+                SendMessageA(resume, BM_CLICK, 0, 0);
+            }
+        });
+    EXPECT_EQ(errors, ReadFileBytes(TestDataPath("e2e/golden/tools/compile_by_directory.txt")));
+    ASSERT_EQ(panes.size(), 3u);
+    const std::string start = "************************************** Start compiling ...\n";
+    const std::string end = "\n************************************** End   compiling ...\n";
+    // javac names the sources by the paths it was given through the bridge.
+    EXPECT_EQ(panes[0].find(start), 0u) << panes[0];
+    EXPECT_NE(panes[0].find("bad/Bad.java:1: error: ';' expected\n"), std::string::npos) << panes[0];
+    EXPECT_NE(panes[0].find("1 error\n" + end), std::string::npos) << panes[0];
+    EXPECT_EQ(panes[1], start + end);
+    EXPECT_EQ(panes[2].find(start + "Note: "), 0u) << panes[2];
+    EXPECT_NE(panes[2].find("warn/Warn.java uses or overrides a deprecated API.\n"), std::string::npos) << panes[2];
+    HWND compile = PageWith(sheet, kContinue);
+    EXPECT_EQ(Canonical(Pane(compile, kUnitList), selection), "1   : <SEL>\\bad\n2   : <SEL>\\good\n3   : <SEL>\\warn\n");
+    EXPECT_TRUE(FileExists(selection + "\\good\\Good.class"));
+    EXPECT_TRUE(FileExists(selection + "\\warn\\w\\Warn.class"));
+    EXPECT_FALSE(FileExists(selection + "\\bad\\Bad.class"));
+    Close();
+}
+
+TEST_F(FarrowickCompileE2e, StopDuringTheSecondFolderLetsItsRunEndAndLeavesTheThirdUncompiled)
+{
+    // Sources that keep the second folder's run busy for seconds.
+    for (int i = 0; i < kSlowSources; ++i) {
+        const std::string name = "G" + std::to_string(1000 + i);
+        std::string source = "public class " + name + " {\n";
+        for (int m = 0; m < kSlowMethods; ++m)
+            source += " int m" + std::to_string(m) + "(int x) { return x * " + std::to_string(m) + " + (x ^ " +
+                      std::to_string(i) + ") - m" + std::to_string(m > 0 ? m - 1 : 0) + "(x >> 1); }\n";
+        ASSERT_TRUE(WriteFileBytes(selection + "\\good\\" + name + ".java", source + "}\n"));
+    }
+    bool stoppedWhileRunning = false;
+    Compile([](HWND) {}, true, [&](HWND compile) {
+        ASSERT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(compile, kUnitLine)).find(" Directory 2:") == 0; },
+                            60000));
+        PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+        EXPECT_EQ(MessageText(box), "It is in compiling, please wait...");
+        Press(box, IDOK);
+        PostMessageA(GetDlgItem(compile, kStop), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+        EXPECT_EQ(MessageText(box), "Stop compiling?");
+        Press(box, IDYES);
+        stoppedWhileRunning = Pane(compile, kErrPane).find("End   compiling") == std::string::npos;
+    });
+    EXPECT_TRUE(stoppedWhileRunning) << "the second folder's run ended before Stop: too few sources";
+    EXPECT_EQ(errors, ReadFileBytes(TestDataPath("e2e/golden/tools/compile_stopped.txt")));
+    HWND compile = PageWith(sheet, kContinue);
+    EXPECT_EQ(Canonical(Pane(compile, kUnitList), selection), "1   : <SEL>\\bad\n2   : <SEL>\\good\n");
+    EXPECT_TRUE(FileExists(selection + "\\good\\Good.class"));
+    EXPECT_TRUE(FileExists(selection + "\\good\\G" + std::to_string(1000 + kSlowSources - 1) + ".class"));
+    EXPECT_FALSE(FileExists(selection + "\\warn\\w\\Warn.class"));
     Close();
 }
 

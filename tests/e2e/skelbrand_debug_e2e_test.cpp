@@ -14,6 +14,7 @@
 #include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/screenshot.h"
+#include "support/sheet_pages.h"
 #include "support/test_files.h"
 #include "support/window_text.h"
 
@@ -21,16 +22,6 @@ namespace {
 
 constexpr DWORD kJdbLimitMs = 60000;
 const char kCaption[] = "Quenlow: execute and debug";
-
-HWND PageWith(HWND sheet, int id)
-{
-    HWND page = nullptr;
-    while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr) {
-        if (GetDlgItem(page, id))
-            return page;
-    }
-    return nullptr;
-}
 
 std::string Out(HWND debug)
 {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "payloads.h"
+#include "support/farrowick_controls.h"
 #include "settings/settings_file.h"
 #include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
@@ -24,53 +25,12 @@
 
 namespace {
 
-constexpr const char* kFarrowickCaption = "Quenlow: compile ...";
-constexpr int kMainCompile = 1003;
-constexpr int kMainFind = 1004;
-constexpr int kTree = 1017;
-constexpr int kOptionsPage = 3;
-constexpr int kStyleWhole = 1019;
-constexpr int kStyleByFile = 1021;
-constexpr int kOutputFolder = 1037;
-constexpr int kFolderCombo = 1134;
-constexpr int kCreateFolder = 1014;
-constexpr int kStop = 1028;
-constexpr int kCompilePage = 2;
-constexpr int kPauseIfError = 1030;
-constexpr int kUnitList = 1017;
-constexpr int kContinue = 1033;
-constexpr int kErrPane = 1019;
+using namespace farrowick_controls;
 
-constexpr int kUnitLine = 1025;
-constexpr int kPauseAlways = 1032;
+
 // Long enough to compile for seconds, few enough for one command line.
 constexpr int kSlowSources = 200;
 constexpr int kSlowMethods = 400;
-
-// A right click on the label of the tree's root and the menu's only command
-// chosen with the keyboard, as a user would.
-bool CompileAllFromRoot(HWND sheet, HWND tree)
-{
-    RemoteTree remote(tree);
-    const HTREEITEM root = remote.Next(nullptr, TVGN_ROOT);
-    RECT label;
-    if (!root || !remote.LabelRect(root, label))
-        return false;
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
-    POINT point = {(label.left + label.right) / 2, (label.top + label.bottom) / 2};
-    POINT screen = point;
-    ClientToScreen(tree, &screen);
-    SetForegroundWindow(sheet);
-    SetCursorPos(screen.x, screen.y);
-    PostMessageA(tree, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(point.x, point.y));
-    PostMessageA(tree, WM_RBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-    HWND menu = nullptr;
-    if (!WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }, 20000))
-        return false;
-    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-    return true;
-}
 
 std::string Pane(HWND page, int id)
 {
@@ -144,7 +104,7 @@ protected:
         }
         Program quenlow("\"" + root + "\\Quenlow.exe\" /compile-files 1\n" + selection + "\n");
         EXPECT_TRUE(quenlow.Ended(30000));
-        ASSERT_TRUE(WaitFor([&] { return (sheet = FindWindowA("#32770", kFarrowickCaption)) != nullptr; }, 30000));
+        ASSERT_TRUE(WaitFor([&] { return (sheet = FindWindowA("#32770", kCaption)) != nullptr; }, 30000));
         tool = std::make_unique<Program>(sheet);
     }
 
@@ -163,7 +123,7 @@ protected:
     {
         if (!tool) {
             tool = std::make_unique<Program>(Command());
-            sheet = tool->WaitForDialog(kFarrowickCaption);
+            sheet = tool->WaitForDialog(kCaption);
         }
         ASSERT_NE(sheet, nullptr);
         SendMessageA(sheet, PSM_SETCURSEL, kOptionsPage, 0);
@@ -176,7 +136,10 @@ protected:
         SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainFind, BN_CLICKED), 0);
         HWND find = PageWith(sheet, kTree);
         ASSERT_NE(find, nullptr);
-        ASSERT_TRUE(CompileAllFromRoot(sheet, GetDlgItem(find, kTree))) << tool->Windows();
+        // The root holds folders only: its menu's one command compiles all.
+        HWND tree = GetDlgItem(find, kTree);
+        const HTREEITEM treeRoot = RemoteTree(tree).Next(nullptr, TVGN_ROOT);
+        ASSERT_TRUE(ChooseFromItemMenu(sheet, tree, treeRoot, 0)) << tool->Windows();
         HWND compile = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (compile = PageWith(sheet, kContinue)) != nullptr; }, 20000));
         duringCompile(compile);
@@ -320,7 +283,8 @@ TEST_F(FarrowickCompileE2e, QuenlowsCompileSwitchOpensTheToolThatCompilesEachFol
     EXPECT_EQ(panes[2].find(start + "Note: "), 0u) << panes[2];
     EXPECT_NE(panes[2].find("warn/Warn.java uses or overrides a deprecated API.\n"), std::string::npos) << panes[2];
     HWND compile = PageWith(sheet, kContinue);
-    EXPECT_EQ(Canonical(Pane(compile, kUnitList), selection), "1   : <SEL>\\bad\n2   : <SEL>\\good\n3   : <SEL>\\warn\n");
+    EXPECT_EQ(Canonical(Pane(compile, kUnitList), selection),
+              "1   : <SEL>\\bad\n2   : <SEL>\\good\n3   : <SEL>\\warn\n");
     EXPECT_TRUE(FileExists(selection + "\\good\\Good.class"));
     EXPECT_TRUE(FileExists(selection + "\\warn\\w\\Warn.class"));
     EXPECT_FALSE(FileExists(selection + "\\bad\\Bad.class"));

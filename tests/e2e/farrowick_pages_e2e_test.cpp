@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "payloads.h"
+#include "support/farrowick_controls.h"
 #include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/sheet_pages.h"
@@ -21,31 +22,8 @@
 
 namespace {
 
-constexpr const char* kCaption = "Quenlow: compile ...";
-constexpr int kFindPage = 1;
-constexpr int kCompilePage = 2;
-constexpr int kOptionsPage = 3;
-constexpr int kMainFind = 1004;
-constexpr int kMainJavaOnly = 1002;
-constexpr int kTree = 1017;
-constexpr int kStyleLine = 1024;
-constexpr int kErrPane = 1019;
-constexpr int kCommandPane = 1018;
-constexpr int kContinue = 1033;
-constexpr int kPauseIfNoError = 1031;
-constexpr int kG = 1007;
-constexpr int kDeprecation = 1008;
-constexpr int kNowarn = 1009;
-constexpr int kVerbose = 1010;
-constexpr int kTarget = 1011;
-constexpr int kUserCommand = 1027;
-constexpr int kNoUserCommand = 1016;
-constexpr int kOutputLocal = 1035;
-constexpr int kOutputFolder = 1037;
-constexpr int kFolderCombo = 1134;
-constexpr int kStyleWhole = 1019;
-constexpr int kStyleByFile = 1021;
-constexpr int kAutoStyle = 1028;
+using namespace farrowick_controls;
+
 
 // Menu commands by their place in the menu the item gets.
 constexpr int kFirstCommand = 0;
@@ -78,7 +56,8 @@ protected:
         selection = WindowsPath(ScratchPath("farrowick find " + name));
         for (const char* folder : {"", "\\a", "\\a\\deep", "\\a\\empty", "\\b", "\\b\\sub", "\\c", "\\c\\x"})
             CreateDirectoryA((selection + folder).c_str(), nullptr);
-        for (const char* file : {"\\Top.java", "\\a\\A1.java", "\\a\\A2.java", "\\a\\deep\\D.java", "\\b\\sub\\S.java"}) {
+        for (const char* file :
+             {"\\Top.java", "\\a\\A1.java", "\\a\\A2.java", "\\a\\deep\\D.java", "\\b\\sub\\S.java"}) {
             const std::string path = selection + file;
             const size_t slash = path.rfind('\\');
             const std::string className = path.substr(slash + 1, path.size() - slash - 6);
@@ -115,33 +94,13 @@ protected:
         tool.reset();
     }
 
-    // A right click on the label of the item and the menu's command at the
-    // place chosen with the keyboard, as a user would.
     void Choose(const std::vector<std::string>& path, int place)
     {
         SendMessageA(sheet, PSM_SETCURSEL, kFindPage, 0);
         HWND tree = GetDlgItem(find, kTree);
-        RemoteTree remote(tree);
-        const HTREEITEM item = remote.Find(path);
+        const HTREEITEM item = RemoteTree(tree).Find(path);
         ASSERT_NE(item, nullptr);
-        SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-        SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
-        RECT label;
-        ASSERT_TRUE(remote.LabelRect(item, label));
-        POINT point = {(label.left + label.right) / 2, (label.top + label.bottom) / 2};
-        POINT screen = point;
-        ClientToScreen(tree, &screen);
-        SetForegroundWindow(sheet);
-        SetCursorPos(screen.x, screen.y);
-        PostMessageA(tree, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(point.x, point.y));
-        PostMessageA(tree, WM_RBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-        HWND menu = nullptr;
-        ASSERT_TRUE(
-            WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }, 20000));
-        for (int i = 0; i <= place; ++i)
-            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(menu); }, 20000));
+        ASSERT_TRUE(ChooseFromItemMenu(sheet, tree, item, place)) << tool->Windows();
     }
 
     // The sources a compile from the menu gave javac, relative to the
@@ -159,7 +118,7 @@ protected:
         for (size_t at = command.find(prefix); at != std::string::npos; at = command.find(prefix, at + 1))
             files.push_back(command.substr(at + prefix.size(), command.find('"', at + 1) - at - prefix.size()));
         // The compile's last step follows its run: until then the menu is refused.
-        WaitFor([&] { return IsWindowEnabled(GetDlgItem(compile, 1028)) == FALSE; }, 10000);
+        WaitFor([&] { return IsWindowEnabled(GetDlgItem(compile, kStop)) == FALSE; }, 10000);
         return files;
     }
 
@@ -189,7 +148,7 @@ TEST_F(FarrowickPagesE2e, FindTreeShowsTheSourcesAndEachMenuCommandCompilesItsFi
     SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
     SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainFind, BN_CLICKED), 0);
     HWND tree = GetDlgItem(find, kTree);
-    SendMessageA(find, WM_COMMAND, MAKEWPARAM(1018, BN_CLICKED), 0);  // "Expand"
+    SendMessageA(find, WM_COMMAND, MAKEWPARAM(kExpand, BN_CLICKED), 0);
     {
         RemoteTree remote(tree);
         EXPECT_EQ(remote.Outline(remote.Next(nullptr, TVGN_ROOT), 0, selection, "<ROOT>", true),
@@ -229,7 +188,8 @@ TEST_F(FarrowickPagesE2e, FindTreeShowsTheSourcesAndEachMenuCommandCompilesItsFi
     Click(options, kOutputFolder);
     const std::string file = selection + "\\readme.txt";
     ExpectRefusal("", "Please select an \"Output directory\",\nor use \"Output locally\"  on page Options");
-    ExpectRefusal((selection + "\\none").c_str(), "\"Output directory\" on page Options does not exist,\nplease create it");
+    ExpectRefusal((selection + "\\none").c_str(),
+                  "\"Output directory\" on page Options does not exist,\nplease create it");
     ExpectRefusal(file.c_str(),
                   "\"Output directory\" on page Options is a file,\nplease change it to a real directory.\n");
     Close();

@@ -18,63 +18,22 @@
 #include "compile_command.h"
 #include "javac_paths.h"
 #include "payloads.h"
+#include "support/bench/stopwatch.h"
 #include "support/child_process.h"
+#include "support/farrowick_controls.h"
+#include "support/sheet_pages.h"
 #include "support/test_files.h"
+#include "support/window_text.h"
 #include "tool_settings.h"
 
 namespace {
 
-constexpr const char* kCaption = "Quenlow: compile ...";
-constexpr int kMainCompile = 1003;
-constexpr int kErrPane = 1019;
-constexpr int kContinue = 1033;
+using farrowick_controls::kCaption;
+using farrowick_controls::kContinue;
+using farrowick_controls::kErrPane;
+using farrowick_controls::kMainCompile;
+
 constexpr int kMethods = 30;
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <class Action>
-double Time(Action action)
-{
-    LARGE_INTEGER from, to;
-    QueryPerformanceCounter(&from);
-    action();
-    QueryPerformanceCounter(&to);
-    return Seconds(from, to);
-}
-
-template <class Condition>
-bool Poll(Condition condition, DWORD timeoutMs)
-{
-    for (const DWORD start = GetTickCount(); !condition();) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(50);
-    }
-    return true;
-}
-
-HWND PageWith(HWND sheet, int id)
-{
-    HWND page = nullptr;
-    while ((page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr)
-        if (GetDlgItem(page, id))
-            return page;
-    return nullptr;
-}
-
-std::string Text(HWND window)
-{
-    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
 
 // A class with a few methods that call each other, as real sources do.
 std::string Source(const std::string& name, int index)
@@ -98,15 +57,19 @@ bool RunTool(const std::string& commandLine)
     if (!CreateProcessA(nullptr, &writable[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
     HWND sheet = nullptr;
-    bool ok = Poll([&] { return (sheet = FindWindowA("#32770", kCaption)) != nullptr && IsWindowVisible(sheet); },
+    bool ok = PollFor([&] { return (sheet = FindWindowA("#32770", kCaption)) != nullptr && IsWindowVisible(sheet); },
                    60000);
     HWND compile = nullptr;
     if (ok) {
         HWND main = PageWith(sheet, kMainCompile);
         SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
         compile = PageWith(sheet, kContinue);
-        ok = compile && Poll([&] { return Text(GetDlgItem(compile, kErrPane)).find("End   compiling") != std::string::npos; },
-                             300000);
+        ok = compile && PollFor(
+                            [&] {
+                                return WindowText(GetDlgItem(compile, kErrPane)).find("End   compiling") !=
+                                       std::string::npos;
+                            },
+                            300000);
     }
     // Closing is refused (with a message) until the compile's last step.
     for (int attempt = 0; ok && attempt < 400; ++attempt) {
@@ -154,7 +117,8 @@ int main(int argc, char** argv)
     {
         // "As a whole", as a user leaves it chosen on the Options page.
         ZSettings settings(ToolKind::Compile);
-        if (!settings.Open((root + "\\Setting\\Compile.set").c_str()) || !settings.SetOptionInts(kCompileWhole, kOutputLocal)) {
+        if (!settings.Open((root + "\\Setting\\Compile.set").c_str()) ||
+            !settings.SetOptionInts(kCompileWhole, kOutputLocal)) {
             std::fprintf(stderr, "cannot write the settings\n");
             return 1;
         }
@@ -173,8 +137,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no JDK found\n");
         return 1;
     }
-    const UnitCommand command = UnitCommandTexts(DisplayCommand(CompileCommand(javac.Data(), XString(), CompileOptionsText(options))),
-                                                 OutputOptionText(options), unit);
+    const XString display = DisplayCommand(CompileCommand(javac.Data(), XString(), CompileOptionsText(options)));
+    const UnitCommand command = UnitCommandTexts(display, OutputOptionText(options), unit);
     SetCurrentDirectoryA(project.c_str());
 
     double bestTool = 1e30;

@@ -157,7 +157,8 @@ int main(int argc, char** argv)
         bestTool = toolTime < bestTool ? toolTime : bestTool;
         bestJavac = javacTime < bestJavac ? javacTime : bestJavac;
     }
-    std::printf("%d sources as a whole, best of %d: Farrowick %.3f s, bare javac %.3f s, ratio %.2f (the tool adds %.3f s)\n",
+    std::printf("%d sources as a whole, best of %d: Farrowick %.3f s, bare javac %.3f s, ratio %.2f "
+                "(the tool adds %.3f s)\n",
                 count, rounds, bestTool, bestJavac, bestTool / bestJavac, bestTool - bestJavac);
     return 0;
 }

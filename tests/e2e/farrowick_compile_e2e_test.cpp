@@ -1,7 +1,8 @@
-// Farrowick.exe compiling with the real javac through the JDK bridge: the
-// Main page's "Compile" on a selection of sources in three folders, one of
-// which does not compile, "Directory by directory" with the classes next to
-// their sources; the report at the end against its golden text.
+// Farrowick.exe compiling with the real javac through the JDK bridge: sources
+// in three folders, one of which does not compile and one of which compiles
+// with a deprecation warning, compiled from the Find page's tree in each
+// style, started directly and through Quenlow's compile switch, paused and
+// stopped; the report at the end against its golden text.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,57 +10,31 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "payloads.h"
+#include "support/farrowick_controls.h"
+#include "settings/settings_file.h"
 #include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/remote_tree.h"
 #include "support/sheet_page.h"
 #include "support/test_files.h"
+#include "support/tool_report.h"
 #include "support/window_text.h"
 
 namespace {
 
-constexpr const char* kFarrowickCaption = "Quenlow: compile ...";
-constexpr int kMainCompile = 1003;
-constexpr int kMainFind = 1004;
-constexpr int kTree = 1017;
-constexpr int kOptionsPage = 3;
-constexpr int kStyleWhole = 1019;
-constexpr int kStyleByFile = 1021;
-constexpr int kOutputFolder = 1037;
-constexpr int kFolderCombo = 1134;
-constexpr int kCreateFolder = 1014;
-constexpr int kStop = 1028;
-constexpr int kCompilePage = 2;
-constexpr int kPauseIfError = 1030;
-constexpr int kUnitList = 1017;
-constexpr int kContinue = 1033;
-constexpr int kErrPane = 1019;
+using namespace farrowick_controls;
 
-// A right click on the tree's root label and the menu's only command chosen
-// with the keyboard, as a user would.
-bool CompileAllFromRoot(HWND sheet, HWND tree)
+
+// Long enough to compile for seconds, few enough for one command line.
+constexpr int kSlowSources = 200;
+constexpr int kSlowMethods = 400;
+
+std::string Pane(HWND page, int id)
 {
-    const HTREEITEM root =
-        reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    RECT label;
-    if (!root || !RemoteTree(tree).LabelRect(root, label))
-        return false;
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
-    POINT point = {(label.left + label.right) / 2, (label.top + label.bottom) / 2};
-    POINT screen = point;
-    ClientToScreen(tree, &screen);
-    SetForegroundWindow(sheet);
-    SetCursorPos(screen.x, screen.y);
-    PostMessageA(tree, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(point.x, point.y));
-    PostMessageA(tree, WM_RBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-    HWND menu = nullptr;
-    if (!WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }, 20000))
-        return false;
-    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-    return true;
+    return PaneLines(XString(WindowText(GetDlgItem(page, id)).c_str()));
 }
 
 // The selection folder as <SEL>, and the padding of the report's directory
@@ -77,14 +52,17 @@ class FarrowickCompileE2e : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = WindowsPath(ScratchPath("farrowick compile"));
+        // Short: a folder's run carries every source path on one command line.
+        const std::string name =
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 12);
+        root = WindowsPath(ScratchPath("farrowick compile " + name));
         bin = root + "\\bin";
         CreateDirectoryA(root.c_str(), nullptr);
         CreateDirectoryA(bin.c_str(), nullptr);
         CreateDirectoryA((root + "\\Setting").c_str(), nullptr);
         DeleteFileA((root + "\\Setting\\Compile.set").c_str());
         ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_FARROWICK).c_str(), (bin + "\\Farrowick.exe").c_str(), FALSE));
-        selection = WindowsPath(ScratchPath("farrowick sources"));
+        selection = WindowsPath(ScratchPath("farrowick sources " + name));
         CreateDirectoryA(selection.c_str(), nullptr);
         for (const char* folder : {"\\bad", "\\good", "\\warn"}) {
             CreateDirectoryA((selection + folder).c_str(), nullptr);
@@ -114,8 +92,25 @@ protected:
         return "\"" + bin + "\\Farrowick.exe\" /inside-info " + InsideInfo(record, folder.c_str()).Data();
     }
 
-    // Opens the tool on the selection folder, lets the caller set options,
-    // compiles all files from the Find page's root and waits for the end.
+    // Quenlow's compile switch as the context menu writes it, with a folder:
+    // Quenlow hands it to the compile tool and ends.
+    void OpenThroughQuenlow()
+    {
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_EXE).c_str(), (root + "\\Quenlow.exe").c_str(), FALSE));
+        {
+            SettingsFile settings;
+            ASSERT_EQ(settings.OpenAndInit((root + "\\Setting\\Quenlow.set").c_str()), 1);
+            settings.SetProgramInit(1);  // the association is not this test's business
+        }
+        Program quenlow("\"" + root + "\\Quenlow.exe\" /compile-files 1\n" + selection + "\n");
+        EXPECT_TRUE(quenlow.Ended(30000));
+        ASSERT_TRUE(WaitFor([&] { return (sheet = FindWindowA("#32770", kCaption)) != nullptr; }, 30000));
+        tool = std::make_unique<Program>(sheet);
+    }
+
+    // Opens the tool on the selection folder (unless it is open), lets the
+    // caller set options, compiles all files from the Find page's root and
+    // waits for the end.
     template <class SetOptions>
     void Compile(SetOptions setOptions, bool reportExpected)
     {
@@ -126,8 +121,10 @@ protected:
     template <class SetOptions, class DuringCompile>
     void Compile(SetOptions setOptions, bool reportExpected, DuringCompile duringCompile)
     {
-        tool = std::make_unique<Program>(Command());
-        sheet = tool->WaitForDialog(kFarrowickCaption);
+        if (!tool) {
+            tool = std::make_unique<Program>(Command());
+            sheet = tool->WaitForDialog(kCaption);
+        }
         ASSERT_NE(sheet, nullptr);
         SendMessageA(sheet, PSM_SETCURSEL, kOptionsPage, 0);
         HWND options = PageWith(sheet, kStyleWhole);
@@ -139,7 +136,10 @@ protected:
         SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainFind, BN_CLICKED), 0);
         HWND find = PageWith(sheet, kTree);
         ASSERT_NE(find, nullptr);
-        ASSERT_TRUE(CompileAllFromRoot(sheet, GetDlgItem(find, kTree))) << tool->Windows();
+        // The root holds folders only: its menu's one command compiles all.
+        HWND tree = GetDlgItem(find, kTree);
+        const HTREEITEM treeRoot = RemoteTree(tree).Next(nullptr, TVGN_ROOT);
+        ASSERT_TRUE(ChooseFromItemMenu(sheet, tree, treeRoot, 0)) << tool->Windows();
         HWND compile = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (compile = PageWith(sheet, kContinue)) != nullptr; }, 20000));
         duringCompile(compile);
@@ -245,6 +245,85 @@ TEST_F(FarrowickCompileE2e, AsAWholeIsOneRunWithoutAReport)
     // One run in the start folder: the classes go below it.
     EXPECT_TRUE(FileExists(selection + "\\Good.class"));
     EXPECT_TRUE(FileExists(selection + "\\w\\Warn.class"));
+    Close();
+}
+
+TEST_F(FarrowickCompileE2e, QuenlowsCompileSwitchOpensTheToolThatCompilesEachFolderWithJavacsMessagesShown)
+{
+    OpenThroughQuenlow();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(ToolReport(sheet, selection), ReadFileBytes(TestDataPath("e2e/golden/tools/chain_compile_folder.txt")));
+    // Each folder's run waits for Continue, so that its messages can be read.
+    std::vector<std::string> panes;
+    Compile(
+        [&](HWND) {
+            SendMessageA(sheet, PSM_SETCURSEL, kCompilePage, 0);
+            HWND compile = PageWith(sheet, kContinue);
+            ASSERT_NE(compile, nullptr);
+            SendMessageA(GetDlgItem(compile, kPauseAlways), BM_CLICK, 0, 0);
+        },
+        true,
+        [&](HWND compile) {
+            HWND resume = GetDlgItem(compile, kContinue);
+            for (int folder = 0; folder < 3; ++folder) {
+                ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(resume) != FALSE; }, 60000)) << folder;
+                panes.push_back(Canonical(Pane(compile, kErrPane), selection));
+                SendMessageA(resume, BM_CLICK, 0, 0);
+            }
+        });
+    EXPECT_EQ(errors, ReadFileBytes(TestDataPath("e2e/golden/tools/compile_by_directory.txt")));
+    ASSERT_EQ(panes.size(), 3u);
+    const std::string start = "************************************** Start compiling ...\n";
+    const std::string end = "\n************************************** End   compiling ...\n";
+    // javac names the sources by the paths it was given through the bridge.
+    EXPECT_EQ(panes[0].find(start), 0u) << panes[0];
+    EXPECT_NE(panes[0].find("bad/Bad.java:1: error: ';' expected\n"), std::string::npos) << panes[0];
+    EXPECT_NE(panes[0].find("1 error\n" + end), std::string::npos) << panes[0];
+    EXPECT_EQ(panes[1], start + end);
+    EXPECT_EQ(panes[2].find(start + "Note: "), 0u) << panes[2];
+    EXPECT_NE(panes[2].find("warn/Warn.java uses or overrides a deprecated API.\n"), std::string::npos) << panes[2];
+    HWND compile = PageWith(sheet, kContinue);
+    EXPECT_EQ(Canonical(Pane(compile, kUnitList), selection),
+              "1   : <SEL>\\bad\n2   : <SEL>\\good\n3   : <SEL>\\warn\n");
+    EXPECT_TRUE(FileExists(selection + "\\good\\Good.class"));
+    EXPECT_TRUE(FileExists(selection + "\\warn\\w\\Warn.class"));
+    EXPECT_FALSE(FileExists(selection + "\\bad\\Bad.class"));
+    Close();
+}
+
+TEST_F(FarrowickCompileE2e, StopDuringTheSecondFolderLetsItsRunEndAndLeavesTheThirdUncompiled)
+{
+    // Sources that keep the second folder's run busy for seconds.
+    for (int i = 0; i < kSlowSources; ++i) {
+        const std::string name = "G" + std::to_string(1000 + i);
+        std::string source = "public class " + name + " {\n";
+        for (int m = 0; m < kSlowMethods; ++m)
+            source += " int m" + std::to_string(m) + "(int x) { return x * " + std::to_string(m) + " + (x ^ " +
+                      std::to_string(i) + ") - m" + std::to_string(m > 0 ? m - 1 : 0) + "(x >> 1); }\n";
+        ASSERT_TRUE(WriteFileBytes(selection + "\\good\\" + name + ".java", source + "}\n"));
+    }
+    bool stoppedWhileRunning = false;
+    Compile([](HWND) {}, true, [&](HWND compile) {
+        ASSERT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(compile, kUnitLine)).find(" Directory 2:") == 0; },
+                            60000));
+        PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+        EXPECT_EQ(MessageText(box), "It is in compiling, please wait...");
+        Press(box, IDOK);
+        PostMessageA(GetDlgItem(compile, kStop), BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+        EXPECT_EQ(MessageText(box), "Stop compiling?");
+        Press(box, IDYES);
+        stoppedWhileRunning = Pane(compile, kErrPane).find("End   compiling") == std::string::npos;
+    });
+    EXPECT_TRUE(stoppedWhileRunning) << "the second folder's run ended before Stop: too few sources";
+    EXPECT_EQ(errors, ReadFileBytes(TestDataPath("e2e/golden/tools/compile_stopped.txt")));
+    HWND compile = PageWith(sheet, kContinue);
+    EXPECT_EQ(Canonical(Pane(compile, kUnitList), selection), "1   : <SEL>\\bad\n2   : <SEL>\\good\n");
+    EXPECT_TRUE(FileExists(selection + "\\good\\Good.class"));
+    EXPECT_TRUE(FileExists(selection + "\\good\\G" + std::to_string(1000 + kSlowSources - 1) + ".class"));
+    EXPECT_FALSE(FileExists(selection + "\\warn\\w\\Warn.class"));
     Close();
 }
 

@@ -13,6 +13,7 @@
 #include "support/debug_page.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/screenshot.h"
+#include "support/sheet_page.h"
 #include "support/test_files.h"
 #include "support/window_text.h"
 

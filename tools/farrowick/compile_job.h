@@ -78,7 +78,6 @@ public:
     std::atomic<int> currentUnit{0};
     std::atomic<int> failedUnits{0};
     std::atomic<int> compiling{0};
-    std::atomic<int> grace{0};
 
 private:
     void AppendFileLine(XString& text, const CompileDirectory& directory, const CompileFile& file) const;

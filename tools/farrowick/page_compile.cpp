@@ -62,6 +62,7 @@ RouteTable ZSheetPgComp::Routes() const
 {
     static const MessageRoute routes[] = {
         OnMessage(WM_TIMER, &ZSheetPgComp::OnTimer),
+        OnMessage(kRunEnded, &ZSheetPgComp::OnRunEnded),
         OnNotify(TCN_SELCHANGE, IDC_RUN_TABS, &ZSheetPgComp::OnTabChange),
         OnCommand(BN_CLICKED, IDC_COMPILE_STOP, &ZSheetPgComp::OnStop),
         OnCommand(BN_CLICKED, kContinue, &ZSheetPgComp::OnContinue),
@@ -165,6 +166,8 @@ void ZSheetPgComp::StartCompile(const char* base)
     line.Append(counts);
     SetPaneText(kStyleLine, line.Data());
     EnableWindow(Item(IDC_COMPILE_STOP), style != kCompileWhole ? TRUE : FALSE);
+    // The first unit starts now, not a tick later.
+    Step();
 }
 
 INT_PTR ZSheetPgComp::OnTimer(WPARAM timer, LPARAM)
@@ -174,15 +177,21 @@ INT_PTR ZSheetPgComp::OnTimer(WPARAM timer, LPARAM)
     return 0;
 }
 
+INT_PTR ZSheetPgComp::OnRunEnded(WPARAM, LPARAM)
+{
+    // Posted as the run's last thread ends: the step after it need not wait
+    // for the next tick, which would add up to a tick to every unit.
+    if (stepping && Runner().Wait(kRunSettleMs) == WAIT_OBJECT_0)
+        Step();
+    return 0;
+}
+
 void ZSheetPgComp::Step()
 {
-    if (IsBusy())
+    // The runner counts as busy from the moment its start returns, so no
+    // idle tick is needed to let a new run's threads come up.
+    if (IsBusy() || !stepping)
         return;
-    // One idle tick after every start: the run's threads may not be up yet.
-    if (job.grace <= 0) {
-        ++job.grace;
-        return;
-    }
     if (!firstStep) {
         paused = PauseDecision();
         if (paused && !resume) {
@@ -251,7 +260,6 @@ void ZSheetPgComp::StartUnit()
             job.compiling = 0;
     }
     SetPaneText(kUnitLine, line.Data());
-
     const UnitCommand texts = UnitCommandTexts(job.displayCommand, OutputOptionText(job.options), unit);
     XString note("Note: base directory is ");
     note.AppendString(base);
@@ -269,7 +277,6 @@ void ZSheetPgComp::StartUnit()
         entry.AppendChar('\n');
         RichEditAppend(Item(kUnitList), entry.Data());
     }
-    job.grace = 0;
     SetCurrentDirectoryA(base.Data());
     Runner().Start(texts.run.Data());
 }
@@ -285,6 +292,7 @@ void ZSheetPgComp::RecordRunResult(int failed)
         UpdateErrorCount(job.failedUnits);
     }
     job.currentUnit = index + 1;
+    PostMessageA(Handle(), kRunEnded, 0, 0);
 }
 
 void ZSheetPgComp::UpdateErrorCount(int count)

@@ -23,6 +23,8 @@ public:
     void RecordRunResult(int failed) override;
 
     static constexpr UINT_PTR kStepTimer = 100;
+    static constexpr UINT kRunEnded = WM_APP + 1;
+    static constexpr DWORD kRunSettleMs = 1000;
 
 protected:
     BOOL OnInitDialog() override;
@@ -31,6 +33,7 @@ protected:
 
 private:
     INT_PTR OnTimer(WPARAM, LPARAM);
+    INT_PTR OnRunEnded(WPARAM, LPARAM);
     INT_PTR OnTabChange(WPARAM, LPARAM);
     INT_PTR OnStop(WPARAM, LPARAM);
     INT_PTR OnContinue(WPARAM, LPARAM);

@@ -27,10 +27,10 @@ public:
     RemoteTree(const RemoteTree&) = delete;
     RemoteTree& operator=(const RemoteTree&) = delete;
 
-    std::string Item(HTREEITEM item, int* image)
+    std::string Item(HTREEITEM item, int* image, int* selectedImage = nullptr)
     {
         TVITEMA data = {};
-        data.mask = TVIF_TEXT | TVIF_IMAGE;
+        data.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
         data.hItem = item;
         data.pszText = memory + sizeof(TVITEMA);
         data.cchTextMax = kText;
@@ -40,6 +40,8 @@ public:
         char text[kText] = {};
         ReadProcessMemory(process, memory + sizeof(TVITEMA), text, kText - 1, nullptr);
         *image = data.iImage;
+        if (selectedImage)
+            *selectedImage = data.iSelectedImage;
         return text;
     }
 
@@ -54,19 +56,25 @@ public:
         return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
     }
 
-    // One line per item, "<indent><text> [image]", siblings sorted: the
-    // file system's listing order is not the test's concern. An item whose
-    // text is root is shown as rootName.
-    std::string Outline(HTREEITEM item, int depth, const std::string& root = "", const std::string& rootName = "")
+    // One line per item, "<indent><text> [image]" (with the selected image
+    // after a '/' when asked), siblings sorted: the file system's listing
+    // order is not the test's concern. An item whose text is root is shown
+    // as rootName.
+    std::string Outline(HTREEITEM item, int depth, const std::string& root = "", const std::string& rootName = "",
+                        bool selectedImages = false)
     {
         std::vector<std::string> lines;
         for (; item; item = Next(item, TVGN_NEXT)) {
             int image = 0;
-            std::string text = Item(item, &image);
+            int selected = 0;
+            std::string text = Item(item, &image, &selected);
             if (!root.empty() && text == root)
                 text = rootName;
-            lines.push_back(std::string(depth * 2, ' ') + text + " [" + std::to_string(image) + "]\n" +
-                            Outline(Next(item, TVGN_CHILD), depth + 1, root, rootName));
+            std::string images = std::to_string(image);
+            if (selectedImages)
+                images += "/" + std::to_string(selected);
+            lines.push_back(std::string(depth * 2, ' ') + text + " [" + images + "]\n" +
+                            Outline(Next(item, TVGN_CHILD), depth + 1, root, rootName, selectedImages));
         }
         std::sort(lines.begin(), lines.end());
         std::string all;

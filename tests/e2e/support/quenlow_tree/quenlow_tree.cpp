@@ -62,6 +62,17 @@ Program::Program(const std::string& line) : commandLine(line)
     }
 }
 
+Program::Program(HWND window) : commandLine("(the process of a window)")
+{
+    GetWindowThreadProcessId(window, &info.dwProcessId);
+    info.hProcess = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, info.dwProcessId);
+    started = info.hProcess != nullptr;
+    if (!started) {
+        startError = GetLastError();
+        ADD_FAILURE() << "no process for the window: error " << startError;
+    }
+}
+
 Program::~Program()
 {
     if (!started)
@@ -70,7 +81,8 @@ Program::~Program()
         TerminateProcess(info.hProcess, 1);
     // The process is gone before the next test starts one that looks for it.
     WaitForSingleObject(info.hProcess, 5000);
-    CloseHandle(info.hThread);
+    if (info.hThread)
+        CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
 }
 

@@ -29,6 +29,8 @@ std::vector<std::string> Records(const std::string& log);
 class Program {
 public:
     explicit Program(const std::string& commandLine);
+    // The process of a window that another program started.
+    explicit Program(HWND window);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

@@ -20,6 +20,7 @@
 #include "process/output_text.h"
 #include "rich_edit.h"
 #include "seams.h"
+#include "support/bench/stopwatch.h"
 #include "support/child_process.h"
 #include "support/test_files.h"
 
@@ -29,13 +30,6 @@ int CountMessage(HWND, const char* text, const char*, UINT)
 {
     std::fprintf(stderr, "message: %s\n", text);
     return IDNO;
-}
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 // Delivers the dialog's messages until its pane lists every file, or 60 s.
@@ -52,16 +46,6 @@ int WaitForListing(HWND dialog, int files)
         Sleep(10);
     }
     return listed;
-}
-
-template <class Action>
-double Time(Action action)
-{
-    LARGE_INTEGER from, to;
-    QueryPerformanceCounter(&from);
-    action();
-    QueryPerformanceCounter(&to);
-    return Seconds(from, to);
 }
 
 }  // namespace

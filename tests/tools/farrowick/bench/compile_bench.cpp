@@ -1,0 +1,164 @@
+// Times Farrowick compiling a generated project "As a whole" next to the bare
+// javac on the same files with the same command line: what the tool adds to a
+// compile should be a small part of javac's own time. Whole process against
+// whole process: the tool is started with the main program's payload, its
+// Main page's "Compile" pressed ("As a whole" left chosen in its settings),
+// and it is closed once the run has ended; the
+// bare javac is started in the same folder and waited for. Each is timed in
+// interleaved rounds and the fastest round of each is compared, so a moment
+// of load on a shared machine weighs little.
+//   compile_bench [source count] [rounds]   (300 and 3, under Wine with the test JDK)
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "compile_command.h"
+#include "javac_paths.h"
+#include "payloads.h"
+#include "support/bench/stopwatch.h"
+#include "support/child_process.h"
+#include "support/farrowick_controls.h"
+#include "support/sheet_page.h"
+#include "support/test_files.h"
+#include "support/window_text.h"
+#include "tool_settings.h"
+
+namespace {
+
+using farrowick_controls::kCaption;
+using farrowick_controls::kContinue;
+using farrowick_controls::kErrPane;
+using farrowick_controls::kMainCompile;
+
+constexpr int kMethods = 30;
+
+// A class with a few methods that call each other, as real sources do.
+std::string Source(const std::string& name, int index)
+{
+    std::string text = "public class " + name + " {\n";
+    for (int m = 0; m < kMethods; ++m)
+        text += "    int m" + std::to_string(m) + "(int x) { return x * " + std::to_string(index + m) + " + m" +
+                std::to_string(m > 0 ? m - 1 : 0) + "(x >> 1); }\n";
+    return text + "    public String toString() { return \"" + name + "\" + m" + std::to_string(kMethods - 1) +
+           "(3); }\n}\n";
+}
+
+// The tool from its start to its end: Compile pressed on the Main page, the
+// sheet closed after the run's end banner.
+bool RunTool(const std::string& commandLine)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string writable = commandLine;
+    if (!CreateProcessA(nullptr, &writable[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    HWND sheet = nullptr;
+    bool ok = PollFor([&] { return (sheet = FindWindowA("#32770", kCaption)) != nullptr && IsWindowVisible(sheet); },
+                   60000);
+    HWND compile = nullptr;
+    if (ok) {
+        HWND main = PageWith(sheet, kMainCompile);
+        SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
+        compile = PageWith(sheet, kContinue);
+        ok = compile && PollFor(
+                            [&] {
+                                return WindowText(GetDlgItem(compile, kErrPane)).find("End   compiling") !=
+                                       std::string::npos;
+                            },
+                            300000);
+    }
+    // Closing is refused (with a message) until the compile's last step.
+    for (int attempt = 0; ok && attempt < 400; ++attempt) {
+        PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+        if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0)
+            break;
+        if (HWND box = FindWindowA("#32770", "Message"))
+            SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    }
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+        ok = false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int count = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 300;
+    const int rounds = argc > 2 && std::atoi(argv[2]) > 0 ? std::atoi(argv[2]) : 3;
+    const std::string root = WindowsPath(ScratchPath("compile_bench"));
+    const std::string project = root + "\\src";
+    for (const char* folder : {"", "\\bin", "\\Setting", "\\src"})
+        CreateDirectoryA((root + folder).c_str(), nullptr);
+    if (!CopyFileA(WindowsPath(QUENLOW_FARROWICK).c_str(), (root + "\\bin\\Farrowick.exe").c_str(), FALSE)) {
+        std::fprintf(stderr, "cannot copy Farrowick.exe\n");
+        return 1;
+    }
+    std::string selection = std::to_string(count) + "\n";
+    XString unit;
+    for (int i = 0; i < count; ++i) {
+        const std::string name = "S" + std::to_string(1000 + i);
+        const std::string path = project + "\\" + name + ".java";
+        if (!WriteFileBytes(path, Source(name, i))) {
+            std::fprintf(stderr, "cannot write %s\n", path.c_str());
+            return 1;
+        }
+        selection += path + "\n";
+        unit.Append(("\"" + path + "\"\n").c_str());
+    }
+    {
+        // "As a whole", as a user leaves it chosen on the Options page.
+        ZSettings settings(ToolKind::Compile);
+        if (!settings.Open((root + "\\Setting\\Compile.set").c_str()) ||
+            !settings.SetOptionInts(kCompileWhole, kOutputLocal)) {
+            std::fprintf(stderr, "cannot write the settings\n");
+            return 1;
+        }
+    }
+    ClassPathRecord record;
+    const std::string tool =
+        "\"" + root + "\\bin\\Farrowick.exe\" /inside-info " + InsideInfo(record, selection.c_str()).Data();
+
+    // The tool's own command line for the files, with its default options
+    // (debug information, classes next to the sources).
+    CompileOptions options;
+    options.g = 1;
+    options.noUserCommand = 1;
+    const XString javac = FindJavacExe(0);
+    if (javac.IsEmpty()) {
+        std::fprintf(stderr, "no JDK found\n");
+        return 1;
+    }
+    const XString display = DisplayCommand(CompileCommand(javac.Data(), XString(), CompileOptionsText(options)));
+    const UnitCommand command = UnitCommandTexts(display, OutputOptionText(options), unit);
+    SetCurrentDirectoryA(project.c_str());
+
+    double bestTool = 1e30;
+    double bestJavac = 1e30;
+    for (int round = 0; round < rounds; ++round) {
+        bool toolOk = false;
+        const double toolTime = Time([&] { toolOk = RunTool(tool); });
+        ChildResult bare;
+        const double javacTime = Time([&] { bare = RunChild(command.run.Data(), "", 300000); });
+        if (!toolOk || !bare.started || bare.exitCode != 0) {
+            std::fprintf(stderr, "round %d failed (tool %d, javac started %d exit %lu)\n%s", round, toolOk ? 1 : 0,
+                         bare.started ? 1 : 0, static_cast<unsigned long>(bare.exitCode), bare.err.c_str());
+            return 1;
+        }
+        std::printf("round %d: Farrowick %.3f s, javac %.3f s\n", round + 1, toolTime, javacTime);
+        bestTool = toolTime < bestTool ? toolTime : bestTool;
+        bestJavac = javacTime < bestJavac ? javacTime : bestJavac;
+    }
+    std::printf("%d sources as a whole, best of %d: Farrowick %.3f s, bare javac %.3f s, ratio %.2f "
+                "(the tool adds %.3f s)\n",
+                count, rounds, bestTool, bestJavac, bestTool / bestJavac, bestTool - bestJavac);
+    return 0;
+}

@@ -147,12 +147,16 @@ int XString::Erase(int pos, int count)
 
 int XString::ReplaceChar(char from, char to)
 {
+    // The text and its length in locals: a store through char* may alias the
+    // members, which would be read again for every byte. The class reader
+    // turns every name it keeps from '/' to '.' this way.
+    char* const text = data;
+    const int n = length;
     int replaced = 0;
-    for (int i = 0; i < length; ++i) {
-        if (data[i] == from) {
-            data[i] = to;
-            ++replaced;
-        }
+    for (int i = 0; i < n; ++i) {
+        const bool match = text[i] == from;
+        replaced += match;
+        text[i] = match ? to : text[i];
     }
     return replaced;
 }

@@ -33,11 +33,10 @@ bool StartsWith(const char* text, const char* prefix)
 // The text after the last '.' of [begin, end), as a range.
 const char* ShortStart(const char* begin, const char* end, bool stripOuter)
 {
-    const char* tail = begin;
-    for (const char* p = begin; p < end; ++p) {
-        if (*p == '.')
-            tail = p + 1;
-    }
+    // From the end: the last '.' is the only one that counts.
+    const char* tail = end;
+    while (tail > begin && tail[-1] != '.')
+        --tail;
     if (stripOuter) {
         for (const char* p = tail; p < end; ++p) {
             if (*p == '$') {
@@ -77,6 +76,22 @@ void AppendAccessWords(std::string& out, int flags, bool forClass)
     }
 }
 
+// As "%d" prints it, without the cost of a formatted print per parameter.
+void AppendDecimal(std::string& out, int value)
+{
+    char digits[12];
+    int n = 0;
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0)
+        out += '-';
+    while (n > 0)
+        out += digits[--n];
+}
+
 void AppendMethodDisplayName(std::string& out, const char* className, const char* methodText)
 {
     const char* open = std::strchr(methodText, '(');
@@ -102,10 +117,10 @@ void AppendMethodDisplayName(std::string& out, const char* className, const char
             char first = *shortType;
             if (first >= 'A' && first <= 'Z')
                 first = static_cast<char>(first - 'A' + 'a');
-            char parameter[32];
-            std::snprintf(parameter, sizeof parameter, " %c%d", first, position);
             out.append(shortType, end);
-            out += parameter;
+            out += ' ';
+            out += first;
+            AppendDecimal(out, position);
         }
         if (*end != ',') {
             out += ')';
@@ -156,8 +171,10 @@ int ClassOutline::Parse(const unsigned char* data, size_t size)
 
 XString ClassOutline::Write(const char* note, bool fileLine, bool packageAndImports, const char* header) const
 {
-    std::string out;
-    out.reserve(4096);
+    // One buffer per thread, kept from outline to outline: a fresh one for
+    // each class cost as much as its whole fill.
+    thread_local std::string out;
+    out.clear();
     if (note) {
         out += "//note: retrieved directly from classpath ";
         out += note;

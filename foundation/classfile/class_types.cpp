@@ -66,9 +66,11 @@ void ClassInfo::DecodeObjectType(const char* descriptor, int length, XString& ou
     int end = i;
     while (end < length && descriptor[end] != ';')
         ++end;
-    XString name(descriptor + i, end - i);
-    out.AppendString(name);
-    RecordReferenced(name.Data());
+    // The name is recorded from where it now ends the text: a copy of its
+    // own would cost an allocation for every object type of every member.
+    const int nameStart = out.Length();
+    out.Append(descriptor + i, end - i);
+    RecordReferenced(out.Data() + nameStart);
     AppendDimensions(dimensions, out);
 }
 

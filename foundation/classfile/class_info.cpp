@@ -2,6 +2,21 @@
 
 #include <cstring>
 
+#include "spare_blocks.h"
+
+void* MemberDesc::operator new(size_t size)
+{
+    return size == sizeof(MemberDesc) ? SpareBlocks<sizeof(MemberDesc)>::Take() : ::operator new(size);
+}
+
+void MemberDesc::operator delete(void* record, size_t size)
+{
+    if (size == sizeof(MemberDesc))
+        SpareBlocks<sizeof(MemberDesc)>::Give(record);
+    else
+        ::operator delete(record);
+}
+
 const char kSourceFileAttribute[] = "SourceFile";
 const char kInnerClassesAttribute[] = "InnerClasses";
 const char kExceptionsAttribute[] = "Exceptions";
@@ -36,6 +51,15 @@ unsigned ItemsInBody(const AttributeInfo& attribute, unsigned itemSize)
     return declared < fit ? declared : fit;
 }
 
+void ToJavaForm(MemberDesc& desc)
+{
+    desc.name.ReplaceChar('/', '.');
+    desc.type.ReplaceChar('/', '.');
+    for (int k = 0; k < desc.names.Count(); ++k)
+        desc.names.At(k)->ReplaceChar('/', '.');
+    desc.javaForm = true;
+}
+
 }  // namespace
 
 void ClassInfo::Clear()
@@ -44,6 +68,7 @@ void ClassInfo::Clear()
     package.Assign("", 0);
     className.Assign("", 0);
     referencedClasses.Reset();
+    lastReferenced = -1;
     interfaces.RemoveAll();
     superClass.Assign("", 0);
     innerClasses.RemoveAll();
@@ -69,7 +94,10 @@ void ClassInfo::RecordReferenced(const char* name)
     const int plen = package.Length();
     if (plen > 0 && lastSlash - name == plen && std::strncmp(name, package.Data(), static_cast<size_t>(plen)) == 0)
         return;
-    referencedClasses.InsertSorted(name);
+    if (lastReferenced >= 0 && lastReferenced < referencedClasses.Count() &&
+        std::strcmp(referencedClasses.StringAt(lastReferenced)->Data(), name) == 0)
+        return;
+    lastReferenced = referencedClasses.InsertSorted(name);
 }
 
 void ClassInfo::FromClassFile(const ClassFile& file)
@@ -138,10 +166,11 @@ void ClassInfo::ReadFields(const ClassFile& file)
         desc->access = field.access_flags;
         const ConstantPoolEntry* descriptor = file.GetConstant(field.descriptor_index);
         const ConstantPoolEntry* name = file.GetConstant(field.name_index);
-        if (!descriptor || !descriptor->text || !name || !name->text)
-            continue;
-        DecodeMemberType(descriptor->text, static_cast<int>(std::strlen(descriptor->text)), desc->type);
-        desc->name.Assign(name->text);
+        if (descriptor && descriptor->text && name && name->text) {
+            DecodeMemberType(descriptor->text, static_cast<int>(std::strlen(descriptor->text)), desc->type);
+            desc->name.Assign(name->text);
+        }
+        ToJavaForm(*desc);
     }
 }
 
@@ -181,6 +210,7 @@ void ClassInfo::ReadMethods(const ClassFile& file)
         if (close)
             DecodeMemberType(close + 1, length - end - 1, desc->type);
         ReadExceptions(file, method, *desc);
+        ToJavaForm(*desc);
     }
 }
 
@@ -215,11 +245,8 @@ void ClassInfo::ToDottedNames()
     MemberDescArray* members[] = {&fields, &methods};
     for (MemberDescArray* array : members) {
         for (int i = 0; i < array->Count(); ++i) {
-            MemberDesc* desc = array->At(i);
-            desc->name.ReplaceChar('/', '.');
-            desc->type.ReplaceChar('/', '.');
-            for (int k = 0; k < desc->names.Count(); ++k)
-                desc->names.At(k)->ReplaceChar('/', '.');
+            if (!array->At(i)->javaForm)
+                ToJavaForm(*array->At(i));
         }
     }
 }

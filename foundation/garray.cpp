@@ -171,7 +171,7 @@ int StringPtrList::Find(int lo, int hi, const char* text, int* found) const
     }
 }
 
-int StringPtrList::InsertSorted(const char* text)
+void StringPtrList::InsertSorted(const char* text)
 {
     // A plain lower bound, one comparison a step: the place Find gives for a
     // sorted list without repeats, found for the many names met again.
@@ -185,11 +185,10 @@ int StringPtrList::InsertSorted(const char* text)
     }
     const int at = lo;
     if (at < count && std::strcmp(StringAt(at)->Data(), text) == 0)
-        return at;
+        return;
     XString* s = new XString();
     s->Assign(text);
     InsertAt(at, s);
-    return at;
 }
 
 int StringPtrList::RemoveAt(int index)

@@ -83,8 +83,7 @@ public:
     // Index of an element equal to text (found set to 1), or the index that
     // keeps the list sorted (found untouched); hi < lo gives lo.
     int Find(int lo, int hi, const char* text, int* found) const;
-    // The index of the element equal to text, inserted when missing.
-    int InsertSorted(const char* text);
+    void InsertSorted(const char* text);
     XString* StringAt(int index) const { return static_cast<XString*>(GetAt(index)); }
     int RemoveAt(int index);
     void Reset();

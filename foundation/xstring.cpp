@@ -169,6 +169,8 @@ int XString::ReplaceChar(char from, char to)
     // store through char* may alias the members.
     char* const text = data;
     const int n = length;
+    if (n == 0 || !std::memchr(text, from, static_cast<size_t>(n)))
+        return 0;
     const uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
     const uint64_t wanted = 0x0101010101010101ULL * static_cast<unsigned char>(from);
     const uint64_t change = static_cast<unsigned char>(from ^ to);

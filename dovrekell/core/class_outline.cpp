@@ -7,24 +7,26 @@
 namespace {
 
 struct AccessWord {
-    const char* text;
+    const char* text;  // with its blank
+    size_t length;
     int mask;
 };
 
 // In the order the outline prints them. A method's 0x40 and 0x80 (bridge and
 // varargs) share their bits with the field words and print as those.
 const AccessWord kAccessWords[] = {
-    {"public", 0x1},     {"private", 0x2},      {"protected", 0x4}, {"static", 0x8},
-    {"final", 0x10},     {"synchronized", 0x20}, {"volatile", 0x40}, {"transient", 0x80},
-    {"native", 0x100},   {"interface", 0x200},  {"abstract", 0x400}, {"strict_", 0x800},
+    {"public ", 7, 0x1},     {"private ", 8, 0x2},       {"protected ", 10, 0x4}, {"static ", 7, 0x8},
+    {"final ", 6, 0x10},     {"synchronized ", 13, 0x20}, {"volatile ", 9, 0x40},  {"transient ", 10, 0x80},
+    {"native ", 7, 0x100},   {"interface ", 10, 0x200},  {"abstract ", 9, 0x400}, {"strict_ ", 8, 0x800},
 };
 
 constexpr int kInterfaceFlag = 0x200;
 constexpr int kAbstractFlag = 0x400;
 
+// Only the special names begin with '<'.
 bool StartsWith(const char* text, const char* prefix)
 {
-    return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+    return text[0] == prefix[0] && std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
 // The outline is built in a std::string and handed over once: an XString
@@ -69,16 +71,18 @@ void AppendAccessWords(std::string& out, int flags, bool forClass)
         flags &= ~0x20;
     flags &= ~kInterfaceFlag;
     for (const AccessWord& word : kAccessWords) {
-        if (flags & word.mask) {
-            out += word.text;
-            out += ' ';
-        }
+        if (flags & word.mask)
+            out.append(word.text, word.length);
     }
 }
 
 // As "%d" prints it, without the cost of a formatted print per parameter.
 void AppendDecimal(std::string& out, int value)
 {
+    if (value >= 0 && value < 10) {
+        out += static_cast<char>('0' + value);
+        return;
+    }
     char digits[12];
     int n = 0;
     unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
@@ -109,9 +113,7 @@ void AppendMethodDisplayName(std::string& out, const char* className, const char
     for (int position = 0;; ++position) {
         while (*piece == ' ')
             ++piece;
-        const char* end = piece;
-        while (*end && *end != ',' && *end != ')')
-            ++end;
+        const char* end = piece + std::strcspn(piece, ",)");
         const char* shortType = ShortStart(piece, end, false);
         if (shortType < end) {
             char first = *shortType;

@@ -68,7 +68,6 @@ void ClassInfo::Clear()
     package.Assign("", 0);
     className.Assign("", 0);
     referencedClasses.Reset();
-    lastReferenced = -1;
     interfaces.RemoveAll();
     superClass.Assign("", 0);
     innerClasses.RemoveAll();
@@ -94,10 +93,7 @@ void ClassInfo::RecordReferenced(const char* name)
     const int plen = package.Length();
     if (plen > 0 && lastSlash - name == plen && std::strncmp(name, package.Data(), static_cast<size_t>(plen)) == 0)
         return;
-    if (lastReferenced >= 0 && lastReferenced < referencedClasses.Count() &&
-        std::strcmp(referencedClasses.StringAt(lastReferenced)->Data(), name) == 0)
-        return;
-    lastReferenced = referencedClasses.InsertSorted(name);
+    referencedClasses.InsertSorted(name);
 }
 
 void ClassInfo::FromClassFile(const ClassFile& file)
@@ -167,10 +163,13 @@ void ClassInfo::ReadFields(const ClassFile& file)
         const ConstantPoolEntry* descriptor = file.GetConstant(field.descriptor_index);
         const ConstantPoolEntry* name = file.GetConstant(field.name_index);
         if (descriptor && descriptor->text && name && name->text) {
+            decodingJavaForm = true;
             DecodeMemberType(descriptor->text, static_cast<int>(std::strlen(descriptor->text)), desc->type);
+            decodingJavaForm = false;
             desc->name.Assign(name->text);
+            desc->name.ReplaceChar('/', '.');
         }
-        ToJavaForm(*desc);
+        desc->javaForm = true;
     }
 }
 
@@ -186,7 +185,9 @@ void ClassInfo::ReadMethods(const ClassFile& file)
         methods.Add(desc);
         desc->access = method.access_flags;
         desc->name.Assign(name->text);
+        desc->name.ReplaceChar('/', '.');
         desc->name.AppendChar('(');
+        decodingJavaForm = true;
 
         const char* text = descriptor->text;
         const int length = static_cast<int>(std::strlen(text));
@@ -195,9 +196,8 @@ void ClassInfo::ReadMethods(const ClassFile& file)
         const int end = close ? static_cast<int>(close - text) : length;
         bool first = true;
         for (int p = start; p < end;) {
-            int q = p;
-            while (q < end && text[q] != ';')
-                ++q;
+            const void* semicolon = std::memchr(text + p, ';', static_cast<size_t>(end - p));
+            const int q = semicolon ? static_cast<int>(static_cast<const char*>(semicolon) - text) : end;
             if (q > p) {
                 if (!first)
                     desc->name.AppendChar(',');
@@ -209,8 +209,9 @@ void ClassInfo::ReadMethods(const ClassFile& file)
         desc->name.AppendChar(')');
         if (close)
             DecodeMemberType(close + 1, length - end - 1, desc->type);
+        decodingJavaForm = false;
         ReadExceptions(file, method, *desc);
-        ToJavaForm(*desc);
+        desc->javaForm = true;
     }
 }
 
@@ -225,6 +226,7 @@ void ClassInfo::ReadExceptions(const ClassFile& file, const MemberInfo& method, 
             const int index = static_cast<int>(BigEndian16(attribute.bytes + 2 + k * 2));
             if (const char* name = file.GetClassName(index)) {
                 desc.names.Add(name);
+                desc.names.At(desc.names.Count() - 1)->ReplaceChar('/', '.');
                 RecordReferenced(name);
             }
         }

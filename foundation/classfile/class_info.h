@@ -73,10 +73,12 @@ public:
     MemberDescArray methods;
 
 private:
+    // While the readers decode a member's types: names go into the text in
+    // Java form (recorded in '/' form first), so the member needs no second
+    // pass over its texts.
+    bool decodingJavaForm = false;
+
     void RecordReferenced(const char* name);
-    // Where the last recorded name sits: a member's types often name the
-    // class before them again. Only a hint, checked before it is used.
-    int lastReferenced = -1;
     void ReadClassAttributes(const ClassFile& file);
     void ReadInnerClasses(const ClassFile& file, const AttributeInfo& attribute);
     void ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc);

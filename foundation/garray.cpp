@@ -4,13 +4,6 @@
 #include <cstring>
 #include <new>
 
-GArray::GArray(int size) : capacity(kGrowBy), elementSize(size) {}
-
-GArray::~GArray()
-{
-    std::free(storage);
-}
-
 void GArray::ResizeBlock(int newCapacity)
 {
     const size_t bytes = static_cast<size_t>(newCapacity) * elementSize;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
 
 #include "xobject.h"
 #include "xstring.h"
@@ -14,10 +15,10 @@ class GArray : public XObject {
 public:
     static constexpr int kGrowBy = 10;
 
-    explicit GArray(int elementSize);
+    explicit GArray(int size) : capacity(kGrowBy), elementSize(size) {}
     GArray(const GArray&) = delete;
     GArray& operator=(const GArray&) = delete;
-    ~GArray() override;
+    ~GArray() override { std::free(storage); }
 
     int Count() const { return count; }
     int Capacity() const { return capacity; }

@@ -8,8 +8,8 @@
 
 namespace {
 
-// Most strings live their whole life at the first capacity: their blocks
-// come from the thread's spare ones.
+// Most strings live their whole life at the first capacity: on the thread
+// that keeps spare blocks, theirs come from those.
 using FirstCapacityBlocks = SpareBlocks<XString::kHeadroom>;
 
 // The string types assume allocation succeeds; a failed one is not

@@ -162,6 +162,7 @@ XString MethodDisplayName(const char* className, const char* methodText)
 
 int ClassOutline::Parse(const unsigned char* data, size_t size)
 {
+    KeepSpareBlocksForThisThread();
     file.Reset();
     info.Clear();
     int code = 0;

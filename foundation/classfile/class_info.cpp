@@ -17,6 +17,12 @@ void MemberDesc::operator delete(void* record, size_t size)
         ::operator delete(record);
 }
 
+void KeepSpareBlocksForThisThread()
+{
+    SpareBlocks<XString::kHeadroom>::KeepForThisThread();
+    SpareBlocks<sizeof(MemberDesc)>::KeepForThisThread();
+}
+
 const char kSourceFileAttribute[] = "SourceFile";
 const char kInnerClassesAttribute[] = "InnerClasses";
 const char kExceptionsAttribute[] = "Exceptions";

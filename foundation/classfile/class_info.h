@@ -85,6 +85,11 @@ private:
     void DecodeMemberType(const char* descriptor, int length, XString& out);
 };
 
+// The calling thread keeps the blocks of the strings and member records it
+// drops for the next ones (see spare_blocks.h); the thread that builds class
+// outlines asks for it.
+void KeepSpareBlocksForThisThread();
+
 // Attribute names the information reads.
 extern const char kSourceFileAttribute[];
 extern const char kInnerClassesAttribute[];

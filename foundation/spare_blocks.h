@@ -28,6 +28,8 @@ public:
         }
     }
 
+    static bool KeptByThisThread() { return Shared().Mine(); }
+
     static void* Take()
     {
         Pool& pool = Shared();

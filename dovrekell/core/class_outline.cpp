@@ -133,6 +133,12 @@ void AppendMethodDisplayName(std::string& out, const char* className, const char
     }
 }
 
+std::string& KeptBuffer()
+{
+    static std::string* buffer = new std::string;  // never freed: see spare_blocks.h
+    return *buffer;
+}
+
 XString ToXString(const std::string& text)
 {
     return XString(text.data(), static_cast<int>(text.size()));
@@ -174,9 +180,10 @@ int ClassOutline::Parse(const unsigned char* data, size_t size)
 
 XString ClassOutline::Write(const char* note, bool fileLine, bool packageAndImports, const char* header) const
 {
-    // One buffer per thread, kept from outline to outline: a fresh one for
-    // each class cost as much as its whole fill.
-    thread_local std::string out;
+    // The thread that keeps spare blocks also keeps one buffer from outline
+    // to outline: a fresh one for each class costs a good part of its write.
+    std::string fresh;
+    std::string& out = SpareBlocksKeptByThisThread() ? KeptBuffer() : fresh;
     out.clear();
     if (note) {
         out += "//note: retrieved directly from classpath ";

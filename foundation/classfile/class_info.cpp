@@ -23,6 +23,11 @@ void KeepSpareBlocksForThisThread()
     SpareBlocks<sizeof(MemberDesc)>::KeepForThisThread();
 }
 
+bool SpareBlocksKeptByThisThread()
+{
+    return SpareBlocks<XString::kHeadroom>::KeptByThisThread();
+}
+
 const char kSourceFileAttribute[] = "SourceFile";
 const char kInnerClassesAttribute[] = "InnerClasses";
 const char kExceptionsAttribute[] = "Exceptions";

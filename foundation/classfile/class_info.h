@@ -89,6 +89,7 @@ private:
 // drops for the next ones (see spare_blocks.h); the thread that builds class
 // outlines asks for it.
 void KeepSpareBlocksForThisThread();
+bool SpareBlocksKeptByThisThread();
 
 // Attribute names the information reads.
 extern const char kSourceFileAttribute[];

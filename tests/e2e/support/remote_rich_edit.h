@@ -8,22 +8,12 @@
 
 #include <string>
 
+#include "support/rich_text_lines.h"
 #include "window_text.h"
 
 inline std::string RemoteRichText(HWND edit)
 {
-    const std::string text = WindowText(edit);
-    std::string lines;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            lines += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            lines += text[i];
-        }
-    }
-    return lines;
+    return RichTextLines(WindowText(edit));
 }
 
 // 0xFFFFFFFF when the format can not be read.

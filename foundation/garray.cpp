@@ -4,25 +4,16 @@
 #include <cstring>
 #include <new>
 
-GArray::GArray(int size) : elementSize(size)
-{
-    ResizeBlock(kGrowBy);
-}
-
-GArray::~GArray()
-{
-    std::free(storage);
-}
-
 void GArray::ResizeBlock(int newCapacity)
 {
     const size_t bytes = static_cast<size_t>(newCapacity) * elementSize;
+    const int zeroFrom = storage ? capacity : 0;
     unsigned char* fresh = static_cast<unsigned char*>(std::realloc(storage, bytes));
     if (!fresh)
         std::abort();  // like the strings, the arrays assume memory is there
-    if (newCapacity > capacity)
-        std::memset(fresh + static_cast<size_t>(capacity) * elementSize, 0,
-                    static_cast<size_t>(newCapacity - capacity) * elementSize);
+    if (newCapacity > zeroFrom)
+        std::memset(fresh + static_cast<size_t>(zeroFrom) * elementSize, 0,
+                    static_cast<size_t>(newCapacity - zeroFrom) * elementSize);
     storage = fresh;
     capacity = newCapacity;
 }
@@ -30,7 +21,9 @@ void GArray::ResizeBlock(int newCapacity)
 void GArray::Grow()
 {
     ++count;
-    if (count >= capacity)
+    if (!storage)
+        ResizeBlock(count >= capacity ? capacity + kGrowBy : capacity);
+    else if (count >= capacity)
         ResizeBlock(capacity + kGrowBy);
 }
 
@@ -44,9 +37,8 @@ void GArray::RemoveAllSlots()
 {
     std::free(storage);
     storage = nullptr;
-    capacity = 0;
+    capacity = kGrowBy;
     count = 0;
-    ResizeBlock(kGrowBy);
 }
 
 unsigned short WordArray::GetAt(int index) const
@@ -54,13 +46,6 @@ unsigned short WordArray::GetAt(int index) const
     if (index < 0 || index >= count)
         return 0;
     return *static_cast<unsigned short*>(Slot(index));
-}
-
-void* PtrArray::GetAt(int index) const
-{
-    if (index < 0 || index >= count)
-        return nullptr;
-    return *static_cast<void**>(Slot(index));
 }
 
 int PtrArray::InsertAt(int index, void* element)
@@ -181,9 +166,18 @@ int StringPtrList::Find(int lo, int hi, const char* text, int* found) const
 
 void StringPtrList::InsertSorted(const char* text)
 {
-    int found = 0;
-    const int at = Find(0, count - 1, text, &found);
-    if (found)
+    // A plain lower bound, one comparison a step: the place Find gives for a
+    // sorted list without repeats, found for the many names met again.
+    int lo = 0, hi = count;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (std::strcmp(StringAt(mid)->Data(), text) < 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    const int at = lo;
+    if (at < count && std::strcmp(StringAt(at)->Data(), text) == 0)
         return;
     XString* s = new XString();
     s->Assign(text);

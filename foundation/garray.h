@@ -1,21 +1,24 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
 
 #include "xobject.h"
 #include "xstring.h"
 
 // Arrays in one zero-filled block that grows and shrinks in steps of 10 slots.
 // A new count that reaches the capacity grows the block at once, so there is
-// always at least one spare slot.
+// always at least one spare slot. An array starts (and is emptied back) to a
+// capacity of 10 whose block is taken at its first slot: the many records
+// whose lists stay empty cost no allocation.
 class GArray : public XObject {
 public:
     static constexpr int kGrowBy = 10;
 
-    explicit GArray(int elementSize);
+    explicit GArray(int size) : capacity(kGrowBy), elementSize(size) {}
     GArray(const GArray&) = delete;
     GArray& operator=(const GArray&) = delete;
-    ~GArray() override;
+    ~GArray() override { std::free(storage); }
 
     int Count() const { return count; }
     int Capacity() const { return capacity; }
@@ -23,7 +26,7 @@ public:
 protected:
     void Grow();                   // one more zero slot at the end
     void AddBytes(const void* element);
-    void RemoveAllSlots();         // a fresh zeroed block of kGrowBy slots
+    void RemoveAllSlots();         // back to kGrowBy slots, none taken yet
     void* Slot(int index) const { return storage + static_cast<size_t>(index) * elementSize; }
     void ResizeBlock(int newCapacity);
 
@@ -49,7 +52,12 @@ public:
     int InsertAt(int index, void* element);
     int RemoveAt(int index);
     void Reset() { RemoveAllSlots(); }
-    void* GetAt(int index) const;   // null when out of range
+    // Null when out of range. Inline: the class reader looks up constants
+    // through it many times per member.
+    void* GetAt(int index) const
+    {
+        return index < 0 || index >= count ? nullptr : *static_cast<void**>(Slot(index));
+    }
 };
 
 // Texts held by value; each element gets capacity length + 100 like Assign.

@@ -15,6 +15,8 @@
 #include "help_settings.h"
 #include "help_settings_controls.h"
 #include "location_text.h"
+#include "online_items.h"
+#include "online_tree.h"
 #include "paths/file_system.h"
 #include "seams.h"
 #include "tab_control.h"
@@ -159,6 +161,10 @@ void ZViewForm::InitialUpdate()
     tabs.SetCurSel(0);
     pages.Show(0);
 
+    // Once per start: the online list and status pages come from our server
+    // while the documentation is read.
+    online.Start({OnlineDownload::DefaultHost(), GetProgramDir().Data(), Item(IDC_CONTENTS),
+                  static_cast<HTREEITEM>(const_cast<void*>(groups.OnlineRoot()))});
     LoadDocumentation();
 }
 
@@ -513,10 +519,10 @@ INT_PTR ZViewForm::OnTreeDoubleClick(WPARAM, LPARAM)
     const XString relative = groups.RelativePath(contents, item, &root);
     XString location;
     if (root && root == groups.OnlineRoot()) {
-        const char* stored = reinterpret_cast<const char*>(tree.Data(item));
-        if (!stored)
+        const OnlineItem* stored = reinterpret_cast<const OnlineItem*>(tree.Data(item));
+        if (!stored || stored->location.IsEmpty())
             return TRUE;
-        location.Assign(stored);
+        location.Copy(stored->location);
     } else {
         location.Copy(groups.DocsFolder());
         location.AppendChar('\\');
@@ -605,5 +611,14 @@ INT_PTR ZViewForm::OnDestroyPanel(WPARAM, LPARAM)
     ClearLocationEntries(Item(IDC_INDEX_LIST));
     ClearLocationEntries(Item(IDC_FAVORITES));
     ClearLocationEntries(Item(IDC_RESULTS));
+    // The online thread fills this subtree: it has ended (the frame stopped
+    // it before closing) before its records are freed.
+    online.Stop();
+    if (const HTREEITEM onlineRoot = static_cast<HTREEITEM>(const_cast<void*>(groups.OnlineRoot()))) {
+        const OnlineTree onlineTree(Item(IDC_CONTENTS));
+        onlineTree.DeleteBelow(onlineRoot);
+        TreeView(Handle(), IDC_CONTENTS).Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(onlineRoot));
+        groups.SetOnlineRoot(nullptr);
+    }
     return FALSE;
 }

@@ -7,24 +7,26 @@
 namespace {
 
 struct AccessWord {
-    const char* text;
+    const char* text;  // with its blank
+    size_t length;
     int mask;
 };
 
 // In the order the outline prints them. A method's 0x40 and 0x80 (bridge and
 // varargs) share their bits with the field words and print as those.
 const AccessWord kAccessWords[] = {
-    {"public", 0x1},     {"private", 0x2},      {"protected", 0x4}, {"static", 0x8},
-    {"final", 0x10},     {"synchronized", 0x20}, {"volatile", 0x40}, {"transient", 0x80},
-    {"native", 0x100},   {"interface", 0x200},  {"abstract", 0x400}, {"strict_", 0x800},
+    {"public ", 7, 0x1},     {"private ", 8, 0x2},       {"protected ", 10, 0x4}, {"static ", 7, 0x8},
+    {"final ", 6, 0x10},     {"synchronized ", 13, 0x20}, {"volatile ", 9, 0x40},  {"transient ", 10, 0x80},
+    {"native ", 7, 0x100},   {"interface ", 10, 0x200},  {"abstract ", 9, 0x400}, {"strict_ ", 8, 0x800},
 };
 
 constexpr int kInterfaceFlag = 0x200;
 constexpr int kAbstractFlag = 0x400;
 
+// Only the special names begin with '<'.
 bool StartsWith(const char* text, const char* prefix)
 {
-    return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+    return text[0] == prefix[0] && std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
 // The outline is built in a std::string and handed over once: an XString
@@ -33,11 +35,10 @@ bool StartsWith(const char* text, const char* prefix)
 // The text after the last '.' of [begin, end), as a range.
 const char* ShortStart(const char* begin, const char* end, bool stripOuter)
 {
-    const char* tail = begin;
-    for (const char* p = begin; p < end; ++p) {
-        if (*p == '.')
-            tail = p + 1;
-    }
+    // From the end: the last '.' is the only one that counts.
+    const char* tail = end;
+    while (tail > begin && tail[-1] != '.')
+        --tail;
     if (stripOuter) {
         for (const char* p = tail; p < end; ++p) {
             if (*p == '$') {
@@ -70,11 +71,29 @@ void AppendAccessWords(std::string& out, int flags, bool forClass)
         flags &= ~0x20;
     flags &= ~kInterfaceFlag;
     for (const AccessWord& word : kAccessWords) {
-        if (flags & word.mask) {
-            out += word.text;
-            out += ' ';
-        }
+        if (flags & word.mask)
+            out.append(word.text, word.length);
     }
+}
+
+// As "%d" prints it, without the cost of a formatted print per parameter.
+void AppendDecimal(std::string& out, int value)
+{
+    if (value >= 0 && value < 10) {
+        out += static_cast<char>('0' + value);
+        return;
+    }
+    char digits[12];
+    int n = 0;
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0)
+        out += '-';
+    while (n > 0)
+        out += digits[--n];
 }
 
 void AppendMethodDisplayName(std::string& out, const char* className, const char* methodText)
@@ -94,18 +113,16 @@ void AppendMethodDisplayName(std::string& out, const char* className, const char
     for (int position = 0;; ++position) {
         while (*piece == ' ')
             ++piece;
-        const char* end = piece;
-        while (*end && *end != ',' && *end != ')')
-            ++end;
+        const char* end = piece + std::strcspn(piece, ",)");
         const char* shortType = ShortStart(piece, end, false);
         if (shortType < end) {
             char first = *shortType;
             if (first >= 'A' && first <= 'Z')
                 first = static_cast<char>(first - 'A' + 'a');
-            char parameter[32];
-            std::snprintf(parameter, sizeof parameter, " %c%d", first, position);
             out.append(shortType, end);
-            out += parameter;
+            out += ' ';
+            out += first;
+            AppendDecimal(out, position);
         }
         if (*end != ',') {
             out += ')';
@@ -114,6 +131,12 @@ void AppendMethodDisplayName(std::string& out, const char* className, const char
         out += ',';
         piece = end + 1;
     }
+}
+
+std::string& KeptBuffer()
+{
+    static std::string* buffer = new std::string;  // never freed: see spare_blocks.h
+    return *buffer;
 }
 
 XString ToXString(const std::string& text)
@@ -145,6 +168,7 @@ XString MethodDisplayName(const char* className, const char* methodText)
 
 int ClassOutline::Parse(const unsigned char* data, size_t size)
 {
+    KeepSpareBlocksForThisThread();
     file.Reset();
     info.Clear();
     int code = 0;
@@ -156,8 +180,11 @@ int ClassOutline::Parse(const unsigned char* data, size_t size)
 
 XString ClassOutline::Write(const char* note, bool fileLine, bool packageAndImports, const char* header) const
 {
-    std::string out;
-    out.reserve(4096);
+    // The thread that keeps spare blocks also keeps one buffer from outline
+    // to outline: a fresh one for each class costs a good part of its write.
+    std::string fresh;
+    std::string& out = SpareBlocksKeptByThisThread() ? KeptBuffer() : fresh;
+    out.clear();
     if (note) {
         out += "//note: retrieved directly from classpath ";
         out += note;

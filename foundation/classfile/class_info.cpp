@@ -2,6 +2,32 @@
 
 #include <cstring>
 
+#include "spare_blocks.h"
+
+void* MemberDesc::operator new(size_t size)
+{
+    return size == sizeof(MemberDesc) ? SpareBlocks<sizeof(MemberDesc)>::Take() : ::operator new(size);
+}
+
+void MemberDesc::operator delete(void* record, size_t size)
+{
+    if (size == sizeof(MemberDesc))
+        SpareBlocks<sizeof(MemberDesc)>::Give(record);
+    else
+        ::operator delete(record);
+}
+
+void KeepSpareBlocksForThisThread()
+{
+    SpareBlocks<XString::kHeadroom>::KeepForThisThread();
+    SpareBlocks<sizeof(MemberDesc)>::KeepForThisThread();
+}
+
+bool SpareBlocksKeptByThisThread()
+{
+    return SpareBlocks<XString::kHeadroom>::KeptByThisThread();
+}
+
 const char kSourceFileAttribute[] = "SourceFile";
 const char kInnerClassesAttribute[] = "InnerClasses";
 const char kExceptionsAttribute[] = "Exceptions";
@@ -34,6 +60,15 @@ unsigned ItemsInBody(const AttributeInfo& attribute, unsigned itemSize)
     const unsigned declared = BigEndian16(attribute.bytes);
     const unsigned fit = (attribute.length - 2) / itemSize;
     return declared < fit ? declared : fit;
+}
+
+void ToJavaForm(MemberDesc& desc)
+{
+    desc.name.ReplaceChar('/', '.');
+    desc.type.ReplaceChar('/', '.');
+    for (int k = 0; k < desc.names.Count(); ++k)
+        desc.names.At(k)->ReplaceChar('/', '.');
+    desc.javaForm = true;
 }
 
 }  // namespace
@@ -138,10 +173,14 @@ void ClassInfo::ReadFields(const ClassFile& file)
         desc->access = field.access_flags;
         const ConstantPoolEntry* descriptor = file.GetConstant(field.descriptor_index);
         const ConstantPoolEntry* name = file.GetConstant(field.name_index);
-        if (!descriptor || !descriptor->text || !name || !name->text)
-            continue;
-        DecodeMemberType(descriptor->text, static_cast<int>(std::strlen(descriptor->text)), desc->type);
-        desc->name.Assign(name->text);
+        if (descriptor && descriptor->text && name && name->text) {
+            decodingJavaForm = true;
+            DecodeMemberType(descriptor->text, static_cast<int>(std::strlen(descriptor->text)), desc->type);
+            decodingJavaForm = false;
+            desc->name.Assign(name->text);
+            desc->name.ReplaceChar('/', '.');
+        }
+        desc->javaForm = true;
     }
 }
 
@@ -157,7 +196,9 @@ void ClassInfo::ReadMethods(const ClassFile& file)
         methods.Add(desc);
         desc->access = method.access_flags;
         desc->name.Assign(name->text);
+        desc->name.ReplaceChar('/', '.');
         desc->name.AppendChar('(');
+        decodingJavaForm = true;
 
         const char* text = descriptor->text;
         const int length = static_cast<int>(std::strlen(text));
@@ -166,9 +207,8 @@ void ClassInfo::ReadMethods(const ClassFile& file)
         const int end = close ? static_cast<int>(close - text) : length;
         bool first = true;
         for (int p = start; p < end;) {
-            int q = p;
-            while (q < end && text[q] != ';')
-                ++q;
+            const void* semicolon = std::memchr(text + p, ';', static_cast<size_t>(end - p));
+            const int q = semicolon ? static_cast<int>(static_cast<const char*>(semicolon) - text) : end;
             if (q > p) {
                 if (!first)
                     desc->name.AppendChar(',');
@@ -180,7 +220,9 @@ void ClassInfo::ReadMethods(const ClassFile& file)
         desc->name.AppendChar(')');
         if (close)
             DecodeMemberType(close + 1, length - end - 1, desc->type);
+        decodingJavaForm = false;
         ReadExceptions(file, method, *desc);
+        desc->javaForm = true;
     }
 }
 
@@ -195,6 +237,7 @@ void ClassInfo::ReadExceptions(const ClassFile& file, const MemberInfo& method, 
             const int index = static_cast<int>(BigEndian16(attribute.bytes + 2 + k * 2));
             if (const char* name = file.GetClassName(index)) {
                 desc.names.Add(name);
+                desc.names.At(desc.names.Count() - 1)->ReplaceChar('/', '.');
                 RecordReferenced(name);
             }
         }
@@ -215,11 +258,8 @@ void ClassInfo::ToDottedNames()
     MemberDescArray* members[] = {&fields, &methods};
     for (MemberDescArray* array : members) {
         for (int i = 0; i < array->Count(); ++i) {
-            MemberDesc* desc = array->At(i);
-            desc->name.ReplaceChar('/', '.');
-            desc->type.ReplaceChar('/', '.');
-            for (int k = 0; k < desc->names.Count(); ++k)
-                desc->names.At(k)->ReplaceChar('/', '.');
+            if (!array->At(i)->javaForm)
+                ToJavaForm(*array->At(i));
         }
     }
 }

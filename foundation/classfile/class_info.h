@@ -16,6 +16,13 @@ struct MemberDesc {
     XString name;     // a field's name; a method's name with its parameter types
     XString type;     // the field's type or the method's return type
     StringList names; // a method's thrown exception classes
+    // Set by the readers, which turn a member's texts into Java form while
+    // they are fresh; ToDottedNames then has nothing left to do for it.
+    bool javaForm = false;
+
+    // A class has as many of these as members, made and dropped together.
+    static void* operator new(size_t size);
+    static void operator delete(void* record, size_t size);
 };
 
 using InnerClassDescArray = OwningArray<InnerClassDesc>;
@@ -24,7 +31,9 @@ using MemberDescArray = OwningArray<MemberDesc>;
 // The readable view of a parsed class: Java source names, member types and
 // the classes it uses outside its own package. Filled in one order after a
 // successful parse: Clear, FromClassFile, ReadFields, ReadMethods,
-// ToDottedNames; before the last step every name is in the internal '/' form.
+// ToDottedNames. Before the last step the class's own names and the
+// referenced classes are in the internal '/' form (the name tests compare
+// them so); a member's texts are in Java form once its reader is done.
 class ClassInfo : public XObject {
 public:
     ClassInfo() = default;
@@ -64,12 +73,23 @@ public:
     MemberDescArray methods;
 
 private:
+    // While the readers decode a member's types: names go into the text in
+    // Java form (recorded in '/' form first), so the member needs no second
+    // pass over its texts.
+    bool decodingJavaForm = false;
+
     void RecordReferenced(const char* name);
     void ReadClassAttributes(const ClassFile& file);
     void ReadInnerClasses(const ClassFile& file, const AttributeInfo& attribute);
     void ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc);
     void DecodeMemberType(const char* descriptor, int length, XString& out);
 };
+
+// The calling thread keeps the blocks of the strings and member records it
+// drops for the next ones (see spare_blocks.h); the thread that builds class
+// outlines asks for it.
+void KeepSpareBlocksForThisThread();
+bool SpareBlocksKeptByThisThread();
 
 // Attribute names the information reads.
 extern const char kSourceFileAttribute[];

@@ -20,6 +20,16 @@ const char* PrimitiveName(char letter)
     }
 }
 
+// Turns the text's '/' into '.' from start on, in place.
+void JavaFormFrom(XString& text, int start)
+{
+    char* const end = const_cast<char*>(text.Data()) + text.Length();
+    for (char* p = end - (text.Length() - start); p < end; ++p) {
+        if (*p == '/')
+            *p = '.';
+    }
+}
+
 void AppendDimensions(int dimensions, XString& out)
 {
     for (int d = 0; d < dimensions; ++d)
@@ -45,6 +55,8 @@ void ClassInfo::DecodeType(const char* descriptor, int length, XString& out)
             const char* name = PrimitiveName(descriptor[i]);
             if (name)
                 out.Append(name);
+            else if (decodingJavaForm && descriptor[i] == '/')
+                out.AppendChar('.');
             else
                 out.AppendChar(descriptor[i]);
             ++i;
@@ -66,9 +78,13 @@ void ClassInfo::DecodeObjectType(const char* descriptor, int length, XString& ou
     int end = i;
     while (end < length && descriptor[end] != ';')
         ++end;
-    XString name(descriptor + i, end - i);
-    out.AppendString(name);
-    RecordReferenced(name.Data());
+    // The name is recorded from where it now ends the text: a copy of its
+    // own would cost an allocation for every object type of every member.
+    const int nameStart = out.Length();
+    out.Append(descriptor + i, end - i);
+    RecordReferenced(out.Data() + nameStart);
+    if (decodingJavaForm)
+        JavaFormFrom(out, nameStart);
     AppendDimensions(dimensions, out);
 }
 

@@ -8,101 +8,15 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <map>
 #include <string>
-#include <thread>
 
 #include "online_download.h"
 #include "online_tree.h"
+#include "support/loopback_http_server.h"
 #include "support/message_pump.h"
 #include "support/test_files.h"
 
 namespace {
-
-// One answer: status, body, and how it misbehaves.
-struct Answer {
-    int status = 200;
-    std::string body;
-    size_t dropAfter = std::string::npos;  // close after this many body bytes
-    DWORD trickleMs = 0;                   // pause between body bytes
-};
-
-// Serves a fixed set of paths, one connection at a time, until stopped.
-class TestServer {
-public:
-    explicit TestServer(std::map<std::string, Answer> answers) : answers(std::move(answers))
-    {
-        WSADATA data;
-        WSAStartup(MAKEWORD(2, 2), &data);
-        listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in address = {};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        int size = sizeof address;
-        getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
-        port = ntohs(address.sin_port);
-        listen(listener, 8);
-        worker = std::thread([this] { Serve(); });
-    }
-    ~TestServer()
-    {
-        stopping = true;
-        closesocket(listener);
-        worker.join();
-        WSACleanup();
-    }
-    std::string Host() const { return "127.0.0.1:" + std::to_string(port); }
-    std::atomic<int> requests{0};
-
-private:
-    void Serve()
-    {
-        while (!stopping) {
-            SOCKET client = accept(listener, nullptr, nullptr);
-            if (client == INVALID_SOCKET)
-                return;
-            Respond(client);
-            closesocket(client);
-        }
-    }
-    void Respond(SOCKET client)
-    {
-        std::string request;
-        char buffer[1024];
-        while (request.find("\r\n\r\n") == std::string::npos) {
-            const int got = recv(client, buffer, sizeof buffer, 0);
-            if (got <= 0)
-                return;
-            request.append(buffer, static_cast<size_t>(got));
-        }
-        ++requests;
-        const size_t start = request.find(' ') + 1;
-        const std::string path = request.substr(start, request.find(' ', start) - start);
-        const auto found = answers.find(path);
-        const Answer& answer = found == answers.end() ? notFound : found->second;
-        const std::string head = "HTTP/1.0 " + std::to_string(answer.status) + " X\r\nContent-Length: " +
-                                 std::to_string(answer.body.size()) + "\r\nConnection: close\r\n\r\n";
-        send(client, head.data(), static_cast<int>(head.size()), 0);
-        const size_t end = answer.dropAfter < answer.body.size() ? answer.dropAfter : answer.body.size();
-        for (size_t sent = 0; sent < end && !stopping;) {
-            const int piece = answer.trickleMs ? 1 : static_cast<int>(end - sent);
-            if (send(client, answer.body.data() + sent, piece, 0) <= 0)
-                return;
-            sent += static_cast<size_t>(piece);
-            if (answer.trickleMs)
-                Sleep(answer.trickleMs);
-        }
-    }
-
-    std::map<std::string, Answer> answers;
-    Answer notFound{404, "missing", std::string::npos, 0};
-    SOCKET listener;
-    unsigned short port = 0;
-    std::atomic<bool> stopping{false};
-    std::thread worker;
-};
 
 const char kFolder[] = "/software/dovrekell/online/onlinefile/";
 const char kList[] = "// items\r\n2-http://h/b?Guides/Second\r\n1-http://h/a?Guides/First\r\n3-http://h/t?Top\r\n";
@@ -165,7 +79,7 @@ int OnlineDownloadTest::runs = 0;
 TEST_F(OnlineDownloadTest, WholeListFillsOnlineAndReplacesThePages)
 {
     const std::string f = kFolder;
-    TestServer server({{f + "onlineitem.txt", {200, kList}},
+    LoopbackServer server({{f + "onlineitem.txt", {200, kList}},
                        {f + "wait.html", {200, "served wait"}},
                        {f + "complete.html", {200, "served complete"}}});
     RunToEnd(server.Host());
@@ -180,18 +94,18 @@ TEST_F(OnlineDownloadTest, FailuresLeaveOnlineEmptyAndThePagesInstalled)
     const std::string f = kFolder;
     {
         SCOPED_TRACE("404");
-        TestServer server({});
+        LoopbackServer server({});
         RunToEnd(server.Host());
         EXPECT_EQ(server.requests, 3);  // an answer but 200 or 401 still asks for the pages
     }
     {
         SCOPED_TRACE("list dropped mid-body");
-        TestServer server({{f + "onlineitem.txt", {200, kList, 20, 0}}});
+        LoopbackServer server({{f + "onlineitem.txt", {200, kList, 20, 0}}});
         RunToEnd(server.Host());
     }
     {
         SCOPED_TRACE("401");
-        TestServer server({{f + "onlineitem.txt", {401, kList}}});
+        LoopbackServer server({{f + "onlineitem.txt", {401, kList}}});
         RunToEnd(server.Host());
     }
     EXPECT_EQ(Shape(root), "");
@@ -204,7 +118,7 @@ TEST_F(OnlineDownloadTest, FailuresLeaveOnlineEmptyAndThePagesInstalled)
 TEST_F(OnlineDownloadTest, ADroppedPageStaysAsInstalled)
 {
     const std::string f = kFolder;
-    TestServer server({{f + "onlineitem.txt", {200, kList}},
+    LoopbackServer server({{f + "onlineitem.txt", {200, kList}},
                        {f + "wait.html", {200, std::string(5000, 'w'), 100, 0}},
                        {f + "complete.html", {200, "served complete"}}});
     RunToEnd(server.Host());
@@ -219,7 +133,7 @@ TEST_F(OnlineDownloadTest, NoServerEndsWithinTheConnectTimeOut)
     // A port nobody listens on: the server of a finished test.
     std::string host;
     {
-        TestServer gone({});
+        LoopbackServer gone({});
         host = gone.Host();
     }
     const DWORD took = RunToEnd(host);
@@ -231,7 +145,7 @@ TEST_F(OnlineDownloadTest, NoServerEndsWithinTheConnectTimeOut)
 TEST_F(OnlineDownloadTest, StopDuringASlowDownloadEndsCleanly)
 {
     const std::string f = kFolder;
-    TestServer server({{f + "onlineitem.txt", {200, std::string(100000, 'x'), std::string::npos, 50}}});
+    LoopbackServer server({{f + "onlineitem.txt", {200, std::string(100000, 'x'), std::string::npos, 50}}});
     OnlineDownload download;
     ASSERT_TRUE(download.Start({server.Host(), folder, tree, root}));
     PumpFor(500);
@@ -250,7 +164,7 @@ TEST_F(OnlineDownloadTest, StopServesTheTreeWhileTheThreadFillsIt)
     for (int i = 0; i < 300; ++i)
         list += std::to_string(i) + "-http://h/" + std::to_string(i) + "?F" + std::to_string(i % 7) + "/L" + std::to_string(i) + "\n";
     const std::string f = kFolder;
-    TestServer server({{f + "onlineitem.txt", {200, list}}});
+    LoopbackServer server({{f + "onlineitem.txt", {200, list}}});
     OnlineDownload download;
     ASSERT_TRUE(download.Start({server.Host(), folder, tree, root}));
     Sleep(300);  // not pumping: the thread waits in its first message to the tree

@@ -16,6 +16,7 @@
 #include "rich_edit.h"
 #include "seams.h"
 #include "support/message_pump.h"
+#include "support/rich_text_lines.h"
 #include "support/test_files.h"
 #include "zip_writer.h"
 
@@ -70,17 +71,7 @@ protected:
         std::string text(static_cast<size_t>(length) + 1, '\0');
         GetWindowTextA(Viewer(), &text[0], length + 1);
         text.resize(static_cast<size_t>(length > 0 ? length : 0));
-        std::string lines;
-        for (size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '\r') {
-                lines += '\n';
-                if (i + 1 < text.size() && text[i + 1] == '\n')
-                    ++i;
-            } else {
-                lines += text[i];
-            }
-        }
-        return lines;
+        return RichTextLines(text);
     }
 
     COLORREF ViewerColour()

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -177,6 +179,56 @@ TEST(XString, ReplaceTable)
     grown.Replace("a", std::string(300, 'z').c_str());
     EXPECT_EQ(grown.Length(), 601);
     EXPECT_EQ(grown.Capacity(), 701);
+}
+
+// Long texts go eight bytes at a time: every byte of a word, the bytes
+// beside a match, high bytes and the tail after the last whole word.
+TEST(XString, ReplaceCharInLongTexts)
+{
+    const struct {
+        std::string text;
+        char from, to;
+        std::string expected;
+        int replaced;
+    } cases[] = {
+        {"java/lang/String", '/', '.', "java.lang.String", 2},
+        {"////////////////////", '/', '.', "....................", 20},
+        {"abcdefgh/", '/', '.', "abcdefgh.", 1},
+        {"/abcdefg", '/', '.', ".abcdefg", 1},
+        {".0/.0/..//\x7f", '/', '.', ".0..0.....\x7f", 4},
+        {"\xff\x2f\xaf/\x80\x2e\x2f\xae/\xff", '/', '.', "\xff\x2e\xaf.\x80\x2e\x2e\xae.\xff", 4},
+        {"\xff" "a\xff" "b\xff" "c\xff" "d\xff", '\xff', 'x', "xaxbxcxdx", 5},
+        {"no slash in these words", '/', '.', "no slash in these words", 0},
+    };
+    for (const auto& c : cases) {
+        XString s(c.text.c_str());
+        EXPECT_EQ(s.ReplaceChar(c.from, c.to), c.replaced) << c.text;
+        EXPECT_EQ(std::string(s.Data(), static_cast<size_t>(s.Length())), c.expected) << c.text;
+    }
+}
+
+// Blocks of strings dropped on another thread than the one that made them go
+// to that thread's spares, and back to the heap when it ends.
+TEST(XString, StringsOutliveTheThreadThatMadeThem)
+{
+    std::vector<XString*> made;
+    std::thread maker([&] {
+        for (int i = 0; i < 3000; ++i)
+            made.push_back(new XString(i % 2 ? "" : "short"));
+        for (int i = 0; i < 1000; ++i)
+            delete made[static_cast<size_t>(i)];
+    });
+    maker.join();
+    std::thread dropper([&] {
+        for (size_t i = 1000; i < 2000; ++i)
+            delete made[i];
+    });
+    dropper.join();
+    for (size_t i = 2000; i < made.size(); ++i) {
+        EXPECT_STREQ(made[i]->Data(), i % 2 ? "" : "short");
+        made[i]->Append("grown past the first capacity of a hundred bytes........................................");
+        delete made[i];
+    }
 }
 
 TEST(XString, ReplaceCharAndCompareN)

@@ -1,0 +1,352 @@
+// The real Dovrekell.exe, started through the main program's /jdkdochelp:
+// its other-file view shows a text file, a class outline, an archive tree
+// and the red message of a file that is not text, opened from its favorites;
+// its online thread, pointed at a server of the test's own on 127.0.0.1,
+// fills Online and refreshes the status pages from a whole answer only, and
+// neither a missing server nor a close during a slow download holds it up.
+#include <winsock2.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "class_outline.h"
+#include "help_settings.h"
+#include "support/dovrekell_frame.h"
+#include "support/loopback_http_server.h"
+#include "support/quenlow_tree/quenlow_tree.h"
+#include "support/remote_rich_edit.h"
+#include "support/remote_tree.h"
+#include "support/test_files.h"
+#include "support/window_text.h"
+#include "zip_writer.h"
+
+namespace {
+
+constexpr int kFavoritesList = 1011;
+constexpr int kContentsTree = 1023;
+constexpr int kTextViewer = 100;
+constexpr int kArchiveTree = 101;
+constexpr COLORREF kRed = 0x0000FF;
+const char kFolder[] = "/software/dovrekell/online/onlinefile/";
+const char kInstalledWait[] = "installed wait";
+const char kInstalledComplete[] = "installed complete";
+
+// One start of the help browser in the test's installation tree.
+class RunningBrowser {
+public:
+    explicit RunningBrowser(const Tree& tree) : starter("\"" + tree.Exe() + "\" /jdkdochelp")
+    {
+        const DWORD start = GetTickCount();
+        if (!WaitFor([&] { return (frame = FindFrame(tree.Bin() + "\\Dovrekell.exe")) != nullptr; }, 20000))
+            return;
+        startMs = GetTickCount() - start;
+        DWORD processId = 0;
+        GetWindowThreadProcessId(frame, &processId);
+        process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
+        HWND outer = ChildOfClass(frame, "QuenlowSplitter");
+        panel = ChildOfClass(outer, "#32770");
+        other = ChildOfClass(ChildOfClass(outer, "QuenlowSplitter"), "DovrekellOtherView");
+    }
+    ~RunningBrowser()
+    {
+        if (process) {
+            if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT)
+                TerminateProcess(process, 1);
+            CloseHandle(process);
+        }
+    }
+    RunningBrowser(const RunningBrowser&) = delete;
+    RunningBrowser& operator=(const RunningBrowser&) = delete;
+
+    bool Ready() const { return frame && process && panel && other; }
+
+    // Opens the favorite at index as a double click on it does.
+    void OpenFavorite(int index) const
+    {
+        HWND list = GetDlgItem(panel, kFavoritesList);
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(panel, WM_COMMAND, MAKEWPARAM(kFavoritesList, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+    }
+
+    // The children of the Online root in their order, "text:image", one
+    // level indented per depth.
+    std::string OnlineShape() const
+    {
+        RemoteTree tree(GetDlgItem(panel, kContentsTree));
+        HTREEITEM online = tree.Next(nullptr, TVGN_ROOT);
+        int image = 0;
+        if (!online || tree.Item(online, &image) != "Online")
+            return "(no Online root)";
+        return Shape(tree, tree.Next(online, TVGN_CHILD), "");
+    }
+
+    // Closes the frame as its close box does; the exit code, or -1 when the
+    // process did not end within the time.
+    long Close(DWORD timeoutMs, DWORD* tookMs) const
+    {
+        const DWORD start = GetTickCount();
+        PostMessageA(frame, WM_CLOSE, 0, 0);
+        const DWORD waited = WaitForSingleObject(process, timeoutMs);
+        *tookMs = GetTickCount() - start;
+        DWORD code = 1;
+        GetExitCodeProcess(process, &code);
+        return waited == WAIT_OBJECT_0 ? static_cast<long>(code) : -1;
+    }
+
+    Program starter;
+    HWND frame = nullptr;
+    HWND panel = nullptr;
+    HWND other = nullptr;
+    HANDLE process = nullptr;
+    DWORD startMs = 0;
+
+private:
+    static std::string Shape(RemoteTree& tree, HTREEITEM item, const std::string& indent)
+    {
+        std::string out;
+        for (; item; item = tree.Next(item, TVGN_NEXT)) {
+            int image = 0;
+            const std::string text = tree.Item(item, &image);
+            out += indent + text + ":" + std::to_string(image) + "\n" + Shape(tree, tree.Next(item, TVGN_CHILD), indent + "  ");
+        }
+        return out;
+    }
+};
+
+class DovrekellOtherE2e : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        tree = MakeTree("dovrekell other");
+        CreateDirectoryA((tree.Bin() + "\\html").c_str(), nullptr);
+        CreateDirectoryA((tree.Bin() + "\\Setting").c_str(), nullptr);
+        RemoveFile(tree.Bin() + "\\Setting\\Dovrekell.set");
+        program = ReadFileBytes(QUENLOW_DOVREKELL);
+        ASSERT_FALSE(program.empty());
+    }
+
+    std::string Page(const char* name) const { return tree.Bin() + "\\html\\" + name; }
+
+    void InstallPages()
+    {
+        ASSERT_TRUE(WriteFileBytes(Page("wait.html"), kInstalledWait));
+        ASSERT_TRUE(WriteFileBytes(Page("complete.html"), kInstalledComplete));
+        ASSERT_TRUE(WriteFileBytes(Page("error.html"), "installed error"));
+    }
+
+    // The program with the host it was built with replaced by host: the same
+    // bytes otherwise, so the test runs what ships.
+    void InstallProgram(const std::string& host)
+    {
+        const std::string built = std::string(QUENLOW_ONLINE_HOST) + '\0';
+        ASSERT_LE(host.size() + 1, built.size());
+        const size_t at = program.find(built);
+        ASSERT_NE(at, std::string::npos) << "the built host is not in the program";
+        ASSERT_EQ(program.find(built, at + 1), std::string::npos) << "the built host is in the program twice";
+        std::string patched = program;
+        patched.replace(at, built.size(), host + std::string(built.size() - host.size(), '\0'));
+        ASSERT_TRUE(WriteFileBytes(tree.Bin() + "\\Dovrekell.exe", patched));
+        InstallPages();
+    }
+
+    void SaveFavorites(const std::vector<std::string>& locations)
+    {
+        HelpSettings settings;
+        ASSERT_TRUE(settings.OpenAndInit((tree.Bin() + "\\Setting\\Dovrekell.set").c_str()));
+        StringList list;
+        for (const std::string& location : locations)
+            list.Add(location.c_str());
+        ASSERT_TRUE(settings.SaveFavorites(list));
+        settings.Close();
+    }
+
+    // A server's port that nobody listens on any more.
+    static std::string ClosedHost()
+    {
+        LoopbackServer gone({});
+        return gone.Host();
+    }
+
+    Tree tree;
+    std::string program;
+};
+
+TEST_F(DovrekellOtherE2e, ShowsTextOutlineArchiveAndTheNotTextMessage)
+{
+    InstallProgram(ClosedHost());
+    const std::string folder = tree.dir;
+    const std::string text = folder + "\\notes.txt";
+    ASSERT_TRUE(WriteFileBytes(text, "first line\r\nsecond\r\nthird\n"));
+    const std::string classFile = folder + "\\Main.class";
+    const std::string classBytes = ReadFileBytes(QUENLOW_SAMPLE_CLASS);
+    ASSERT_TRUE(WriteFileBytes(classFile, classBytes));
+    const std::string binary = folder + "\\data.txt";
+    ASSERT_TRUE(WriteFileBytes(binary, std::string("text\0more", 9)));
+    std::vector<WriterEntry> entries;
+    for (const char* name : {"a/b/C.class", "a/D.txt", "Top.txt"})
+        entries.push_back(WriterEntry{name});
+    const std::string jar = folder + "\\lib.jar";
+    ASSERT_TRUE(WriteFileBytes(jar, WriteTestZip(entries)));
+    SaveFavorites({text, classFile, jar, binary});
+
+    // What the outline writer makes of the same bytes is what the view shows.
+    ClassOutline outline;
+    ASSERT_TRUE(outline.Parse(reinterpret_cast<const unsigned char*>(classBytes.data()), classBytes.size()));
+    const std::string expectedOutline = outline.Write(nullptr, true, true, nullptr).Data();
+    ASSERT_EQ(expectedOutline.rfind("//file: Main.java\n\n\npackage demo;\n\n", 0), 0u) << expectedOutline;
+
+    RunningBrowser browser(tree);
+    ASSERT_TRUE(browser.Ready()) << browser.starter.Windows();
+    HWND viewer = GetDlgItem(browser.other, kTextViewer);
+    HWND archive = GetDlgItem(browser.other, kArchiveTree);
+    ASSERT_TRUE(viewer && archive);
+
+    browser.OpenFavorite(0);
+    EXPECT_EQ(WindowText(browser.frame), "notes.txt - Dovrekell");
+    EXPECT_TRUE(IsWindowVisible(viewer));
+    EXPECT_FALSE(IsWindowVisible(archive));
+    EXPECT_EQ(RemoteRichText(viewer), "first line\nsecond\nthird\n");
+    EXPECT_EQ(RemoteTextColour(viewer), 0u);
+
+    browser.OpenFavorite(1);
+    EXPECT_EQ(RemoteRichText(viewer), expectedOutline);
+    EXPECT_EQ(RemoteTextColour(viewer), 0u);
+
+    browser.OpenFavorite(2);
+    EXPECT_TRUE(IsWindowVisible(archive));
+    EXPECT_FALSE(IsWindowVisible(viewer));
+    {
+        RemoteTree remote(archive);
+        HTREEITEM root = remote.Next(nullptr, TVGN_ROOT);
+        int image = -1;
+        EXPECT_EQ(remote.Item(root, &image), "lib.jar");
+        EXPECT_EQ(image, 0);
+        EXPECT_EQ(remote.Outline(root, 0, "", ""), "lib.jar [0]\n  Top.txt [6]\n  a [4]\n");
+        // Folders fill when first selected.
+        HTREEITEM a = remote.Find({"a"});
+        ASSERT_TRUE(a);
+        SendMessageA(archive, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(a));
+        HTREEITEM b = remote.Find({"a", "b"});
+        ASSERT_TRUE(b);
+        SendMessageA(archive, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(b));
+        EXPECT_EQ(remote.Outline(root, 0, "", ""),
+                  "lib.jar [0]\n  Top.txt [6]\n  a [4]\n    D.txt [6]\n    b [4]\n      C.class [6]\n");
+    }
+
+    browser.OpenFavorite(3);
+    EXPECT_TRUE(IsWindowVisible(viewer));
+    EXPECT_FALSE(IsWindowVisible(archive));
+    EXPECT_EQ(RemoteRichText(viewer), binary + "\nThe file is not a text file");
+    EXPECT_EQ(RemoteTextColour(viewer), kRed);
+
+    DWORD took = 0;
+    EXPECT_EQ(browser.Close(10000, &took), 0);
+    EXPECT_TRUE(browser.starter.Ended(10000));
+}
+
+TEST_F(DovrekellOtherE2e, AWholeListFillsOnlineAndReplacesTheStatusPages)
+{
+    const std::string f = kFolder;
+    LoopbackServer server({{f + "onlineitem.txt",
+                            {200, "// items\r\n2-http://127.0.0.1/b.html?Guides/Second\r\n"
+                                  "1-http://127.0.0.1/a.html?Guides/First\r\n\t3-http://127.0.0.1/t.html?Top\r\n"
+                                  "4-no question mark\r\n"}},
+                           {f + "wait.html", {200, "served wait"}},
+                           {f + "complete.html", {200, "served complete"}}});
+    InstallProgram(server.Host());
+    RunningBrowser browser(tree);
+    ASSERT_TRUE(browser.Ready()) << browser.starter.Windows();
+    const std::string expected = "Top:6\nGuides:4\n  First:6\n  Second:6\n";
+    EXPECT_TRUE(WaitFor([&] { return browser.OnlineShape() == expected; }, 20000)) << browser.OnlineShape();
+    EXPECT_TRUE(WaitFor([&] { return ReadFileBytes(Page("complete.html")) == "served complete"; }, 20000));
+    EXPECT_EQ(ReadFileBytes(Page("wait.html")), "served wait");
+    EXPECT_EQ(server.requests, 3);
+    DWORD took = 0;
+    EXPECT_EQ(browser.Close(10000, &took), 0);
+    EXPECT_FALSE(FileExists(Page("contents.txt")));
+}
+
+TEST_F(DovrekellOtherE2e, ANotFoundListLeavesOnlineEmptyAndThePagesInstalled)
+{
+    LoopbackServer server({});
+    InstallProgram(server.Host());
+    RunningBrowser browser(tree);
+    ASSERT_TRUE(browser.Ready()) << browser.starter.Windows();
+    // An answer other than 200 and 401 still asks for both pages.
+    EXPECT_TRUE(WaitFor([&] { return server.requests == 3; }, 20000)) << server.requests;
+    EXPECT_EQ(browser.OnlineShape(), "");
+    DWORD took = 0;
+    EXPECT_EQ(browser.Close(10000, &took), 0);
+    EXPECT_EQ(ReadFileBytes(Page("wait.html")), kInstalledWait);
+    EXPECT_EQ(ReadFileBytes(Page("complete.html")), kInstalledComplete);
+    EXPECT_FALSE(FileExists(Page("contents.txt")));
+}
+
+TEST_F(DovrekellOtherE2e, DroppedPagesStayAsInstalled)
+{
+    const std::string f = kFolder;
+    LoopbackServer server({{f + "onlineitem.txt", {200, "1-http://127.0.0.1/a.html?First\n"}},
+                           {f + "wait.html", {200, std::string(5000, 'w'), 100, 0}},
+                           {f + "complete.html", {200, std::string(5000, 'c'), 10, 0}}});
+    InstallProgram(server.Host());
+    RunningBrowser browser(tree);
+    ASSERT_TRUE(browser.Ready()) << browser.starter.Windows();
+    EXPECT_TRUE(WaitFor([&] { return browser.OnlineShape() == "First:6\n"; }, 20000)) << browser.OnlineShape();
+    EXPECT_EQ(server.requests, 3);
+    DWORD took = 0;
+    EXPECT_EQ(browser.Close(10000, &took), 0);
+    EXPECT_EQ(ReadFileBytes(Page("wait.html")), kInstalledWait);
+    EXPECT_EQ(ReadFileBytes(Page("complete.html")), kInstalledComplete);
+    EXPECT_FALSE(FileExists(Page("wait.html.part")));
+    EXPECT_FALSE(FileExists(Page("complete.html.part")));
+}
+
+TEST_F(DovrekellOtherE2e, NoServerHoldsNothingUpLongerThanTheConnectTimeOut)
+{
+    // The same start with a server that answers at once sets the pace.
+    DWORD answeredStartMs = 0;
+    {
+        LoopbackServer server({});
+        InstallProgram(server.Host());
+        RunningBrowser browser(tree);
+        ASSERT_TRUE(browser.Ready()) << browser.starter.Windows();
+        ASSERT_TRUE(WaitFor([&] { return server.requests == 3; }, 20000));
+        answeredStartMs = browser.startMs;
+        DWORD took = 0;
+        ASSERT_EQ(browser.Close(10000, &took), 0);
+    }
+    InstallProgram(ClosedHost());
+    RunningBrowser browser(tree);
+    ASSERT_TRUE(browser.Ready()) << browser.starter.Windows();
+    // The connect time-out is 1 s; a refused connection ends sooner.
+    EXPECT_LT(browser.startMs, answeredStartMs + 1000 + 2000);
+    DWORD took = 0;
+    EXPECT_EQ(browser.Close(10000, &took), 0);
+    EXPECT_LT(took, 1000u + 2000u);
+    EXPECT_EQ(ReadFileBytes(Page("wait.html")), kInstalledWait);
+    EXPECT_EQ(ReadFileBytes(Page("complete.html")), kInstalledComplete);
+}
+
+TEST_F(DovrekellOtherE2e, ClosingDuringASlowDownloadEndsCleanly)
+{
+    const std::string f = kFolder;
+    LoopbackServer server({{f + "onlineitem.txt", {200, std::string(100000, 'x'), std::string::npos, 50}}});
+    InstallProgram(server.Host());
+    RunningBrowser browser(tree);
+    ASSERT_TRUE(browser.Ready()) << browser.starter.Windows();
+    ASSERT_TRUE(WaitFor([&] { return server.requests == 1; }, 20000));
+    DWORD took = 0;
+    EXPECT_EQ(browser.Close(10000, &took), 0);
+    // The online thread is stopped within its bounded wait.
+    EXPECT_LT(took, 3000u + 2000u);
+    EXPECT_TRUE(browser.starter.Ended(10000));
+    EXPECT_EQ(ReadFileBytes(Page("wait.html")), kInstalledWait);
+    EXPECT_FALSE(FileExists(Page("contents.txt")));
+    EXPECT_FALSE(FileExists(Page("contents.txt.part")));
+}
+
+}  // namespace

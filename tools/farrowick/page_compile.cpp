@@ -266,7 +266,6 @@ void ZSheetPgComp::StartUnit()
     note.AppendString(base);
     note.Append("\n\n");
     note.AppendString(texts.display);
-    SetPaneText(IDC_RUN_COMMAND_PANE, note.Data());
     firstStep = 0;
     paused = 0;
     resume = 0;
@@ -280,6 +279,9 @@ void ZSheetPgComp::StartUnit()
     }
     SetCurrentDirectoryA(base.Data());
     Runner().Start(RunText(texts, unit).Data());
+    // A long command takes the pane a while to lay out: javac is on its way
+    // by then. Nothing the run posts is handled before the pane is filled.
+    SetPaneText(IDC_RUN_COMMAND_PANE, note.Data());
 }
 
 XString ZSheetPgComp::RunText(const UnitCommand& texts, const XString& unit)

@@ -47,8 +47,9 @@ std::string Source(const std::string& name, int index)
 }
 
 // The tool from its start to its end: Compile pressed on the Main page, the
-// sheet closed after the run's end banner.
-bool RunTool(const std::string& commandLine)
+// sheet closed after the run's end banner. pressToEnd: from the press to the
+// end banner seen in the err pane.
+bool RunTool(const std::string& commandLine, double& pressToEnd)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -62,14 +63,16 @@ bool RunTool(const std::string& commandLine)
     HWND compile = nullptr;
     if (ok) {
         HWND main = PageWith(sheet, kMainCompile);
-        SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
-        compile = PageWith(sheet, kContinue);
-        ok = compile && PollFor(
-                            [&] {
-                                return WindowText(GetDlgItem(compile, kErrPane)).find("End   compiling") !=
-                                       std::string::npos;
-                            },
-                            300000);
+        pressToEnd = Time([&] {
+            SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
+            compile = PageWith(sheet, kContinue);
+            ok = compile && PollFor(
+                                [&] {
+                                    return WindowText(GetDlgItem(compile, kErrPane)).find("End   compiling") !=
+                                           std::string::npos;
+                                },
+                                300000);
+        });
     }
     // Closing is refused (with a message) until the compile's last step.
     for (int attempt = 0; ok && attempt < 400; ++attempt) {
@@ -143,9 +146,11 @@ int main(int argc, char** argv)
 
     double bestTool = 1e30;
     double bestJavac = 1e30;
+    double bestPress = 1e30;
     for (int round = 0; round < rounds; ++round) {
         bool toolOk = false;
-        const double toolTime = Time([&] { toolOk = RunTool(tool); });
+        double pressTime = 0;
+        const double toolTime = Time([&] { toolOk = RunTool(tool, pressTime); });
         ChildResult bare;
         const double javacTime = Time([&] { bare = RunChild(command.run.Data(), "", 300000); });
         if (!toolOk || !bare.started || bare.exitCode != 0) {
@@ -153,12 +158,19 @@ int main(int argc, char** argv)
                          bare.started ? 1 : 0, static_cast<unsigned long>(bare.exitCode), bare.err.c_str());
             return 1;
         }
-        std::printf("round %d: Farrowick %.3f s, javac %.3f s\n", round + 1, toolTime, javacTime);
+        std::printf("round %d: Farrowick %.3f s (Compile press to javac's end shown %.3f s), javac %.3f s\n",
+                    round + 1, toolTime, pressTime, javacTime);
         bestTool = toolTime < bestTool ? toolTime : bestTool;
+        bestPress = pressTime < bestPress ? pressTime : bestPress;
         bestJavac = javacTime < bestJavac ? javacTime : bestJavac;
     }
     std::printf("%d sources as a whole, best of %d: Farrowick %.3f s, bare javac %.3f s, ratio %.2f "
                 "(the tool adds %.3f s)\n",
                 count, rounds, bestTool, bestJavac, bestTool / bestJavac, bestTool - bestJavac);
+    // Not whole process against whole process: the tool's start and close left
+    // out, its end seen by polling the err pane every 50 ms.
+    std::printf("  inside the tool, from the Compile press to javac's end shown in the err pane: best %.3f s, "
+                "ratio %.2f to bare javac\n",
+                bestPress, bestPress / bestJavac);
     return 0;
 }

@@ -78,6 +78,21 @@ HWND RenewPane(HWND pane)
     return fresh;
 }
 
+// The whole text at once, with the drawing held meanwhile when the control is
+// shown: it is drawn once, not as it is laid out. (Released, the hold makes a
+// hidden control visible: a hidden one is not held.)
+void SetTextOnce(HWND pane, const char* text)
+{
+    const bool shown = (GetWindowLongPtrA(pane, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown)
+        SendMessageA(pane, WM_SETREDRAW, FALSE, 0);
+    RichEdit(pane).SetText(text);
+    if (shown) {
+        SendMessageA(pane, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(pane, nullptr, TRUE);
+    }
+}
+
 }  // namespace
 
 HWND RichEditReplaceAll(HWND pane, const char* text)
@@ -90,7 +105,7 @@ HWND RichEditReplaceAll(HWND pane, const char* text)
     DWORD paneThread = GetWindowThreadProcessId(pane, nullptr);
     if (paneThread == GetCurrentThreadId() && edit.GetTextLength() > kPiece) {
         if (HWND fresh = RenewPane(pane)) {
-            RichEdit(fresh).SetText(text);
+            SetTextOnce(fresh, text);
             return fresh;
         }
     }
@@ -105,7 +120,7 @@ HWND RichEditReplaceAll(HWND pane, const char* text)
         SendMessageA(pane, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
         end = start;
     }
-    edit.SetText(text);
+    SetTextOnce(pane, text);
     return pane;
 }
 

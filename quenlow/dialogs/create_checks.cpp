@@ -5,14 +5,13 @@
 #include "paths/file_system.h"
 #include "paths/path_text.h"
 #include "paths/text_file.h"
+#include "process/argument_file.h"
 #include "seams.h"
 #include "xbuffer.h"
 #include "xfile.h"
 #include "xfind.h"
 
 namespace {
-
-constexpr int kLongestCommandLine = 32766;
 
 int Refuse(HWND owner, const XString& text)
 {
@@ -44,8 +43,7 @@ bool CanList(const XString& folder)
     return find.FindFirst(pattern.Data());
 }
 
-// Names relative to the base folder, one a line, in quotes and with their
-// backslashes doubled, as the jar tool reads an argument file.
+// Names relative to the base folder, one a line of the jar tool's argument file.
 int UseArgumentFile(const char* jarTool, const char* manifest, bool compression, const char* target,
                     const StringPtrList& files, int baseFolderLength, JarCommand& out)
 {
@@ -53,23 +51,12 @@ int UseArgumentFile(const char* jarTool, const char* manifest, bool compression,
     const int skip = baseFolderLength + 1;
     for (int i = 0; i < files.Count(); ++i) {
         const XString* file = files.StringAt(i);
-        list.AppendChar('"');
-        for (const char* c = file->Length() > skip ? file->Data() + skip : ""; *c; ++c) {
-            if (*c == '\\')
-                list.AppendChar('\\');
-            list.AppendChar(*c);
-        }
-        list.Append("\"\r\n");
+        AppendArgumentFileLine(list, file->Length() > skip ? file->Data() + skip : "");
     }
     out.argumentFile = GetTempDir();
     out.argumentFile.Append("\\jarfiles.txt");
     CreateDirectoryA(GetTempDir().Data(), nullptr);
-    XFile file;
-    const bool written = file.Open(out.argumentFile.Data(), XFile::CreateAlways, 1) &&
-                         file.Write(list.Data(), list.Length());
-    file.Close();
-    if (!written) {
-        DeleteFileA(out.argumentFile.Data());
+    if (!WriteArgumentFile(out.argumentFile.Data(), list)) {
         out.argumentFile.Assign("");
         return 0;
     }

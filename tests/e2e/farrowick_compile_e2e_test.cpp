@@ -31,6 +31,8 @@ using namespace farrowick_controls;
 // Long enough to compile for seconds, few enough for one command line.
 constexpr int kSlowSources = 200;
 constexpr int kSlowMethods = 400;
+// Far more names than one command line holds.
+constexpr int kManySources = 600;
 
 std::string Pane(HWND page, int id)
 {
@@ -245,6 +247,35 @@ TEST_F(FarrowickCompileE2e, AsAWholeIsOneRunWithoutAReport)
     // One run in the start folder: the classes go below it.
     EXPECT_TRUE(FileExists(selection + "\\Good.class"));
     EXPECT_TRUE(FileExists(selection + "\\w\\Warn.class"));
+    Close();
+}
+
+TEST_F(FarrowickCompileE2e, AsAWholePastTheLongestCommandLineReadsTheNamesFromAnArgumentFile)
+{
+    // Enough names that one command line cannot hold them.
+    DeleteFileA((selection + "\\bad\\Bad.java").c_str());
+    std::string lastSource;
+    for (int i = 0; i < kManySources; ++i) {
+        const std::string name = "ArgumentFileSourceNumber" + std::to_string(1000 + i);
+        DeleteFileA((selection + "\\" + name + ".class").c_str());
+        lastSource = selection + "\\good\\" + name + ".java";
+        ASSERT_TRUE(WriteFileBytes(lastSource, "public class " + name + " { int x = " + std::to_string(i) + "; }\n"));
+    }
+    ASSERT_GT(static_cast<int>(lastSource.size() + 3) * kManySources, 32767);
+    Compile([](HWND options) { SendMessageA(GetDlgItem(options, kStyleWhole), BM_CLICK, 0, 0); }, false);
+    EXPECT_EQ(errors.find("************************************** Start compiling ...\nNote: "), 0u) << errors;
+    EXPECT_NE(errors.find("warn/Warn.java uses or overrides a deprecated API.\n"), std::string::npos) << errors;
+    EXPECT_EQ(errors.find("error"), std::string::npos) << errors;
+    for (int i = 0; i < kManySources; ++i)
+        EXPECT_TRUE(FileExists(selection + "\\ArgumentFileSourceNumber" + std::to_string(1000 + i) + ".class")) << i;
+    EXPECT_TRUE(FileExists(selection + "\\Good.class"));
+    EXPECT_TRUE(FileExists(selection + "\\w\\Warn.class"));
+    // The command pane still names every source; the file is gone with the run.
+    HWND compile = PageWith(sheet, kContinue);
+    const std::string command = WindowText(GetDlgItem(compile, kCommandPane));
+    EXPECT_NE(command.find("\"" + lastSource + "\""), std::string::npos) << command.substr(0, 400);
+    EXPECT_EQ(command.find('@'), std::string::npos);
+    EXPECT_FALSE(FileExists(root + "\\temp\\javacfiles.txt"));
     Close();
 }
 

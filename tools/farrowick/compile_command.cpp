@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "classpath_quote.h"
+#include "process/argument_file.h"
 
 namespace {
 
@@ -130,4 +131,36 @@ XString RootClassPath(const char* base, const char* const* names, int count)
         AppendQuotedClasspathEntry(classPath, path.Data(), path.Length());
     }
     return classPath;
+}
+
+bool NeedsArgumentFile(const UnitCommand& texts)
+{
+    return texts.run.Length() > kLongestCommandLine;
+}
+
+XString UnitArgumentList(const XString& unitText)
+{
+    XString list;
+    XString name;
+    for (int i = 0; i < unitText.Length(); ++i) {
+        const char c = unitText[i];
+        if (c == '\n') {
+            if (!name.IsEmpty())
+                AppendArgumentFileLine(list, name.Data());
+            name.Assign("");
+        } else if (c != '"') {
+            name.AppendChar(c);
+        }
+    }
+    if (!name.IsEmpty())
+        AppendArgumentFileLine(list, name.Data());
+    return list;
+}
+
+XString ArgumentFileRunText(const XString& displayCommand, const XString& outputOption, const char* argumentFile)
+{
+    XString unit("@\"");
+    unit.Append(argumentFile);
+    unit.Append("\"\n");
+    return UnitCommandTexts(displayCommand, outputOption, unit).run;
 }

@@ -33,3 +33,13 @@ UnitCommand UnitCommandTexts(const XString& displayCommand, const XString& outpu
 // The quoted class-path entries of the names (sibling entries and found
 // archives) in the base folder, each followed by ';'.
 XString RootClassPath(const char* base, const char* const* names, int count);
+
+// A unit whose run text is longer than a command line can be hands javac its
+// source names in an argument file instead.
+bool NeedsArgumentFile(const UnitCommand& texts);
+// The argument file's text for the unit's quoted names, one a line.
+XString UnitArgumentList(const XString& unitText);
+// The run text with @"<argumentFile>" where the unit's names stood; the
+// display text stays the one with every name, so that the command pane
+// still shows what is compiled.
+XString ArgumentFileRunText(const XString& displayCommand, const XString& outputOption, const char* argumentFile);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "compile_command.h"
+#include "process/argument_file.h"
 #include "javac_paths.h"
 #include "classpath_quote.h"
 #include "rich_edit.h"
@@ -265,7 +266,6 @@ void ZSheetPgComp::StartUnit()
     note.AppendString(base);
     note.Append("\n\n");
     note.AppendString(texts.display);
-    SetPaneText(IDC_RUN_COMMAND_PANE, note.Data());
     firstStep = 0;
     paused = 0;
     resume = 0;
@@ -278,7 +278,28 @@ void ZSheetPgComp::StartUnit()
         RichEditAppend(Item(kUnitList), entry.Data());
     }
     SetCurrentDirectoryA(base.Data());
-    Runner().Start(texts.run.Data());
+    Runner().Start(RunText(texts, unit).Data());
+    // A long command takes the pane a while to lay out: javac is on its way
+    // by then. Nothing the run posts is handled before the pane is filled.
+    SetPaneText(IDC_RUN_COMMAND_PANE, note.Data());
+}
+
+XString ZSheetPgComp::RunText(const UnitCommand& texts, const XString& unit)
+{
+    if (!NeedsArgumentFile(texts))
+        return texts.run;
+    // Windows starts no program with a longer command line, and javac reads
+    // its sources from a file as well. Unwritten, the long line is tried and
+    // its failure to start is shown.
+    XString folder = ToolRootFolder();
+    folder.Append("\\temp");
+    CreateDirectoryA(folder.Data(), nullptr);
+    XString path(folder);
+    path.Append("\\javacfiles.txt");
+    if (!WriteArgumentFile(path.Data(), UnitArgumentList(unit)))
+        return texts.run;
+    argumentFile = path;
+    return ArgumentFileRunText(job.displayCommand, OutputOptionText(job.options), path.Data());
 }
 
 void ZSheetPgComp::RecordRunResult(int failed)
@@ -286,6 +307,10 @@ void ZSheetPgComp::RecordRunResult(int failed)
     // On the runner's thread, before the run counts as ended: the next step
     // sees this unit's result and the next unit's index.
     const int index = job.currentUnit;
+    if (!argumentFile.IsEmpty()) {
+        DeleteFileA(argumentFile.Data());
+        argumentFile.Assign("");
+    }
     job.RecordResult(style, index, failed);
     if (failed) {
         ++job.failedUnits;

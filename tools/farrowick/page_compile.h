@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compile_command.h"
 #include "compile_job.h"
 #include "run_page.h"
 
@@ -45,6 +46,7 @@ private:
     void Resume();
     void ShowTabPane();
     void SetPaneText(int id, const char* text);
+    XString RunText(const UnitCommand& texts, const XString& unit);
 
     ZCompileJob& job;
     int style = kCompileWhole;  // of the compile in progress
@@ -53,4 +55,7 @@ private:
     int paused = 0;
     int resume = 0;
     int stepping = 0;
+    // The source names of the unit in progress when its command line could
+    // not hold them; removed once its run has ended.
+    XString argumentFile;
 };

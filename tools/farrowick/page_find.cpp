@@ -155,14 +155,22 @@ XString ZSheetPgFind::ItemPath(HTREEITEM item) const
     return path;
 }
 
-void ZSheetPgFind::CollectFiles(HTREEITEM folder, int topmostOnly)
+void ZSheetPgFind::CollectFiles(HTREEITEM folder, const XString& folderPath, int topmostOnly)
 {
+    // The folder's path is built once: each question to the tree control
+    // costs more the more items it holds.
     const TreeView tree = Tree();
     for (HTREEITEM child = tree.Child(folder); child; child = tree.Next(child)) {
-        if (Kind(child) == kFileItem)
-            farrowick.Job().AddFile(ItemPath(child).Data());
-        else if (!topmostOnly)
-            CollectFiles(child, 0);
+        const int kind = Kind(child);
+        if (kind != kFileItem && topmostOnly)
+            continue;
+        XString path(folderPath);
+        path.AppendChar('\\');
+        path.AppendString(tree.Text(child));
+        if (kind == kFileItem)
+            farrowick.Job().AddFile(path.Data());
+        else
+            CollectFiles(child, path, 0);
     }
 }
 
@@ -180,7 +188,7 @@ void ZSheetPgFind::CompileFromItem(HTREEITEM item, int topmostOnly)
     if (file)
         job.AddFile(ItemPath(item).Data());
     else
-        CollectFiles(item, topmostOnly);
+        CollectFiles(item, base, topmostOnly);
     job.startDirectory = base;
     farrowick.CompilePage().StartCompile(base.Data());
 }

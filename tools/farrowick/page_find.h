@@ -42,7 +42,7 @@ private:
     void AddFolderItems(HTREEITEM parent, const char* parentPath, const char* folder);
     void AddSubFolders(HTREEITEM item, const char* folder);
     void AddJavaFiles(HTREEITEM parent, const char* folder, int directlyInStart);
-    void CollectFiles(HTREEITEM folder, int topmostOnly);
+    void CollectFiles(HTREEITEM folder, const XString& folderPath, int topmostOnly);
     void ExpandAll(HTREEITEM item, UINT action);
     int Kind(HTREEITEM item) const;
 

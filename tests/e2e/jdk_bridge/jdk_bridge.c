@@ -239,11 +239,26 @@ static char* ConvertPathList(const WCHAR* list)
     return out;
 }
 
-/* "@<Windows path>": an argument file of names relative to the working
- * folder, quoted with their backslashes doubled as the tools' argument files
- * want them. The tool gets a converted copy, which the bridge removes when
- * the tool has ended. */
+/* "@<Windows path>": an argument file of names, quoted with their
+ * backslashes doubled as the tools' argument files want them: relative to
+ * the working folder, or absolute Windows paths. The tool gets a converted
+ * copy, which the bridge removes when the tool has ended. */
 static char* converted_argument_file = NULL;
+
+/* One quoted name of an argument file, its doubled backslashes single again,
+ * written converted and quoted. */
+static void WriteConvertedName(FILE* out, const char* name)
+{
+    int n = MultiByteToWideChar(CP_ACP, 0, name, -1, NULL, 0);
+    WCHAR* wide = malloc(sizeof(WCHAR) * (size_t)(n > 0 ? n : 1));
+    wide[0] = 0;
+    if (n > 0)
+        MultiByteToWideChar(CP_ACP, 0, name, -1, wide, n);
+    char* converted = ConvertPath(wide);
+    fprintf(out, "\"%s\"", converted);
+    free(converted);
+    free(wide);
+}
 
 static char* ConvertArgumentFile(const WCHAR* path)
 {
@@ -260,14 +275,29 @@ static char* ConvertArgumentFile(const WCHAR* path)
         return NULL;
     }
     int c;
-    int previous = 0;
     while ((c = fgetc(in)) != EOF) {
-        if (c == '\\' && previous == '\\') {
-            previous = 0; /* the pair stands for one separator, written already */
+        if (c != '"') {
+            fputc(c == '\\' ? '/' : c, out);
             continue;
         }
-        previous = c;
-        fputc(c == '\\' ? '/' : c, out);
+        size_t cap = 256, len = 0;
+        char* quoted = malloc(cap);
+        while ((c = fgetc(in)) != EOF && c != '"') {
+            if (c == '\\') {
+                const int next = fgetc(in);
+                if (next == EOF)
+                    break;
+                c = next;
+            }
+            if (len + 2 > cap) {
+                cap *= 2;
+                quoted = realloc(quoted, cap);
+            }
+            quoted[len++] = (char)c;
+        }
+        quoted[len] = 0;
+        WriteConvertedName(out, quoted);
+        free(quoted);
     }
     fclose(in);
     fclose(out);

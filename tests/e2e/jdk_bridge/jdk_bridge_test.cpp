@@ -260,6 +260,29 @@ TEST_F(JdkBridge, PathsWithBlanksAndFoldersNotMadeYet)
     EXPECT_EQ(r.exitCode, 1u);
 }
 
+TEST_F(JdkBridge, JavacReadsAbsoluteWindowsNamesFromAnArgumentFile)
+{
+    const std::string sourceDir = ScratchPath("argument file sources");
+    CreateDirectoryA(sourceDir.c_str(), nullptr);
+    std::string list;
+    for (const char* name : {"One", "Two"}) {
+        const std::string source = sourceDir + "\\" + name + ".java";
+        ASSERT_TRUE(WriteFileBytes(source, std::string("public class ") + name + " {}\n"));
+        DeleteFileA((sourceDir + "\\" + name + ".class").c_str());
+        std::string quoted;
+        for (char c : source)
+            quoted += c == '\\' ? std::string("\\\\") : std::string(1, c);
+        list += "\"" + quoted + "\"\r\n";
+    }
+    const std::string file = ScratchPath("javac arguments.txt");
+    ASSERT_TRUE(WriteFileBytes(file, list));
+    const Result r = RunTool(Tool("javac.exe") + " -d \"" + sourceDir + "\" @\"" + file + "\"");
+    ASSERT_TRUE(r.ran);
+    EXPECT_EQ(r.exitCode, 0u) << r.err;
+    EXPECT_TRUE(FileExists((sourceDir + "\\One.class").c_str()));
+    EXPECT_TRUE(FileExists((sourceDir + "\\Two.class").c_str()));
+}
+
 TEST_F(JdkBridge, JarToolListsWhatItPacked)
 {
     const std::string jar = ScratchPath("hello.jar");

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "classpath_quote.h"
+#include "process/argument_file.h"
 
 namespace {
 
@@ -93,6 +94,28 @@ TEST(CompileCommand, RootClassPathQuotesEachNameInTheBase)
 {
     const char* names[] = {"a.jar", "b.zip"};
     EXPECT_EQ(S(RootClassPath("C:\\w", names, 2)), "\"C:\\w\\a.jar\";\"C:\\w\\b.zip\";");
+}
+
+// The run text's length decides: one character past the longest command line
+// and the names go into an argument file, whose text javac reads back as the
+// same names; the run names the file instead.
+TEST(CompileCommand, TooLongARunTakesItsNamesFromAnArgumentFile)
+{
+    CompileOptions options;
+    const XString display = DisplayCommand(CompileCommand(kJavac, XString(), XString()));
+    const XString output = OutputOptionText(options);
+    const int empty = UnitCommandTexts(display, output, XString("\"\"\n")).run.Length();
+    for (const int extra : {0, 1}) {
+        const std::string name(static_cast<size_t>(kLongestCommandLine - empty + extra), 'a');
+        const UnitCommand texts = UnitCommandTexts(display, output, XString(("\"" + name + "\"\n").c_str()));
+        EXPECT_EQ(texts.run.Length(), kLongestCommandLine + extra);
+        EXPECT_EQ(NeedsArgumentFile(texts), extra == 1);
+    }
+    EXPECT_EQ(S(UnitArgumentList(XString("\"C:\\a b\\One.java\"\n\"C:\\c\\Two.java\"\n"))),
+              "\"C:\\\\a b\\\\One.java\"\r\n\"C:\\\\c\\\\Two.java\"\r\n");
+    EXPECT_EQ(S(UnitArgumentList(XString())), "");
+    EXPECT_EQ(S(ArgumentFileRunText(display, output, "C:\\q\\temp\\javacfiles.txt")),
+              "\"C:\\jdk\\bin\\javac.exe\"  -d .  @\"C:\\q\\temp\\javacfiles.txt\" ");
 }
 
 }  // namespace

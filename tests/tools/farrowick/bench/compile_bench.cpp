@@ -6,7 +6,8 @@
 // and it is closed once the run has ended; the
 // bare javac is started in the same folder and waited for. Each is timed in
 // interleaved rounds and the fastest round of each is compared, so a moment
-// of load on a shared machine weighs little.
+// of load on a shared machine weighs little. Past the longest command line
+// both read the sources from an argument file.
 //   compile_bench [source count] [rounds]   (300 and 3, under Wine with the test JDK)
 #include <windows.h>
 #include <commctrl.h>
@@ -18,6 +19,7 @@
 #include "compile_command.h"
 #include "javac_paths.h"
 #include "payloads.h"
+#include "process/argument_file.h"
 #include "support/bench/stopwatch.h"
 #include "support/child_process.h"
 #include "support/farrowick_controls.h"
@@ -47,8 +49,9 @@ std::string Source(const std::string& name, int index)
 }
 
 // The tool from its start to its end: Compile pressed on the Main page, the
-// sheet closed after the run's end banner.
-bool RunTool(const std::string& commandLine)
+// sheet closed after the run's end banner. pressToEnd: from the press to the
+// end banner seen in the err pane.
+bool RunTool(const std::string& commandLine, double& pressToEnd)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -62,14 +65,16 @@ bool RunTool(const std::string& commandLine)
     HWND compile = nullptr;
     if (ok) {
         HWND main = PageWith(sheet, kMainCompile);
-        SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
-        compile = PageWith(sheet, kContinue);
-        ok = compile && PollFor(
-                            [&] {
-                                return WindowText(GetDlgItem(compile, kErrPane)).find("End   compiling") !=
-                                       std::string::npos;
-                            },
-                            300000);
+        pressToEnd = Time([&] {
+            SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
+            compile = PageWith(sheet, kContinue);
+            ok = compile && PollFor(
+                                [&] {
+                                    return WindowText(GetDlgItem(compile, kErrPane)).find("End   compiling") !=
+                                           std::string::npos;
+                                },
+                                300000);
+        });
     }
     // Closing is refused (with a message) until the compile's last step.
     for (int attempt = 0; ok && attempt < 400; ++attempt) {
@@ -124,8 +129,15 @@ int main(int argc, char** argv)
         }
     }
     ClassPathRecord record;
-    const std::string tool =
+    std::string tool =
         "\"" + root + "\\bin\\Farrowick.exe\" /inside-info " + InsideInfo(record, selection.c_str()).Data();
+    // No command line holds that many selected files: the source folder is
+    // selected instead, whose files the tool lists itself.
+    const bool folderSelected = static_cast<int>(tool.size()) > kLongestCommandLine;
+    if (folderSelected) {
+        const std::string folder = "1\n" + project + "\n";
+        tool = "\"" + root + "\\bin\\Farrowick.exe\" /inside-info " + InsideInfo(record, folder.c_str()).Data();
+    }
 
     // The tool's own command line for the files, with its default options
     // (debug information, classes next to the sources).
@@ -139,26 +151,48 @@ int main(int argc, char** argv)
     }
     const XString display = DisplayCommand(CompileCommand(javac.Data(), XString(), CompileOptionsText(options)));
     const UnitCommand command = UnitCommandTexts(display, OutputOptionText(options), unit);
+    // So many sources that no command line holds them: javac reads them from
+    // an argument file, as the tool hands them over.
+    std::string bareRun = command.run.Data();
+    if (NeedsArgumentFile(command)) {
+        const std::string list = root + "\\javac sources.txt";
+        if (!WriteArgumentFile(list.c_str(), UnitArgumentList(unit))) {
+            std::fprintf(stderr, "cannot write %s\n", list.c_str());
+            return 1;
+        }
+        bareRun = ArgumentFileRunText(display, OutputOptionText(options), list.c_str()).Data();
+    }
     SetCurrentDirectoryA(project.c_str());
 
     double bestTool = 1e30;
     double bestJavac = 1e30;
+    double bestPress = 1e30;
     for (int round = 0; round < rounds; ++round) {
         bool toolOk = false;
-        const double toolTime = Time([&] { toolOk = RunTool(tool); });
+        double pressTime = 0;
+        const double toolTime = Time([&] { toolOk = RunTool(tool, pressTime); });
         ChildResult bare;
-        const double javacTime = Time([&] { bare = RunChild(command.run.Data(), "", 300000); });
+        const double javacTime = Time([&] { bare = RunChild(bareRun, "", 300000); });
         if (!toolOk || !bare.started || bare.exitCode != 0) {
             std::fprintf(stderr, "round %d failed (tool %d, javac started %d exit %lu)\n%s", round, toolOk ? 1 : 0,
                          bare.started ? 1 : 0, static_cast<unsigned long>(bare.exitCode), bare.err.c_str());
             return 1;
         }
-        std::printf("round %d: Farrowick %.3f s, javac %.3f s\n", round + 1, toolTime, javacTime);
+        std::printf("round %d: Farrowick %.3f s (Compile press to javac's end shown %.3f s), javac %.3f s\n",
+                    round + 1, toolTime, pressTime, javacTime);
         bestTool = toolTime < bestTool ? toolTime : bestTool;
+        bestPress = pressTime < bestPress ? pressTime : bestPress;
         bestJavac = javacTime < bestJavac ? javacTime : bestJavac;
     }
+    if (folderSelected)
+        std::printf("(the source folder selected: the list of %d files is too long for a command line)\n", count);
     std::printf("%d sources as a whole, best of %d: Farrowick %.3f s, bare javac %.3f s, ratio %.2f "
                 "(the tool adds %.3f s)\n",
                 count, rounds, bestTool, bestJavac, bestTool / bestJavac, bestTool - bestJavac);
+    // Not whole process against whole process: the tool's start and close left
+    // out, its end seen by polling the err pane every 50 ms.
+    std::printf("  inside the tool, from the Compile press to javac's end shown in the err pane: best %.3f s, "
+                "ratio %.2f to bare javac\n",
+                bestPress, bestPress / bestJavac);
     return 0;
 }

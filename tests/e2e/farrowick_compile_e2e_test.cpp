@@ -145,14 +145,20 @@ protected:
         HWND compile = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (compile = PageWith(sheet, kContinue)) != nullptr; }, 20000));
         duringCompile(compile);
+        std::string before;
         const bool ended = WaitFor(
             [&] {
                 compile = compile ? compile : PageWith(sheet, kContinue);
                 if (!compile)
                     return false;
                 errors = WindowText(GetDlgItem(compile, kErrPane));
-                if (reportExpected)
-                    return errors.find("Compiling ended") != std::string::npos;
+                // The report may reach the pane in more than one append: it
+                // is whole once a later look finds the same text.
+                if (reportExpected) {
+                    const bool whole = errors.find("Compiling ended") != std::string::npos && errors == before;
+                    before = errors;
+                    return whole;
+                }
                 return IsWindowEnabled(GetDlgItem(compile, kStop)) == FALSE &&
                        errors.find("End   compiling") != std::string::npos;
             },

@@ -3,10 +3,10 @@
 // the same files: what the suite adds to a build should be a small part of
 // the jar tool's own time. Whole process against whole process: Create's
 // click starts the jar tool as a child, the bare tool is started the same
-// way, from the same folder on the same names with the same options. Each is
-// timed in several interleaved rounds; the fastest round of each is compared,
-// so a moment of load on a shared machine weighs little, and the medians are
-// shown beside. Create is timed from the click until its handler returns
+// way, from the same folder on the same names with the same compression.
+// Each is timed in several interleaved rounds, the order turning by one each
+// round; the fastest round of each is compared, so a moment of load on a
+// shared machine weighs little, and the medians are shown beside. Create is timed from the click until its handler returns
 // (the result shown); before the next round starts, the output pane must
 // hold the tool's whole listing and the end banner, so no round pays for
 // the one before.
@@ -146,8 +146,12 @@ int main(int argc, char** argv)
     std::printf("Create: the click until the handler returns (jar tool cfvM, or cmfv with the default manifest for\n"
                 "  the jar; names in an argument file; compressed; from the project folder)\n");
     std::printf("bare:   %s\n", bareCommand.c_str());
+    const int kinds = static_cast<int>(sizeof builds / sizeof builds[0]);
     for (int round = 0; round < rounds; ++round) {
-        for (Build& build : builds) {
+        // Each round starts with another kind, so none always follows the
+        // same one.
+        for (int k = 0; k < kinds; ++k) {
+            Build& build = builds[(round + k) % kinds];
             const std::string output = folder + "\\" + build.output;
             DeleteFileA(output.c_str());
             double seconds = 0;

@@ -31,13 +31,14 @@ RECT KeepInside(RECT rect, const RECT& area)
 
 // A move to where a window stands already still costs a round to the
 // display under Wine (and, on a shown window, a repaint): a report laid out
-// as the last one moves nothing.
+// as the last one moves nothing. What a move uncovers is erased with the
+// next paint, not while the build's handler is still running.
 void MoveUnlessThere(HWND window, const RECT& now, const RECT& wanted, UINT flags = 0)
 {
     if (EqualRect(&now, &wanted))
         return;
     SetWindowPos(window, nullptr, wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top,
-                 flags | SWP_NOZORDER);
+                 flags | SWP_NOZORDER | SWP_DEFERERASE);
 }
 
 }  // namespace

@@ -120,6 +120,9 @@ int main(int argc, char** argv)
     }
     MainDlg dialog(settings);
     dialog.Create();
+    // Shown, as the program shows it: the output pane and the report dialog
+    // cost what they cost on the screen.
+    ShowWindow(dialog.Handle(), SW_SHOW);
     Button(dialog.Item(IDC_MAIN_CLASS_DIR_ONLY)).SetCheck(BST_UNCHECKED);
     SetWindowTextA(dialog.Item(IDC_MAIN_CLASS), mainClass.c_str());
     // The bare tool, from the project's folder, on the same names.

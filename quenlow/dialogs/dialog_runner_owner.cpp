@@ -1,5 +1,7 @@
 #include "dialog_runner_owner.h"
 
+#include <algorithm>
+
 #include "main_dialog_ids.h"
 #include "process/process_runner.h"
 #include "rich_edit.h"
@@ -15,8 +17,10 @@ constexpr int kLargestAppend = 8 * 1024;
 // scrolling costs about as much as an append.
 constexpr DWORD kScrollEveryMs = 100;
 // While the dialog's thread waits for a run (a build), one short append at
-// most this often: that thread is then mostly idle, so the run's end finds
-// it free at once, and the pane still moves during a long build.
+// most this often, of text that has waited this long: that thread is then
+// mostly idle, and free when the run ends (a tool often leaves most of its
+// listing in its last moments, which an append begun then would hold up),
+// while the pane still moves during a long build.
 constexpr DWORD kAppendWhileWaitingMs = 100;
 constexpr int kLargestAppendWhileWaiting = 2 * 1024;
 
@@ -92,10 +96,14 @@ void DialogRunnerOwner::WriteQueued()
                 break;
             }
             if (ownerWaiting && queued.front().kind == Change::kText) {
-                const DWORD since = GetTickCount() - appended;
-                if (since < kAppendWhileWaitingMs) {
+                const DWORD now = GetTickCount();
+                const DWORD age = now - queued.front().queuedAt;
+                const DWORD since = now - appended;
+                const DWORD wait = std::max(age < kAppendWhileWaitingMs ? kAppendWhileWaitingMs - age : 0,
+                                            since < kAppendWhileWaitingMs ? kAppendWhileWaitingMs - since : 0);
+                if (wait > 0) {
                     LeaveCriticalSection(&queueLock);
-                    WaitForSingleObject(waitOver, kAppendWhileWaitingMs - since);
+                    WaitForSingleObject(waitOver, wait);
                     continue;
                 }
             }
@@ -112,6 +120,7 @@ void DialogRunnerOwner::WriteQueued()
             if (change.kind == Change::kText && change.text.Length() > largest) {
                 const int cut = AppendCut(change.text, largest);
                 Change rest{Change::kText, XString(change.text.Data() + cut, change.text.Length() - cut)};
+                rest.queuedAt = change.queuedAt;
                 if (!rest.text.IsEmpty())
                     queued.push_front(rest);
                 change.text.Erase(cut, change.text.Length() - cut);
@@ -153,10 +162,12 @@ void DialogRunnerOwner::Queue(Change change)
 {
     EnterCriticalSection(&queueLock);
     if (change.kind == Change::kText && !queued.empty() && queued.back().kind == Change::kText &&
-        queued.back().text.Length() < kLargestAppend)
+        queued.back().text.Length() < kLargestAppend) {
         queued.back().text.AppendString(change.text);
-    else
+    } else {
+        change.queuedAt = GetTickCount();
         queued.push_back(change);
+    }
     ResetEvent(paneCaughtUp);
     LeaveCriticalSection(&queueLock);
     SetEvent(textQueued);

@@ -47,6 +47,7 @@ private:
         XString text;      // kText
         int value = 0;     // kEnable: enable; kRunning: running
         RunKind run = kMainClassRun;
+        DWORD queuedAt = 0;  // tick count when it was queued
     };
 
     HWND Pane() const;

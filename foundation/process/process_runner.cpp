@@ -9,8 +9,8 @@ namespace {
 constexpr int kLargestChunk = 2040;
 // The most output handed on at once.
 constexpr int kLargestDelivery = 64 * 1024;
-// How often an idle reader looks again at its pipe and at the end signal.
-constexpr DWORD kReaderPollMs = 15;
+// What an output pipe holds before the child's writes wait for the reader.
+constexpr DWORD kOutputPipeBuffer = 64 * 1024;
 // After a time-out kill, how long the waiter waits for the child to be gone.
 constexpr DWORD kKillSettleMs = 5000;
 // The destructor's limit for a run to wind down after Terminate.
@@ -58,6 +58,32 @@ int KeepFromChildren(HANDLE* end)
         return 0;
     CloseHandle(*end);
     *end = own;
+    return 1;
+}
+
+// An output pipe whose parent end is read overlapped: a reader then waits
+// for output and for the end of the run at once, and wakes the moment
+// either comes. The child's end is an ordinary pipe handle.
+int CreateOutputPipe(HANDLE* parentRead, HANDLE* childWrite)
+{
+    static volatile LONG serial = 0;
+    char name[80];
+    wsprintfA(name, "\\\\.\\pipe\\quenlow-output-%lu-%ld", GetCurrentProcessId(), InterlockedIncrement(&serial));
+    *childWrite = nullptr;
+    *parentRead = CreateNamedPipeA(name, PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+                                   PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, kOutputPipeBuffer,
+                                   kOutputPipeBuffer, 0, nullptr);
+    if (*parentRead == INVALID_HANDLE_VALUE) {
+        *parentRead = nullptr;
+        return 0;
+    }
+    SECURITY_ATTRIBUTES sa = InheritablePipeAttributes();
+    *childWrite = CreateFileA(name, GENERIC_WRITE, 0, &sa, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (*childWrite == INVALID_HANDLE_VALUE) {
+        *childWrite = nullptr;
+        CloseIfOpen(*parentRead);
+        return 0;
+    }
     return 1;
 }
 
@@ -158,7 +184,7 @@ void ProcessRunner::Terminate()
 
 int ProcessRunner::CreateReadPipe(HANDLE* parentRead, HANDLE* childWrite)
 {
-    return CreatePipePair(parentRead, childWrite, parentRead);
+    return CreateOutputPipe(parentRead, childWrite);
 }
 
 int ProcessRunner::CreateWritePipe(HANDLE* childRead, HANDLE* parentWrite)
@@ -307,32 +333,47 @@ void ProcessRunner::ReadLoop(Stream stream, HANDLE pipe, Worker& worker)
     // every delivery is one append to a pane, and a pane that takes a fast
     // tool's output a kilobyte at a time would slow the tool down.
     XString pending;
-    bool reading = true;
-    while (reading) {
+    bool keep = true;  // 0 from OnChunk stops the reader
+    auto deliver = [&] {
+        NormalizeLineEnds(pending);
+        if (!pending.IsEmpty())
+            keep = OnChunk(stream, pending) != 0;
+        pending.Assign("", 0);
+        return keep;
+    };
+    OVERLAPPED read = {};
+    read.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE wakes[2] = {read.hEvent, outputEnd};
+    while (read.hEvent) {
         // The end signal is read before the pipe: once the child has gone,
-        // an empty pipe seen after the signal means everything was read.
+        // a read that has to wait after the signal means everything was read.
         const bool endSignalled = WaitForSingleObject(outputEnd, 0) == WAIT_OBJECT_0;
-        DWORD available = 0;
+        ResetEvent(read.hEvent);
+        if (!ReadFile(pipe, buffer, chunk, nullptr, &read)) {
+            if (GetLastError() != ERROR_IO_PENDING)
+                break;  // end-of-file: every writer has gone
+            // The pipe is empty: what came so far goes on before the wait.
+            if (!deliver() || endSignalled || WaitForMultipleObjects(2, wakes, FALSE, INFINITE) != WAIT_OBJECT_0)
+                CancelIo(pipe);
+        }
         DWORD got = 0;
-        if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) {
-            reading = false;  // end-of-file: every writer has gone
-        } else if (available > 0) {
-            reading = ReadFile(pipe, buffer, available < chunk ? available : chunk, &got, nullptr) && got > 0;
-            if (reading)
-                pending.Append(buffer, static_cast<int>(got));
-            if (reading && pending.Length() < kLargestDelivery)
-                continue;
-        } else if (pending.IsEmpty()) {
-            if (endSignalled)
+        if (!GetOverlappedResult(pipe, &read, &got, TRUE)) {
+            // Cancelled because the end came while the pipe was empty: one
+            // more look at the pipe, then the reader stops.
+            if (GetLastError() != ERROR_OPERATION_ABORTED || endSignalled || !keep)
                 break;
-            WaitForSingleObject(outputEnd, kReaderPollMs);
             continue;
         }
-        NormalizeLineEnds(pending);
-        if (!pending.IsEmpty() && !OnChunk(stream, pending))
+        if (!keep)
             break;
-        pending.Assign("", 0);
+        pending.Append(buffer, static_cast<int>(got));
+        if (pending.Length() >= kLargestDelivery && !deliver())
+            break;
     }
+    if (keep)
+        deliver();
+    if (read.hEvent)
+        CloseHandle(read.hEvent);
     worker.alive = 0;
     OnReaderDone(stream);
     ThreadEnded();

@@ -43,7 +43,11 @@ int RunnerCreate::Run(RunnerOwner* runOwner, const char* workDirectory, const ch
 DWORD RunnerCreate::WaitTimeout()
 {
     const DWORD limit = ChildTimeLimit();
+    if (owner)
+        owner->WaitingForRun(1);
     const DWORD ended = Wait(limit == INFINITE ? INFINITE : limit + kEndGraceMs);
+    if (owner)
+        owner->WaitingForRun(0);
     return ended == WAIT_OBJECT_0 && !timedOut ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
 }
 

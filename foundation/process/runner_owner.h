@@ -26,6 +26,11 @@ public:
     // running: the start button back (a run's end does that).
     virtual void ShowRunning(RunKind kind, int running) = 0;
     virtual XString OutputText() = 0;
+    // The owner's thread starts (1) or ends (0) waiting for a run to end.
+    // An owner whose pane lives on that thread gives it the run's output in
+    // rarer appends meanwhile, so the thread is free when the run ends and
+    // the child keeps the processor; the rest follows once the wait is over.
+    virtual void WaitingForRun(int waiting) { (void)waiting; }
 
 protected:
     ~RunnerOwner() = default;

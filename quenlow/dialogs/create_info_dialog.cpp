@@ -29,6 +29,18 @@ RECT KeepInside(RECT rect, const RECT& area)
     return rect;
 }
 
+// A move to where a window stands already still costs a round to the
+// display under Wine (and, on a shown window, a repaint): a report laid out
+// as the last one moves nothing. What a move uncovers is erased with the
+// next paint, not while the build's handler is still running.
+void MoveUnlessThere(HWND window, const RECT& now, const RECT& wanted, UINT flags = 0)
+{
+    if (EqualRect(&now, &wanted))
+        return;
+    SetWindowPos(window, nullptr, wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top,
+                 flags | SWP_NOZORDER | SWP_DEFERERASE);
+}
+
 }  // namespace
 
 DlgCreateInfo::DlgCreateInfo(HWND owner) : Dialog(IDD_CREATE_INFO, owner) {}
@@ -76,20 +88,22 @@ void DlgCreateInfo::FitToReport(int reportLines)
 {
     HWND report = Item(IDC_CREATE_INFO_REPORT);
     HWND close = Item(IDC_INFO_CLOSE);
-    RECT reportRect = PlaceInParent(report);
+    const RECT reportNow = PlaceInParent(report);
+    RECT reportRect = reportNow;
     reportRect.bottom = reportRect.top + lineHeight * reportLines + kReportSlack;
-    SetWindowPos(report, nullptr, 0, 0, reportRect.right - reportRect.left, reportRect.bottom - reportRect.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    MoveUnlessThere(report, reportNow, reportRect);
 
     RECT window;
     RECT client;
     GetWindowRect(Handle(), &window);
     GetClientRect(Handle(), &client);
-    const RECT closeRect = PlaceInParent(close);
-    const int closeWidth = closeRect.right - closeRect.left;
-    const int closeHeight = closeRect.bottom - closeRect.top;
-    SetWindowPos(close, nullptr, (client.right - closeWidth) / 2, reportRect.bottom + kButtonGap, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+    const RECT closeNow = PlaceInParent(close);
+    const int closeWidth = closeNow.right - closeNow.left;
+    const int closeHeight = closeNow.bottom - closeNow.top;
+    RECT closeRect = {(client.right - closeWidth) / 2, reportRect.bottom + kButtonGap, 0, 0};
+    closeRect.right = closeRect.left + closeWidth;
+    closeRect.bottom = closeRect.top + closeHeight;
+    MoveUnlessThere(close, closeNow, closeRect);
 
     const int frameHeight = (window.bottom - window.top) - client.bottom;
     const int width = window.right - window.left;
@@ -107,8 +121,7 @@ void DlgCreateInfo::FitToReport(int reportLines)
     monitor.cbSize = sizeof monitor;
     if (GetMonitorInfoA(MonitorFromRect(&over, MONITOR_DEFAULTTONEAREST), &monitor))
         place = KeepInside(place, monitor.rcWork);
-    SetWindowPos(Handle(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveUnlessThere(Handle(), window, place, SWP_NOACTIVATE);
 }
 
 INT_PTR DlgCreateInfo::OnClose(WPARAM, LPARAM)

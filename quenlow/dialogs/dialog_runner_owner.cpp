@@ -1,5 +1,7 @@
 #include "dialog_runner_owner.h"
 
+#include <algorithm>
+
 #include "main_dialog_ids.h"
 #include "process/process_runner.h"
 #include "rich_edit.h"
@@ -14,18 +16,25 @@ constexpr int kLargestAppend = 8 * 1024;
 // While more text waits, the pane scrolls to its end at most this often:
 // scrolling costs about as much as an append.
 constexpr DWORD kScrollEveryMs = 100;
+// While the dialog's thread waits for a run (a build), one short append at
+// most this often, of text that has waited this long: that thread is then
+// mostly idle, and free when the run ends (a tool often leaves most of its
+// listing in its last moments, which an append begun then would hold up),
+// while the pane still moves during a long build.
+constexpr DWORD kAppendWhileWaitingMs = 100;
+constexpr int kLargestAppendWhileWaiting = 2 * 1024;
 
-// Where text longer than kLargestAppend is cut: after the last line end
-// that keeps the head within it (or the first one beyond it), so no
-// character is split.
-int AppendCut(const XString& text)
+// Where text longer than largest is cut: after the last line end that
+// keeps the head within it (or the first one beyond it), so no character
+// is split.
+int AppendCut(const XString& text, int largest)
 {
     const char* data = text.Data();
-    for (int i = kLargestAppend; i > 0; --i) {
+    for (int i = largest; i > 0; --i) {
         if (data[i - 1] == '\n')
             return i;
     }
-    for (int i = kLargestAppend; i < text.Length(); ++i) {
+    for (int i = largest; i < text.Length(); ++i) {
         if (data[i] == '\n')
             return i + 1;
     }
@@ -38,7 +47,8 @@ const int DialogRunnerOwner::kRunButtonIds[5] = {IDC_CREATE, IDC_RUN_MAIN_CLASS,
 
 DialogRunnerOwner::DialogRunnerOwner(HWND dialogWindow)
     : dialog(dialogWindow), textQueued(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
-      paneCaughtUp(CreateEventA(nullptr, TRUE, TRUE, nullptr)), writer(nullptr)
+      paneCaughtUp(CreateEventA(nullptr, TRUE, TRUE, nullptr)), waitOver(CreateEventA(nullptr, TRUE, TRUE, nullptr)),
+      writer(nullptr)
 {
     InitializeCriticalSection(&queueLock);
     writer = CreateThread(nullptr, 0, WriterProc, this, 0, nullptr);
@@ -49,6 +59,7 @@ DialogRunnerOwner::~DialogRunnerOwner()
     EnterCriticalSection(&queueLock);
     stopping = true;
     LeaveCriticalSection(&queueLock);
+    SetEvent(waitOver);
     SetEvent(textQueued);
     // The writer may be in a message sent to this thread.
     if (writer && WaitDeliveringSentMessages(writer, kWriterEndMs) != WAIT_OBJECT_0)
@@ -57,6 +68,7 @@ DialogRunnerOwner::~DialogRunnerOwner()
         CloseHandle(writer);
     CloseHandle(textQueued);
     CloseHandle(paneCaughtUp);
+    CloseHandle(waitOver);
     DeleteCriticalSection(&queueLock);
 }
 
@@ -69,6 +81,7 @@ DWORD WINAPI DialogRunnerOwner::WriterProc(void* self)
 void DialogRunnerOwner::WriteQueued()
 {
     DWORD scrolled = GetTickCount();
+    DWORD appended = scrolled;
     for (;;) {
         WaitForSingleObject(textQueued, INFINITE);
         for (;;) {
@@ -82,6 +95,18 @@ void DialogRunnerOwner::WriteQueued()
                     return;
                 break;
             }
+            if (ownerWaiting && queued.front().kind == Change::kText) {
+                const DWORD now = GetTickCount();
+                const DWORD age = now - queued.front().queuedAt;
+                const DWORD since = now - appended;
+                const DWORD wait = std::max(age < kAppendWhileWaitingMs ? kAppendWhileWaitingMs - age : 0,
+                                            since < kAppendWhileWaitingMs ? kAppendWhileWaitingMs - since : 0);
+                if (wait > 0) {
+                    LeaveCriticalSection(&queueLock);
+                    WaitForSingleObject(waitOver, wait);
+                    continue;
+                }
+            }
             Change change = queued.front();
             queued.pop_front();
             // Text queued one chunk after another goes in one append, up to
@@ -91,9 +116,11 @@ void DialogRunnerOwner::WriteQueued()
                 change.text.AppendString(queued.front().text);
                 queued.pop_front();
             }
-            if (change.kind == Change::kText && change.text.Length() > kLargestAppend) {
-                const int cut = AppendCut(change.text);
+            const int largest = ownerWaiting ? kLargestAppendWhileWaiting : kLargestAppend;
+            if (change.kind == Change::kText && change.text.Length() > largest) {
+                const int cut = AppendCut(change.text, largest);
                 Change rest{Change::kText, XString(change.text.Data() + cut, change.text.Length() - cut)};
+                rest.queuedAt = change.queuedAt;
                 if (!rest.text.IsEmpty())
                     queued.push_front(rest);
                 change.text.Erase(cut, change.text.Length() - cut);
@@ -104,8 +131,10 @@ void DialogRunnerOwner::WriteQueued()
             LeaveCriticalSection(&queueLock);
             const bool scroll = !moreText || GetTickCount() - scrolled >= kScrollEveryMs;
             Apply(change, scroll);
+            if (change.kind == Change::kText)
+                appended = GetTickCount();
             if (change.kind == Change::kText && scroll)
-                scrolled = GetTickCount();
+                scrolled = appended;
         }
     }
 }
@@ -133,10 +162,12 @@ void DialogRunnerOwner::Queue(Change change)
 {
     EnterCriticalSection(&queueLock);
     if (change.kind == Change::kText && !queued.empty() && queued.back().kind == Change::kText &&
-        queued.back().text.Length() < kLargestAppend)
+        queued.back().text.Length() < kLargestAppend) {
         queued.back().text.AppendString(change.text);
-    else
+    } else {
+        change.queuedAt = GetTickCount();
         queued.push_back(change);
+    }
     ResetEvent(paneCaughtUp);
     LeaveCriticalSection(&queueLock);
     SetEvent(textQueued);
@@ -226,6 +257,17 @@ void DialogRunnerOwner::ApplyRunning(RunKind kind, int running)
         ShowWindow(start, SW_SHOW);
         ShowWindow(stop, SW_HIDE);
     }
+}
+
+void DialogRunnerOwner::WaitingForRun(int waiting)
+{
+    EnterCriticalSection(&queueLock);
+    ownerWaiting = waiting != 0;
+    if (ownerWaiting)
+        ResetEvent(waitOver);
+    else
+        SetEvent(waitOver);
+    LeaveCriticalSection(&queueLock);
 }
 
 XString DialogRunnerOwner::OutputText()

@@ -32,6 +32,7 @@ public:
     void ShowRunning(RunKind kind, int running) override;
     // The pane's text once everything queued is in it.
     XString OutputText() override;
+    void WaitingForRun(int waiting) override;
 
     // Waits (delivering the messages sent to this thread) until the pane
     // holds everything queued; false at the time-out.
@@ -46,6 +47,7 @@ private:
         XString text;      // kText
         int value = 0;     // kEnable: enable; kRunning: running
         RunKind run = kMainClassRun;
+        DWORD queuedAt = 0;  // tick count when it was queued
     };
 
     HWND Pane() const;
@@ -63,7 +65,9 @@ private:
     std::deque<Change> queued;  // oldest first
     bool writing = false;  // the writer holds a change taken from the queue
     bool stopping = false;
+    bool ownerWaiting = false;  // the dialog's thread waits for a run to end
     HANDLE textQueued;     // auto reset: wakes the writer
     HANDLE paneCaughtUp;   // manual reset: set while nothing is queued or being written
+    HANDLE waitOver;       // manual reset: set while the dialog's thread is not waiting for a run
     HANDLE writer;
 };

@@ -36,6 +36,10 @@ public:
     // The report of a finished build: made hidden with the window, shown by
     // its ShowResult.
     DlgCreateInfo& CreateInfo() { return *createInfo; }
+    // Waits until the output pane holds all that the runs gave it and its
+    // writer is idle, delivering the messages sent meanwhile; false at the
+    // time-out.
+    bool WaitForOutputPane(DWORD ms) { return owner->WaitForPane(ms); }
 
     static constexpr UINT_PTR kPaneTimerId = 100;
     static constexpr UINT kPaneTimerMs = 10000;

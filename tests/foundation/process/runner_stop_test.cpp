@@ -2,6 +2,8 @@
 // owner waits for on its own thread, and Stop of a test run.
 #include "runner_fixture.h"
 
+#include <cstdlib>
+
 #include "process/runner_create.h"
 #include "process/runner_exe_jar.h"
 
@@ -30,6 +32,29 @@ TEST_F(CreateRunTest, ToolStillRunningAtTheTimeOutIsEndedAndTheRunFails)
                           "\n==================== end of creating jar file\n\n");
     for (int id : DialogRunnerOwner::kRunButtonIds)
         EXPECT_TRUE(IsEnabled(id)) << id;
+}
+
+TEST_F(CreateRunTest, GrandchildHoldingTheOutputDoesNotHoldTheRun)
+{
+    // The tool ends and leaves a program behind that keeps its output pipes
+    // open: the run ends with the tool, with all that the tool wrote.
+    const DWORD start = GetTickCount();
+    ASSERT_EQ(runner.Run(owner, workDirectory.c_str(), ChildCommand("adding:2 spawn:20000").c_str(), 0, 2, 60), 1);
+    EXPECT_EQ(runner.WaitTimeout(), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_LT(GetTickCount() - start, 10000u);
+    EXPECT_FALSE(runner.IsRunning());
+    const std::string pane = PaneText();
+    const size_t spawned = pane.find("spawned:");
+    ASSERT_NE(spawned, std::string::npos) << pane;
+    const DWORD grandchild = static_cast<DWORD>(std::strtoul(pane.c_str() + spawned + 8, nullptr, 10));
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, grandchild)) {
+        TerminateProcess(process, 0);
+        CloseHandle(process);
+    }
+    EXPECT_EQ(CountOf(pane, "adding: "), 2) << pane;
+    const std::string tail = "\n==================== end of creating jar file\n\n";
+    ASSERT_GE(pane.size(), tail.size());
+    EXPECT_EQ(pane.substr(pane.size() - tail.size()), tail);
 }
 
 TEST_F(CreateRunTest, FastToolWithMuchOutputEndsAtItsOwnSpeed)

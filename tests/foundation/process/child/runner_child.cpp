@@ -7,6 +7,9 @@
 //   sleep:MS          sleep
 //   stdin:CODE        read standard input until a line "Terminate", then exit with CODE
 //   exit:CODE         exit with CODE
+//   spawn:MS          start a copy of this program that holds the same
+//                     standard handles and sleeps MS; writes its process id
+//                     to standard output as "spawned:ID" and a line end
 // Output goes through WriteFile, so no C runtime translates or buffers it.
 #include <windows.h>
 
@@ -46,6 +49,25 @@ int WaitForTerminateLine()
     return 0;
 }
 
+void Spawn(const char* sleepMs)
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    std::string line = std::string("\"") + self + "\" sleep:" + sleepMs;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
+        return;
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    Write(STD_OUTPUT_HANDLE, "spawned:" + std::to_string(info.dwProcessId) + "\r\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -76,6 +98,8 @@ int main(int argc, char** argv)
         } else if (step == "stdin") {
             if (WaitForTerminateLine())
                 return std::atoi(value);
+        } else if (step == "spawn") {
+            Spawn(value);
         } else if (step == "exit") {
             return std::atoi(value);
         } else {

@@ -90,6 +90,9 @@ protected:
 
 TEST_F(AboutE2eTest, HelpMenusAboutScrollsTheNameAndVersionAndTheTextCanBeDragged)
 {
+    // The real pointer, wherever an earlier test left it, would highlight
+    // the menu item under it and shift the keys' choice.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kHelpCaptionX, 5));
     ASSERT_TRUE(WaitFor([this] { return quenlow->FindWindowOf("#32768") != nullptr; }, 20000))
         << "the Help menu did not open";

@@ -195,6 +195,22 @@ TEST_F(FarrowickPagesE2e, FindTreeShowsTheSourcesAndEachMenuCommandCompilesItsFi
     Close();
 }
 
+TEST_F(FarrowickPagesE2e, TheFindTreeLeavesALinkToAnotherFolderAlone)
+{
+    // pkg\back leads back to the selection's parent folder.
+    selection = WindowsPath(QUENLOW_FIND_LOOP);
+    Open();
+    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainFind, BN_CLICKED), 0);
+    SendMessageA(find, WM_COMMAND, MAKEWPARAM(kExpand, BN_CLICKED), 0);
+    RemoteTree remote(GetDlgItem(find, kTree));
+    EXPECT_EQ(remote.Outline(remote.Next(nullptr, TVGN_ROOT), 0, selection, "<ROOT>"),
+              "<ROOT> [0]\n"
+              "  pkg [0]\n"
+              "    Loop.java [2]\n");
+    Close();
+}
+
 TEST_F(FarrowickPagesE2e, EveryOptionIsKeptAcrossClosingAndReopening)
 {
     Open();

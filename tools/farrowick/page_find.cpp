@@ -7,6 +7,7 @@
 #include "popup_menu.h"
 #include "seams.h"
 #include "tool_page_ids.h"
+#include "walked_folder.h"
 
 namespace {
 
@@ -101,7 +102,7 @@ void ZSheetPgFind::AddJavaFiles(HTREEITEM parent, const char* folder, int direct
 void ZSheetPgFind::AddSubFolders(HTREEITEM item, const char* folder)
 {
     ForEachEntry(folder, "*.*", [&](const WIN32_FIND_DATAA& data) {
-        if (!IsFolder(data))
+        if (!IsSubFolderToWalk(data))
             return;
         XString sub(folder);
         sub.AppendChar('\\');

@@ -9,6 +9,7 @@
 #include "seams.h"
 #include "sheet.h"
 #include "tool_page_ids.h"
+#include "walked_folder.h"
 #include "window_place.h"
 
 namespace {
@@ -189,8 +190,7 @@ void ZSheetPgFind::FindClasses(const char* folder, int topmostOnly)
     if (found == INVALID_HANDLE_VALUE)
         return;
     do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || std::strcmp(entry.cFileName, ".") == 0 ||
-            std::strcmp(entry.cFileName, "..") == 0)
+        if (!IsSubFolderToWalk(entry))
             continue;
         XString path(folder);
         path.AppendChar('\\');

@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "late_bound.h"
 #include "paths/path_text.h"
 
 namespace {
@@ -42,6 +43,12 @@ LRESULT CALLBACK BrowseSubclassProc(HWND window, UINT message, WPARAM wParam, LP
     return CallWindowProcA(helper->oldProc, window, message, wParam, lParam);
 }
 
+LPITEMIDLIST BrowseFolderDialog(BROWSEINFOA* request)
+{
+    static const auto function = LateBound<decltype(&SHBrowseForFolderA)>("shell32.dll", "SHBrowseForFolderA");
+    return function ? function(request) : nullptr;
+}
+
 int BrowseForFolder(HWND owner, BrowseHelper& helper, XString& folder, LPITEMIDLIST (*show)(BROWSEINFOA*))
 {
     char displayName[kDisplayNameSize] = {};
@@ -52,13 +59,15 @@ int BrowseForFolder(HWND owner, BrowseHelper& helper, XString& folder, LPITEMIDL
     info.ulFlags = BIF_RETURNONLYFSDIRS;
     info.lpfn = BrowseCallbackProc;
     info.lParam = reinterpret_cast<LPARAM>(&helper);
-    LPITEMIDLIST items = show ? show(&info) : SHBrowseForFolderA(&info);
+    LPITEMIDLIST items = show ? show(&info) : BrowseFolderDialog(&info);
     if (!items)
         return 0;
+    static const auto pathOf = LateBound<decltype(&SHGetPathFromIDListA)>("shell32.dll", "SHGetPathFromIDListA");
+    static const auto shellAllocator = LateBound<decltype(&SHGetMalloc)>("shell32.dll", "SHGetMalloc");
     char path[MAX_PATH] = {};
-    const BOOL ok = SHGetPathFromIDListA(items, path);
+    const BOOL ok = pathOf && pathOf(items, path);
     IMalloc* shellMalloc = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&shellMalloc))) {
+    if (shellAllocator && SUCCEEDED(shellAllocator(&shellMalloc))) {
         shellMalloc->Free(items);
         shellMalloc->Release();
     }

@@ -24,6 +24,10 @@ public:
 int CALLBACK BrowseCallbackProc(HWND picker, UINT message, LPARAM lParam, LPARAM helper);
 LRESULT CALLBACK BrowseSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The shell's folder picker itself (SHBrowseForFolderA), its library loaded
+// when first wanted; nullptr when it cannot be loaded.
+LPITEMIDLIST BrowseFolderDialog(BROWSEINFOA* request);
+
 // Shows the picker titled "Quenlow" over owner, opening on
 // helper.initialFolder. 1 and the chosen folder (as PickedFolderText gives
 // it) in folder; 0 when the user cancels. show stands in for the shell's

@@ -1,5 +1,8 @@
 #include "seams.h"
 
+#include "browse_folder.h"
+#include "late_bound.h"
+
 namespace {
 
 int RealMessageBox(HWND owner, const char* text, const char* caption, UINT type)
@@ -11,34 +14,34 @@ int RealMessageBox(HWND owner, const char* text, const char* caption, UINT type)
 // simply does not open.
 HWND RealHtmlHelp(HWND caller, const char* file, UINT command, DWORD_PTR data)
 {
-    using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-    static HtmlHelpFunction function = [] {
-        HMODULE viewer = LoadLibraryA("hhctrl.ocx");
-        return viewer ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")))
-                      : nullptr;
-    }();
+    static const auto function = LateBound<HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR)>("hhctrl.ocx", "HtmlHelpA");
     return function ? function(caller, file, command, data) : nullptr;
 }
 
 HINSTANCE RealShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
                            const char* directory, int show)
 {
-    return ShellExecuteA(owner, verb, file, parameters, directory, show);
+    static const auto function = LateBound<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    // As the system answers when it cannot start anything.
+    return function ? function(owner, verb, file, parameters, directory, show)
+                    : reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
 }
 
 BOOL RealGetOpenFileName(OPENFILENAMEA* request)
 {
-    return GetOpenFileNameA(request);
+    static const auto function = LateBound<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+    return function ? function(request) : FALSE;
 }
 
 BOOL RealGetSaveFileName(OPENFILENAMEA* request)
 {
-    return GetSaveFileNameA(request);
+    static const auto function = LateBound<decltype(&GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+    return function ? function(request) : FALSE;
 }
 
 LPITEMIDLIST RealBrowseForFolder(BROWSEINFOA* request)
 {
-    return SHBrowseForFolderA(request);
+    return BrowseFolderDialog(request);
 }
 
 BOOL RealExitWindows(UINT flags, DWORD reason)

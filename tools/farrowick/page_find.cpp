@@ -94,8 +94,11 @@ int ZSheetPgFind::Kind(HTREEITEM item) const
 void ZSheetPgFind::AddJavaFiles(HTREEITEM parent, const char* folder, int directlyInStart)
 {
     ForEachEntry(folder, "*.java", [&](const WIN32_FIND_DATAA& data) {
-        if (!IsFolder(data))
-            Tree().Insert(parent, data.cFileName, 2, directlyInStart ? 2 : 3, kFileItem);
+        if (IsFolder(data))
+            return;
+        if (Tree().Insert(parent, data.cFileName, 2, directlyInStart ? 2 : 3, kFileItem) && parent == root &&
+            rootFileTexts)
+            rootFileTexts->emplace_back(data.cFileName);
     });
 }
 
@@ -128,9 +131,14 @@ void ZSheetPgFind::BuildTree(int compile)
     tree.DeleteAll();
     const char* start = info.startDirectory.Data();
     root = tree.Insert(nullptr, start, 0, 1, kRootItem);
+    std::vector<XString> rootFiles;
+    rootFileTexts = &rootFiles;
     if (info.hasSelection) {
-        for (int i = 0; i < info.JavaFiles().Count(); ++i)
-            tree.Insert(root, Relative(info.JavaFiles().At(i)->Data(), start), 2, 2, kFileItem);
+        for (int i = 0; i < info.JavaFiles().Count(); ++i) {
+            const char* text = Relative(info.JavaFiles().At(i)->Data(), start);
+            if (tree.Insert(root, text, 2, 2, kFileItem))
+                rootFiles.emplace_back(text);
+        }
         if (!compile)
             for (int i = 0; i < info.folders.Count(); ++i)
                 AddFolderItems(root, start, info.folders.At(i)->Data());
@@ -138,10 +146,11 @@ void ZSheetPgFind::BuildTree(int compile)
         AddJavaFiles(root, start, 1);
         AddSubFolders(root, start);
     }
+    rootFileTexts = nullptr;
     tree.Expand(root);
     sheet.SetActivePage(kFindPage);
     if (compile)
-        CompileFromItem(root, 1);
+        CompileFrom(root, 1, &rootFiles);
 }
 
 XString ZSheetPgFind::ItemPath(HTREEITEM item) const
@@ -177,6 +186,11 @@ void ZSheetPgFind::CollectFiles(HTREEITEM folder, const XString& folderPath, int
 
 void ZSheetPgFind::CompileFromItem(HTREEITEM item, int topmostOnly)
 {
+    CompileFrom(item, topmostOnly, nullptr);
+}
+
+void ZSheetPgFind::CompileFrom(HTREEITEM item, int topmostOnly, const std::vector<XString>* rootFiles)
+{
     ZCompileJob& job = farrowick.Job();
     CompileOptions options;
     farrowick.OptionsPage().GetCompileOptions(options);
@@ -186,10 +200,18 @@ void ZSheetPgFind::CompileFromItem(HTREEITEM item, int topmostOnly)
     const bool file = Kind(item) == kFileItem;
     const XString base = ItemPath(file ? ParentOf(Item(kTree), item) : item);
     job.ClearFiles();
-    if (file)
+    if (file) {
         job.AddFile(ItemPath(item).Data());
-    else
+    } else if (rootFiles && item == root && topmostOnly) {
+        for (const XString& name : *rootFiles) {
+            XString path(base);
+            path.AppendChar('\\');
+            path.AppendString(name);
+            job.AddFile(path.Data());
+        }
+    } else {
         CollectFiles(item, base, topmostOnly);
+    }
     job.startDirectory = base;
     farrowick.CompilePage().StartCompile(base.Data());
 }

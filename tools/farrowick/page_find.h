@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "compile_job.h"
 #include "sheet_page.h"
 #include "tree_view.h"
@@ -43,11 +45,16 @@ private:
     void AddSubFolders(HTREEITEM item, const char* folder);
     void AddJavaFiles(HTREEITEM parent, const char* folder, int directlyInStart);
     void CollectFiles(HTREEITEM folder, const XString& folderPath, int topmostOnly);
+    // rootFiles: the texts of the root's file items as they were put in, so
+    // the tree need not be asked for them again (each question costs).
+    void CompileFrom(HTREEITEM item, int topmostOnly, const std::vector<XString>* rootFiles);
     void ExpandAll(HTREEITEM item, UINT action);
     int Kind(HTREEITEM item) const;
 
     FarrowickSheet& farrowick;
     HTREEITEM root = nullptr;
+    // Filled while the tree is built: the file items put under the root.
+    std::vector<XString>* rootFileTexts = nullptr;
 };
 
 // The output-folder checks before a compile: a message and 0 when the

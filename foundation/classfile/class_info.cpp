@@ -47,8 +47,9 @@ const char* AttributeName(const ClassFile& file, const AttributeInfo& attribute)
 
 bool IsAttribute(const ClassFile& file, const AttributeInfo& attribute, const char* wanted)
 {
+    // Most attributes a reader meets are others: the first byte tells.
     const char* name = AttributeName(file, attribute);
-    return name && std::strcmp(name, wanted) == 0;
+    return name && name[0] == wanted[0] && std::strcmp(name, wanted) == 0;
 }
 
 // How many 16-bit items after a 16-bit count really fit in the body, so a
@@ -79,6 +80,8 @@ void ClassInfo::Clear()
     package.Assign("", 0);
     className.Assign("", 0);
     referencedClasses.Reset();
+    referencedSlots.clear();
+    referencedSlotsUsed = 0;
     interfaces.RemoveAll();
     superClass.Assign("", 0);
     innerClasses.RemoveAll();
@@ -95,6 +98,22 @@ void ClassInfo::Fill(const ClassFile& file)
     ToDottedNames();
 }
 
+namespace {
+
+// The last eight bytes (fewer for a short name) and the length: names that
+// share a package differ at their end.
+uint64_t NameHash(const char* name, size_t length)
+{
+    uint64_t tail = 0;
+    if (length >= 8)
+        std::memcpy(&tail, name + length - 8, 8);
+    else
+        std::memcpy(&tail, name, length);
+    return (tail ^ (length * 0x100000001B3ULL)) * 0x9E3779B97F4A7C15ULL;
+}
+
+}  // namespace
+
 void ClassInfo::RecordReferenced(const char* name)
 {
     const char* lastSlash = std::strrchr(name, '/');
@@ -102,9 +121,41 @@ void ClassInfo::RecordReferenced(const char* name)
         return;
     // A class directly in our own package is not an outside reference.
     const int plen = package.Length();
-    if (plen > 0 && lastSlash - name == plen && std::strncmp(name, package.Data(), static_cast<size_t>(plen)) == 0)
+    if (plen > 0 && lastSlash - name == plen && std::memcmp(name, package.Data(), static_cast<size_t>(plen)) == 0)
         return;
-    referencedClasses.InsertSorted(name);
+    const size_t length = static_cast<size_t>(lastSlash - name) + 1 + std::strlen(lastSlash + 1);
+    const uint64_t hash = NameHash(name, length);
+    if (!referencedSlots.empty()) {
+        const size_t mask = referencedSlots.size() - 1;
+        for (size_t i = static_cast<size_t>(hash >> 32) & mask; referencedSlots[i].name; i = (i + 1) & mask) {
+            const ReferencedSlot& slot = referencedSlots[i];
+            if (slot.hash == hash && static_cast<size_t>(slot.name->Length()) == length &&
+                std::memcmp(slot.name->Data(), name, length) == 0)
+                return;
+        }
+    }
+    AddReferencedSlot(hash, referencedClasses.InsertSorted(name));
+}
+
+void ClassInfo::AddReferencedSlot(uint64_t hash, const XString* name)
+{
+    // At most half full, so a search ends at a free slot soon.
+    if (static_cast<size_t>(referencedSlotsUsed + 1) * 2 > referencedSlots.size()) {
+        std::vector<ReferencedSlot> old(referencedSlots.empty() ? 64 : referencedSlots.size() * 2,
+                                        ReferencedSlot{0, nullptr});
+        old.swap(referencedSlots);
+        referencedSlotsUsed = 0;
+        for (const ReferencedSlot& slot : old) {
+            if (slot.name)
+                AddReferencedSlot(slot.hash, slot.name);
+        }
+    }
+    const size_t mask = referencedSlots.size() - 1;
+    size_t i = static_cast<size_t>(hash >> 32) & mask;
+    while (referencedSlots[i].name)
+        i = (i + 1) & mask;
+    referencedSlots[i] = ReferencedSlot{hash, name};
+    ++referencedSlotsUsed;
 }
 
 void ClassInfo::FromClassFile(const ClassFile& file)
@@ -247,6 +298,10 @@ void ClassInfo::ReadExceptions(const ClassFile& file, const MemberInfo& method, 
 
 void ClassInfo::ToDottedNames()
 {
+    // The hashes are of the '/' form; a name recorded after this step goes
+    // by the sorted search alone.
+    referencedSlots.clear();
+    referencedSlotsUsed = 0;
     package.ReplaceChar('/', '.');
     superClass.ReplaceChar('/', '.');
     for (int i = 0; i < referencedClasses.Count(); ++i)

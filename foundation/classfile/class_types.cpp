@@ -2,31 +2,41 @@
 // method descriptor turned into Java type names.
 #include "classfile/class_info.h"
 
+#include <cstring>
+
 namespace {
 
-const char* PrimitiveName(char letter)
+struct Primitive {
+    const char* name;
+    int length;
+};
+
+Primitive PrimitiveName(char letter)
 {
     switch (letter) {
-    case 'B': return "byte";
-    case 'C': return "char";
-    case 'D': return "double";
-    case 'F': return "float";
-    case 'I': return "int";
-    case 'J': return "long";
-    case 'S': return "short";
-    case 'V': return "void";
-    case 'Z': return "boolean";
-    default: return nullptr;
+    case 'B': return {"byte", 4};
+    case 'C': return {"char", 4};
+    case 'D': return {"double", 6};
+    case 'F': return {"float", 5};
+    case 'I': return {"int", 3};
+    case 'J': return {"long", 4};
+    case 'S': return {"short", 5};
+    case 'V': return {"void", 4};
+    case 'Z': return {"boolean", 7};
+    default: return {nullptr, 0};
     }
 }
 
 // Turns the text's '/' into '.' from start on, in place.
 void JavaFormFrom(XString& text, int start)
 {
-    char* const end = const_cast<char*>(text.Data()) + text.Length();
-    for (char* p = end - (text.Length() - start); p < end; ++p) {
-        if (*p == '/')
-            *p = '.';
+    char* p = const_cast<char*>(text.Data()) + start;
+    size_t left = static_cast<size_t>(text.Length() - start);
+    while (void* slash = std::memchr(p, '/', left)) {
+        char* at = static_cast<char*>(slash);
+        *at = '.';
+        left -= static_cast<size_t>(at + 1 - p);
+        p = at + 1;
     }
 }
 
@@ -52,9 +62,9 @@ void ClassInfo::DecodeType(const char* descriptor, int length, XString& out)
             out.AppendChar(',');
         first = false;
         if (i < length) {
-            const char* name = PrimitiveName(descriptor[i]);
-            if (name)
-                out.Append(name);
+            const Primitive primitive = PrimitiveName(descriptor[i]);
+            if (primitive.name)
+                out.Append(primitive.name, primitive.length);
             else if (decodingJavaForm && descriptor[i] == '/')
                 out.AppendChar('.');
             else
@@ -76,8 +86,10 @@ void ClassInfo::DecodeObjectType(const char* descriptor, int length, XString& ou
     if (i < length && descriptor[i] == 'L')
         ++i;
     int end = i;
-    while (end < length && descriptor[end] != ';')
-        ++end;
+    if (i < length) {
+        const void* semicolon = std::memchr(descriptor + i, ';', static_cast<size_t>(length - i));
+        end = semicolon ? static_cast<int>(static_cast<const char*>(semicolon) - descriptor) : length;
+    }
     // The name is recorded from where it now ends the text: a copy of its
     // own would cost an allocation for every object type of every member.
     const int nameStart = out.Length();

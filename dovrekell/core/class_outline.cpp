@@ -113,8 +113,13 @@ void AppendMethodDisplayName(std::string& out, const char* className, const char
     for (int position = 0;; ++position) {
         while (*piece == ' ')
             ++piece;
-        const char* end = piece + std::strcspn(piece, ",)");
-        const char* shortType = ShortStart(piece, end, false);
+        // One pass finds both the type's end and its last '.'.
+        const char* end = piece;
+        const char* shortType = piece;
+        for (; *end && *end != ',' && *end != ')'; ++end) {
+            if (*end == '.')
+                shortType = end + 1;
+        }
         if (shortType < end) {
             char first = *shortType;
             if (first >= 'A' && first <= 'Z')

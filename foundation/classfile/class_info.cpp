@@ -116,14 +116,20 @@ uint64_t NameHash(const char* name, size_t length)
 
 void ClassInfo::RecordReferenced(const char* name)
 {
-    const char* lastSlash = std::strrchr(name, '/');
-    if (!lastSlash)
+    RecordReferenced(name, std::strlen(name));
+}
+
+void ClassInfo::RecordReferenced(const char* name, size_t length)
+{
+    const char* lastSlash = name + length;
+    while (lastSlash > name && *--lastSlash != '/') {
+    }
+    if (*lastSlash != '/')
         return;
     // A class directly in our own package is not an outside reference.
     const int plen = package.Length();
     if (plen > 0 && lastSlash - name == plen && std::memcmp(name, package.Data(), static_cast<size_t>(plen)) == 0)
         return;
-    const size_t length = static_cast<size_t>(lastSlash - name) + 1 + std::strlen(lastSlash + 1);
     const uint64_t hash = NameHash(name, length);
     if (!referencedSlots.empty()) {
         const size_t mask = referencedSlots.size() - 1;

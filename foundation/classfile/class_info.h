@@ -93,6 +93,7 @@ private:
     int referencedSlotsUsed = 0;
 
     void RecordReferenced(const char* name);
+    void RecordReferenced(const char* name, size_t length);  // name[length] is its NUL
     void AddReferencedSlot(uint64_t hash, const XString* name);
     void ReadClassAttributes(const ClassFile& file);
     void ReadInnerClasses(const ClassFile& file, const AttributeInfo& attribute);

@@ -30,13 +30,10 @@ Primitive PrimitiveName(char letter)
 // Turns the text's '/' into '.' from start on, in place.
 void JavaFormFrom(XString& text, int start)
 {
-    char* p = const_cast<char*>(text.Data()) + start;
-    size_t left = static_cast<size_t>(text.Length() - start);
-    while (void* slash = std::memchr(p, '/', left)) {
-        char* at = static_cast<char*>(slash);
-        *at = '.';
-        left -= static_cast<size_t>(at + 1 - p);
-        p = at + 1;
+    char* const end = const_cast<char*>(text.Data()) + text.Length();
+    for (char* p = end - (text.Length() - start); p < end; ++p) {
+        if (*p == '/')
+            *p = '.';
     }
 }
 
@@ -94,7 +91,7 @@ void ClassInfo::DecodeObjectType(const char* descriptor, int length, XString& ou
     // own would cost an allocation for every object type of every member.
     const int nameStart = out.Length();
     out.Append(descriptor + i, end - i);
-    RecordReferenced(out.Data() + nameStart);
+    RecordReferenced(out.Data() + nameStart, static_cast<size_t>(out.Length() - nameStart));
     if (decodingJavaForm)
         JavaFormFrom(out, nameStart);
     AppendDimensions(dimensions, out);

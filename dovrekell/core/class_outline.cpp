@@ -65,14 +65,44 @@ void AppendShortNames(const StringList& names, std::string& out)
     }
 }
 
+// The words of each four bits of the flags, for every value of those bits:
+// three look-ups then print any set of flags, in the words' order.
+struct AccessRun {
+    char text[40];
+    size_t length;
+};
+
+struct AccessRuns {
+    AccessRun runs[3][16];
+
+    AccessRuns()
+    {
+        for (int group = 0; group < 3; ++group) {
+            for (int bits = 0; bits < 16; ++bits) {
+                AccessRun& run = runs[group][bits];
+                run.length = 0;
+                for (int k = 0; k < 4; ++k) {
+                    const AccessWord& word = kAccessWords[group * 4 + k];
+                    if ((bits << (group * 4)) & word.mask) {
+                        std::memcpy(run.text + run.length, word.text, word.length);
+                        run.length += word.length;
+                    }
+                }
+            }
+        }
+    }
+};
+
 void AppendAccessWords(std::string& out, int flags, bool forClass)
 {
+    static const AccessRuns table;
     if (forClass)
         flags &= ~0x20;
     flags &= ~kInterfaceFlag;
-    for (const AccessWord& word : kAccessWords) {
-        if (flags & word.mask)
-            out.append(word.text, word.length);
+    for (int group = 0; group < 3; ++group) {
+        const AccessRun& run = table.runs[group][(flags >> (group * 4)) & 0xF];
+        if (run.length)
+            out.append(run.text, run.length);
     }
 }
 

@@ -243,6 +243,7 @@ void ClassInfo::ReadFields(const ClassFile& file)
 
 void ClassInfo::ReadMethods(const ClassFile& file)
 {
+    AttributeNameMemo memo;
     for (int i = 0; i < file.methods.Count(); ++i) {
         const MemberInfo& method = *file.methods.At(i);
         const ConstantPoolEntry* name = file.GetConstant(method.name_index);
@@ -278,17 +279,27 @@ void ClassInfo::ReadMethods(const ClassFile& file)
         if (close)
             DecodeMemberType(close + 1, length - end - 1, desc->type);
         decodingJavaForm = false;
-        ReadExceptions(file, method, *desc);
+        ReadExceptions(file, method, *desc, memo);
         desc->javaForm = true;
     }
 }
 
-void ClassInfo::ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc)
+void ClassInfo::ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc,
+                               AttributeNameMemo& memo)
 {
     for (int i = 0; i < method.attributes.Count(); ++i) {
         const AttributeInfo& attribute = *method.attributes.At(i);
-        if (!IsAttribute(file, attribute, kExceptionsAttribute))
-            continue;
+        const int nameIndex = attribute.attribute_name_index;
+        if (nameIndex != memo.exceptions) {
+            if (nameIndex == memo.others[0] || nameIndex == memo.others[1])
+                continue;
+            if (!IsAttribute(file, attribute, kExceptionsAttribute)) {
+                memo.others[memo.nextOther] = nameIndex;
+                memo.nextOther ^= 1;
+                continue;
+            }
+            memo.exceptions = nameIndex;
+        }
         const unsigned count = ItemsInBody(attribute, 2);
         for (unsigned k = 0; k < count; ++k) {
             const int index = static_cast<int>(BigEndian16(attribute.bytes + 2 + k * 2));

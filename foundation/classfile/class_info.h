@@ -97,7 +97,15 @@ private:
     void AddReferencedSlot(uint64_t hash, const XString* name);
     void ReadClassAttributes(const ClassFile& file);
     void ReadInnerClasses(const ClassFile& file, const AttributeInfo& attribute);
-    void ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc);
+    // Which name indices of method attributes are the exceptions' one: a
+    // class's methods share a few names, and each costs a constant look-up
+    // and a comparison otherwise.
+    struct AttributeNameMemo {
+        int exceptions = -1;
+        int others[2] = {-1, -1};
+        int nextOther = 0;
+    };
+    void ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc, AttributeNameMemo& memo);
     void DecodeMemberType(const char* descriptor, int length, XString& out);
 };
 

@@ -164,7 +164,7 @@ int StringPtrList::Find(int lo, int hi, const char* text, int* found) const
     }
 }
 
-void StringPtrList::InsertSorted(const char* text)
+XString* StringPtrList::InsertSorted(const char* text)
 {
     // A plain lower bound, one comparison a step: the place Find gives for a
     // sorted list without repeats, found for the many names met again.
@@ -178,10 +178,11 @@ void StringPtrList::InsertSorted(const char* text)
     }
     const int at = lo;
     if (at < count && std::strcmp(StringAt(at)->Data(), text) == 0)
-        return;
+        return StringAt(at);
     XString* s = new XString();
     s->Assign(text);
     InsertAt(at, s);
+    return s;
 }
 
 int StringPtrList::RemoveAt(int index)

@@ -84,7 +84,8 @@ public:
     // Index of an element equal to text (found set to 1), or the index that
     // keeps the list sorted (found untouched); hi < lo gives lo.
     int Find(int lo, int hi, const char* text, int* found) const;
-    void InsertSorted(const char* text);
+    // The element equal to text, added in its place when there was none.
+    XString* InsertSorted(const char* text);
     XString* StringAt(int index) const { return static_cast<XString*>(GetAt(index)); }
     int RemoveAt(int index);
     void Reset();

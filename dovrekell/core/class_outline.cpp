@@ -65,14 +65,44 @@ void AppendShortNames(const StringList& names, std::string& out)
     }
 }
 
+// The words of each four bits of the flags, for every value of those bits:
+// three look-ups then print any set of flags, in the words' order.
+struct AccessRun {
+    char text[40];
+    size_t length;
+};
+
+struct AccessRuns {
+    AccessRun runs[3][16];
+
+    AccessRuns()
+    {
+        for (int group = 0; group < 3; ++group) {
+            for (int bits = 0; bits < 16; ++bits) {
+                AccessRun& run = runs[group][bits];
+                run.length = 0;
+                for (int k = 0; k < 4; ++k) {
+                    const AccessWord& word = kAccessWords[group * 4 + k];
+                    if ((bits << (group * 4)) & word.mask) {
+                        std::memcpy(run.text + run.length, word.text, word.length);
+                        run.length += word.length;
+                    }
+                }
+            }
+        }
+    }
+};
+
 void AppendAccessWords(std::string& out, int flags, bool forClass)
 {
+    static const AccessRuns table;
     if (forClass)
         flags &= ~0x20;
     flags &= ~kInterfaceFlag;
-    for (const AccessWord& word : kAccessWords) {
-        if (flags & word.mask)
-            out.append(word.text, word.length);
+    for (int group = 0; group < 3; ++group) {
+        const AccessRun& run = table.runs[group][(flags >> (group * 4)) & 0xF];
+        if (run.length)
+            out.append(run.text, run.length);
     }
 }
 
@@ -113,8 +143,13 @@ void AppendMethodDisplayName(std::string& out, const char* className, const char
     for (int position = 0;; ++position) {
         while (*piece == ' ')
             ++piece;
-        const char* end = piece + std::strcspn(piece, ",)");
-        const char* shortType = ShortStart(piece, end, false);
+        // One pass finds both the type's end and its last '.'.
+        const char* end = piece;
+        const char* shortType = piece;
+        for (; *end && *end != ',' && *end != ')'; ++end) {
+            if (*end == '.')
+                shortType = end + 1;
+        }
         if (shortType < end) {
             char first = *shortType;
             if (first >= 'A' && first <= 'Z')

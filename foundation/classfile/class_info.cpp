@@ -47,8 +47,9 @@ const char* AttributeName(const ClassFile& file, const AttributeInfo& attribute)
 
 bool IsAttribute(const ClassFile& file, const AttributeInfo& attribute, const char* wanted)
 {
+    // Most attributes a reader meets are others: the first byte tells.
     const char* name = AttributeName(file, attribute);
-    return name && std::strcmp(name, wanted) == 0;
+    return name && name[0] == wanted[0] && std::strcmp(name, wanted) == 0;
 }
 
 // How many 16-bit items after a 16-bit count really fit in the body, so a
@@ -79,6 +80,8 @@ void ClassInfo::Clear()
     package.Assign("", 0);
     className.Assign("", 0);
     referencedClasses.Reset();
+    referencedSlots.clear();
+    referencedSlotsUsed = 0;
     interfaces.RemoveAll();
     superClass.Assign("", 0);
     innerClasses.RemoveAll();
@@ -95,16 +98,70 @@ void ClassInfo::Fill(const ClassFile& file)
     ToDottedNames();
 }
 
+namespace {
+
+// The last eight bytes (fewer for a short name) and the length: names that
+// share a package differ at their end.
+uint64_t NameHash(const char* name, size_t length)
+{
+    uint64_t tail = 0;
+    if (length >= 8)
+        std::memcpy(&tail, name + length - 8, 8);
+    else
+        std::memcpy(&tail, name, length);
+    return (tail ^ (length * 0x100000001B3ULL)) * 0x9E3779B97F4A7C15ULL;
+}
+
+}  // namespace
+
 void ClassInfo::RecordReferenced(const char* name)
 {
-    const char* lastSlash = std::strrchr(name, '/');
-    if (!lastSlash)
+    RecordReferenced(name, std::strlen(name));
+}
+
+void ClassInfo::RecordReferenced(const char* name, size_t length)
+{
+    const char* lastSlash = name + length;
+    while (lastSlash > name && *--lastSlash != '/') {
+    }
+    if (*lastSlash != '/')
         return;
     // A class directly in our own package is not an outside reference.
     const int plen = package.Length();
-    if (plen > 0 && lastSlash - name == plen && std::strncmp(name, package.Data(), static_cast<size_t>(plen)) == 0)
+    if (plen > 0 && lastSlash - name == plen && std::memcmp(name, package.Data(), static_cast<size_t>(plen)) == 0)
         return;
-    referencedClasses.InsertSorted(name);
+    const uint64_t hash = NameHash(name, length);
+    if (!referencedSlots.empty()) {
+        const size_t mask = referencedSlots.size() - 1;
+        for (size_t i = static_cast<size_t>(hash >> 32) & mask; referencedSlots[i].name; i = (i + 1) & mask) {
+            const ReferencedSlot& slot = referencedSlots[i];
+            if (slot.hash == hash && static_cast<size_t>(slot.name->Length()) == length &&
+                std::memcmp(slot.name->Data(), name, length) == 0)
+                return;
+        }
+    }
+    AddReferencedSlot(hash, referencedClasses.InsertSorted(name));
+}
+
+void ClassInfo::AddReferencedSlot(uint64_t hash, const XString* name)
+{
+    // At most half full, so a search ends at a free slot soon.
+    if (static_cast<size_t>(referencedSlotsUsed + 1) * 2 > referencedSlots.size()) {
+        std::vector<ReferencedSlot> old(referencedSlots.empty() ? 64 : referencedSlots.size() * 2,
+                                        ReferencedSlot{0, nullptr});
+        old.swap(referencedSlots);
+        referencedSlotsUsed = 0;
+        for (const ReferencedSlot& slot : old) {
+            if (slot.name)
+                AddReferencedSlot(slot.hash, slot.name);
+        }
+    }
+    const size_t mask = referencedSlots.size() - 1;
+    size_t i = static_cast<size_t>(hash >> 32) & mask;
+    while (referencedSlots[i].name)
+        i = (i + 1) & mask;
+    referencedSlots[i] = ReferencedSlot{hash, name};
+    ++referencedSlotsUsed;
 }
 
 void ClassInfo::FromClassFile(const ClassFile& file)
@@ -186,6 +243,7 @@ void ClassInfo::ReadFields(const ClassFile& file)
 
 void ClassInfo::ReadMethods(const ClassFile& file)
 {
+    AttributeNameMemo memo;
     for (int i = 0; i < file.methods.Count(); ++i) {
         const MemberInfo& method = *file.methods.At(i);
         const ConstantPoolEntry* name = file.GetConstant(method.name_index);
@@ -221,17 +279,27 @@ void ClassInfo::ReadMethods(const ClassFile& file)
         if (close)
             DecodeMemberType(close + 1, length - end - 1, desc->type);
         decodingJavaForm = false;
-        ReadExceptions(file, method, *desc);
+        ReadExceptions(file, method, *desc, memo);
         desc->javaForm = true;
     }
 }
 
-void ClassInfo::ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc)
+void ClassInfo::ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc,
+                               AttributeNameMemo& memo)
 {
     for (int i = 0; i < method.attributes.Count(); ++i) {
         const AttributeInfo& attribute = *method.attributes.At(i);
-        if (!IsAttribute(file, attribute, kExceptionsAttribute))
-            continue;
+        const int nameIndex = attribute.attribute_name_index;
+        if (nameIndex != memo.exceptions) {
+            if (nameIndex == memo.others[0] || nameIndex == memo.others[1])
+                continue;
+            if (!IsAttribute(file, attribute, kExceptionsAttribute)) {
+                memo.others[memo.nextOther] = nameIndex;
+                memo.nextOther ^= 1;
+                continue;
+            }
+            memo.exceptions = nameIndex;
+        }
         const unsigned count = ItemsInBody(attribute, 2);
         for (unsigned k = 0; k < count; ++k) {
             const int index = static_cast<int>(BigEndian16(attribute.bytes + 2 + k * 2));
@@ -247,6 +315,10 @@ void ClassInfo::ReadExceptions(const ClassFile& file, const MemberInfo& method, 
 
 void ClassInfo::ToDottedNames()
 {
+    // The hashes are of the '/' form; a name recorded after this step goes
+    // by the sorted search alone.
+    referencedSlots.clear();
+    referencedSlotsUsed = 0;
     package.ReplaceChar('/', '.');
     superClass.ReplaceChar('/', '.');
     for (int i = 0; i < referencedClasses.Count(); ++i)

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
 #include "classfile/class_file.h"
 #include "classfile/owning_array.h"
 #include "garray.h"
@@ -78,10 +82,30 @@ private:
     // pass over its texts.
     bool decodingJavaForm = false;
 
+    // The referenced classes again, by a hash of their '/' form, until
+    // ToDottedNames: most names are met many times, and finding one here
+    // costs one comparison where the sorted search costs several.
+    struct ReferencedSlot {
+        uint64_t hash;
+        const XString* name;  // null: free
+    };
+    std::vector<ReferencedSlot> referencedSlots;  // a power of two long, or empty
+    int referencedSlotsUsed = 0;
+
     void RecordReferenced(const char* name);
+    void RecordReferenced(const char* name, size_t length);  // name[length] is its NUL
+    void AddReferencedSlot(uint64_t hash, const XString* name);
     void ReadClassAttributes(const ClassFile& file);
     void ReadInnerClasses(const ClassFile& file, const AttributeInfo& attribute);
-    void ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc);
+    // Which name indices of method attributes are the exceptions' one: a
+    // class's methods share a few names, and each costs a constant look-up
+    // and a comparison otherwise.
+    struct AttributeNameMemo {
+        int exceptions = -1;
+        int others[2] = {-1, -1};
+        int nextOther = 0;
+    };
+    void ReadExceptions(const ClassFile& file, const MemberInfo& method, MemberDesc& desc, AttributeNameMemo& memo);
     void DecodeMemberType(const char* descriptor, int length, XString& out);
 };
 

@@ -2,21 +2,28 @@
 // method descriptor turned into Java type names.
 #include "classfile/class_info.h"
 
+#include <cstring>
+
 namespace {
 
-const char* PrimitiveName(char letter)
+struct Primitive {
+    const char* name;
+    int length;
+};
+
+Primitive PrimitiveName(char letter)
 {
     switch (letter) {
-    case 'B': return "byte";
-    case 'C': return "char";
-    case 'D': return "double";
-    case 'F': return "float";
-    case 'I': return "int";
-    case 'J': return "long";
-    case 'S': return "short";
-    case 'V': return "void";
-    case 'Z': return "boolean";
-    default: return nullptr;
+    case 'B': return {"byte", 4};
+    case 'C': return {"char", 4};
+    case 'D': return {"double", 6};
+    case 'F': return {"float", 5};
+    case 'I': return {"int", 3};
+    case 'J': return {"long", 4};
+    case 'S': return {"short", 5};
+    case 'V': return {"void", 4};
+    case 'Z': return {"boolean", 7};
+    default: return {nullptr, 0};
     }
 }
 
@@ -52,9 +59,9 @@ void ClassInfo::DecodeType(const char* descriptor, int length, XString& out)
             out.AppendChar(',');
         first = false;
         if (i < length) {
-            const char* name = PrimitiveName(descriptor[i]);
-            if (name)
-                out.Append(name);
+            const Primitive primitive = PrimitiveName(descriptor[i]);
+            if (primitive.name)
+                out.Append(primitive.name, primitive.length);
             else if (decodingJavaForm && descriptor[i] == '/')
                 out.AppendChar('.');
             else
@@ -76,13 +83,15 @@ void ClassInfo::DecodeObjectType(const char* descriptor, int length, XString& ou
     if (i < length && descriptor[i] == 'L')
         ++i;
     int end = i;
-    while (end < length && descriptor[end] != ';')
-        ++end;
+    if (i < length) {
+        const void* semicolon = std::memchr(descriptor + i, ';', static_cast<size_t>(length - i));
+        end = semicolon ? static_cast<int>(static_cast<const char*>(semicolon) - descriptor) : length;
+    }
     // The name is recorded from where it now ends the text: a copy of its
     // own would cost an allocation for every object type of every member.
     const int nameStart = out.Length();
     out.Append(descriptor + i, end - i);
-    RecordReferenced(out.Data() + nameStart);
+    RecordReferenced(out.Data() + nameStart, static_cast<size_t>(out.Length() - nameStart));
     if (decodingJavaForm)
         JavaFormFrom(out, nameStart);
     AppendDimensions(dimensions, out);

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "classfile/class_info.h"
+
 namespace {
 
 struct AccessWord {
@@ -51,18 +53,24 @@ const char* ShortStart(const char* begin, const char* end, bool stripOuter)
     return tail;
 }
 
-void AppendShortName(std::string& out, const XString& name, bool stripOuter = false)
+void AppendShortName(std::string& out, const ClassTexts& texts, TextSpan name, bool stripOuter = false)
 {
-    const char* end = name.Data() + name.Length();
-    out.append(ShortStart(name.Data(), end, stripOuter), end);
+    const char* begin = texts.Text(name);
+    const char* end = begin + name.length;
+    out.append(ShortStart(begin, end, stripOuter), end);
 }
 
-void AppendShortNames(const StringList& names, std::string& out)
+void AppendShortNames(const ClassTexts& texts, const std::vector<TextSpan>& names, std::string& out)
 {
-    for (int i = 0; i < names.Count(); ++i) {
-        AppendShortName(out, *names.At(i));
-        out += i + 1 < names.Count() ? ',' : ' ';
+    for (size_t i = 0; i < names.size(); ++i) {
+        AppendShortName(out, texts, names[i]);
+        out += i + 1 < names.size() ? ',' : ' ';
     }
+}
+
+void AppendText(std::string& out, const ClassTexts& texts, TextSpan text)
+{
+    out.append(texts.Text(text), text.length);
 }
 
 // The words of each four bits of the flags, for every value of those bits:
@@ -205,11 +213,11 @@ int ClassOutline::Parse(const unsigned char* data, size_t size)
 {
     KeepSpareBlocksForThisThread();
     file.Reset();
-    info.Clear();
+    texts.Clear();
     int code = 0;
     if (file.ParseBuffer(data, size, &code) != 1 || !file.endedAtEnd)
         return 0;
-    info.Fill(file);
+    texts.Fill(file);
     return 1;
 }
 
@@ -227,7 +235,7 @@ XString ClassOutline::Write(const char* note, bool fileLine, bool packageAndImpo
     }
     if (fileLine) {
         out += "//file: ";
-        out.append(info.sourceFile.Data(), static_cast<size_t>(info.sourceFile.Length()));
+        AppendText(out, texts, texts.sourceFile);
         out += "\n";
     }
     if (header) {
@@ -236,16 +244,15 @@ XString ClassOutline::Write(const char* note, bool fileLine, bool packageAndImpo
         out += "\n";
     }
     out += "\n\n";
-    if (!info.package.IsEmpty()) {
+    if (texts.package.length > 0) {
         out += packageAndImports ? "package " : "import ";
-        out.append(info.package.Data(), static_cast<size_t>(info.package.Length()));
+        AppendText(out, texts, texts.package);
         out += packageAndImports ? ";\n\n" : ".*;\n\n";
     }
-    if (packageAndImports && info.referencedClasses.Count() > 0) {
-        for (int i = 0; i < info.referencedClasses.Count(); ++i) {
+    if (packageAndImports && !texts.referenced.empty()) {
+        for (const TextSpan& name : texts.referenced) {
             out += "import ";
-            const XString& name = *info.referencedClasses.StringAt(i);
-            out.append(name.Data(), static_cast<size_t>(name.Length()));
+            out.append(texts.ReferencedText(name), name.length);
             out += ";\n";
         }
         out += "\n";
@@ -260,25 +267,25 @@ XString ClassOutline::Write(const char* note, bool fileLine, bool packageAndImpo
 
 void ClassOutline::WriteClassLine(std::string& out) const
 {
-    const bool isInterface = (info.access & kInterfaceFlag) != 0;
-    AppendAccessWords(out, info.access, !isInterface);
+    const bool isInterface = (texts.access & kInterfaceFlag) != 0;
+    AppendAccessWords(out, texts.access, !isInterface);
     out += isInterface ? "interface " : "class ";
-    out.append(info.className.Data(), static_cast<size_t>(info.className.Length()));
+    AppendText(out, texts, texts.className);
     out += ' ';
     if (isInterface) {
-        if (info.interfaces.Count() > 0) {
+        if (!texts.interfaces.empty()) {
             out += "extends ";
-            AppendShortNames(info.interfaces, out);
+            AppendShortNames(texts, texts.interfaces, out);
         }
     } else {
-        if (!info.superClass.IsEmpty()) {
+        if (texts.superClass.length > 0) {
             out += "extends ";
-            AppendShortName(out, info.superClass, false);
+            AppendShortName(out, texts, texts.superClass);
             out += ' ';
         }
-        if (info.interfaces.Count() > 0) {
+        if (!texts.interfaces.empty()) {
             out += "implements ";
-            AppendShortNames(info.interfaces, out);
+            AppendShortNames(texts, texts.interfaces, out);
         }
     }
     out += "\n{\n";
@@ -288,11 +295,10 @@ void ClassOutline::WriteFields(std::string& out) const
 {
     // An inner class's synthetic fields (this$0, val$x) name themselves with
     // a '$'; the section shows when any other field is left.
-    const bool inner = std::strchr(info.className.Data(), '$') != nullptr;
+    const bool inner = std::strchr(texts.Text(texts.className), '$') != nullptr;
     bool headerWritten = false;
-    for (int i = 0; i < info.fields.Count(); ++i) {
-        const MemberDesc& field = *info.fields.At(i);
-        if (inner && std::strchr(field.name.Data(), '$'))
+    for (const MemberTexts& field : texts.fields) {
+        if (inner && std::strchr(texts.Text(field.name), '$'))
             continue;
         if (!headerWritten) {
             out += "\t//field\n";
@@ -300,9 +306,9 @@ void ClassOutline::WriteFields(std::string& out) const
         }
         out += '\t';
         AppendAccessWords(out, field.access, false);
-        AppendShortName(out, field.type, false);
+        AppendShortName(out, texts, field.type);
         out += ' ';
-        out.append(field.name.Data(), static_cast<size_t>(field.name.Length()));
+        AppendText(out, texts, field.name);
         out += ";\n";
     }
     if (headerWritten)
@@ -313,14 +319,9 @@ void ClassOutline::WriteInnerClasses(std::string& out) const
 {
     // The list can name the class itself (an anonymous or local class lists
     // its own entry); every other entry is a class declared inside it.
-    XString ownName(info.package);
-    if (!ownName.IsEmpty())
-        ownName.AppendChar('.');
-    ownName.AppendString(info.className);
     bool headerWritten = false;
-    for (int i = 0; i < info.innerClasses.Count(); ++i) {
-        const InnerClassDesc& inner = *info.innerClasses.At(i);
-        if (std::strcmp(inner.name.Data(), ownName.Data()) == 0)
+    for (const InnerClassTexts& inner : texts.innerClasses) {
+        if (IsOwnName(inner.name))
             continue;
         if (!headerWritten) {
             out += "\t//inner class\n";
@@ -329,7 +330,7 @@ void ClassOutline::WriteInnerClasses(std::string& out) const
         out += '\t';
         AppendAccessWords(out, inner.access, true);
         out += inner.access & kInterfaceFlag ? "interface " : "class ";
-        AppendShortName(out, inner.name, true);
+        AppendShortName(out, texts, inner.name, true);
         out += "\n\t{\n\t}\n";
     }
     if (headerWritten)
@@ -338,13 +339,12 @@ void ClassOutline::WriteInnerClasses(std::string& out) const
 
 void ClassOutline::WriteMethods(std::string& out) const
 {
-    const bool isInterface = (info.access & kInterfaceFlag) != 0;
-    const bool isAbstract = (info.access & kAbstractFlag) != 0;
+    const bool isInterface = (texts.access & kInterfaceFlag) != 0;
+    const bool isAbstract = (texts.access & kAbstractFlag) != 0;
     bool constructorHeader = false;
     bool methodHeader = false;
-    for (int i = 0; i < info.methods.Count(); ++i) {
-        const MemberDesc& method = *info.methods.At(i);
-        const char* name = method.name.Data();
+    for (const MemberTexts& method : texts.methods) {
+        const char* name = texts.Text(method.name);
         if (StartsWith(name, "<clinit>"))
             continue;
         if (StartsWith(name, "<init>")) {
@@ -360,18 +360,31 @@ void ClassOutline::WriteMethods(std::string& out) const
         }
         out += '\t';
         AppendAccessWords(out, method.access, false);
-        AppendShortName(out, method.type, false);
+        AppendShortName(out, texts, method.type);
         out += ' ';
-        AppendMethodDisplayName(out, info.className.Data(), name);
-        if (method.names.Count() > 0) {
+        AppendMethodDisplayName(out, texts.Text(texts.className), name);
+        if (method.thrownCount > 0) {
             out += " throws ";
-            for (int k = 0; k < method.names.Count(); ++k) {
+            for (uint32_t k = 0; k < method.thrownCount; ++k) {
                 if (k > 0)
                     out += ',';
-                AppendShortName(out, *method.names.At(k));
+                AppendShortName(out, texts, texts.thrown[method.firstThrown + k]);
             }
         }
         const bool bodiless = (methodHeader && isInterface) || (isAbstract && (method.access & kAbstractFlag));
         out += bodiless ? ";\n" : "\n\t{\n\t}\n";
     }
+}
+
+bool ClassOutline::IsOwnName(TextSpan name) const
+{
+    // The class's own name in Java form: the package, '.', the name.
+    const TextSpan package = texts.package;
+    const TextSpan own = texts.className;
+    const char* text = texts.Text(name);
+    if (package.length == 0)
+        return name.length == own.length && std::memcmp(text, texts.Text(own), own.length) == 0;
+    return name.length == package.length + 1 + own.length &&
+           std::memcmp(text, texts.Text(package), package.length) == 0 && text[package.length] == '.' &&
+           std::memcmp(text + package.length + 1, texts.Text(own), own.length) == 0;
 }

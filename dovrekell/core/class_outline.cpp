@@ -2,9 +2,10 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
+#include <memory>
 
 #include "classfile/class_info.h"
+#include "outline_text.h"
 
 namespace {
 
@@ -31,9 +32,6 @@ bool StartsWith(const char* text, const char* prefix)
     return text[0] == prefix[0] && std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
-// The outline is built in a std::string and handed over once: an XString
-// grows by small steps, which costs more than the whole outline otherwise.
-
 // The text after the last '.' of [begin, end), as a range.
 const char* ShortStart(const char* begin, const char* end, bool stripOuter)
 {
@@ -53,24 +51,25 @@ const char* ShortStart(const char* begin, const char* end, bool stripOuter)
     return tail;
 }
 
-void AppendShortName(std::string& out, const ClassTexts& texts, TextSpan name, bool stripOuter = false)
+void AppendShortName(OutlineText& out, const ClassTexts& texts, TextSpan name, bool stripOuter = false)
 {
     const char* begin = texts.Text(name);
     const char* end = begin + name.length;
-    out.append(ShortStart(begin, end, stripOuter), end);
+    const char* tail = ShortStart(begin, end, stripOuter);
+    out.Append(tail, static_cast<size_t>(end - tail));
 }
 
-void AppendShortNames(const ClassTexts& texts, const std::vector<TextSpan>& names, std::string& out)
+void AppendShortNames(const ClassTexts& texts, const std::vector<TextSpan>& names, OutlineText& out)
 {
     for (size_t i = 0; i < names.size(); ++i) {
         AppendShortName(out, texts, names[i]);
-        out += i + 1 < names.size() ? ',' : ' ';
+        out.Append(i + 1 < names.size() ? ',' : ' ');
     }
 }
 
-void AppendText(std::string& out, const ClassTexts& texts, TextSpan text)
+void AppendText(OutlineText& out, const ClassTexts& texts, TextSpan text)
 {
-    out.append(texts.Text(text), text.length);
+    out.Append(texts.Text(text), text.length);
 }
 
 // The words of each four bits of the flags, for every value of those bits:
@@ -101,7 +100,7 @@ struct AccessRuns {
     }
 };
 
-void AppendAccessWords(std::string& out, int flags, bool forClass)
+void AppendAccessWords(OutlineText& out, int flags, bool forClass)
 {
     static const AccessRuns table;
     if (forClass)
@@ -110,15 +109,15 @@ void AppendAccessWords(std::string& out, int flags, bool forClass)
     for (int group = 0; group < 3; ++group) {
         const AccessRun& run = table.runs[group][(flags >> (group * 4)) & 0xF];
         if (run.length)
-            out.append(run.text, run.length);
+            out.Append(run.text, run.length);
     }
 }
 
 // As "%d" prints it, without the cost of a formatted print per parameter.
-void AppendDecimal(std::string& out, int value)
+void AppendDecimal(OutlineText& out, int value)
 {
     if (value >= 0 && value < 10) {
-        out += static_cast<char>('0' + value);
+        out.Append(static_cast<char>('0' + value));
         return;
     }
     char digits[12];
@@ -129,22 +128,22 @@ void AppendDecimal(std::string& out, int value)
         magnitude /= 10;
     } while (magnitude);
     if (value < 0)
-        out += '-';
+        out.Append('-');
     while (n > 0)
-        out += digits[--n];
+        out.Append(digits[--n]);
 }
 
-void AppendMethodDisplayName(std::string& out, const char* className, const char* methodText)
+void AppendMethodDisplayName(OutlineText& out, const char* className, const char* methodText)
 {
     const char* open = std::strchr(methodText, '(');
     const size_t nameLength = open ? static_cast<size_t>(open - methodText) : std::strlen(methodText);
     if (nameLength == 6 && std::strncmp(methodText, "<init>", 6) == 0)
-        out += className;
+        out.AppendString(className);
     else
-        out.append(methodText, nameLength);
-    out += '(';
+        out.Append(methodText, nameLength);
+    out.Append('(');
     if (!open) {
-        out += ')';
+        out.Append(')');
         return;
     }
     const char* piece = open + 1;
@@ -162,36 +161,36 @@ void AppendMethodDisplayName(std::string& out, const char* className, const char
             char first = *shortType;
             if (first >= 'A' && first <= 'Z')
                 first = static_cast<char>(first - 'A' + 'a');
-            out.append(shortType, end);
-            out += ' ';
-            out += first;
+            out.Append(shortType, static_cast<size_t>(end - shortType));
+            out.Append(' ');
+            out.Append(first);
             AppendDecimal(out, position);
         }
         if (*end != ',') {
-            out += ')';
+            out.Append(')');
             break;
         }
-        out += ',';
+        out.Append(',');
         piece = end + 1;
     }
 }
 
-std::string& KeptBuffer()
+OutlineText& KeptText()
 {
-    static std::string* buffer = new std::string;  // never freed: see spare_blocks.h
-    return *buffer;
+    static OutlineText* text = new OutlineText;  // never freed: see spare_blocks.h
+    return *text;
 }
 
-XString ToXString(const std::string& text)
+XString ToXString(const OutlineText& text)
 {
-    return XString(text.data(), static_cast<int>(text.size()));
+    return XString(text.Data(), static_cast<int>(text.Length()));
 }
 
 }  // namespace
 
 XString AccessWords(int flags, bool forClass)
 {
-    std::string words;
+    OutlineText words;
     AppendAccessWords(words, flags, forClass);
     return ToXString(words);
 }
@@ -204,7 +203,7 @@ XString ShortName(const char* name, bool stripOuter)
 
 XString MethodDisplayName(const char* className, const char* methodText)
 {
-    std::string out;
+    OutlineText out;
     AppendMethodDisplayName(out, className, methodText);
     return ToXString(out);
 }
@@ -225,73 +224,84 @@ XString ClassOutline::Write(const char* note, bool fileLine, bool packageAndImpo
 {
     // The thread that keeps spare blocks also keeps one buffer from outline
     // to outline: a fresh one for each class costs a good part of its write.
-    std::string fresh;
-    std::string& out = SpareBlocksKeptByThisThread() ? KeptBuffer() : fresh;
-    out.clear();
+    std::unique_ptr<OutlineText> own;
+    if (!SpareBlocksKeptByThisThread())
+        own.reset(new OutlineText);
+    OutlineText& out = own ? *own : KeptText();
+    out.Clear();
     if (note) {
-        out += "//note: retrieved directly from classpath ";
-        out += note;
-        out += "\n";
+        out.Append("//note: retrieved directly from classpath ");
+        out.AppendString(note);
+        out.Append("\n");
     }
     if (fileLine) {
-        out += "//file: ";
+        out.Append("//file: ");
         AppendText(out, texts, texts.sourceFile);
-        out += "\n";
+        out.Append("\n");
     }
     if (header) {
-        out += "//";
-        out += header;
-        out += "\n";
+        out.Append("//");
+        out.AppendString(header);
+        out.Append("\n");
     }
-    out += "\n\n";
+    out.Append("\n\n");
     if (texts.package.length > 0) {
-        out += packageAndImports ? "package " : "import ";
-        AppendText(out, texts, texts.package);
-        out += packageAndImports ? ";\n\n" : ".*;\n\n";
+        if (packageAndImports) {
+            out.Append("package ");
+            AppendText(out, texts, texts.package);
+            out.Append(";\n\n");
+        } else {
+            out.Append("import ");
+            AppendText(out, texts, texts.package);
+            out.Append(".*;\n\n");
+        }
     }
     if (packageAndImports && !texts.referenced.empty()) {
         for (const TextSpan& name : texts.referenced) {
-            out += "import ";
-            out.append(texts.ReferencedText(name), name.length);
-            out += ";\n";
+            out.Append("import ");
+            out.Append(texts.ReferencedText(name), name.length);
+            out.Append(";\n");
         }
-        out += "\n";
+        out.Append("\n");
     }
     WriteClassLine(out);
     WriteFields(out);
     WriteInnerClasses(out);
     WriteMethods(out);
-    out += "}\n";
+    out.Append("}\n");
     return ToXString(out);
 }
 
-void ClassOutline::WriteClassLine(std::string& out) const
+void ClassOutline::WriteClassLine(OutlineText& out) const
 {
     const bool isInterface = (texts.access & kInterfaceFlag) != 0;
     AppendAccessWords(out, texts.access, !isInterface);
-    out += isInterface ? "interface " : "class ";
+    if (isInterface)
+        out.Append("interface ");
+    else
+        out.Append("class ");
     AppendText(out, texts, texts.className);
-    out += ' ';
+    out.Append(' ');
     if (isInterface) {
         if (!texts.interfaces.empty()) {
-            out += "extends ";
+            out.Append("extends ");
             AppendShortNames(texts, texts.interfaces, out);
         }
     } else {
         if (texts.superClass.length > 0) {
-            out += "extends ";
+            out.Append("extends ");
             AppendShortName(out, texts, texts.superClass);
-            out += ' ';
+            out.Append(' ');
         }
         if (!texts.interfaces.empty()) {
-            out += "implements ";
+            out.Append("implements ");
             AppendShortNames(texts, texts.interfaces, out);
         }
     }
-    out += "\n{\n";
+    out.Append("\n{\n");
 }
 
-void ClassOutline::WriteFields(std::string& out) const
+void ClassOutline::WriteFields(OutlineText& out) const
 {
     // An inner class's synthetic fields (this$0, val$x) name themselves with
     // a '$'; the section shows when any other field is left.
@@ -301,21 +311,21 @@ void ClassOutline::WriteFields(std::string& out) const
         if (inner && std::strchr(texts.Text(field.name), '$'))
             continue;
         if (!headerWritten) {
-            out += "\t//field\n";
+            out.Append("\t//field\n");
             headerWritten = true;
         }
-        out += '\t';
+        out.Append('\t');
         AppendAccessWords(out, field.access, false);
         AppendShortName(out, texts, field.type);
-        out += ' ';
+        out.Append(' ');
         AppendText(out, texts, field.name);
-        out += ";\n";
+        out.Append(";\n");
     }
     if (headerWritten)
-        out += "\n";
+        out.Append("\n");
 }
 
-void ClassOutline::WriteInnerClasses(std::string& out) const
+void ClassOutline::WriteInnerClasses(OutlineText& out) const
 {
     // The list can name the class itself (an anonymous or local class lists
     // its own entry); every other entry is a class declared inside it.
@@ -324,20 +334,23 @@ void ClassOutline::WriteInnerClasses(std::string& out) const
         if (IsOwnName(inner.name))
             continue;
         if (!headerWritten) {
-            out += "\t//inner class\n";
+            out.Append("\t//inner class\n");
             headerWritten = true;
         }
-        out += '\t';
+        out.Append('\t');
         AppendAccessWords(out, inner.access, true);
-        out += inner.access & kInterfaceFlag ? "interface " : "class ";
+        if (inner.access & kInterfaceFlag)
+            out.Append("interface ");
+        else
+            out.Append("class ");
         AppendShortName(out, texts, inner.name, true);
-        out += "\n\t{\n\t}\n";
+        out.Append("\n\t{\n\t}\n");
     }
     if (headerWritten)
-        out += "\n";
+        out.Append("\n");
 }
 
-void ClassOutline::WriteMethods(std::string& out) const
+void ClassOutline::WriteMethods(OutlineText& out) const
 {
     const bool isInterface = (texts.access & kInterfaceFlag) != 0;
     const bool isAbstract = (texts.access & kAbstractFlag) != 0;
@@ -349,30 +362,33 @@ void ClassOutline::WriteMethods(std::string& out) const
             continue;
         if (StartsWith(name, "<init>")) {
             if (!constructorHeader) {
-                out += "\t//constructor\n";
+                out.Append("\t//constructor\n");
                 constructorHeader = true;
             }
         } else if (!methodHeader) {
             if (constructorHeader)
-                out += "\n";
-            out += "\t//method\n";
+                out.Append("\n");
+            out.Append("\t//method\n");
             methodHeader = true;
         }
-        out += '\t';
+        out.Append('\t');
         AppendAccessWords(out, method.access, false);
         AppendShortName(out, texts, method.type);
-        out += ' ';
+        out.Append(' ');
         AppendMethodDisplayName(out, texts.Text(texts.className), name);
         if (method.thrownCount > 0) {
-            out += " throws ";
+            out.Append(" throws ");
             for (uint32_t k = 0; k < method.thrownCount; ++k) {
                 if (k > 0)
-                    out += ',';
+                    out.Append(',');
                 AppendShortName(out, texts, texts.thrown[method.firstThrown + k]);
             }
         }
         const bool bodiless = (methodHeader && isInterface) || (isAbstract && (method.access & kAbstractFlag));
-        out += bodiless ? ";\n" : "\n\t{\n\t}\n";
+        if (bodiless)
+            out.Append(";\n");
+        else
+            out.Append("\n\t{\n\t}\n");
     }
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 
 #include "classfile/class_file.h"
 #include "classfile/class_texts.h"
 #include "xstring.h"
+
+class OutlineText;
 
 // A Java-like outline of one compiled class: package, imports, the class line
 // with its super types, then fields, inner classes, constructors and methods
@@ -22,10 +23,10 @@ public:
     XString Write(const char* note, bool fileLine, bool packageAndImports, const char* header) const;
 
 private:
-    void WriteClassLine(std::string& out) const;
-    void WriteFields(std::string& out) const;
-    void WriteInnerClasses(std::string& out) const;
-    void WriteMethods(std::string& out) const;
+    void WriteClassLine(OutlineText& out) const;
+    void WriteFields(OutlineText& out) const;
+    void WriteInnerClasses(OutlineText& out) const;
+    void WriteMethods(OutlineText& out) const;
     // The inner-class list can name the class itself.
     bool IsOwnName(TextSpan name) const;
 

@@ -35,6 +35,9 @@ unsigned ItemsInBody(const AttributeInfo& attribute, unsigned itemSize)
     return declared < fit ? declared : fit;
 }
 
+// Most classes name fewer outside classes than this holds.
+constexpr size_t kReferencedRoom = 1024;
+
 void ToJavaForm(std::string& text)
 {
     ReplaceChars(&text[0], text.size(), '/', '.');
@@ -63,8 +66,10 @@ void ClassTexts::Clear()
 void ClassTexts::Fill(const ClassFile& file)
 {
     Clear();
-    // About what the texts of a class take, so the buffer seldom grows.
+    // About what the texts of a class take, so the buffers seldom grow.
     buffer.reserve(file.bufferLength / 4 + 256);
+    referencedBuffer.reserve(kReferencedRoom);
+    referenced.reserve(kReferencedRoom / 32);
     fields.reserve(static_cast<size_t>(file.fields.Count()));
     methods.reserve(static_cast<size_t>(file.methods.Count()));
     access = file.access_flags;
@@ -313,7 +318,7 @@ void ClassTexts::AddReferencedSlot(uint64_t hash, uint32_t index)
 {
     // At most half full, so a search ends at a free slot soon.
     if ((referencedSlotsUsed + 1) * 2 > referencedSlots.size()) {
-        std::vector<ReferencedSlot> old(referencedSlots.empty() ? 64 : referencedSlots.size() * 2, ReferencedSlot{0, 0});
+        std::vector<ReferencedSlot> old(referencedSlots.empty() ? 16 : referencedSlots.size() * 2, ReferencedSlot{0, 0});
         old.swap(referencedSlots);
         referencedSlotsUsed = 0;
         for (const ReferencedSlot& slot : old) {

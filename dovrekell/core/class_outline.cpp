@@ -378,7 +378,7 @@ void ClassOutline::WriteMethods(OutlineText& out) const
         AppendMethodDisplayName(out, texts.Text(texts.className), name);
         if (method.thrownCount > 0) {
             out.Append(" throws ");
-            for (uint32_t k = 0; k < method.thrownCount; ++k) {
+            for (size_t k = 0; k < method.thrownCount; ++k) {
                 if (k > 0)
                     out.Append(',');
                 AppendShortName(out, texts, texts.thrown[method.firstThrown + k]);

@@ -75,7 +75,7 @@ void ClassInfo::FillMembers(const ClassTexts& texts, const std::vector<MemberTex
         desc->access = member.access;
         desc->name.Assign(texts.Text(member.name), static_cast<int>(member.name.length));
         desc->type.Assign(texts.Text(member.type), static_cast<int>(member.type.length));
-        for (uint32_t k = 0; k < member.thrownCount; ++k) {
+        for (size_t k = 0; k < member.thrownCount; ++k) {
             const TextSpan& name = texts.thrown[member.firstThrown + k];
             desc->names.Add(texts.Text(name), static_cast<int>(name.length));
         }

@@ -88,23 +88,23 @@ void ClassTexts::Fill(const ClassFile& file)
     sourceText = nullptr;
 }
 
-TextSpan ClassTexts::Close(uint32_t start)
+TextSpan ClassTexts::Close(size_t start)
 {
-    const TextSpan span{start, static_cast<uint32_t>(buffer.size()) - start};
+    const TextSpan span{start, buffer.size() - start};
     buffer += '\0';
     return span;
 }
 
 TextSpan ClassTexts::AddText(const char* text)
 {
-    const uint32_t start = Open();
+    const size_t start = Open();
     buffer.append(text);
     return Close(start);
 }
 
 TextSpan ClassTexts::AddText(const char* text, size_t length)
 {
-    const uint32_t start = Open();
+    const size_t start = Open();
     buffer.append(text, length);
     return Close(start);
 }
@@ -182,7 +182,7 @@ void ClassTexts::ReadFields(const ClassFile& file)
         const ConstantPoolEntry* descriptor = file.GetConstant(field.descriptor_index);
         const ConstantPoolEntry* name = file.GetConstant(field.name_index);
         if (descriptor && descriptor->text && name && name->text) {
-            const uint32_t start = Open();
+            const size_t start = Open();
             DecodeMemberType(descriptor->text, static_cast<int>(std::strlen(descriptor->text)));
             texts.type = Close(start);
             texts.name = AddText(name->text);
@@ -204,7 +204,7 @@ void ClassTexts::ReadMethods(const ClassFile& file)
         texts.access = method.access_flags;
         const char* text = descriptor->text;
         const int length = static_cast<int>(std::strlen(text));
-        uint32_t start = Open();
+        size_t start = Open();
         buffer.append(name->text);
         buffer += '(';
         const int end = ReadParameters(text, length);
@@ -256,7 +256,7 @@ void ClassTexts::ReadExceptions(const ClassFile& file, const MemberInfo& method,
             }
             memo.exceptions = nameIndex;
         }
-        texts.firstThrown = static_cast<uint32_t>(thrown.size());
+        texts.firstThrown = thrown.size();
         const unsigned count = ItemsInBody(attribute, 2);
         for (unsigned k = 0; k < count; ++k) {
             const int index = static_cast<int>(BigEndian16(attribute.bytes + 2 + k * 2));
@@ -265,7 +265,7 @@ void ClassTexts::ReadExceptions(const ClassFile& file, const MemberInfo& method,
                 RecordReferenced(name, thrown.back().length);
             }
         }
-        texts.thrownCount = static_cast<uint32_t>(thrown.size()) - texts.firstThrown;
+        texts.thrownCount = thrown.size() - texts.firstThrown;
         return;  // only the first one counts
     }
 }
@@ -307,7 +307,7 @@ void ClassTexts::RecordReferenced(const char* name, size_t length)
                 return;
         }
     }
-    const TextSpan span{static_cast<uint32_t>(referencedBuffer.size()), static_cast<uint32_t>(length)};
+    const TextSpan span{referencedBuffer.size(), length};
     referencedBuffer.append(name, length);
     referencedBuffer += '\0';
     referenced.push_back(span);

@@ -9,8 +9,8 @@
 
 // Where one text of a ClassTexts lies in its buffer; a NUL follows it there.
 struct TextSpan {
-    uint32_t at = 0;
-    uint32_t length = 0;
+    size_t at = 0;
+    size_t length = 0;
 };
 
 struct InnerClassTexts {
@@ -24,8 +24,8 @@ struct MemberTexts {
     TextSpan type;  // the field's type or the method's return type
     // A method's thrown exception classes: thrownCount spans of thrown from
     // firstThrown on.
-    uint32_t firstThrown = 0;
-    uint32_t thrownCount = 0;
+    size_t firstThrown = 0;
+    size_t thrownCount = 0;
 };
 
 // The readable texts of a parsed class in Java form: source names, member
@@ -70,8 +70,8 @@ public:
     std::vector<TextSpan> thrown;
 
 private:
-    uint32_t Open() const { return static_cast<uint32_t>(buffer.size()); }
-    TextSpan Close(uint32_t start);
+    size_t Open() const { return buffer.size(); }
+    TextSpan Close(size_t start);
     TextSpan AddText(const char* text);  // up to its NUL
     TextSpan AddText(const char* text, size_t length);
 

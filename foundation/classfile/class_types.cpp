@@ -41,7 +41,7 @@ TextSpan ClassTexts::Decode(Descriptor kind, const char* descriptor, int length)
     const void* nul = length > 0 ? std::memchr(descriptor, 0, static_cast<size_t>(length)) : nullptr;
     if (nul)
         length = static_cast<int>(static_cast<const char*>(nul) - descriptor);
-    const uint32_t start = Open();
+    const size_t start = Open();
     if (kind == Descriptor::kTypes)
         DecodeTypes(descriptor, length);
     else if (kind == Descriptor::kObjectType)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 // Growable single-byte string. The buffer always exists and is always
 // NUL-terminated; its capacity stays above the length. Growth keeps 100 bytes
 // of headroom, and an assignment that would leave more than 200 bytes spare
@@ -49,3 +51,6 @@ private:
     int length;
     int capacity;
 };
+
+// Turns each byte equal to from in text[0, length) into to; gives how many.
+int ReplaceChars(char* text, size_t length, char from, char to);

@@ -2,7 +2,10 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
+#include <memory>
+
+#include "classfile/class_info.h"
+#include "outline_text.h"
 
 namespace {
 
@@ -29,9 +32,6 @@ bool StartsWith(const char* text, const char* prefix)
     return text[0] == prefix[0] && std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
-// The outline is built in a std::string and handed over once: an XString
-// grows by small steps, which costs more than the whole outline otherwise.
-
 // The text after the last '.' of [begin, end), as a range.
 const char* ShortStart(const char* begin, const char* end, bool stripOuter)
 {
@@ -51,18 +51,25 @@ const char* ShortStart(const char* begin, const char* end, bool stripOuter)
     return tail;
 }
 
-void AppendShortName(std::string& out, const XString& name, bool stripOuter = false)
+void AppendShortName(OutlineText& out, const ClassTexts& texts, TextSpan name, bool stripOuter = false)
 {
-    const char* end = name.Data() + name.Length();
-    out.append(ShortStart(name.Data(), end, stripOuter), end);
+    const char* begin = texts.Text(name);
+    const char* end = begin + name.length;
+    const char* tail = ShortStart(begin, end, stripOuter);
+    out.Append(tail, static_cast<size_t>(end - tail));
 }
 
-void AppendShortNames(const StringList& names, std::string& out)
+void AppendShortNames(const ClassTexts& texts, const std::vector<TextSpan>& names, OutlineText& out)
 {
-    for (int i = 0; i < names.Count(); ++i) {
-        AppendShortName(out, *names.At(i));
-        out += i + 1 < names.Count() ? ',' : ' ';
+    for (size_t i = 0; i < names.size(); ++i) {
+        AppendShortName(out, texts, names[i]);
+        out.Append(i + 1 < names.size() ? ',' : ' ');
     }
+}
+
+void AppendText(OutlineText& out, const ClassTexts& texts, TextSpan text)
+{
+    out.Append(texts.Text(text), text.length);
 }
 
 // The words of each four bits of the flags, for every value of those bits:
@@ -93,7 +100,7 @@ struct AccessRuns {
     }
 };
 
-void AppendAccessWords(std::string& out, int flags, bool forClass)
+void AppendAccessWords(OutlineText& out, int flags, bool forClass)
 {
     static const AccessRuns table;
     if (forClass)
@@ -102,15 +109,15 @@ void AppendAccessWords(std::string& out, int flags, bool forClass)
     for (int group = 0; group < 3; ++group) {
         const AccessRun& run = table.runs[group][(flags >> (group * 4)) & 0xF];
         if (run.length)
-            out.append(run.text, run.length);
+            out.Append(run.text, run.length);
     }
 }
 
 // As "%d" prints it, without the cost of a formatted print per parameter.
-void AppendDecimal(std::string& out, int value)
+void AppendDecimal(OutlineText& out, int value)
 {
     if (value >= 0 && value < 10) {
-        out += static_cast<char>('0' + value);
+        out.Append(static_cast<char>('0' + value));
         return;
     }
     char digits[12];
@@ -121,22 +128,22 @@ void AppendDecimal(std::string& out, int value)
         magnitude /= 10;
     } while (magnitude);
     if (value < 0)
-        out += '-';
+        out.Append('-');
     while (n > 0)
-        out += digits[--n];
+        out.Append(digits[--n]);
 }
 
-void AppendMethodDisplayName(std::string& out, const char* className, const char* methodText)
+void AppendMethodDisplayName(OutlineText& out, const char* className, const char* methodText)
 {
     const char* open = std::strchr(methodText, '(');
     const size_t nameLength = open ? static_cast<size_t>(open - methodText) : std::strlen(methodText);
     if (nameLength == 6 && std::strncmp(methodText, "<init>", 6) == 0)
-        out += className;
+        out.AppendString(className);
     else
-        out.append(methodText, nameLength);
-    out += '(';
+        out.Append(methodText, nameLength);
+    out.Append('(');
     if (!open) {
-        out += ')';
+        out.Append(')');
         return;
     }
     const char* piece = open + 1;
@@ -154,36 +161,36 @@ void AppendMethodDisplayName(std::string& out, const char* className, const char
             char first = *shortType;
             if (first >= 'A' && first <= 'Z')
                 first = static_cast<char>(first - 'A' + 'a');
-            out.append(shortType, end);
-            out += ' ';
-            out += first;
+            out.Append(shortType, static_cast<size_t>(end - shortType));
+            out.Append(' ');
+            out.Append(first);
             AppendDecimal(out, position);
         }
         if (*end != ',') {
-            out += ')';
+            out.Append(')');
             break;
         }
-        out += ',';
+        out.Append(',');
         piece = end + 1;
     }
 }
 
-std::string& KeptBuffer()
+OutlineText& KeptText()
 {
-    static std::string* buffer = new std::string;  // never freed: see spare_blocks.h
-    return *buffer;
+    static OutlineText* text = new OutlineText;  // never freed: see spare_blocks.h
+    return *text;
 }
 
-XString ToXString(const std::string& text)
+XString ToXString(const OutlineText& text)
 {
-    return XString(text.data(), static_cast<int>(text.size()));
+    return XString(text.Data(), static_cast<int>(text.Length()));
 }
 
 }  // namespace
 
 XString AccessWords(int flags, bool forClass)
 {
-    std::string words;
+    OutlineText words;
     AppendAccessWords(words, flags, forClass);
     return ToXString(words);
 }
@@ -196,7 +203,7 @@ XString ShortName(const char* name, bool stripOuter)
 
 XString MethodDisplayName(const char* className, const char* methodText)
 {
-    std::string out;
+    OutlineText out;
     AppendMethodDisplayName(out, className, methodText);
     return ToXString(out);
 }
@@ -205,11 +212,11 @@ int ClassOutline::Parse(const unsigned char* data, size_t size)
 {
     KeepSpareBlocksForThisThread();
     file.Reset();
-    info.Clear();
+    texts.Clear();
     int code = 0;
     if (file.ParseBuffer(data, size, &code) != 1 || !file.endedAtEnd)
         return 0;
-    info.Fill(file);
+    texts.Fill(file);
     return 1;
 }
 
@@ -217,161 +224,183 @@ XString ClassOutline::Write(const char* note, bool fileLine, bool packageAndImpo
 {
     // The thread that keeps spare blocks also keeps one buffer from outline
     // to outline: a fresh one for each class costs a good part of its write.
-    std::string fresh;
-    std::string& out = SpareBlocksKeptByThisThread() ? KeptBuffer() : fresh;
-    out.clear();
+    std::unique_ptr<OutlineText> own;
+    if (!SpareBlocksKeptByThisThread())
+        own.reset(new OutlineText);
+    OutlineText& out = own ? *own : KeptText();
+    out.Clear();
     if (note) {
-        out += "//note: retrieved directly from classpath ";
-        out += note;
-        out += "\n";
+        out.Append("//note: retrieved directly from classpath ");
+        out.AppendString(note);
+        out.Append("\n");
     }
     if (fileLine) {
-        out += "//file: ";
-        out.append(info.sourceFile.Data(), static_cast<size_t>(info.sourceFile.Length()));
-        out += "\n";
+        out.Append("//file: ");
+        AppendText(out, texts, texts.sourceFile);
+        out.Append("\n");
     }
     if (header) {
-        out += "//";
-        out += header;
-        out += "\n";
+        out.Append("//");
+        out.AppendString(header);
+        out.Append("\n");
     }
-    out += "\n\n";
-    if (!info.package.IsEmpty()) {
-        out += packageAndImports ? "package " : "import ";
-        out.append(info.package.Data(), static_cast<size_t>(info.package.Length()));
-        out += packageAndImports ? ";\n\n" : ".*;\n\n";
-    }
-    if (packageAndImports && info.referencedClasses.Count() > 0) {
-        for (int i = 0; i < info.referencedClasses.Count(); ++i) {
-            out += "import ";
-            const XString& name = *info.referencedClasses.StringAt(i);
-            out.append(name.Data(), static_cast<size_t>(name.Length()));
-            out += ";\n";
+    out.Append("\n\n");
+    if (texts.package.length > 0) {
+        if (packageAndImports) {
+            out.Append("package ");
+            AppendText(out, texts, texts.package);
+            out.Append(";\n\n");
+        } else {
+            out.Append("import ");
+            AppendText(out, texts, texts.package);
+            out.Append(".*;\n\n");
         }
-        out += "\n";
+    }
+    if (packageAndImports && !texts.referenced.empty()) {
+        for (const TextSpan& name : texts.referenced) {
+            out.Append("import ");
+            out.Append(texts.ReferencedText(name), name.length);
+            out.Append(";\n");
+        }
+        out.Append("\n");
     }
     WriteClassLine(out);
     WriteFields(out);
     WriteInnerClasses(out);
     WriteMethods(out);
-    out += "}\n";
+    out.Append("}\n");
     return ToXString(out);
 }
 
-void ClassOutline::WriteClassLine(std::string& out) const
+void ClassOutline::WriteClassLine(OutlineText& out) const
 {
-    const bool isInterface = (info.access & kInterfaceFlag) != 0;
-    AppendAccessWords(out, info.access, !isInterface);
-    out += isInterface ? "interface " : "class ";
-    out.append(info.className.Data(), static_cast<size_t>(info.className.Length()));
-    out += ' ';
+    const bool isInterface = (texts.access & kInterfaceFlag) != 0;
+    AppendAccessWords(out, texts.access, !isInterface);
+    if (isInterface)
+        out.Append("interface ");
+    else
+        out.Append("class ");
+    AppendText(out, texts, texts.className);
+    out.Append(' ');
     if (isInterface) {
-        if (info.interfaces.Count() > 0) {
-            out += "extends ";
-            AppendShortNames(info.interfaces, out);
+        if (!texts.interfaces.empty()) {
+            out.Append("extends ");
+            AppendShortNames(texts, texts.interfaces, out);
         }
     } else {
-        if (!info.superClass.IsEmpty()) {
-            out += "extends ";
-            AppendShortName(out, info.superClass, false);
-            out += ' ';
+        if (texts.superClass.length > 0) {
+            out.Append("extends ");
+            AppendShortName(out, texts, texts.superClass);
+            out.Append(' ');
         }
-        if (info.interfaces.Count() > 0) {
-            out += "implements ";
-            AppendShortNames(info.interfaces, out);
+        if (!texts.interfaces.empty()) {
+            out.Append("implements ");
+            AppendShortNames(texts, texts.interfaces, out);
         }
     }
-    out += "\n{\n";
+    out.Append("\n{\n");
 }
 
-void ClassOutline::WriteFields(std::string& out) const
+void ClassOutline::WriteFields(OutlineText& out) const
 {
     // An inner class's synthetic fields (this$0, val$x) name themselves with
     // a '$'; the section shows when any other field is left.
-    const bool inner = std::strchr(info.className.Data(), '$') != nullptr;
+    const bool inner = std::strchr(texts.Text(texts.className), '$') != nullptr;
     bool headerWritten = false;
-    for (int i = 0; i < info.fields.Count(); ++i) {
-        const MemberDesc& field = *info.fields.At(i);
-        if (inner && std::strchr(field.name.Data(), '$'))
+    for (const MemberTexts& field : texts.fields) {
+        if (inner && std::strchr(texts.Text(field.name), '$'))
             continue;
         if (!headerWritten) {
-            out += "\t//field\n";
+            out.Append("\t//field\n");
             headerWritten = true;
         }
-        out += '\t';
+        out.Append('\t');
         AppendAccessWords(out, field.access, false);
-        AppendShortName(out, field.type, false);
-        out += ' ';
-        out.append(field.name.Data(), static_cast<size_t>(field.name.Length()));
-        out += ";\n";
+        AppendShortName(out, texts, field.type);
+        out.Append(' ');
+        AppendText(out, texts, field.name);
+        out.Append(";\n");
     }
     if (headerWritten)
-        out += "\n";
+        out.Append("\n");
 }
 
-void ClassOutline::WriteInnerClasses(std::string& out) const
+void ClassOutline::WriteInnerClasses(OutlineText& out) const
 {
     // The list can name the class itself (an anonymous or local class lists
     // its own entry); every other entry is a class declared inside it.
-    XString ownName(info.package);
-    if (!ownName.IsEmpty())
-        ownName.AppendChar('.');
-    ownName.AppendString(info.className);
     bool headerWritten = false;
-    for (int i = 0; i < info.innerClasses.Count(); ++i) {
-        const InnerClassDesc& inner = *info.innerClasses.At(i);
-        if (std::strcmp(inner.name.Data(), ownName.Data()) == 0)
+    for (const InnerClassTexts& inner : texts.innerClasses) {
+        if (IsOwnName(inner.name))
             continue;
         if (!headerWritten) {
-            out += "\t//inner class\n";
+            out.Append("\t//inner class\n");
             headerWritten = true;
         }
-        out += '\t';
+        out.Append('\t');
         AppendAccessWords(out, inner.access, true);
-        out += inner.access & kInterfaceFlag ? "interface " : "class ";
-        AppendShortName(out, inner.name, true);
-        out += "\n\t{\n\t}\n";
+        if (inner.access & kInterfaceFlag)
+            out.Append("interface ");
+        else
+            out.Append("class ");
+        AppendShortName(out, texts, inner.name, true);
+        out.Append("\n\t{\n\t}\n");
     }
     if (headerWritten)
-        out += "\n";
+        out.Append("\n");
 }
 
-void ClassOutline::WriteMethods(std::string& out) const
+void ClassOutline::WriteMethods(OutlineText& out) const
 {
-    const bool isInterface = (info.access & kInterfaceFlag) != 0;
-    const bool isAbstract = (info.access & kAbstractFlag) != 0;
+    const bool isInterface = (texts.access & kInterfaceFlag) != 0;
+    const bool isAbstract = (texts.access & kAbstractFlag) != 0;
     bool constructorHeader = false;
     bool methodHeader = false;
-    for (int i = 0; i < info.methods.Count(); ++i) {
-        const MemberDesc& method = *info.methods.At(i);
-        const char* name = method.name.Data();
+    for (const MemberTexts& method : texts.methods) {
+        const char* name = texts.Text(method.name);
         if (StartsWith(name, "<clinit>"))
             continue;
         if (StartsWith(name, "<init>")) {
             if (!constructorHeader) {
-                out += "\t//constructor\n";
+                out.Append("\t//constructor\n");
                 constructorHeader = true;
             }
         } else if (!methodHeader) {
             if (constructorHeader)
-                out += "\n";
-            out += "\t//method\n";
+                out.Append("\n");
+            out.Append("\t//method\n");
             methodHeader = true;
         }
-        out += '\t';
+        out.Append('\t');
         AppendAccessWords(out, method.access, false);
-        AppendShortName(out, method.type, false);
-        out += ' ';
-        AppendMethodDisplayName(out, info.className.Data(), name);
-        if (method.names.Count() > 0) {
-            out += " throws ";
-            for (int k = 0; k < method.names.Count(); ++k) {
+        AppendShortName(out, texts, method.type);
+        out.Append(' ');
+        AppendMethodDisplayName(out, texts.Text(texts.className), name);
+        if (method.thrownCount > 0) {
+            out.Append(" throws ");
+            for (size_t k = 0; k < method.thrownCount; ++k) {
                 if (k > 0)
-                    out += ',';
-                AppendShortName(out, *method.names.At(k));
+                    out.Append(',');
+                AppendShortName(out, texts, texts.thrown[method.firstThrown + k]);
             }
         }
         const bool bodiless = (methodHeader && isInterface) || (isAbstract && (method.access & kAbstractFlag));
-        out += bodiless ? ";\n" : "\n\t{\n\t}\n";
+        if (bodiless)
+            out.Append(";\n");
+        else
+            out.Append("\n\t{\n\t}\n");
     }
+}
+
+bool ClassOutline::IsOwnName(TextSpan name) const
+{
+    // The class's own name in Java form: the package, '.', the name.
+    const TextSpan package = texts.package;
+    const TextSpan own = texts.className;
+    const char* text = texts.Text(name);
+    if (package.length == 0)
+        return name.length == own.length && std::memcmp(text, texts.Text(own), own.length) == 0;
+    return name.length == package.length + 1 + own.length &&
+           std::memcmp(text, texts.Text(package), package.length) == 0 && text[package.length] == '.' &&
+           std::memcmp(text + package.length + 1, texts.Text(own), own.length) == 0;
 }

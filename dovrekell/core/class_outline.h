@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 
 #include "classfile/class_file.h"
-#include "classfile/class_info.h"
+#include "classfile/class_texts.h"
 #include "xstring.h"
+
+class OutlineText;
 
 // A Java-like outline of one compiled class: package, imports, the class line
 // with its super types, then fields, inner classes, constructors and methods
@@ -21,16 +22,16 @@ public:
     // line (null: none).
     XString Write(const char* note, bool fileLine, bool packageAndImports, const char* header) const;
 
-    const ClassInfo& Info() const { return info; }
-
 private:
-    void WriteClassLine(std::string& out) const;
-    void WriteFields(std::string& out) const;
-    void WriteInnerClasses(std::string& out) const;
-    void WriteMethods(std::string& out) const;
+    void WriteClassLine(OutlineText& out) const;
+    void WriteFields(OutlineText& out) const;
+    void WriteInnerClasses(OutlineText& out) const;
+    void WriteMethods(OutlineText& out) const;
+    // The inner-class list can name the class itself.
+    bool IsOwnName(TextSpan name) const;
 
     ClassFile file;
-    ClassInfo info;
+    ClassTexts texts;
 };
 
 // The words of the set access flags, each followed by one blank. The class

@@ -1,6 +1,6 @@
-// Descriptor decoding of ClassInfo: field descriptors and the pieces of a
-// method descriptor turned into Java type names.
-#include "classfile/class_info.h"
+// Descriptor decoding of ClassTexts: field descriptors and the pieces of a
+// method descriptor turned into Java type names, appended to the open text.
+#include "classfile/class_texts.h"
 
 #include <cstring>
 
@@ -8,7 +8,7 @@ namespace {
 
 struct Primitive {
     const char* name;
-    int length;
+    size_t length;
 };
 
 Primitive PrimitiveName(char letter)
@@ -27,25 +27,31 @@ Primitive PrimitiveName(char letter)
     }
 }
 
-// Turns the text's '/' into '.' from start on, in place.
-void JavaFormFrom(XString& text, int start)
-{
-    char* const end = const_cast<char*>(text.Data()) + text.Length();
-    for (char* p = end - (text.Length() - start); p < end; ++p) {
-        if (*p == '/')
-            *p = '.';
-    }
-}
-
-void AppendDimensions(int dimensions, XString& out)
+void AppendDimensions(int dimensions, std::string& out)
 {
     for (int d = 0; d < dimensions; ++d)
-        out.Append("[]", 2);
+        out.append("[]", 2);
 }
 
 }  // namespace
 
-void ClassInfo::DecodeType(const char* descriptor, int length, XString& out)
+TextSpan ClassTexts::Decode(Descriptor kind, const char* descriptor, int length)
+{
+    // A text ends at its first NUL, like the constants the readers decode.
+    const void* nul = length > 0 ? std::memchr(descriptor, 0, static_cast<size_t>(length)) : nullptr;
+    if (nul)
+        length = static_cast<int>(static_cast<const char*>(nul) - descriptor);
+    const size_t start = Open();
+    if (kind == Descriptor::kTypes)
+        DecodeTypes(descriptor, length);
+    else if (kind == Descriptor::kObjectType)
+        DecodeObjectType(descriptor, length);
+    else
+        DecodeParameters(descriptor, length);
+    return Close(start);
+}
+
+void ClassTexts::DecodeTypes(const char* descriptor, int length)
 {
     int i = 0;
     bool first = true;
@@ -56,23 +62,21 @@ void ClassInfo::DecodeType(const char* descriptor, int length, XString& out)
             ++i;
         }
         if (!first)
-            out.AppendChar(',');
+            buffer += ',';
         first = false;
         if (i < length) {
             const Primitive primitive = PrimitiveName(descriptor[i]);
             if (primitive.name)
-                out.Append(primitive.name, primitive.length);
-            else if (decodingJavaForm && descriptor[i] == '/')
-                out.AppendChar('.');
+                buffer.append(primitive.name, primitive.length);
             else
-                out.AppendChar(descriptor[i]);
+                buffer += descriptor[i];
             ++i;
         }
-        AppendDimensions(dimensions, out);
+        AppendDimensions(dimensions, buffer);
     }
 }
 
-void ClassInfo::DecodeObjectType(const char* descriptor, int length, XString& out)
+void ClassTexts::DecodeObjectType(const char* descriptor, int length)
 {
     int i = 0;
     int dimensions = 0;
@@ -88,16 +92,14 @@ void ClassInfo::DecodeObjectType(const char* descriptor, int length, XString& ou
         end = semicolon ? static_cast<int>(static_cast<const char*>(semicolon) - descriptor) : length;
     }
     // The name is recorded from where it now ends the text: a copy of its
-    // own would cost an allocation for every object type of every member.
-    const int nameStart = out.Length();
-    out.Append(descriptor + i, end - i);
-    RecordReferenced(out.Data() + nameStart, static_cast<size_t>(out.Length() - nameStart));
-    if (decodingJavaForm)
-        JavaFormFrom(out, nameStart);
-    AppendDimensions(dimensions, out);
+    // own would cost for every object type of every member.
+    const size_t nameStart = buffer.size();
+    buffer.append(descriptor + i, static_cast<size_t>(end - i));
+    RecordReferenced(buffer.data() + nameStart, static_cast<size_t>(end - i));
+    AppendDimensions(dimensions, buffer);
 }
 
-void ClassInfo::DecodeParameters(const char* piece, int length, XString& out)
+void ClassTexts::DecodeParameters(const char* piece, int length)
 {
     // A piece cut at ';' holds primitives, then at most one object type that
     // runs to its end; the '[' run just before the 'L' belongs to the object.
@@ -111,18 +113,18 @@ void ClassInfo::DecodeParameters(const char* piece, int length, XString& out)
     while (objectStart > 0 && objectStart < length && piece[objectStart - 1] == '[')
         --objectStart;
     if (objectStart > 0)
-        DecodeType(piece, objectStart, out);
+        DecodeTypes(piece, objectStart);
     if (objectStart < length) {
         if (objectStart > 0)
-            out.AppendChar(',');
-        DecodeObjectType(piece + objectStart, length - objectStart, out);
+            buffer += ',';
+        DecodeObjectType(piece + objectStart, length - objectStart);
     }
 }
 
-void ClassInfo::DecodeMemberType(const char* descriptor, int length, XString& out)
+void ClassTexts::DecodeMemberType(const char* descriptor, int length)
 {
     if (length > 0 && descriptor[length - 1] == ';')
-        DecodeObjectType(descriptor, length - 1, out);
+        DecodeObjectType(descriptor, length - 1);
     else
-        DecodeType(descriptor, length, out);
+        DecodeTypes(descriptor, length);
 }

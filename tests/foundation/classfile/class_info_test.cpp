@@ -150,6 +150,23 @@ TEST(ClassInfo, SubPackagesAndCaseOrderInTheReferencedList)
     EXPECT_STREQ(parsed->info.package.Data(), "a.b");
 }
 
+// Every name turns to Java form, but the source file is a file's name,
+// which keeps its '/'.
+TEST(ClassInfo, TheSourceFileKeepsItsSlashes)
+{
+    Stages s;
+    s.SetPool({Utf8("p/q/K"), ClassRef(1), Utf8("SourceFile"), Utf8("src/p/q/K.java"), Utf8("f"), Utf8("Lp/r/T;")});
+    s.classHeader = U2(0x21) + U2(2) + U2(0);
+    s.fields = Stages::List({Member(1, 5, 6)});
+    s.attributes = Stages::List({Attribute(3, U2(4))});
+    const auto parsed = Load(s.Bytes());
+    EXPECT_STREQ(parsed->info.sourceFile.Data(), "src/p/q/K.java");
+    EXPECT_STREQ(parsed->info.package.Data(), "p.q");
+    ASSERT_EQ(parsed->info.fields.Count(), 1);
+    EXPECT_STREQ(parsed->info.fields.At(0)->type.Data(), "p.r.T");
+    EXPECT_EQ(Referenced(parsed->info), (std::vector<std::string>{"p.r.T"}));
+}
+
 TEST(ClassInfo, InnerClassesDeclaredHere)
 {
     const auto outer = LoadFixture("classes/demo/Outer.class");

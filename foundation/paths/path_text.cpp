@@ -33,15 +33,20 @@ XString PathFileTitle(const char* path)
     return XString(path + slash + 1, dot - slash - 1);
 }
 
-XString PathExtension(const char* path)
+const char* PathExtensionText(const char* path)
 {
     for (int i = static_cast<int>(std::strlen(path)) - 1; i >= 0; --i) {
         if (path[i] == '\\')
             break;
         if (path[i] == '.')
-            return XString(path + i + 1);
+            return path + i + 1;
     }
-    return XString();
+    return "";
+}
+
+XString PathExtension(const char* path)
+{
+    return XString(PathExtensionText(path));
 }
 
 void RemoveChar(XString& text, char c)

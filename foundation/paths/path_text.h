@@ -12,6 +12,8 @@ XString PathFileTitle(const char* path);
 // From the end: the text after the first dot met; empty when a backslash
 // comes first or there is no dot.
 XString PathExtension(const char* path);
+// The same, as a pointer into path (no copy).
+const char* PathExtensionText(const char* path);
 
 // Removes every occurrence of c, in place.
 void RemoveChar(XString& text, char c);

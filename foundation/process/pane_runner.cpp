@@ -30,9 +30,13 @@ int PaneRunner::RunInPane(RunnerOwner* runOwner, const XString& startBanner, con
     if (IsRunning())
         return 0;
     owner = runOwner;
+    // The child starts before the pane is reset: emptying a long pane takes
+    // a while, and the child's own start-up then covers it. Its output waits
+    // in the pipes until the readers start, after the banner.
+    const int started = Start(commandLine);
     owner->ShowStatus(startBanner.Data());
     owner->EnableRunButtons(0);
-    if (!Start(commandLine)) {
+    if (!started) {
         owner->AppendOutput(CouldNotStartLine(commandLine, LastError()).Data());
         BackToIdle();
         return 0;

@@ -7,6 +7,8 @@
 namespace {
 
 constexpr int kLargestChunk = 2040;
+// How long a reader woken by a little output lets more of it gather.
+constexpr DWORD kGatherOutputMs = 1;
 // The most output handed on at once.
 constexpr int kLargestDelivery = 64 * 1024;
 // What an output pipe holds before the child's writes wait for the reader.
@@ -345,16 +347,23 @@ void ProcessRunner::ReadLoop(Stream stream, HANDLE pipe, Worker& worker)
     read.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     const HANDLE wakes[2] = {read.hEvent, outputEnd};
     while (read.hEvent) {
-        // The end signal is read before the pipe: once the child has gone,
-        // a read that has to wait after the signal means everything was read.
-        const bool endSignalled = WaitForSingleObject(outputEnd, 0) == WAIT_OBJECT_0;
-        ResetEvent(read.hEvent);
+        bool endSignalled = false;
+        bool wokenByOutput = false;
+        // ReadFile clears the event itself.
         if (!ReadFile(pipe, buffer, chunk, nullptr, &read)) {
             if (GetLastError() != ERROR_IO_PENDING)
                 break;  // end-of-file: every writer has gone
-            // The pipe is empty: what came so far goes on before the wait.
+            // The pipe was empty when this read began. The end is looked at
+            // only now, so a flowing pipe costs no look at it: once the child
+            // has gone, a read that has to wait means everything was read
+            // (output written after the read began completes it, and the
+            // cancel then leaves that output in place).
+            endSignalled = WaitForSingleObject(outputEnd, 0) == WAIT_OBJECT_0;
+            // What came so far goes on before the wait.
             if (!deliver() || endSignalled || WaitForMultipleObjects(2, wakes, FALSE, INFINITE) != WAIT_OBJECT_0)
                 CancelIo(pipe);
+            else
+                wokenByOutput = true;
         }
         DWORD got = 0;
         if (!GetOverlappedResult(pipe, &read, &got, TRUE)) {
@@ -369,6 +378,12 @@ void ProcessRunner::ReadLoop(Stream stream, HANDLE pipe, Worker& worker)
         pending.Append(buffer, static_cast<int>(got));
         if (pending.Length() >= kLargestDelivery && !deliver())
             break;
+        // A child that writes a line at a time would wake the reader for
+        // every line, and under Wine each wake costs the child's own calls
+        // some time. A moment's pause lets its output gather in the pipe,
+        // which then goes in whole chunks.
+        if (wokenByOutput)
+            Sleep(kGatherOutputMs);
     }
     if (keep)
         deliver();

@@ -1,10 +1,12 @@
 #include "jar_files.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "paths/folder_listing.h"
 #include "paths/path_text.h"
-#include "xfind.h"
 
 namespace {
 
@@ -32,33 +34,46 @@ bool InList(const StringList& list, const char* text)
 
 bool JarFileFilter::Takes(const char* fileName) const
 {
-    const XString extension = PathExtension(fileName);
-    if (!includeAll && !InPointerList(include, extension.Data()))
+    const char* extension = PathExtensionText(fileName);
+    if (!includeAll && !InPointerList(include, extension))
         return false;
-    return exclusionDisabled || !InList(exclude, extension.Data());
+    return exclusionDisabled || !InList(exclude, extension);
 }
 
 void CollectJarFiles(const char* folder, const JarFileFilter& filter, StringPtrList& files)
 {
     // Folders still to walk; a list rather than recursion, so a deep tree
     // cannot exhaust the stack.
-    std::vector<XString> pending(1, XString(folder));
+    std::vector<std::string> pending(1, std::string(folder));
+    // Sorted once at the end: a folder lists in no useful order, and each
+    // insertion in the middle of a sorted list of thousands moves half of it.
+    std::vector<std::string> taken;
+    FolderListing listing;
     while (!pending.empty()) {
-        const XString current = pending.back();
+        const std::string current = pending.back();
         pending.pop_back();
-        XString pattern(current);
-        pattern.Append("\\*.*");
-        XFind find;
-        for (bool more = find.FindFirst(pattern.Data()); more; more = find.FindNext()) {
-            if (find.IsDots())
+        if (!listing.Open(current.c_str()))
+            continue;
+        while (listing.Next()) {
+            const bool directory = listing.IsDirectory();
+            if (!directory && !filter.Takes(listing.Name()))
                 continue;
-            XString path(current);
-            path.AppendChar('\\');
-            path.Append(find.FileName());
-            if (find.IsDirectory())
-                pending.push_back(path);
-            else if (filter.Takes(path.Data()))
-                files.InsertSorted(path.Data());
+            std::string path(current);
+            path += '\\';
+            path += listing.Name();
+            (directory ? pending : taken).push_back(std::move(path));
         }
+    }
+    // Every path starts with the folder and a backslash: the order is decided
+    // behind them (byte-wise, as strcmp orders the whole paths).
+    const size_t shared = std::strlen(folder) + 1;
+    std::sort(taken.begin(), taken.end(), [shared](const std::string& a, const std::string& b) {
+        return std::strcmp(a.c_str() + shared, b.c_str() + shared) < 0;
+    });
+    for (const std::string& path : taken) {
+        if (files.Count() == 0 || std::strcmp(files.StringAt(files.Count() - 1)->Data(), path.c_str()) < 0)
+            files.Add(new XString(path.c_str()));
+        else
+            files.InsertSorted(path.c_str());
     }
 }

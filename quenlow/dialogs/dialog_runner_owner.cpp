@@ -23,6 +23,10 @@ constexpr DWORD kScrollEveryMs = 100;
 // while the pane still moves during a long build.
 constexpr DWORD kAppendWhileWaitingMs = 100;
 constexpr int kLargestAppendWhileWaiting = 2 * 1024;
+// A build that ends within this time of its start shows its listing only
+// then: its end never waits for an append, and a pane that moves for a
+// fraction of a second tells the user nothing.
+constexpr DWORD kQuietStartOfWaitMs = 1000;
 
 // Where text longer than largest is cut: after the last line end that
 // keeps the head within it (or the first one beyond it), so no character
@@ -99,8 +103,10 @@ void DialogRunnerOwner::WriteQueued()
                 const DWORD now = GetTickCount();
                 const DWORD age = now - queued.front().queuedAt;
                 const DWORD since = now - appended;
-                const DWORD wait = std::max(age < kAppendWhileWaitingMs ? kAppendWhileWaitingMs - age : 0,
-                                            since < kAppendWhileWaitingMs ? kAppendWhileWaitingMs - since : 0);
+                const DWORD waited = now - waitBegan;
+                const DWORD wait = std::max({age < kAppendWhileWaitingMs ? kAppendWhileWaitingMs - age : 0,
+                                             since < kAppendWhileWaitingMs ? kAppendWhileWaitingMs - since : 0,
+                                             waited < kQuietStartOfWaitMs ? kQuietStartOfWaitMs - waited : 0});
                 if (wait > 0) {
                     LeaveCriticalSection(&queueLock);
                     WaitForSingleObject(waitOver, wait);
@@ -161,6 +167,10 @@ void DialogRunnerOwner::Apply(const Change& change, bool scroll)
 void DialogRunnerOwner::Queue(Change change)
 {
     EnterCriticalSection(&queueLock);
+    // With changes still queued the writer has been woken and the pane is
+    // not caught up: neither event needs touching (each touch is a call to
+    // the system, and output may come in hundreds of pieces a second).
+    const bool wasEmpty = queued.empty();
     if (change.kind == Change::kText && !queued.empty() && queued.back().kind == Change::kText &&
         queued.back().text.Length() < kLargestAppend) {
         queued.back().text.AppendString(change.text);
@@ -168,9 +178,11 @@ void DialogRunnerOwner::Queue(Change change)
         change.queuedAt = GetTickCount();
         queued.push_back(change);
     }
-    ResetEvent(paneCaughtUp);
+    if (wasEmpty)
+        ResetEvent(paneCaughtUp);
     LeaveCriticalSection(&queueLock);
-    SetEvent(textQueued);
+    if (wasEmpty)
+        SetEvent(textQueued);
 }
 
 bool DialogRunnerOwner::OnDialogThread() const
@@ -263,10 +275,12 @@ void DialogRunnerOwner::WaitingForRun(int waiting)
 {
     EnterCriticalSection(&queueLock);
     ownerWaiting = waiting != 0;
-    if (ownerWaiting)
+    if (ownerWaiting) {
+        waitBegan = GetTickCount();
         ResetEvent(waitOver);
-    else
+    } else {
         SetEvent(waitOver);
+    }
     LeaveCriticalSection(&queueLock);
 }
 

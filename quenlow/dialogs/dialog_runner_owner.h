@@ -66,6 +66,7 @@ private:
     bool writing = false;  // the writer holds a change taken from the queue
     bool stopping = false;
     bool ownerWaiting = false;  // the dialog's thread waits for a run to end
+    DWORD waitBegan = 0;        // tick count when that wait began
     HANDLE textQueued;     // auto reset: wakes the writer
     HANDLE paneCaughtUp;   // manual reset: set while nothing is queued or being written
     HANDLE waitOver;       // manual reset: set while the dialog's thread is not waiting for a run

@@ -50,7 +50,8 @@ INT_PTR MainDlg::OnConfirmIcon(WPARAM, LPARAM)
 
 void MainDlg::ShowCreateResult(int exe, const XString& title, const XString& report)
 {
+    CreateInfo().ShowResult(exe ? DlgCreateInfo::kExe : DlgCreateInfo::kJar, title.Data(), report.Data());
+    // After the report: the user waits for that, not for the histories.
     ComboAddText(Item(IDC_MAIN_CLASS));
     ComboAddText(Item(IDC_OUTPUT_FILE));
-    CreateInfo().ShowResult(exe ? DlgCreateInfo::kExe : DlgCreateInfo::kJar, title.Data(), report.Data());
 }

@@ -31,6 +31,7 @@ TEST(PathText, TableOfPaths)
         EXPECT_STREQ(PathDirectory(c.path).Data(), c.directory);
         EXPECT_STREQ(PathFileTitle(c.path).Data(), c.title);
         EXPECT_STREQ(PathExtension(c.path).Data(), c.extension);
+        EXPECT_STREQ(PathExtensionText(c.path), c.extension);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "payloads.h"
@@ -250,6 +251,58 @@ TEST_F(FarrowickPagesE2e, EveryOptionIsKeptAcrossClosingAndReopening)
     // Saved again unchanged.
     Close();
     EXPECT_EQ(ReadFileBytes(Settings()), golden);
+}
+
+TEST_F(FarrowickPagesE2e, PagesNeverShownSaveWhatTheyLoadedAsTheirControlsWould)
+{
+    // The pages are made when first shown: closed at once, the Find,
+    // Compile and Options pages save from what they loaded. Settings that
+    // only the controls put right (a lone CR in the user command) have the
+    // Options page made at the start, as before. Each saved text is what the
+    // sheet wrote when it made every page at its start.
+    const std::string golden = ReadFileBytes(TestDataPath("e2e/golden/tools/options_Compile.set"));
+    ASSERT_FALSE(golden.empty());
+    // The golden text with each (from, to) pair replaced once.
+    auto edited = [&](std::initializer_list<std::pair<std::string, std::string>> edits) {
+        std::string text = golden;
+        for (const auto& edit : edits) {
+            const size_t at = text.find(edit.first);
+            EXPECT_NE(at, std::string::npos) << edit.first;
+            if (at != std::string::npos)
+                text.replace(at, edit.first.size(), edit.second);
+        }
+        return text;
+    };
+    const std::pair<std::string, std::string> longerHistory = {
+        "(C:\\out\\classes)\r\n", "(C:\\out\\classes)\r\n(D:\\b c)\r\n(c:\\OUT\\Classes)\r\n"};
+    const struct {
+        const char* name;
+        std::string stored;
+        std::string saved;
+    } cases[] = {
+        {"as the controls wrote them", golden, golden},
+        {"a longer history", edited({longerHistory}), edited({longerHistory})},
+        // The pause is read as at most 3; an output choice outside the
+        // buttons as "To file directory".
+        {"a pause and an output choice outside the buttons",
+         edited({{"[KEY_COMP_INTS]2", "[KEY_COMP_INTS]7"}, {"[KEY_OPTION_INTS]514", "[KEY_OPTION_INTS]2306"}}),
+         edited({{"[KEY_COMP_INTS]2", "[KEY_COMP_INTS]3"}, {"[KEY_OPTION_INTS]514", "[KEY_OPTION_INTS]2"}})},
+        // The value read ends at the CR, which the rich edit turns into a
+        // line end; the rest of the stored line stays where it was.
+        {"a lone CR in the user command", edited({{"UTF-8\xBB-Xlint", "UTF-8\r-Xlint"}}),
+         edited({{"UTF-8\xBB-Xlint", "UTF-8\xBB\r\n-Xlint"}})},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteFileBytes(Settings(), c.stored)) << c.name;
+        ClassPathRecord record;
+        const std::string folder = "1\n" + selection;
+        tool = std::make_unique<Program>("\"" + root + "\\bin\\Farrowick.exe\" /inside-info " +
+                                         InsideInfo(record, folder.c_str()).Data());
+        sheet = tool->WaitForDialog(kCaption);
+        ASSERT_NE(sheet, nullptr) << c.name;
+        Close();
+        EXPECT_EQ(ReadFileBytes(Settings()), c.saved) << c.name;
+    }
 }
 
 }  // namespace

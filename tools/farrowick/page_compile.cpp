@@ -93,21 +93,28 @@ void ZSheetPgComp::Exchange(DataExchange& dx)
 void ZSheetPgComp::LoadSettings(ZSettings& settings)
 {
     pause = settings.GetCompInts();
-    UpdateData(false);
+    if (Handle())
+        UpdateData(false);
 }
 
 void ZSheetPgComp::SaveSettings(ZSettings& settings)
 {
-    UpdateData(true);
+    if (Handle())
+        UpdateData(true);
+    else if (pause < kNoPause || pause > kPauseAlways)
+        pause = -1;  // as the buttons give back a choice that checks none of them
     settings.SetCompInts(pause < 0 ? 0 : pause);
 }
 
 void ZSheetPgComp::Reset()
 {
-    EnableWindow(Item(IDC_COMPILE_STOP), FALSE);
-    for (int id : {kStyleLine, kUnitLine, IDC_RUN_ERR_PANE, IDC_RUN_OUT_PANE, IDC_RUN_COMMAND_PANE, kUnitList})
-        SetPaneText(id, "");
-    FlashWindow(Item(kContinue), FALSE);
+    // A page not made yet is empty.
+    if (Handle()) {
+        EnableWindow(Item(IDC_COMPILE_STOP), FALSE);
+        for (int id : {kStyleLine, kUnitLine, IDC_RUN_ERR_PANE, IDC_RUN_OUT_PANE, IDC_RUN_COMMAND_PANE, kUnitList})
+            SetPaneText(id, "");
+        FlashWindow(Item(kContinue), FALSE);
+    }
     firstStep = 1;
     paused = 0;
     resume = 0;

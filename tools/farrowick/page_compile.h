@@ -15,6 +15,7 @@ public:
     void LoadSettings(ZSettings& settings) override;
     void SaveSettings(ZSettings& settings) override;
     void Reset() override;
+    int NeedsWindowAtStart() const override { return 0; }
 
     // A run, or units still to run, or the final step still to come.
     int IsCompiling() const;

@@ -127,7 +127,10 @@ void ZSheetPgFind::AddFolderItems(HTREEITEM parent, const char* parentPath, cons
 void ZSheetPgFind::BuildTree(int compile)
 {
     const ZInsideInfo& info = sheet.Info();
+    // Shown first: the page's window is made when it is first shown.
+    sheet.SetActivePage(kFindPage);
     const TreeView tree = Tree();
+    SendMessageA(Item(kTree), WM_SETREDRAW, FALSE, 0);
     tree.DeleteAll();
     const char* start = info.startDirectory.Data();
     root = tree.Insert(nullptr, start, 0, 1, kRootItem);
@@ -148,7 +151,8 @@ void ZSheetPgFind::BuildTree(int compile)
     }
     rootFileTexts = nullptr;
     tree.Expand(root);
-    sheet.SetActivePage(kFindPage);
+    SendMessageA(Item(kTree), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Item(kTree), nullptr, TRUE);
     if (compile)
         CompileFrom(root, 1, &rootFiles);
 }

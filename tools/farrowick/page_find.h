@@ -16,6 +16,7 @@ public:
     enum ItemKind { kRootItem = 0, kFolderItem = 1, kFileItem = 2 };
 
     explicit ZSheetPgFind(FarrowickSheet& owner);
+    int NeedsWindowAtStart() const override { return 0; }
 
     // compile 1 also compiles the Java files directly under the root.
     void BuildTree(int compile);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inside_info.h"
+#include "later_text.h"
 #include "main_report.h"
 #include "sheet_page.h"
 
@@ -24,9 +25,14 @@ private:
     INT_PTR OnFirst(WPARAM, LPARAM);
     INT_PTR OnSecond(WPARAM, LPARAM);
     INT_PTR OnError(WPARAM, LPARAM);
+    INT_PTR OnReportPiece(WPARAM, LPARAM);
     void ShowButtons(const MainButtons& shown);
 
     ToolKind kind;
     int filesOnly = 1;
     MainButtons shown = {1, 1, 0};
+    // The report goes in after the sheet shows, so that opening, and a
+    // press of a button at once, need not wait for its layout.
+    ZLaterText report;
+    static constexpr UINT kReportPiece = WM_APP + 1;
 };

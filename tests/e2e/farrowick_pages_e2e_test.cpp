@@ -253,6 +253,69 @@ TEST_F(FarrowickPagesE2e, EveryOptionIsKeptAcrossClosingAndReopening)
     EXPECT_EQ(ReadFileBytes(Settings()), golden);
 }
 
+TEST_F(FarrowickPagesE2e, MainCompileOnAFreshSheetCompilesTheRootsFilesAndBuildsTheWholeTree)
+{
+    // No page but Main shown yet: the press makes the Find and Compile pages.
+    ClassPathRecord record;
+    const std::string folder = "1\n" + selection;
+    tool = std::make_unique<Program>("\"" + root + "\\bin\\Farrowick.exe\" /inside-info " +
+                                     InsideInfo(record, folder.c_str()).Data());
+    sheet = tool->WaitForDialog(kCaption);
+    ASSERT_NE(sheet, nullptr);
+    main = PageWith(sheet, kMainCompile);
+    ASSERT_NE(main, nullptr);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
+    compile = PageWith(sheet, kContinue);
+    // Made last, the Compile page comes first among the pages, and its
+    // folder list has the tree's id: the Find page is the one with a tree.
+    for (HWND page = nullptr; !find && (page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr;) {
+        char type[64] = {};
+        GetClassNameA(GetDlgItem(page, kTree), type, sizeof type);
+        find = lstrcmpiA(type, WC_TREEVIEWA) == 0 ? page : nullptr;
+    }
+    ASSERT_TRUE(compile && find);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), compile);
+    ASSERT_TRUE(WaitFor([&] { return Pane(compile, kErrPane).find("End   compiling") != std::string::npos; }, 60000))
+        << Pane(compile, kErrPane) << tool->Windows();
+    const std::string command = Pane(compile, kCommandPane);
+    EXPECT_NE(command.find("\"" + selection + "\\Top.java\""), std::string::npos) << command;
+    EXPECT_EQ(command.find("A1.java"), std::string::npos) << command;
+    {
+        RemoteTree remote(GetDlgItem(find, kTree));
+        EXPECT_EQ(remote.Outline(remote.Next(nullptr, TVGN_ROOT), 0, selection, "<ROOT>"),
+                  "<ROOT> [0]\n"
+                  "  Top.java [2]\n"
+                  "  a [0]\n"
+                  "    A1.java [2]\n"
+                  "    A2.java [2]\n"
+                  "    deep [0]\n"
+                  "      D.java [2]\n"
+                  "  b [0]\n"
+                  "    sub [0]\n"
+                  "      S.java [2]\n");
+    }
+    WaitFor([&] { return IsWindowEnabled(GetDlgItem(compile, kStop)) == FALSE; }, 10000);
+
+    // A refused output folder: the tree is built and shown, the message
+    // comes over it and nothing is compiled.
+    SendMessageA(sheet, PSM_SETCURSEL, kOptionsPage, 0);
+    options = PageWith(sheet, kFolderCombo);
+    ASSERT_NE(options, nullptr);
+    Click(options, kOutputFolder);
+    SetWindowTextA(GetDlgItem(options, kFolderCombo), "");
+    SetWindowTextA(GetDlgItem(compile, kStyleLine), "");
+    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+    EXPECT_EQ(MessageText(box), "Please select an \"Output directory\",\nor use \"Output locally\"  on page Options");
+    Press(box, IDOK);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), find);
+    EXPECT_NE(RemoteTree(GetDlgItem(find, kTree)).Next(nullptr, TVGN_ROOT), nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(compile, kStyleLine)), "");
+    Close();
+}
+
 TEST_F(FarrowickPagesE2e, PagesNeverShownSaveWhatTheyLoadedAsTheirControlsWould)
 {
     // The pages are made when first shown: closed at once, the Find,

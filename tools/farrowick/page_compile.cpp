@@ -321,9 +321,9 @@ void ZSheetPgComp::ShowUnit(const UnitRun& run)
     if (!run.entry.IsEmpty())
         RichEditAppend(Item(kUnitList), run.entry.Data());
     Runner().Follow();
-    // A long command takes the pane a while to lay out: javac is on its way
-    // by then. Nothing the run posts is handled before the pane is filled.
-    SetPaneText(IDC_RUN_COMMAND_PANE, run.note.Data());
+    // A long command takes the pane a while to lay out, and the pane is
+    // under a tab not chosen: it is laid out when shown or read.
+    commandPane.Start(Item(IDC_RUN_COMMAND_PANE), run.note.Data());
 }
 
 XString ZSheetPgComp::RunText(const UnitCommand& texts, const XString& unit)

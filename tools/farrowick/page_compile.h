@@ -4,6 +4,7 @@
 
 #include "compile_command.h"
 #include "compile_job.h"
+#include "later_text.h"
 #include "run_page.h"
 
 // The Compile page: builds the javac command from the payload's class paths
@@ -78,4 +79,5 @@ private:
     // The source names of the unit in progress when its command line could
     // not hold them; removed once its run has ended.
     XString argumentFile;
+    ZLaterText commandPane;
 };

@@ -4,12 +4,13 @@
 
 #include "xstring.h"
 
-// A rich edit's whole text put in a piece at a time from the message loop:
-// laying out a long text takes the control tens of milliseconds, during
-// which the window would answer nothing (a press of the page's buttons
-// among them). Whatever reads, shows, scrolls or edits the control's text
-// before the last piece (WM_GETTEXT from another process, a paint, a key)
-// has the rest put in first, so it meets the whole text.
+// A rich edit's whole text, laid out only once something meets it: laying
+// out a long text takes the control tens of milliseconds, which a pane that
+// nobody has looked at yet need not cost (a report on a page left at once,
+// a command on a tab not chosen). Whatever reads, shows, scrolls or edits
+// the text (WM_GETTEXT from another process, a paint, a key, an edit
+// message) has it put in first, so it meets the whole text. A text set by
+// someone else meanwhile replaces the one waiting.
 class ZLaterText {
 public:
     ZLaterText() = default;
@@ -17,28 +18,21 @@ public:
     ZLaterText(const ZLaterText&) = delete;
     ZLaterText& operator=(const ZLaterText&) = delete;
 
-    // Empties the pane and starts putting text in; the pieces are asked for
-    // with `message` posted to `owner`, whose handler calls Continue. The
-    // pane that holds the text is returned (a long old text goes with its
-    // control, and a fresh one takes its place).
-    HWND Start(HWND pane, const char* text, HWND owner, UINT message);
-    // One more piece; the next is posted until the text is in.
-    void Continue();
-    // The rest at once.
+    // Empties the pane and keeps the text for it. The pane that will hold
+    // the text is returned: a long old text goes with its control, and a
+    // fresh one (same id, place and styles) takes its place.
+    HWND Start(HWND pane, const char* text);
+    // The text put in now.
     void Finish();
-    bool Pending() const { return pane != nullptr && offset < text.Length(); }
+    bool Pending() const { return pane != nullptr && pending; }
 
 private:
     static LRESULT CALLBACK PaneProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                           DWORD_PTR data);
-    void Put(int length);
-    void Watch(HWND control);
     void Unwatch();
 
     HWND pane = nullptr;
-    HWND owner = nullptr;
-    UINT message = 0;
     XString text;
-    int offset = 0;
+    bool pending = false;
     bool putting = false;
 };

@@ -22,7 +22,6 @@ RouteTable ZSheetPgMain::Routes() const
         OnCommand(BN_CLICKED, IDC_MAIN_FIRST, &ZSheetPgMain::OnFirst),
         OnCommand(BN_CLICKED, IDC_MAIN_SECOND, &ZSheetPgMain::OnSecond),
         OnCommand(BN_CLICKED, IDC_MAIN_ERROR, &ZSheetPgMain::OnError),
-        OnMessage(kReportPiece, &ZSheetPgMain::OnReportPiece),
     };
     return Table(routes);
 }
@@ -60,7 +59,7 @@ void ZSheetPgMain::SetInsideInfo(const ZInsideInfo& info)
 {
     // The check box as it stands now: a change shows with the next selection.
     const int only = Button(Item(IDC_MAIN_FILES_ONLY)).GetCheck() == BST_CHECKED;
-    report.Start(Item(IDC_MAIN_REPORT), BuildReport(info, only, kind).Data(), Handle(), kReportPiece);
+    report.Start(Item(IDC_MAIN_REPORT), BuildReport(info, only, kind).Data());
     ShowButtons(VisibleMainButtons(info, kind, shown));
     if (kind == ToolKind::Compile)
         Layout();
@@ -100,12 +99,6 @@ void ZSheetPgMain::Layout()
         place(IDC_MAIN_FILES_ONLY, checkLeft, top, area.right - checkLeft, h);
         place(IDC_MAIN_REPORT, area.left, area.top, area.right - area.left, top - kGap - area.top);
     }
-}
-
-INT_PTR ZSheetPgMain::OnReportPiece(WPARAM, LPARAM)
-{
-    report.Continue();
-    return TRUE;
 }
 
 INT_PTR ZSheetPgMain::OnFirst(WPARAM, LPARAM)

@@ -25,14 +25,12 @@ private:
     INT_PTR OnFirst(WPARAM, LPARAM);
     INT_PTR OnSecond(WPARAM, LPARAM);
     INT_PTR OnError(WPARAM, LPARAM);
-    INT_PTR OnReportPiece(WPARAM, LPARAM);
     void ShowButtons(const MainButtons& shown);
 
     ToolKind kind;
     int filesOnly = 1;
     MainButtons shown = {1, 1, 0};
-    // The report goes in after the sheet shows, so that opening, and a
-    // press of a button at once, need not wait for its layout.
+    // Laid out when first shown or read, so that opening, and a button
+    // pressed at once, need not wait for it.
     ZLaterText report;
-    static constexpr UINT kReportPiece = WM_APP + 1;
 };

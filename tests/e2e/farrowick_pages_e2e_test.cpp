@@ -70,13 +70,20 @@ protected:
 
     std::string Settings() const { return root + "\\Setting\\Compile.set"; }
 
-    void Open()
+    // The tool on the selection folder, no page but Main shown yet.
+    void Start()
     {
         ClassPathRecord record;
         const std::string folder = "1\n" + selection;
         tool = std::make_unique<Program>("\"" + root + "\\bin\\Farrowick.exe\" /inside-info " +
                                          InsideInfo(record, folder.c_str()).Data());
         sheet = tool->WaitForDialog(kCaption);
+        ASSERT_NE(sheet, nullptr);
+    }
+
+    void Open()
+    {
+        Start();
         ASSERT_NE(sheet, nullptr);
         // Every page once, so that each exists.
         for (int page : {kOptionsPage, kCompilePage, kFindPage, 0})
@@ -256,11 +263,7 @@ TEST_F(FarrowickPagesE2e, EveryOptionIsKeptAcrossClosingAndReopening)
 TEST_F(FarrowickPagesE2e, MainCompileOnAFreshSheetCompilesTheRootsFilesAndBuildsTheWholeTree)
 {
     // No page but Main shown yet: the press makes the Find and Compile pages.
-    ClassPathRecord record;
-    const std::string folder = "1\n" + selection;
-    tool = std::make_unique<Program>("\"" + root + "\\bin\\Farrowick.exe\" /inside-info " +
-                                     InsideInfo(record, folder.c_str()).Data());
-    sheet = tool->WaitForDialog(kCaption);
+    Start();
     ASSERT_NE(sheet, nullptr);
     main = PageWith(sheet, kMainCompile);
     ASSERT_NE(main, nullptr);
@@ -357,11 +360,7 @@ TEST_F(FarrowickPagesE2e, PagesNeverShownSaveWhatTheyLoadedAsTheirControlsWould)
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(WriteFileBytes(Settings(), c.stored)) << c.name;
-        ClassPathRecord record;
-        const std::string folder = "1\n" + selection;
-        tool = std::make_unique<Program>("\"" + root + "\\bin\\Farrowick.exe\" /inside-info " +
-                                         InsideInfo(record, folder.c_str()).Data());
-        sheet = tool->WaitForDialog(kCaption);
+        Start();
         ASSERT_NE(sheet, nullptr) << c.name;
         Close();
         EXPECT_EQ(ReadFileBytes(Settings()), c.saved) << c.name;

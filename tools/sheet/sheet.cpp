@@ -83,11 +83,14 @@ void ZSheet::OnInitSheet()
 void ZSheet::MakeNeededPages()
 {
     bool made = false;
-    for (int i = 0; i < static_cast<int>(toolPages.size()); ++i) {
-        if (!toolPages[static_cast<size_t>(i)]->Handle() && toolPages[static_cast<size_t>(i)]->NeedsWindowAtStart()) {
-            SetActivePage(i);
+    int index = 0;
+    for (ZSheetPage* page : toolPages) {
+        // Showing a page makes its window.
+        if (!page->Handle() && page->NeedsWindowAtStart()) {
+            SetActivePage(index);
             made = true;
         }
+        ++index;
     }
     if (made)
         SetActivePage(0);

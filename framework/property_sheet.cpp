@@ -9,6 +9,15 @@ PropertySheet* creating = nullptr;
 
 constexpr UINT_PTR kSubclassId = 1;
 
+// The head of an extended dialog template, up to its style.
+struct DLGTEMPLATEEX_STYLE {
+    WORD dlgVer;
+    WORD signature;
+    DWORD helpID;
+    DWORD exStyle;
+    DWORD style;
+};
+
 }  // namespace
 
 PropertySheet::PropertySheet(const char* text, HWND owner, int firstPage) : caption(text ? text : ""), parent(owner)
@@ -39,8 +48,16 @@ bool PropertySheet::SetActivePage(int index) const
     return PropSheet_SetCurSel(hwnd, nullptr, index) != FALSE;
 }
 
-int CALLBACK PropertySheet::HeaderCallback(HWND sheet, UINT message, LPARAM)
+int CALLBACK PropertySheet::HeaderCallback(HWND sheet, UINT message, LPARAM lParam)
 {
+    // Made hidden: the first page and OnInitSheet lay out a window that is
+    // not drawn yet, and DoModal shows it once, set up.
+    if (message == PSCB_PRECREATE && lParam) {
+        WORD* words = reinterpret_cast<WORD*>(lParam);
+        DWORD* style = words[1] == 0xFFFF ? &reinterpret_cast<DLGTEMPLATEEX_STYLE*>(lParam)->style
+                                          : &reinterpret_cast<DLGTEMPLATE*>(lParam)->style;
+        *style &= ~static_cast<DWORD>(WS_VISIBLE);
+    }
     // Subclassed as soon as the window exists, so the sheet sees the
     // messages of its first page's creation too.
     if (message == PSCB_INITIALIZED && creating)
@@ -110,6 +127,8 @@ INT_PTR PropertySheet::DoModal()
         Attach(sheet);
 
     OnInitSheet();
+    if (hwnd && !IsWindowVisible(hwnd))
+        ShowWindow(hwnd, SW_SHOWNORMAL);
     // OK and Cancel leave a modeless sheet without a current page.
     App::RunModalLoop(
         parent, [this] { return hwnd && PropSheet_GetCurrentPageHwnd(hwnd); },

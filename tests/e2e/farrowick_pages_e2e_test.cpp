@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "payloads.h"
@@ -69,13 +70,20 @@ protected:
 
     std::string Settings() const { return root + "\\Setting\\Compile.set"; }
 
-    void Open()
+    // The tool on the selection folder, no page but Main shown yet.
+    void Start()
     {
         ClassPathRecord record;
         const std::string folder = "1\n" + selection;
         tool = std::make_unique<Program>("\"" + root + "\\bin\\Farrowick.exe\" /inside-info " +
                                          InsideInfo(record, folder.c_str()).Data());
         sheet = tool->WaitForDialog(kCaption);
+        ASSERT_NE(sheet, nullptr);
+    }
+
+    void Open()
+    {
+        Start();
         ASSERT_NE(sheet, nullptr);
         // Every page once, so that each exists.
         for (int page : {kOptionsPage, kCompilePage, kFindPage, 0})
@@ -250,6 +258,113 @@ TEST_F(FarrowickPagesE2e, EveryOptionIsKeptAcrossClosingAndReopening)
     // Saved again unchanged.
     Close();
     EXPECT_EQ(ReadFileBytes(Settings()), golden);
+}
+
+TEST_F(FarrowickPagesE2e, MainCompileOnAFreshSheetCompilesTheRootsFilesAndBuildsTheWholeTree)
+{
+    // No page but Main shown yet: the press makes the Find and Compile pages.
+    Start();
+    ASSERT_NE(sheet, nullptr);
+    main = PageWith(sheet, kMainCompile);
+    ASSERT_NE(main, nullptr);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
+    compile = PageWith(sheet, kContinue);
+    // Made last, the Compile page comes first among the pages, and its
+    // folder list has the tree's id: the Find page is the one with a tree.
+    for (HWND page = nullptr; !find && (page = FindWindowExA(sheet, page, "#32770", nullptr)) != nullptr;) {
+        char type[64] = {};
+        GetClassNameA(GetDlgItem(page, kTree), type, sizeof type);
+        find = lstrcmpiA(type, WC_TREEVIEWA) == 0 ? page : nullptr;
+    }
+    ASSERT_TRUE(compile && find);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), compile);
+    ASSERT_TRUE(WaitFor([&] { return Pane(compile, kErrPane).find("End   compiling") != std::string::npos; }, 60000))
+        << Pane(compile, kErrPane) << tool->Windows();
+    const std::string command = Pane(compile, kCommandPane);
+    EXPECT_NE(command.find("\"" + selection + "\\Top.java\""), std::string::npos) << command;
+    EXPECT_EQ(command.find("A1.java"), std::string::npos) << command;
+    {
+        RemoteTree remote(GetDlgItem(find, kTree));
+        EXPECT_EQ(remote.Outline(remote.Next(nullptr, TVGN_ROOT), 0, selection, "<ROOT>"),
+                  "<ROOT> [0]\n"
+                  "  Top.java [2]\n"
+                  "  a [0]\n"
+                  "    A1.java [2]\n"
+                  "    A2.java [2]\n"
+                  "    deep [0]\n"
+                  "      D.java [2]\n"
+                  "  b [0]\n"
+                  "    sub [0]\n"
+                  "      S.java [2]\n");
+    }
+    WaitFor([&] { return IsWindowEnabled(GetDlgItem(compile, kStop)) == FALSE; }, 10000);
+
+    // A refused output folder: the tree is built and shown, the message
+    // comes over it and nothing is compiled.
+    SendMessageA(sheet, PSM_SETCURSEL, kOptionsPage, 0);
+    options = PageWith(sheet, kFolderCombo);
+    ASSERT_NE(options, nullptr);
+    Click(options, kOutputFolder);
+    SetWindowTextA(GetDlgItem(options, kFolderCombo), "");
+    SetWindowTextA(GetDlgItem(compile, kStyleLine), "");
+    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+    EXPECT_EQ(MessageText(box), "Please select an \"Output directory\",\nor use \"Output locally\"  on page Options");
+    Press(box, IDOK);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), find);
+    EXPECT_NE(RemoteTree(GetDlgItem(find, kTree)).Next(nullptr, TVGN_ROOT), nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(compile, kStyleLine)), "");
+    Close();
+}
+
+TEST_F(FarrowickPagesE2e, PagesNeverShownSaveWhatTheyLoadedAsTheirControlsWould)
+{
+    // The pages are made when first shown: closed at once, the Find,
+    // Compile and Options pages save from what they loaded. Settings that
+    // only the controls put right (a lone CR in the user command) have the
+    // Options page made at the start, as before. Each saved text is what the
+    // sheet wrote when it made every page at its start.
+    const std::string golden = ReadFileBytes(TestDataPath("e2e/golden/tools/options_Compile.set"));
+    ASSERT_FALSE(golden.empty());
+    // The golden text with each (from, to) pair replaced once.
+    auto edited = [&](std::initializer_list<std::pair<std::string, std::string>> edits) {
+        std::string text = golden;
+        for (const auto& edit : edits) {
+            const size_t at = text.find(edit.first);
+            EXPECT_NE(at, std::string::npos) << edit.first;
+            if (at != std::string::npos)
+                text.replace(at, edit.first.size(), edit.second);
+        }
+        return text;
+    };
+    const std::pair<std::string, std::string> longerHistory = {
+        "(C:\\out\\classes)\r\n", "(C:\\out\\classes)\r\n(D:\\b c)\r\n(c:\\OUT\\Classes)\r\n"};
+    const struct {
+        const char* name;
+        std::string stored;
+        std::string saved;
+    } cases[] = {
+        {"as the controls wrote them", golden, golden},
+        {"a longer history", edited({longerHistory}), edited({longerHistory})},
+        // The pause is read as at most 3; an output choice outside the
+        // buttons as "To file directory".
+        {"a pause and an output choice outside the buttons",
+         edited({{"[KEY_COMP_INTS]2", "[KEY_COMP_INTS]7"}, {"[KEY_OPTION_INTS]514", "[KEY_OPTION_INTS]2306"}}),
+         edited({{"[KEY_COMP_INTS]2", "[KEY_COMP_INTS]3"}, {"[KEY_OPTION_INTS]514", "[KEY_OPTION_INTS]2"}})},
+        // The value read ends at the CR, which the rich edit turns into a
+        // line end; the rest of the stored line stays where it was.
+        {"a lone CR in the user command", edited({{"UTF-8\xBB-Xlint", "UTF-8\r-Xlint"}}),
+         edited({{"UTF-8\xBB-Xlint", "UTF-8\xBB\r\n-Xlint"}})},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteFileBytes(Settings(), c.stored)) << c.name;
+        Start();
+        ASSERT_NE(sheet, nullptr) << c.name;
+        Close();
+        EXPECT_EQ(ReadFileBytes(Settings()), c.saved) << c.name;
+    }
 }
 
 }  // namespace

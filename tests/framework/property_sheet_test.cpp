@@ -112,6 +112,7 @@ public:
     FirstPage first;
     SecondPage second;
     std::string copied;
+    bool visibleAtInit = true;
 
     HWND Focus() const { return GetFocus(); }
     // The step runs again at the next tick: it waits for something.
@@ -119,7 +120,11 @@ public:
     HWND PageItem(int page, int id) const { return GetDlgItem(Page(page).Handle(), id); }
 
 protected:
-    void OnInitSheet() override { SetTimer(Handle(), kScriptTimer, 40, nullptr); }
+    void OnInitSheet() override
+    {
+        visibleAtInit = IsWindowVisible(Handle()) != FALSE;
+        SetTimer(Handle(), kScriptTimer, 40, nullptr);
+    }
     RouteTable Routes() const override
     {
         static const MessageRoute routes[] = {
@@ -263,6 +268,19 @@ TEST(PropertySheet, KeysPagesApplyAndCopyDataUnderOurOwnLoop)
     EXPECT_EQ(sheet.first.radio, 0);
     EXPECT_EQ(sheet.first.combo, 0);
     EXPECT_EQ(sheet.Handle(), nullptr);  // destroyed when the loop ended
+}
+
+TEST(PropertySheet, TheSheetShowsOnceItIsSetUp)
+{
+    Log log;
+    bool visible = false;
+    TestSheet sheet(log, {
+        [&](TestSheet& s) { visible = IsWindowVisible(s.Handle()) != FALSE; },
+        [](TestSheet& s) { Button(GetDlgItem(s.Handle(), IDCANCEL)).Click(); },
+    });
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    EXPECT_FALSE(sheet.visibleAtInit);
+    EXPECT_TRUE(visible);
 }
 
 TEST(PropertySheet, CancelEndsWithoutApplying)

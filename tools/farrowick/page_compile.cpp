@@ -93,24 +93,36 @@ void ZSheetPgComp::Exchange(DataExchange& dx)
 void ZSheetPgComp::LoadSettings(ZSettings& settings)
 {
     pause = settings.GetCompInts();
-    UpdateData(false);
+    if (Handle())
+        UpdateData(false);
 }
 
 void ZSheetPgComp::SaveSettings(ZSettings& settings)
 {
-    UpdateData(true);
+    if (Handle())
+        UpdateData(true);
+    else if (pause < kNoPause || pause > kPauseAlways)
+        pause = -1;  // as the buttons give back a choice that checks none of them
     settings.SetCompInts(pause < 0 ? 0 : pause);
 }
 
 void ZSheetPgComp::Reset()
 {
+    ClearPage();
+    firstStep = 1;
+    paused = 0;
+    resume = 0;
+}
+
+void ZSheetPgComp::ClearPage()
+{
+    // A page not made yet is empty.
+    if (!Handle())
+        return;
     EnableWindow(Item(IDC_COMPILE_STOP), FALSE);
     for (int id : {kStyleLine, kUnitLine, IDC_RUN_ERR_PANE, IDC_RUN_OUT_PANE, IDC_RUN_COMMAND_PANE, kUnitList})
         SetPaneText(id, "");
     FlashWindow(Item(kContinue), FALSE);
-    firstStep = 1;
-    paused = 0;
-    resume = 0;
 }
 
 int ZSheetPgComp::IsCompiling() const
@@ -135,24 +147,33 @@ void ZSheetPgComp::BuildCommand(const char* base)
     job.displayCommand = DisplayCommand(CompileCommand(javac.Data(), classPath, CompileOptionsText(job.options)));
 }
 
-void ZSheetPgComp::StartCompile(const char* base)
+void ZSheetPgComp::StartCompile(const char* base, const std::function<void()>& whileStarting)
 {
     if (IsBusy() || job.compiling)
         return;
     BuildCommand(base);
-    Reset();
     job.currentUnit = 0;
     job.failedUnits = 0;
     job.compiling = 1;
-    sheet.SetActivePage(kCompilePage);
     style = job.EffectiveStyle();
-    const int files = job.FileCount();
-    const int directories = job.DirectoryCount();
-    EnableWindow(Item(kContinue), FALSE);
     firstStep = 1;
     paused = 0;
     resume = 0;
     stepping = 1;
+    // The first unit's compiler starts before anything is shown: making
+    // this page (and the caller's) and filling it take a while, which
+    // javac's own start covers.
+    UnitRun first;
+    const bool any = PrepareUnit(first);
+    if (any)
+        LaunchUnit(first);
+    if (whileStarting)
+        whileStarting();
+    ClearPage();
+    sheet.SetActivePage(kCompilePage);
+    const int files = job.FileCount();
+    const int directories = job.DirectoryCount();
+    EnableWindow(Item(kContinue), FALSE);
     SetTimer(Handle(), kStepTimer, 100, nullptr);
 
     char counts[96];
@@ -167,8 +188,10 @@ void ZSheetPgComp::StartCompile(const char* base)
     line.Append(counts);
     SetPaneText(kStyleLine, line.Data());
     EnableWindow(Item(IDC_COMPILE_STOP), style != kCompileWhole ? TRUE : FALSE);
-    // The first unit starts now, not a tick later.
-    Step();
+    if (any)
+        ShowUnit(first);
+    else
+        Finish();
 }
 
 INT_PTR ZSheetPgComp::OnTimer(WPARAM timer, LPARAM)
@@ -225,25 +248,33 @@ int ZSheetPgComp::PauseDecision()
 
 void ZSheetPgComp::StartUnit()
 {
+    UnitRun run;
+    if (!PrepareUnit(run)) {
+        Finish();
+        return;
+    }
+    LaunchUnit(run);
+    ShowUnit(run);
+}
+
+bool ZSheetPgComp::PrepareUnit(UnitRun& run)
+{
     const int index = job.currentUnit;
     XString unit;
-    XString base;
-    XString line;
     if (style == kCompileWhole) {
         unit = job.WholeText();
-        base = job.startDirectory;
-        line = XString("Path: ");
-        line.AppendString(base);
+        run.base = job.startDirectory;
+        run.line = XString("Path: ");
+        run.line.AppendString(run.base);
         job.compiling = 0;
     } else if (style == kCompileByDirectory) {
         if (index >= job.DirectoryCount()) {
             job.compiling = 0;
-            Finish();
-            return;
+            return false;
         }
         unit = job.DirectoryText(index);
-        base = job.Directory(index).path;
-        line = UnitLine("Directory", index + 1, base.Data(), job.failedUnits);
+        run.base = job.Directory(index).path;
+        run.line = UnitLine("Directory", index + 1, run.base.Data(), job.failedUnits);
         if (index + 1 >= job.DirectoryCount())
             job.compiling = 0;
     } else {
@@ -251,37 +282,48 @@ void ZSheetPgComp::StartUnit()
         int f = 0;
         if (!job.FileAt(index, d, f)) {
             job.compiling = 0;
-            Finish();
-            return;
+            return false;
         }
         unit = job.FileText(index);
-        base = job.Directory(d).path;
-        line = UnitLine("File", index + 1, PlainPath(unit).Data(), job.failedUnits);
+        run.base = job.Directory(d).path;
+        run.line = UnitLine("File", index + 1, PlainPath(unit).Data(), job.failedUnits);
         if (index + 1 >= job.FileCount())
             job.compiling = 0;
     }
-    SetPaneText(kUnitLine, line.Data());
     const UnitCommand texts = UnitCommandTexts(job.displayCommand, OutputOptionText(job.options), unit);
-    XString note("Note: base directory is ");
-    note.AppendString(base);
-    note.Append("\n\n");
-    note.AppendString(texts.display);
+    run.note = XString("Note: base directory is ");
+    run.note.AppendString(run.base);
+    run.note.Append("\n\n");
+    run.note.AppendString(texts.display);
     firstStep = 0;
     paused = 0;
     resume = 0;
     if (style == kCompileByDirectory) {
         char number[16];
         std::snprintf(number, sizeof number, "%-4d: ", index + 1);
-        XString entry(number);
-        entry.AppendString(PlainPath(base));
-        entry.AppendChar('\n');
-        RichEditAppend(Item(kUnitList), entry.Data());
+        run.entry = XString(number);
+        run.entry.AppendString(PlainPath(run.base));
+        run.entry.AppendChar('\n');
     }
-    SetCurrentDirectoryA(base.Data());
-    Runner().Start(RunText(texts, unit).Data());
-    // A long command takes the pane a while to lay out: javac is on its way
-    // by then. Nothing the run posts is handled before the pane is filled.
-    SetPaneText(IDC_RUN_COMMAND_PANE, note.Data());
+    run.text = RunText(texts, unit);
+    return true;
+}
+
+void ZSheetPgComp::LaunchUnit(const UnitRun& run)
+{
+    SetCurrentDirectoryA(run.base.Data());
+    Runner().Launch(run.text.Data());
+}
+
+void ZSheetPgComp::ShowUnit(const UnitRun& run)
+{
+    SetPaneText(kUnitLine, run.line.Data());
+    if (!run.entry.IsEmpty())
+        RichEditAppend(Item(kUnitList), run.entry.Data());
+    Runner().Follow();
+    // A long command takes the pane a while to lay out, and the pane is
+    // under a tab not chosen: it is laid out when shown or read.
+    commandPane.Start(Item(IDC_RUN_COMMAND_PANE), run.note.Data());
 }
 
 XString ZSheetPgComp::RunText(const UnitCommand& texts, const XString& unit)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include "compile_command.h"
 #include "compile_job.h"
+#include "later_text.h"
 #include "run_page.h"
 
 // The Compile page: builds the javac command from the payload's class paths
@@ -15,11 +18,14 @@ public:
     void LoadSettings(ZSettings& settings) override;
     void SaveSettings(ZSettings& settings) override;
     void Reset() override;
+    int NeedsWindowAtStart() const override { return 0; }
 
     // A run, or units still to run, or the final step still to come.
     int IsCompiling() const;
     void BuildCommand(const char* base);
-    void StartCompile(const char* base);
+    // whileStarting: called once the first unit's compiler has been
+    // started, before this page shows the compile.
+    void StartCompile(const char* base, const std::function<void()>& whileStarting = nullptr);
     void UpdateErrorCount(int count);
     void RecordRunResult(int failed) override;
 
@@ -39,9 +45,24 @@ private:
     INT_PTR OnStop(WPARAM, LPARAM);
     INT_PTR OnContinue(WPARAM, LPARAM);
 
+    // What one unit's run shows and runs.
+    struct UnitRun {
+        XString base;   // its folder, the compiler's current folder
+        XString line;   // the unit line
+        XString entry;  // its line in the list of folders (directory by directory)
+        XString note;   // the command pane
+        XString text;   // the command line run
+    };
+
     void Step();
     int PauseDecision();
     void StartUnit();
+    // The next unit's texts; false (and no unit left) when there is none.
+    bool PrepareUnit(UnitRun& run);
+    void LaunchUnit(const UnitRun& run);
+    void ShowUnit(const UnitRun& run);
+    // The panes and lines emptied, the run's buttons idle.
+    void ClearPage();
     void Finish();
     void Resume();
     void ShowTabPane();
@@ -58,4 +79,5 @@ private:
     // The source names of the unit in progress when its command line could
     // not hold them; removed once its run has ended.
     XString argumentFile;
+    ZLaterText commandPane;
 };

@@ -54,10 +54,10 @@ bool IsFolder(const WIN32_FIND_DATAA& data)
 
 }  // namespace
 
-int CheckOutputFolder(HWND owner, const CompileOptions& options)
+const char* OutputFolderRefusal(const CompileOptions& options)
 {
     if (options.output != kOutputFolder)
-        return 1;
+        return nullptr;
     const char* refusal = nullptr;
     if (options.outputFolder.IsEmpty()) {
         refusal = "Please select an \"Output directory\",\nor use \"Output locally\"  on page Options";
@@ -68,6 +68,12 @@ int CheckOutputFolder(HWND owner, const CompileOptions& options)
         else if (kind == PathKind::File)
             refusal = "\"Output directory\" on page Options is a file,\nplease change it to a real directory.\n";
     }
+    return refusal;
+}
+
+int CheckOutputFolder(HWND owner, const CompileOptions& options)
+{
+    const char* refusal = OutputFolderRefusal(options);
     if (!refusal)
         return 1;
     seams::ShowMessage(owner, refusal, "Message", MB_OK);
@@ -96,9 +102,7 @@ void ZSheetPgFind::AddJavaFiles(HTREEITEM parent, const char* folder, int direct
     ForEachEntry(folder, "*.java", [&](const WIN32_FIND_DATAA& data) {
         if (IsFolder(data))
             return;
-        if (Tree().Insert(parent, data.cFileName, 2, directlyInStart ? 2 : 3, kFileItem) && parent == root &&
-            rootFileTexts)
-            rootFileTexts->emplace_back(data.cFileName);
+        Tree().Insert(parent, data.cFileName, 2, directlyInStart ? 2 : 3, kFileItem);
     });
 }
 
@@ -124,33 +128,75 @@ void ZSheetPgFind::AddFolderItems(HTREEITEM parent, const char* parentPath, cons
         SendMessageA(Item(kTree), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
 }
 
-void ZSheetPgFind::BuildTree(int compile)
+std::vector<XString> ZSheetPgFind::RootFileNames() const
+{
+    // The files the root's items name: the selected Java files, relative to
+    // the start folder, or the Java files in the folder to be searched.
+    const ZInsideInfo& info = sheet.Info();
+    const char* start = info.startDirectory.Data();
+    std::vector<XString> names;
+    if (info.hasSelection) {
+        for (int i = 0; i < info.JavaFiles().Count(); ++i)
+            names.emplace_back(Relative(info.JavaFiles().At(i)->Data(), start));
+    } else {
+        ForEachEntry(start, "*.java", [&](const WIN32_FIND_DATAA& data) {
+            if (!IsFolder(data))
+                names.emplace_back(data.cFileName);
+        });
+    }
+    return names;
+}
+
+void ZSheetPgFind::FillTree(const std::vector<XString>& rootFiles, int compile)
 {
     const ZInsideInfo& info = sheet.Info();
+    // Shown first: the page's window is made when it is first shown.
+    sheet.SetActivePage(kFindPage);
     const TreeView tree = Tree();
+    SendMessageA(Item(kTree), WM_SETREDRAW, FALSE, 0);
     tree.DeleteAll();
     const char* start = info.startDirectory.Data();
     root = tree.Insert(nullptr, start, 0, 1, kRootItem);
-    std::vector<XString> rootFiles;
-    rootFileTexts = &rootFiles;
-    if (info.hasSelection) {
-        for (int i = 0; i < info.JavaFiles().Count(); ++i) {
-            const char* text = Relative(info.JavaFiles().At(i)->Data(), start);
-            if (tree.Insert(root, text, 2, 2, kFileItem))
-                rootFiles.emplace_back(text);
-        }
-        if (!compile)
-            for (int i = 0; i < info.folders.Count(); ++i)
-                AddFolderItems(root, start, info.folders.At(i)->Data());
-    } else {
-        AddJavaFiles(root, start, 1);
+    for (const XString& name : rootFiles)
+        tree.Insert(root, name.Data(), 2, 2, kFileItem);
+    if (!info.hasSelection)
         AddSubFolders(root, start);
-    }
-    rootFileTexts = nullptr;
+    else if (!compile)
+        for (int i = 0; i < info.folders.Count(); ++i)
+            AddFolderItems(root, start, info.folders.At(i)->Data());
     tree.Expand(root);
-    sheet.SetActivePage(kFindPage);
-    if (compile)
-        CompileFrom(root, 1, &rootFiles);
+    SendMessageA(Item(kTree), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Item(kTree), nullptr, TRUE);
+}
+
+void ZSheetPgFind::BuildTree(int compile)
+{
+    const std::vector<XString> rootFiles = RootFileNames();
+    if (!compile) {
+        FillTree(rootFiles, 0);
+        return;
+    }
+    // The compile of the root's files needs no tree: javac is started
+    // first, and the tree is built while it comes up.
+    ZCompileJob& job = farrowick.Job();
+    CompileOptions options;
+    farrowick.OptionsPage().GetCompileOptions(options);
+    if (OutputFolderRefusal(options)) {
+        FillTree(rootFiles, 1);
+        CheckOutputFolder(Handle(), options);
+        return;
+    }
+    job.options = options;
+    const XString& base = sheet.Info().startDirectory;
+    job.ClearFiles();
+    for (const XString& name : rootFiles) {
+        XString path(base);
+        path.AppendChar('\\');
+        path.AppendString(name);
+        job.AddFile(path.Data());
+    }
+    job.startDirectory = base;
+    farrowick.CompilePage().StartCompile(base.Data(), [&] { FillTree(rootFiles, 1); });
 }
 
 XString ZSheetPgFind::ItemPath(HTREEITEM item) const
@@ -186,11 +232,6 @@ void ZSheetPgFind::CollectFiles(HTREEITEM folder, const XString& folderPath, int
 
 void ZSheetPgFind::CompileFromItem(HTREEITEM item, int topmostOnly)
 {
-    CompileFrom(item, topmostOnly, nullptr);
-}
-
-void ZSheetPgFind::CompileFrom(HTREEITEM item, int topmostOnly, const std::vector<XString>* rootFiles)
-{
     ZCompileJob& job = farrowick.Job();
     CompileOptions options;
     farrowick.OptionsPage().GetCompileOptions(options);
@@ -202,13 +243,6 @@ void ZSheetPgFind::CompileFrom(HTREEITEM item, int topmostOnly, const std::vecto
     job.ClearFiles();
     if (file) {
         job.AddFile(ItemPath(item).Data());
-    } else if (rootFiles && item == root && topmostOnly) {
-        for (const XString& name : *rootFiles) {
-            XString path(base);
-            path.AppendChar('\\');
-            path.AppendString(name);
-            job.AddFile(path.Data());
-        }
     } else {
         CollectFiles(item, base, topmostOnly);
     }

@@ -16,6 +16,7 @@ public:
     enum ItemKind { kRootItem = 0, kFolderItem = 1, kFileItem = 2 };
 
     explicit ZSheetPgFind(FarrowickSheet& owner);
+    int NeedsWindowAtStart() const override { return 0; }
 
     // compile 1 also compiles the Java files directly under the root.
     void BuildTree(int compile);
@@ -45,18 +46,22 @@ private:
     void AddSubFolders(HTREEITEM item, const char* folder);
     void AddJavaFiles(HTREEITEM parent, const char* folder, int directlyInStart);
     void CollectFiles(HTREEITEM folder, const XString& folderPath, int topmostOnly);
-    // rootFiles: the texts of the root's file items as they were put in, so
-    // the tree need not be asked for them again (each question costs).
-    void CompileFrom(HTREEITEM item, int topmostOnly, const std::vector<XString>* rootFiles);
+    // The texts of the root's file items, found without the tree, so that a
+    // compile of them need not wait for it (and need not ask it: each
+    // question costs).
+    std::vector<XString> RootFileNames() const;
+    // Shows the page and builds the tree: the root, its files, and its
+    // folders (those of a selection only when not compiling).
+    void FillTree(const std::vector<XString>& rootFiles, int compile);
     void ExpandAll(HTREEITEM item, UINT action);
     int Kind(HTREEITEM item) const;
 
     FarrowickSheet& farrowick;
     HTREEITEM root = nullptr;
-    // Filled while the tree is built: the file items put under the root.
-    std::vector<XString>* rootFileTexts = nullptr;
 };
 
 // The output-folder checks before a compile: a message and 0 when the
 // chosen folder is missing, absent or a file.
 int CheckOutputFolder(HWND owner, const CompileOptions& options);
+// The message of that refusal; null when the folder will do.
+const char* OutputFolderRefusal(const CompileOptions& options);

@@ -48,6 +48,24 @@ int Message(HWND owner, const char* text, UINT type = MB_OK)
     return seams::ShowMessage(owner, text, "Message", type);
 }
 
+// Plain ASCII without control characters but tabs (the user command's
+// stored line ends aside), not too long: such a text comes back from an
+// edit, a combo box or a rich edit as it went in. Anything else (a lone CR,
+// which the rich edit turns into a line end, bytes the code page may turn
+// into others) takes the page's controls to come out as they would save it.
+bool ComesBackUnchanged(const XString& text, char lineEnd)
+{
+    constexpr int kLongest = 4096;
+    if (text.Length() > kLongest)
+        return false;
+    for (int i = 0; i < text.Length(); ++i) {
+        const char c = text[i];
+        if (c != lineEnd && c != '\t' && (c < 0x20 || c > 0x7E))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int CreateFolderLevels(const char* folder)
@@ -98,8 +116,23 @@ BOOL ZSheetPgOptn::OnInitDialog()
 {
     SendMessageA(Item(kUserCommand), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
     const BOOL result = ZSheetPage::OnInitDialog();
+    ShowLoaded();
     EnableStates();
     return result;
+}
+
+void ZSheetPgOptn::ShowLoaded()
+{
+    HWND combo = Item(kFolderCombo);
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < history.Count(); ++i)
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(history.At(i)->Data()));
+    if (history.Count() > 0)
+        SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    SetWindowTextA(Item(kUserCommand), userCommand.Data());
+    // From now on the controls hold them.
+    history.RemoveAll();
+    userCommand.Assign("", 0);
 }
 
 void ZSheetPgOptn::Exchange(DataExchange& dx)
@@ -125,9 +158,12 @@ void ZSheetPgOptn::EnableStates()
 
 void ZSheetPgOptn::GetCompileOptions(CompileOptions& options)
 {
-    UpdateData(true);
+    const bool shown = Handle() != nullptr;
+    if (shown)
+        UpdateData(true);
     options.output = output < 0 ? kOutputLocal : output;
-    options.outputFolder = Trimmed(WindowText(Item(kFolderCombo)));
+    // A combo box shows its first entry once loaded.
+    options.outputFolder = Trimmed(shown ? WindowText(Item(kFolderCombo)) : history.GetAt(0));
     options.g = g;
     options.deprecation = deprecation;
     options.nowarn = nowarn;
@@ -136,7 +172,7 @@ void ZSheetPgOptn::GetCompileOptions(CompileOptions& options)
     options.noUserCommand = noUserCommand;
     options.style = style < 0 ? kCompileWhole : style;
     options.target = Trimmed(target);
-    options.userCommand = WindowText(Item(kUserCommand));
+    options.userCommand = shown ? WindowText(Item(kUserCommand)) : userCommand;
 }
 
 void ZSheetPgOptn::LoadSettings(ZSettings& settings)
@@ -149,31 +185,47 @@ void ZSheetPgOptn::LoadSettings(ZSettings& settings)
     verbose = flags[3];
     noUserCommand = flags[4];
     autoStyle = flags[5];
-    settings.LoadMainHistory(Item(kFolderCombo));
+    history.RemoveAll();
+    settings.LoadMainHistory(history);
     settings.GetTarget(target);
     settings.GetOptionInts(&style, &output);
     // A stored choice outside the three buttons would check none of them.
     if (output < kOutputLocal || output > kOutputFolder)
         output = kOutputLocal;
-    UpdateData(false);
     XString command;
     settings.GetUserCmd(command);
+    loadedAsShown = ComesBackUnchanged(command, kStoredLineEnd) && ComesBackUnchanged(target, 0);
+    for (int i = 0; i < history.Count(); ++i)
+        loadedAsShown = loadedAsShown && ComesBackUnchanged(*history.At(i), 0);
     command.ReplaceChar(kStoredLineEnd, '\n');
     command.Replace("\n", "\r\n");
-    SetWindowTextA(Item(kUserCommand), command.Data());
+    userCommand = command;
+    if (!Handle())
+        return;
+    UpdateData(false);
+    ShowLoaded();
     EnableStates();
 }
 
 void ZSheetPgOptn::SaveSettings(ZSettings& settings)
 {
-    UpdateData(true);
-    PushHistory(WindowText(Item(kFolderCombo)).Data());
+    // Never shown, the page holds what it loaded, each value as its control
+    // would give it back (the history's first entry, shown in the combo's
+    // edit field, is already at the top).
+    const bool shown = Handle() != nullptr;
+    if (shown) {
+        UpdateData(true);
+        PushHistory(WindowText(Item(kFolderCombo)).Data());
+    }
     const int flags[6] = {g, deprecation, nowarn, verbose, noUserCommand, autoStyle};
     settings.SetOptionBools(flags);
-    settings.SaveMainHistory(Item(kFolderCombo));
+    if (shown)
+        settings.SaveMainHistory(Item(kFolderCombo));
+    else
+        settings.SaveMainHistory(history);
     settings.SetTarget(target.Data());
     settings.SetOptionInts(style < 0 ? 0 : style, output < 0 ? 0 : output);
-    XString command = WindowText(Item(kUserCommand));
+    XString command = shown ? WindowText(Item(kUserCommand)) : userCommand;
     command.Replace("\r\n", "\n");
     command.ReplaceChar('\r', '\n');
     command.ReplaceChar('\n', kStoredLineEnd);

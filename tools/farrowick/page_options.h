@@ -14,6 +14,9 @@ public:
     void GetCompileOptions(CompileOptions& options);
     void LoadSettings(ZSettings& settings) override;
     void SaveSettings(ZSettings& settings) override;
+    // Made at the start only when its loaded settings would not come back
+    // unchanged through its controls: a never shown page saves them as read.
+    int NeedsWindowAtStart() const override { return !loadedAsShown; }
 
     // 1 when the folder of the combo's text exists as a folder afterwards.
     int CreateOutputFolder();
@@ -34,6 +37,8 @@ private:
     INT_PTR OnClassPathHelp(WPARAM, LPARAM);
 
     void EnableStates();
+    // The loaded history and user command into their controls.
+    void ShowLoaded();
     // The combo's text trimmed; a message and 0 when it is empty.
     int FolderText(XString& folder);
     void PushHistory(const char* text);
@@ -47,6 +52,11 @@ private:
     XString target;
     int style = kCompileByDirectory;
     int output = kOutputLocal;
+    // Until the page has its window: the folder history and the user command
+    // (with CRLF line ends, as its control gives it back) as loaded.
+    StringList history;
+    XString userCommand;
+    int loadedAsShown = 1;
 };
 
 // Makes every missing level of the folder, from the first component on.

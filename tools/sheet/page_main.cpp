@@ -59,7 +59,7 @@ void ZSheetPgMain::SetInsideInfo(const ZInsideInfo& info)
 {
     // The check box as it stands now: a change shows with the next selection.
     const int only = Button(Item(IDC_MAIN_FILES_ONLY)).GetCheck() == BST_CHECKED;
-    RichEditReplaceAll(Item(IDC_MAIN_REPORT), BuildReport(info, only, kind).Data());
+    report.Start(Item(IDC_MAIN_REPORT), BuildReport(info, only, kind).Data());
     ShowButtons(VisibleMainButtons(info, kind, shown));
     if (kind == ToolKind::Compile)
         Layout();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inside_info.h"
+#include "later_text.h"
 #include "main_report.h"
 #include "sheet_page.h"
 
@@ -29,4 +30,7 @@ private:
     ToolKind kind;
     int filesOnly = 1;
     MainButtons shown = {1, 1, 0};
+    // Laid out when first shown or read, so that opening, and a button
+    // pressed at once, need not wait for it.
+    ZLaterText report;
 };

@@ -66,18 +66,34 @@ void ZSheet::OnInitSheet()
     if (App* app = App::Current())
         app->SetMainWindow(sheet);
 
-    // Every page window is made now, so the layout and the loads reach all.
-    for (int i = 0; i < PageCount(); ++i)
-        SetActivePage(i);
-    SetActivePage(0);
+    // The pages that must have their windows for the layout and the loads
+    // are made now; the others when they are first shown.
+    MakeNeededPages();
     Layout();
     InvalidateRect(sheet, nullptr, TRUE);
     LoadPages();
+    MakeNeededPages();
 
     const int length = GetWindowTextLengthA(sheet);
     std::vector<char> caption(static_cast<size_t>(length) + 1, 0);
     GetWindowTextA(sheet, caption.data(), length + 1);
     ApplyInsideInfo(caption.data());
+}
+
+void ZSheet::MakeNeededPages()
+{
+    bool made = false;
+    int index = 0;
+    for (ZSheetPage* page : toolPages) {
+        // Showing a page makes its window.
+        if (!page->Handle() && page->NeedsWindowAtStart()) {
+            SetActivePage(index);
+            made = true;
+        }
+        ++index;
+    }
+    if (made)
+        SetActivePage(0);
 }
 
 void ZSheet::LoadPages()
@@ -112,16 +128,47 @@ void ZSheet::ApplyInsideInfo(const char* payload)
     mainPage.SetInsideInfo(info);
 }
 
+int ZSheet::PageArea(RECT& area)
+{
+    HWND tabs = TabControl();
+    if (!tabs || !IsWindow(tabs))
+        return 0;
+    area = PlaceInParent(tabs);
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    return 1;
+}
+
+int ZSheet::PlacePage(ZSheetPage& page)
+{
+    RECT area;
+    if (!laidOut || !page.Handle() || !PageArea(area))
+        return 0;
+    MoveWindow(page.Handle(), area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+    page.placed = true;
+    page.Layout();
+    return 1;
+}
+
+bool ZSheetPage::OnSetActive()
+{
+    if (!placed)
+        sheet.PlacePage(*this);
+    return true;
+}
+
 void ZSheet::Layout()
 {
     HWND sheet = Handle();
     HWND tabs = TabControl();
     if (!tabs || !IsWindow(tabs))
         return;
+    // Before the pages that the sheet makes at its start exist, there is
+    // nothing to lay out yet; a page made later is placed when first shown.
     for (ZSheetPage* page : toolPages) {
-        if (!page->Handle())
+        if (!page->Handle() && page->NeedsWindowAtStart())
             return;
     }
+    laidOut = true;
     RECT area;
     GetClientRect(sheet, &area);
     InflateRect(&area, -kMargin, -kMargin);
@@ -137,14 +184,20 @@ void ZSheet::Layout()
     MoveWindow(tabs, tab.left, tab.top, tab.right - tab.left, tab.bottom - tab.top, TRUE);
     RECT page = tab;
     SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
-    for (ZSheetPage* p : toolPages)
-        MoveWindow(p->Handle(), page.left, page.top, page.right - page.left, page.bottom - page.top, TRUE);
+    for (ZSheetPage* p : toolPages) {
+        if (p->Handle())
+            MoveWindow(p->Handle(), page.left, page.top, page.right - page.left, page.bottom - page.top, TRUE);
+    }
     const int helpLeft = page.right + 4 - width;
     if (help)
         MoveWindow(help, helpLeft, area.bottom - height, width, height, TRUE);
     MoveWindow(close, helpLeft - kButtonGap - width, area.bottom - height, width, height, TRUE);
-    for (ZSheetPage* p : toolPages)
-        p->Layout();
+    for (ZSheetPage* p : toolPages) {
+        if (p->Handle()) {
+            p->placed = true;
+            p->Layout();
+        }
+    }
 }
 
 bool ZSheet::GuardClose()

@@ -28,6 +28,9 @@ public:
     // WM_DESTROY.
     virtual int CanClose() = 0;
     void Layout();
+    // A page made after the sheet's layout: moved into the tab's area and laid
+    // out. 0 while the sheet has not laid itself out.
+    int PlacePage(ZSheetPage& page);
 
     // The slot a second start of this tool looks its window up in.
     static const char* SlotName(ToolKind kind);
@@ -58,6 +61,8 @@ protected:
 
     void LoadPages();
     void SavePages();
+    // The pages whose windows must exist by now (NeedsWindowAtStart).
+    void MakeNeededPages();
 
     void OnInitSheet() override;
     LRESULT SheetMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -65,6 +70,9 @@ protected:
 private:
     // Close requests of every kind pass here once: 1 when closing goes on.
     bool GuardClose();
+    // The tab control's display area in the sheet's client coordinates; 0
+    // without a tab control.
+    int PageArea(RECT& area);
     void PaintFrame();
 
     ToolKind kind;
@@ -73,6 +81,7 @@ private:
     std::vector<ZSheetPage*> toolPages;
     HBRUSH brush;
     bool closeApproved = false;
+    bool laidOut = false;
 };
 
 // The installation folder: the program's own path cut twice (the tools live

@@ -50,31 +50,65 @@ int ZRunner::Begin(RunWord runWord, WORD showMode, DWORD creationFlags, const ch
         return 0;
     word = runWord;
     startupInfo.wShowWindow = showMode;
-    owner->AppendOut(RunStartBanner(0, word).Data(), 0);
-    owner->AppendErr(RunStartBanner(1, word).Data(), 0);
-    const bool compiling = word == RunWord::Compiling;
-    if (!compiling) {
-        owner->EnableRunControls(1);
-        owner->SetStatus(StartedStatus(word));
-    }
+    ShowStart();
     if (!ProcessRunner::Start(commandLine, creationFlags)) {
-        // The run is over at once: a line that names the program, both end
-        // banners, idle controls.
-        owner->AppendErr(CouldNotStartLine(commandLine, LastError()).Data(), 1);
-        owner->AppendOut(RunEndBanner(0, word).Data(), 1);
-        if (compiling) {
-            InterlockedExchange(&failed, 1);
-            owner->RecordRunResult(1);
-        }
-        owner->AppendErr(RunEndBanner(1, word).Data(), 1);
-        if (!compiling) {
-            owner->EnableRunControls(0);
-            owner->SetStatus(EndedStatus(word));
-        }
+        ShowNotStarted(commandLine);
         return 0;
     }
     StartThreads();
     return 1;
+}
+
+int ZRunner::Launch(const char* commandLine)
+{
+    if (IsRunning())
+        return 0;
+    word = RunWord::Compiling;
+    startupInfo.wShowWindow = SW_HIDE;
+    launchLine.Assign(commandLine);
+    launch = ProcessRunner::Start(commandLine, CREATE_NEW_CONSOLE) ? kLaunched : kNotLaunched;
+    return launch == kLaunched;
+}
+
+void ZRunner::Follow()
+{
+    const LaunchState state = launch;
+    launch = kNoLaunch;
+    if (state == kNoLaunch)
+        return;
+    ShowStart();
+    if (state == kNotLaunched)
+        ShowNotStarted(launchLine.Data());
+    else
+        StartThreads();
+}
+
+void ZRunner::ShowStart()
+{
+    owner->AppendOut(RunStartBanner(0, word).Data(), 0);
+    owner->AppendErr(RunStartBanner(1, word).Data(), 0);
+    if (word != RunWord::Compiling) {
+        owner->EnableRunControls(1);
+        owner->SetStatus(StartedStatus(word));
+    }
+}
+
+void ZRunner::ShowNotStarted(const char* commandLine)
+{
+    // The run is over at once: a line that names the program, both end
+    // banners, idle controls.
+    const bool compiling = word == RunWord::Compiling;
+    owner->AppendErr(CouldNotStartLine(commandLine, LastError()).Data(), 1);
+    owner->AppendOut(RunEndBanner(0, word).Data(), 1);
+    if (compiling) {
+        InterlockedExchange(&failed, 1);
+        owner->RecordRunResult(1);
+    }
+    owner->AppendErr(RunEndBanner(1, word).Data(), 1);
+    if (!compiling) {
+        owner->EnableRunControls(0);
+        owner->SetStatus(EndedStatus(word));
+    }
 }
 
 void ZRunner::Stop()

@@ -42,6 +42,13 @@ public:
     int StartProgram(const char* commandLine);
     int StartDebugger(const char* commandLine);
     int Start(const char* commandLine);
+    // The compile tool's Start in two steps: Launch starts the compiler (1)
+    // or fails (0) without a word to the panes, so that the page can be
+    // made and filled while the compiler comes up; Follow then shows what
+    // Start would have shown (the banners, or why it could not start) and
+    // starts the readers. Follow without a Launch does nothing.
+    int Launch(const char* commandLine);
+    void Follow();
 
     // Ends the child at once; the readers hand on what is already in the
     // pipes and stop.
@@ -69,9 +76,17 @@ protected:
 
 private:
     int Begin(RunWord runWord, WORD showMode, DWORD creationFlags, const char* commandLine);
+    // The start banners (and for a program or the debugger the run's
+    // controls and status); the lines of a start that failed.
+    void ShowStart();
+    void ShowNotStarted(const char* commandLine);
     void Append(Stream stream, const char* text, int append);
+
+    enum LaunchState { kNoLaunch, kLaunched, kNotLaunched };
 
     ZRunnerOwner* owner;
     RunWord word;
     volatile LONG failed;  // of the last finished run
+    LaunchState launch = kNoLaunch;
+    XString launchLine;
 };

@@ -88,6 +88,10 @@ public:
     int SetOptionInts(int style, int output);
     int GetCompInts();
     int SetCompInts(int pause);
+    // The output-folder history as its combo box shows it, for a page that
+    // has no window yet.
+    int LoadMainHistory(StringList& items) { return LoadListItems(items, kToolSectionMain, 1); }
+    int SaveMainHistory(const StringList& items) { return SaveListItems(items, kToolSectionMain, 1); }
 
 #ifdef _WIN32
     int LoadClassHistory(HWND__* combo) { return LoadListBox(combo, kSectionDlgDebugClasses, 1); }

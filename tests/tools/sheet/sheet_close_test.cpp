@@ -234,6 +234,8 @@ TEST_F(SheetCloseTest, ACompileKeepsTheSheetOpenAndTheSettingsAreSavedWhenItGoes
             HWND window = WaitForSheet("Quenlow: compile ...");
             if (!window)
                 return;
+            // The Compile page is made when it is first shown.
+            SendMessageA(window, PSM_SETCURSEL, 2, 0);
             sheet.CompilePage().Runner().Start(ChildCommand(OutStep("ready") + " sleep:600000").c_str());
             Within(kRunLimitMs, [&] { return PaneOf(sheet.CompilePage()).find("ready") != std::string::npos; });
             PostMessageA(window, way.message, way.wParam, way.lParam);

@@ -93,13 +93,30 @@ TEST_F(AboutE2eTest, HelpMenusAboutScrollsTheNameAndVersionAndTheTextCanBeDragge
     // The real pointer, wherever an earlier test left it, would highlight
     // the menu item under it and shift the keys' choice.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-    PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kHelpCaptionX, 5));
-    ASSERT_TRUE(WaitFor([this] { return quenlow->FindWindowOf("#32768") != nullptr; }, 20000))
-        << "the Help menu did not open";
-    Key(VK_DOWN);  // "Help contents"
-    Key(VK_DOWN);  // "About"
-    Key(VK_RETURN);
-    about = quenlow->WaitForDialog("About");
+    // The pointer's move reaches the open menu when the display delivers it,
+    // and may take the highlight off between the keys: "Help contents" is
+    // then chosen, and says that its file is missing. That box is closed
+    // and the menu tried again.
+    for (int attempt = 0; attempt < 3 && !about; ++attempt) {
+        PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kHelpCaptionX, 5));
+        ASSERT_TRUE(WaitFor([this] { return quenlow->FindWindowOf("#32768") != nullptr; }, 20000))
+            << "the Help menu did not open";
+        Key(VK_DOWN);  // "Help contents"
+        Key(VK_DOWN);  // "About"
+        Key(VK_RETURN);
+        HWND missingHelp = nullptr;
+        WaitFor([&] {
+            about = quenlow->FindDialog("About");
+            missingHelp = quenlow->FindDialog("Message");
+            return about || missingHelp;
+        }, 20000);
+        if (!about && missingHelp) {
+            Press(missingHelp, IDOK);
+            WaitFor([this] { return quenlow->FindDialog("Message") == nullptr; }, 5000);
+        }
+    }
+    if (!about)
+        about = quenlow->WaitForDialog("About");
     ASSERT_NE(about, nullptr);
     HWND label = FindWindowExA(about, nullptr, "QuenlowRichLabel", nullptr);
     ASSERT_NE(label, nullptr);

@@ -166,8 +166,12 @@ void RichEditAppend(HWND pane, const char* text)
     if (length == 0)
         return;
     RichEdit edit(pane);
-    const int end = edit.GetTextLength();
-    edit.SetSelection(end, end);
+    // A place past any end, which the control takes as its end. A length read
+    // first would go stale when another thread appends between the two
+    // messages (and counts each paragraph end twice): the text would land
+    // inside the other piece.
+    constexpr int kPastAnyEnd = 0x7FFFFFFF;
+    edit.SetSelection(kPastAnyEnd, kPastAnyEnd);
     RichEditText source = {text, length, 0};
     EDITSTREAM stream = {};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);

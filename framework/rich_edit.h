@@ -36,7 +36,8 @@ void RichEditShowLastLines(HWND pane);
 
 // Appends text at the end of a rich edit: an empty selection at the end,
 // then EM_STREAMIN of the text into that selection. An empty text is not
-// streamed. Callable from any thread (the messages are sent to the pane's).
+// streamed. Callable from any thread (the messages are sent to the pane's);
+// a piece another thread appends meanwhile stays whole.
 void RichEditAppend(HWND pane, const char* text);
 
 // EM_STREAMIN's reader over a RichEditText cookie.

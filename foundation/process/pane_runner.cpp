@@ -24,16 +24,17 @@ XString CouldNotStartLine(const char* commandLine, unsigned long error)
     return line;
 }
 
-int PaneRunner::RunInPane(RunnerOwner* runOwner, const XString& startBanner, const char* commandLine)
+int PaneRunner::RunInPane(RunnerOwner* runOwner, const XString& startBanner, const char* commandLine,
+                          bool resumeStarted)
 {
     // A run in progress keeps its pane and its buttons.
-    if (IsRunning())
+    if (IsRunning() && !(resumeStarted && HasSuspendedChild()))
         return 0;
     owner = runOwner;
     // The child starts before the pane is reset: emptying a long pane takes
     // a while, and the child's own start-up then covers it. Its output waits
     // in the pipes until the readers start, after the banner.
-    const int started = Start(commandLine);
+    const int started = resumeStarted ? ResumeStarted() : Start(commandLine);
     owner->ShowStatus(startBanner.Data());
     owner->EnableRunButtons(0);
     if (!started) {

@@ -13,7 +13,10 @@ protected:
     // Banner, buttons off, start, threads. A program that cannot be started
     // gets one line naming it, and the owner's controls go back to idle.
     // While a run is in progress nothing happens and the result is 0.
-    int RunInPane(RunnerOwner* runOwner, const XString& startBanner, const char* commandLine);
+    // resumeStarted: the child was started suspended with this command line
+    // and is let go instead of started.
+    int RunInPane(RunnerOwner* runOwner, const XString& startBanner, const char* commandLine,
+                  bool resumeStarted = false);
 
     int OnChunk(Stream stream, XString& text) override;
     void OnEnd() override;

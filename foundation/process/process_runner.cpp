@@ -162,6 +162,8 @@ ProcessRunner::~ProcessRunner()
 
 void ProcessRunner::EndRun()
 {
+    // A suspended child has no threads to end its run.
+    AbandonStarted();
     if (runActive) {
         Terminate();
         Wait(kDestroyWaitMs);
@@ -237,7 +239,10 @@ int ProcessRunner::Start(const char* commandLine, DWORD creationFlags)
         CloseIfOpen(inWrite);
         return 0;
     }
-    CloseHandle(started.hThread);
+    if (creationFlags & CREATE_SUSPENDED)
+        suspendedThread = started.hThread;
+    else
+        CloseHandle(started.hThread);
     started.hThread = nullptr;
     processInfo = started;
     processId = started.dwProcessId;
@@ -252,6 +257,39 @@ int ProcessRunner::Start(const char* commandLine, DWORD creationFlags)
     ResetEvent(runEnded);
     runActive = 1;
     return 1;
+}
+
+int ProcessRunner::ResumeStarted()
+{
+    if (!suspendedThread)
+        return 0;
+    if (ResumeThread(suspendedThread) == static_cast<DWORD>(-1)) {
+        const DWORD error = GetLastError();
+        AbandonStarted();
+        lastError = error;
+        return 0;
+    }
+    CloseHandle(suspendedThread);
+    suspendedThread = nullptr;
+    return 1;
+}
+
+void ProcessRunner::AbandonStarted()
+{
+    if (!suspendedThread)
+        return;
+    EnterCriticalSection(&handleLock);
+    TerminateProcess(processInfo.hProcess, 1);
+    // Gone before the next start, so it holds no file the next run needs.
+    WaitForSingleObject(processInfo.hProcess, kKillSettleMs);
+    CloseHandle(suspendedThread);
+    suspendedThread = nullptr;
+    CloseRunHandles();
+    childEnded = 1;
+    endedThreads = 3;
+    runActive = 0;
+    LeaveCriticalSection(&handleLock);
+    SetEvent(runEnded);
 }
 
 void ProcessRunner::StartThreads()

@@ -45,7 +45,17 @@ public:
 protected:
     // Starts the child (no threads yet). 0 when a pipe or the process could
     // not be created, or a run is still in progress; LastError() tells why.
+    // With CREATE_SUSPENDED the child waits, before its first instruction,
+    // for ResumeStarted or AbandonStarted.
     int Start(const char* commandLine, DWORD creationFlags = CREATE_NEW_CONSOLE);
+    // A child started suspended, not yet let go or abandoned.
+    bool HasSuspendedChild() const { return suspendedThread != nullptr; }
+    // Lets a suspended child run; 0 (the child abandoned, LastError() set)
+    // when it cannot be resumed.
+    int ResumeStarted();
+    // Ends a suspended child unseen: no thread ever ran for it, its handles
+    // are closed and the runner is idle again.
+    void AbandonStarted();
 
     // Sets the flags and starts the stdout reader, the stderr reader and the
     // waiter, in that order. A thread that cannot be created counts as ended.
@@ -98,6 +108,7 @@ private:
     void ThreadEnded();
     void CloseRunHandles();
 
+    HANDLE suspendedThread = nullptr;  // the main thread of a child started suspended
     volatile LONG endedThreads;
     volatile LONG runActive;
     volatile LONG childEnded;

@@ -1,6 +1,7 @@
 #include "runner_create.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "output_text.h"
 #include "runner_banners.h"
@@ -19,11 +20,35 @@ const char* TargetKind(int exe)
 
 RunnerCreate::RunnerCreate() : exe(0), timeoutSeconds(0), stderrSeen(0) {}
 
-int RunnerCreate::Run(RunnerOwner* runOwner, const char* workDirectory, const char* commandLine, int exeFile,
-                      int fileCount, int seconds)
+int RunnerCreate::StartHeld(const char* workDirectory, const char* commandLine)
 {
     if (IsRunning())
         return 0;
+    // The child takes the current directory when it is made.
+    SetCurrentDirectoryA(workDirectory);
+    startupInfo.wShowWindow = SW_HIDE;
+    if (!Start(commandLine, CREATE_NEW_CONSOLE | CREATE_SUSPENDED))
+        return 0;
+    heldDirectory.Assign(workDirectory);
+    heldCommand.Assign(commandLine);
+    return 1;
+}
+
+void RunnerCreate::DropHeld()
+{
+    AbandonStarted();
+}
+
+int RunnerCreate::Run(RunnerOwner* runOwner, const char* workDirectory, const char* commandLine, int exeFile,
+                      int fileCount, int seconds)
+{
+    const bool resume = HasSuspendedChild() && std::strcmp(heldDirectory.Data(), workDirectory) == 0 &&
+                        std::strcmp(heldCommand.Data(), commandLine) == 0;
+    if (!resume) {
+        DropHeld();
+        if (IsRunning())
+            return 0;
+    }
     SetCurrentDirectoryA(workDirectory);
     exe = exeFile;
     timeoutSeconds = seconds;
@@ -37,7 +62,7 @@ int RunnerCreate::Run(RunnerOwner* runOwner, const char* workDirectory, const ch
     char count[48];
     std::snprintf(count, sizeof(count), " (%d files)\n", fileCount);
     banner.Append(count);
-    return RunInPane(runOwner, banner, commandLine);
+    return RunInPane(runOwner, banner, commandLine, resume);
 }
 
 DWORD RunnerCreate::WaitTimeout()

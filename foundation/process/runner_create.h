@@ -12,9 +12,19 @@ public:
     ~RunnerCreate() override { EndRun(); }
 
     // Changes the program's current directory to workDirectory first (the
-    // jar tool takes its file names relative to it).
+    // jar tool takes its file names relative to it). A tool held by StartHeld
+    // with the same directory and command line is let go instead of started.
     int Run(RunnerOwner* owner, const char* workDirectory, const char* commandLine, int exeFile, int fileCount,
             int timeoutSeconds);
+
+    // Makes the tool's process now and holds it before its first instruction,
+    // so the process is made while the caller prepares what the tool will
+    // read (its argument file). Nothing shows in the pane until Run; a Run
+    // with another command line, or DropHeld, ends it unseen. 0 when it could
+    // not be made (Run then starts the tool as usual).
+    int StartHeld(const char* workDirectory, const char* commandLine);
+    // Ends a held tool that is not going to run; nothing when none is held.
+    void DropHeld();
 
     // For the owner right after Run: waits for the run to end while the
     // readers keep appending to the owner's pane. WAIT_OBJECT_0 when the tool
@@ -34,6 +44,8 @@ protected:
 private:
     int exe;
     int timeoutSeconds;
+    XString heldDirectory;
+    XString heldCommand;
     volatile LONG stderrSeen;
     XString collectedStderr;
     // The tool's "adding:" lines as they pass to the pane, so the end banner

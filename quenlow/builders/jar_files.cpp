@@ -77,3 +77,34 @@ void CollectJarFiles(const char* folder, const JarFileFilter& filter, StringPtrL
             files.InsertSorted(path.c_str());
     }
 }
+
+JarFilesSearch::JarFilesSearch(const char* searchFolder, const JarFileFilter& searchFilter)
+    : folder(searchFolder), filter(searchFilter), thread(CreateThread(nullptr, 0, SearchProc, this, 0, nullptr))
+{
+}
+
+JarFilesSearch::~JarFilesSearch()
+{
+    Files();
+}
+
+DWORD WINAPI JarFilesSearch::SearchProc(void* self)
+{
+    JarFilesSearch* search = static_cast<JarFilesSearch*>(self);
+    CollectJarFiles(search->folder, search->filter, search->files);
+    return 0;
+}
+
+StringPtrList& JarFilesSearch::Files()
+{
+    if (thread) {
+        WaitForSingleObject(thread, INFINITE);
+        CloseHandle(thread);
+        thread = nullptr;
+    } else if (folder) {
+        // No thread could be made: the search runs here.
+        CollectJarFiles(folder, filter, files);
+    }
+    folder = nullptr;
+    return files;
+}

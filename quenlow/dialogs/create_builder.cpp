@@ -2,6 +2,7 @@
 #include "create_builder.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "exe_container.h"
 #include "help.h"
@@ -79,9 +80,36 @@ void FillPackingFacts(Facts& facts, const CreateRequest& request, const JarComma
 }  // namespace
 
 CreateBuilder::CreateBuilder(HWND ownerWindow, SettingsFile& settingsFile, RunnerCreate& createRunner,
-                             RunnerOwner& paneOwner)
-    : window(ownerWindow), settings(settingsFile), runner(createRunner), runnerOwner(paneOwner)
+                             RunnerOwner& paneOwner, CreateMemory& createMemory)
+    : window(ownerWindow), settings(settingsFile), runner(createRunner), runnerOwner(paneOwner), memory(createMemory)
 {
+}
+
+CreateBuilder::~CreateBuilder()
+{
+    runner.DropHeld();
+}
+
+int CreateBuilder::PrepareJarTool(const CreateRequest& request, const CreateSources& sources, const char* target,
+                                  const char* manifest, JarCommand& jar)
+{
+    JarFileFilter filter;
+    ReadJarFileFilter(settings, filter);
+    JarFilesSearch search(sources.collectFolder.Data(), filter);
+    if (!memory.argumentFileFolder.IsEmpty() &&
+        std::strcmp(memory.argumentFileFolder.Data(), sources.collectFolder.Data()) == 0) {
+        const XString expected =
+            JarArgumentFileCommand(sources.jarTool.Data(), manifest, request.compression != 0, target);
+        runner.StartHeld(sources.baseFolder.Data(), expected.Data());
+    }
+    const StringPtrList& files = search.Files();
+    if (files.Count() == 0)
+        runner.DropHeld();  // before the question about the file options
+    if (!JarCommandForFiles(window, request, sources.baseFolder.Data(), sources.jarTool.Data(), target, manifest,
+                            filter, files, jar))
+        return 0;
+    memory.argumentFileFolder = jar.argumentFile.IsEmpty() ? XString() : sources.collectFolder;
+    return 1;
 }
 
 int CreateBuilder::RunJarTool(const char* baseFolder, const JarCommand& jar, int exe)
@@ -140,8 +168,7 @@ int CreateBuilder::BuildExe(const CreateRequest& request, const CreateSources& s
     CreateDirectoryA(GetTempDir().Data(), nullptr);
     DeleteFileA(tempJar.Data());
     JarCommand jar;
-    if (!BuildJarCommand(window, request, settings, sources.baseFolder.Data(), sources.collectFolder.Data(),
-                         sources.jarTool.Data(), tempJar.Data(), nullptr, jar)) {
+    if (!PrepareJarTool(request, sources, tempJar.Data(), nullptr, jar)) {
         seams::ShowMessage(window, "Can not compress the package specified", "Message", MB_OK);
         return 0;
     }
@@ -208,8 +235,7 @@ int CreateBuilder::BuildJar(const CreateRequest& request, const CreateSources& s
     CreateDirectoryA(GetTempDir().Data(), nullptr);
     DeleteFileA(tempJar.Data());
     JarCommand jar;
-    int ran = BuildJarCommand(window, request, settings, sources.baseFolder.Data(), sources.collectFolder.Data(),
-                              sources.jarTool.Data(), tempJar.Data(), manifest.Data(), jar);
+    int ran = PrepareJarTool(request, sources, tempJar.Data(), manifest.Data(), jar);
     if (ran)
         ran = RunJarTool(sources.baseFolder.Data(), jar, 0);
     if (defaultManifest)

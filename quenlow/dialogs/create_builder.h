@@ -19,6 +19,12 @@ struct CreateSources {
     XString collectFolder;  // the folder whose files are packed
 };
 
+// What a Create keeps for the next ones of this session.
+struct CreateMemory {
+    // The folder whose files last went into an argument file.
+    XString argumentFileFolder;
+};
+
 // What the creating information shows of a finished build.
 struct CreateResult {
     XString title;
@@ -30,7 +36,10 @@ struct CreateResult {
 // pane, and tells the user in message boxes owned by window what went wrong.
 class CreateBuilder {
 public:
-    CreateBuilder(HWND window, SettingsFile& settings, RunnerCreate& runner, RunnerOwner& runnerOwner);
+    CreateBuilder(HWND window, SettingsFile& settings, RunnerCreate& runner, RunnerOwner& runnerOwner,
+                  CreateMemory& memory);
+    // A tool held for a build that stopped before running it is ended.
+    ~CreateBuilder();
     CreateBuilder(const CreateBuilder&) = delete;
     CreateBuilder& operator=(const CreateBuilder&) = delete;
 
@@ -41,6 +50,12 @@ public:
 private:
     // What the executable's trailer carries for this request.
     ExeTrailerFields TrailerFields(const CreateRequest& request, const CreateSources& sources);
+    // Finds the files to pack and makes the jar tool's command for them. A
+    // folder whose last Create needed an argument file most likely needs one
+    // again: the tool's process, whose command line is then known, is made
+    // and held while the files are found, and goes once its file is written.
+    int PrepareJarTool(const CreateRequest& request, const CreateSources& sources, const char* target,
+                       const char* manifest, JarCommand& jar);
     // Runs the jar tool with the command and judges its run: 1 when it
     // started, ended in time with exit code 0; 0 after telling the user.
     int RunJarTool(const char* baseFolder, const JarCommand& jar, int exe);
@@ -49,4 +64,5 @@ private:
     SettingsFile& settings;
     RunnerCreate& runner;
     RunnerOwner& runnerOwner;
+    CreateMemory& memory;
 };

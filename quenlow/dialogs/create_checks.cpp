@@ -43,6 +43,13 @@ bool CanList(const XString& folder)
     return find.FindFirst(pattern.Data());
 }
 
+XString ArgumentFilePath()
+{
+    XString path = GetTempDir();
+    path.Append("\\jarfiles.txt");
+    return path;
+}
+
 // Names relative to the base folder, one a line of the jar tool's argument file.
 int UseArgumentFile(const char* jarTool, const char* manifest, bool compression, const char* target,
                     const StringPtrList& files, int baseFolderLength, JarCommand& out)
@@ -53,18 +60,13 @@ int UseArgumentFile(const char* jarTool, const char* manifest, bool compression,
         const XString* file = files.StringAt(i);
         AppendArgumentFileLine(list, file->Length() > skip ? file->Data() + skip : "");
     }
-    out.argumentFile = GetTempDir();
-    out.argumentFile.Append("\\jarfiles.txt");
+    out.argumentFile = ArgumentFilePath();
     CreateDirectoryA(GetTempDir().Data(), nullptr);
     if (!WriteArgumentFile(out.argumentFile.Data(), list)) {
         out.argumentFile.Assign("");
         return 0;
     }
-    StringPtrList none;
-    out.command = JarToolCommand(jarTool, manifest, compression, target, none, baseFolderLength);
-    out.command.Append(" @\"");
-    out.command.AppendString(out.argumentFile);
-    out.command.AppendChar('"');
+    out.command = JarArgumentFileCommand(jarTool, manifest, compression, target);
     return 1;
 }
 
@@ -150,15 +152,26 @@ int WriteDefaultManifest(const char* path, const char* mainClass)
     return 0;
 }
 
-int BuildJarCommand(HWND owner, const CreateRequest& request, SettingsFile& settings, const char* baseFolder,
-                    const char* collectFolder, const char* jarTool, const char* target, const char* manifest,
-                    JarCommand& out)
+void ReadJarFileFilter(SettingsFile& settings, JarFileFilter& filter)
 {
-    JarFileFilter filter;
     settings.GetFileOptions(&filter.includeAll, &filter.exclusionDisabled);
     settings.GetExtensionLists(filter.includeAll, filter.include, filter.exclusionDisabled, filter.exclude);
-    StringPtrList files;
-    CollectJarFiles(collectFolder, filter, files);
+}
+
+XString JarArgumentFileCommand(const char* jarTool, const char* manifest, bool compression, const char* target)
+{
+    StringPtrList none;
+    XString command = JarToolCommand(jarTool, manifest, compression, target, none, 0);
+    command.Append(" @\"");
+    command.AppendString(ArgumentFilePath());
+    command.AppendChar('"');
+    return command;
+}
+
+int JarCommandForFiles(HWND owner, const CreateRequest& request, const char* baseFolder, const char* jarTool,
+                       const char* target, const char* manifest, const JarFileFilter& filter,
+                       const StringPtrList& files, JarCommand& out)
+{
     if (files.Count() == 0) {
         // Posted: the file options open once this build has given up.
         if (seams::ShowMessage(owner,

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "create_request.h"
+#include "jar_files.h"
 #include "settings/settings_file.h"
 #include "xstring.h"
 
@@ -33,13 +34,19 @@ struct JarCommand {
     int fileCount = 0;
 };
 
-// The jar tool's command for the files of collectFolder that the file
-// options take, named relative to baseFolder; so many names that the command
-// line cannot hold them go into an argument file of the jar tool. 0 after
-// telling the user when no file is left to pack.
-int BuildJarCommand(HWND owner, const CreateRequest& request, SettingsFile& settings, const char* baseFolder,
-                    const char* collectFolder, const char* jarTool, const char* target, const char* manifest,
-                    JarCommand& out);
+// The file options of the settings: which files a build packs.
+void ReadJarFileFilter(SettingsFile& settings, JarFileFilter& filter);
+
+// The jar tool's command line when the names go into its argument file.
+XString JarArgumentFileCommand(const char* jarTool, const char* manifest, bool compression, const char* target);
+
+// The jar tool's command for the files that the filter took, named relative
+// to baseFolder; so many names that the command line cannot hold them go
+// into the argument file, written here. 0 after telling the user when no
+// file is left to pack.
+int JarCommandForFiles(HWND owner, const CreateRequest& request, const char* baseFolder, const char* jarTool,
+                       const char* target, const char* manifest, const JarFileFilter& filter,
+                       const StringPtrList& files, JarCommand& out);
 
 // Command id of the file options, which a question about them opens.
 constexpr UINT kFileOptionsCommand = 32779;

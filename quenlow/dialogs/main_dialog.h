@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "bmp_button.h"
+#include "create_builder.h"
 #include "create_checks.h"
 #include "create_request.h"
 #include "create_info_dialog.h"
@@ -118,6 +119,7 @@ private:
     RunnerMainClass mainClassRunner;
     RunnerExeJar exeJarRunner;
     RunnerCreate createRunner;
+    CreateMemory createMemory;
     std::unique_ptr<DlgCreateInfo> createInfo;
     HWND tooltip = nullptr;
     static constexpr int kPictureButtonCount = 18;

@@ -84,6 +84,49 @@ TEST_F(CreateRunTest, FastToolWithMuchOutputEndsAtItsOwnSpeed)
     }
 }
 
+TEST_F(CreateRunTest, AHeldToolRunsOnlyOnceRunLetsItGo)
+{
+    // The child marks its start with a file: a held child makes none.
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string mark = std::string(temp) + "held_tool_mark";
+    const std::string held = ChildCommand("touch:" + mark + " " + OutStep("adding: held\r\n"));
+    const std::string other = ChildCommand(OutStep("adding: other\r\n"));
+    const struct {
+        const char* name;
+        const std::string* runCommand;  // null: dropped, not run
+        bool markMade;
+        const char* paneLine;
+    } cases[] = {
+        {"run with its command", &held, true, "adding: held\n"},
+        {"run with another command", &other, false, "adding: other\n"},
+        {"dropped", nullptr, false, nullptr},
+    };
+    for (const auto& c : cases) {
+        DeleteFileA(mark.c_str());
+        ASSERT_EQ(runner.StartHeld(workDirectory.c_str(), held.c_str()), 1) << c.name;
+        const DWORD heldId = runner.ProcessId();
+        Sleep(300);
+        EXPECT_EQ(GetFileAttributesA(mark.c_str()), INVALID_FILE_ATTRIBUTES) << c.name;
+        EXPECT_FALSE(ProcessEnded(heldId)) << c.name;
+        if (!c.runCommand) {
+            runner.DropHeld();
+            EXPECT_FALSE(runner.IsRunning()) << c.name;
+        } else {
+            ASSERT_EQ(runner.Run(owner, workDirectory.c_str(), c.runCommand->c_str(), 0, 1, 60), 1) << c.name;
+            EXPECT_EQ(runner.WaitTimeout(), static_cast<DWORD>(WAIT_OBJECT_0)) << c.name;
+            EXPECT_EQ(runner.ExitCode(), 0u) << c.name;
+            EXPECT_EQ(runner.ProcessId() == heldId, c.markMade) << c.name;
+            EXPECT_EQ(PaneText(), std::string("==================== start  creating jar file (1 files)\n") +
+                                      c.paneLine + "\n==================== end of creating jar file\n\n")
+                << c.name;
+        }
+        EXPECT_TRUE(ProcessEnded(heldId)) << c.name;
+        EXPECT_EQ(GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES, c.markMade) << c.name;
+    }
+    DeleteFileA(mark.c_str());
+}
+
 class ExeJarStopTest : public RunnerWindowTest {
 protected:
     RunnerExeJar runner;

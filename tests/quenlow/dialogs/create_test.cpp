@@ -1,6 +1,9 @@
 // The Create button as a user presses it: an executable or an executable jar
 // built from the sample project by the real jar tool, each run afterwards;
 // bad inputs refused with their message and nothing created.
+#include <windows.h>
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -434,29 +437,80 @@ TEST_F(CreateTest, AnOutputThatCannotBeWrittenIsReportedAndLeftAlone)
 
 namespace {
 
+// The jar tool processes of this session still there.
+int JarToolProcesses()
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return -1;
+    int count = 0;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        count += lstrcmpiA(entry.szExeFile, "jar.exe") == 0;
+    CloseHandle(snapshot);
+    return count;
+}
+
 TEST_F(CreateTest, AProjectTooLargeForOneCommandLineIsPackedWhole)
 {
     // Names of about twenty characters: two thousand of them pass Windows'
-    // limit of a command line, so they reach the jar tool in a file.
-    CreateDirectoryA((project + "\\demo\\many").c_str(), nullptr);
+    // limit of a command line, so they reach the jar tool in a file. The
+    // second build of the folder starts the tool while the files are found;
+    // a build that packs nothing, and one whose folder has shrunk back,
+    // leave no tool behind.
+    const std::string many = project + "\\demo\\many";
+    CreateDirectoryA(many.c_str(), nullptr);
     for (int i = 0; i < 2000; ++i)
-        ASSERT_TRUE(WriteFileBytes(project + "\\demo\\many\\F" + std::to_string(i) + ".class", "x"));
+        ASSERT_TRUE(WriteFileBytes(many + "\\F" + std::to_string(i) + ".class", "x"));
     const std::string output = folder + "\\large.jar";
-    Choose(false);
-    SetText(IDC_MAIN_CLASS, mainClass);
-    SetText(IDC_OUTPUT_FILE, output);
-    Create();
-    ASSERT_TRUE(shownMessages.empty()) << shownMessages[0].text;
-    EXPECT_NE(PaneText().find("(2001 files)"), std::string::npos) << PaneText().substr(0, 200);
-    EXPECT_FALSE(FileExists((std::string(GetTempDir().Data()) + "\\jarfiles.txt").c_str()));
     const std::string jarTool = std::string(FindJavaToolExe("\\bin\\jar.exe", 1, 1).Data());
-    const ChildResult listing = RunChild(jarTool + " tf \"" + output + "\"", "", kJavaLimitMs);
-    ASSERT_EQ(listing.exitCode, 0u) << listing.err;
-    size_t entries = 0;
-    for (size_t at = 0; (at = listing.out.find("demo/many/F", at)) != std::string::npos; ++at)
-        ++entries;
-    EXPECT_EQ(entries, 2000u);
-    EXPECT_NE(listing.out.find("demo/Main.class"), std::string::npos);
+    const struct {
+        const char* name;
+        bool packsNothing;
+        bool shrunk;
+        size_t manyEntries;
+    } builds[] = {
+        {"first build", false, false, 2000},
+        {"second build", false, false, 2000},
+        {"nothing to pack", true, false, 0},
+        {"folder shrunk", false, true, 0},
+    };
+    for (const auto& build : builds) {
+        shownMessages.clear();
+        DeleteFileA(output.c_str());
+        if (build.packsNothing) {
+            settings.SetListText(kSectionExcludeExtensions, "class");
+            settings.SetFileOptions(1, 0);
+        } else {
+            settings.SetFileOptions(1, 1);
+        }
+        if (build.shrunk) {
+            for (int i = 0; i < 2000; ++i)
+                DeleteFileA((many + "\\F" + std::to_string(i) + ".class").c_str());
+        }
+        Choose(false);
+        SetText(IDC_MAIN_CLASS, mainClass);
+        SetText(IDC_OUTPUT_FILE, output);
+        Create();
+        EXPECT_EQ(JarToolProcesses(), 0) << build.name;
+        EXPECT_FALSE(FileExists((std::string(GetTempDir().Data()) + "\\jarfiles.txt").c_str())) << build.name;
+        if (build.packsNothing) {
+            ASSERT_EQ(shownMessages.size(), 1u) << build.name;
+            EXPECT_FALSE(FileExists(output)) << build.name;
+            continue;
+        }
+        ASSERT_TRUE(shownMessages.empty()) << build.name << ": " << shownMessages[0].text;
+        const std::string count = build.shrunk ? "(1 files)" : "(2001 files)";
+        EXPECT_NE(PaneText().find(count), std::string::npos) << build.name << PaneText().substr(0, 200);
+        const ChildResult listing = RunChild(jarTool + " tf \"" + output + "\"", "", kJavaLimitMs);
+        ASSERT_EQ(listing.exitCode, 0u) << build.name << listing.err;
+        size_t entries = 0;
+        for (size_t at = 0; (at = listing.out.find("demo/many/F", at)) != std::string::npos; ++at)
+            ++entries;
+        EXPECT_EQ(entries, build.manyEntries) << build.name;
+        EXPECT_NE(listing.out.find("demo/Main.class"), std::string::npos) << build.name;
+    }
 }
 
 TEST_F(CreateTest, NoFileToPackAsksToChangeTheFileOptionsAndOpensThemOnYes)

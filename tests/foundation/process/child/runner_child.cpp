@@ -7,6 +7,7 @@
 //   sleep:MS          sleep
 //   stdin:CODE        read standard input until a line "Terminate", then exit with CODE
 //   exit:CODE         exit with CODE
+//   touch:PATH        create an empty file at PATH
 //   spawn:MS          start a copy of this program that holds the same
 //                     standard handles and sleeps MS; writes its process id
 //                     to standard output as "spawned:ID" and a line end
@@ -102,6 +103,11 @@ int main(int argc, char** argv)
             Spawn(value);
         } else if (step == "exit") {
             return std::atoi(value);
+        } else if (step == "touch") {
+            HANDLE file = CreateFileA(value, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (file == INVALID_HANDLE_VALUE)
+                return 102;
+            CloseHandle(file);
         } else {
             return 101;
         }

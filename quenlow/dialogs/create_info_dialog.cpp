@@ -9,6 +9,7 @@
 #include "window_place.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -74,7 +75,12 @@ void DlgCreateInfo::ShowResult(int resultKind, const char* title, const char* re
 {
     kind = resultKind;
     const XString laidOut = LayOutCreateReport(report);
-    RichEdit(Item(IDC_CREATE_INFO_REPORT)).SetText(laidOut.Data());
+    // The same report as the one shown (a build made again) is left as it
+    // is: setting a rich edit's text lays it out anew, a cost the user waits for.
+    if (std::strcmp(laidOut.Data(), shownReport.Data()) != 0) {
+        RichEdit(Item(IDC_CREATE_INFO_REPORT)).SetText(laidOut.Data());
+        shownReport = laidOut;
+    }
     FitToReport(CountTextLines(laidOut.Data()));
 
     RECT titleRect;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "dialog.h"
+#include "xstring.h"
 
 // "Creating information": the report of a finished Windows executable or
 // executable jar. Modeless: created hidden with its owner and kept for the
@@ -30,6 +31,7 @@ private:
     void FitToReport(int reportLines);
 
     int kind = kExe;
+    XString shownReport;  // the laid-out report the control holds
     // Measured in the report's fixed font when the window is made.
     int lineHeight = 0;
     int fiveCharWidth = 0;

@@ -28,8 +28,6 @@
 
 namespace {
 
-constexpr DWORD kWorkerEndWaitMs = 5000;
-
 const int kPageControls[4][12] = {
     {IDC_CONTENTS},
     {IDC_INDEX_EDIT, IDC_INDEX_LIST},
@@ -163,7 +161,7 @@ void ZViewForm::InitialUpdate()
 
     // Once per start: the online list and status pages come from our server
     // while the documentation is read.
-    online.Start({OnlineDownload::DefaultHost(), GetProgramDir().Data(), Item(IDC_CONTENTS),
+    online.Start({onlineHost.Data(), GetProgramDir().Data(), Item(IDC_CONTENTS),
                   static_cast<HTREEITEM>(const_cast<void*>(groups.OnlineRoot()))});
     LoadDocumentation();
 }
@@ -310,7 +308,7 @@ DWORD WINAPI ZViewForm::Worker(void* parameter)
 INT_PTR ZViewForm::OnScanEnded(WPARAM, LPARAM)
 {
     if (worker) {
-        WaitForSingleObject(worker, kWorkerEndWaitMs);
+        WaitForSingleObject(worker, INFINITE);  // its end message is its last step
         CloseHandle(worker);
         worker = nullptr;
     }
@@ -584,10 +582,12 @@ INT_PTR ZViewForm::OnDestroyPanel(WPARAM, LPARAM)
 {
     keepRunning = 0;
     if (worker) {
-        // The worker may still be sending to the tree: answer it while waiting.
-        while (MsgWaitForMultipleObjects(1, &worker, FALSE, kWorkerEndWaitMs, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+        // The worker fills members of this panel: it must have ended before
+        // they go. It stops at its next entry, so this is a short wait;
+        // anything it sends meanwhile is answered.
+        while (MsgWaitForMultipleObjects(1, &worker, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
             MSG msg;
-            PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+            PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
         }
         CloseHandle(worker);
         worker = nullptr;
@@ -611,10 +611,11 @@ INT_PTR ZViewForm::OnDestroyPanel(WPARAM, LPARAM)
     ClearLocationEntries(Item(IDC_INDEX_LIST));
     ClearLocationEntries(Item(IDC_FAVORITES));
     ClearLocationEntries(Item(IDC_RESULTS));
-    // The online thread fills this subtree: it has ended (the frame stopped
-    // it before closing) before its records are freed.
-    online.Stop();
-    if (const HTREEITEM onlineRoot = static_cast<HTREEITEM>(const_cast<void*>(groups.OnlineRoot()))) {
+    // The online thread fills this subtree: its records are freed only once
+    // it has ended. One still in a name look-up may yet send to the tree,
+    // so its items are left to go with the tree.
+    const HTREEITEM onlineRoot = static_cast<HTREEITEM>(const_cast<void*>(groups.OnlineRoot()));
+    if (online.Stop() && onlineRoot) {
         const OnlineTree onlineTree(Item(IDC_CONTENTS));
         onlineTree.DeleteBelow(onlineRoot);
         TreeView(Handle(), IDC_CONTENTS).Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(onlineRoot));

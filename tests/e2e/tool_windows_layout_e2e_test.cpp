@@ -69,8 +69,10 @@ TEST(ToolWindowsLayoutE2e, SkelbrandPagesLegendAndDebugDialogs)
             problems.push_back(d.caption + std::string(": ") + line);
         ShowWindow(dialog, SW_HIDE);
     }
-    Click(debug, 1063);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(debug, kRunButton)) == FALSE; }, kJdbLimitMs));
+    // "exit": jdb ends and the sheet closes without a prompt.
+    PressCommand(debug, 1064);
+    ASSERT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(debug, kStatus)) == "Debugging ended"; }, kJdbLimitMs))
+        << WindowText(GetDlgItem(debug, kStatus));
     EXPECT_EQ(LayoutReport(problems), "");
     PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(tool.Ended(20000));

@@ -9,7 +9,6 @@
 #include "seams.h"
 #include "tool_page_ids.h"
 #include "walked_folder.h"
-#include "window_place.h"
 
 namespace {
 

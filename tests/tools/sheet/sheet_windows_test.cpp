@@ -202,14 +202,6 @@ std::vector<std::string> LayoutFaults(HWND sheet, const char* size)
     return faults;
 }
 
-std::string Joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
 // The tree's item at the path of item texts below its root.
 HTREEITEM ItemAt(HWND tree, const std::vector<std::string>& path)
 {
@@ -332,14 +324,14 @@ TEST_F(SheetWindowsTest, EveryPageFillsTheSheetAtItsFirstSizeAndMaximised)
     WithSheet([](ToolSheet&, HWND window) {
         RECT first;
         GetWindowRect(window, &first);
-        EXPECT_EQ(Joined(LayoutFaults(window, "first")), "") << "first size " << Describe(first);
+        EXPECT_EQ(LayoutReport(LayoutFaults(window, "first")), "") << "first size " << Describe(first);
         SendMessageA(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
         RECT maximised;
         GetWindowRect(window, &maximised);
         EXPECT_GT(maximised.right - maximised.left, first.right - first.left + 200);
-        EXPECT_EQ(Joined(LayoutFaults(window, "maximised")), "") << "maximised " << Describe(maximised);
+        EXPECT_EQ(LayoutReport(LayoutFaults(window, "maximised")), "") << "maximised " << Describe(maximised);
         SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
-        EXPECT_EQ(Joined(LayoutFaults(window, "restored")), "") << "restored";
+        EXPECT_EQ(LayoutReport(LayoutFaults(window, "restored")), "") << "restored";
     });
 }
 

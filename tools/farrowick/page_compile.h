@@ -18,6 +18,7 @@ public:
     void LoadSettings(ZSettings& settings) override;
     void SaveSettings(ZSettings& settings) override;
     void Reset() override;
+    void Layout() override;
     int NeedsWindowAtStart() const override { return 0; }
 
     // A run, or units still to run, or the final step still to come.

@@ -155,7 +155,9 @@ void ZSheetPgComp::ClearPage()
     if (!Handle())
         return;
     EnableWindow(Item(IDC_COMPILE_STOP), FALSE);
-    for (int id : {kStyleLine, kUnitLine, IDC_RUN_ERR_PANE, IDC_RUN_OUT_PANE, IDC_RUN_COMMAND_PANE, kUnitList})
+    // The run's panes can be long: they are emptied as panes.
+    ClearPanes();
+    for (int id : {kStyleLine, kUnitLine, kUnitList})
         SetPaneText(id, "");
     FlashWindow(Item(kContinue), FALSE);
 }
@@ -358,7 +360,7 @@ void ZSheetPgComp::ShowUnit(const UnitRun& run)
     Runner().Follow();
     // A long command takes the pane a while to lay out, and the pane is
     // under a tab not chosen: it is laid out when shown or read.
-    commandPane.Start(Item(IDC_RUN_COMMAND_PANE), run.note.Data());
+    commandLater.Start(CommandPane(), run.note.Data());
 }
 
 XString ZSheetPgComp::RunText(const UnitCommand& texts, const XString& unit)
@@ -417,7 +419,7 @@ void ZSheetPgComp::Finish()
     EnableWindow(Item(kContinue), FALSE);
     if (style == kCompileByDirectory || style == kCompileByFile) {
         AppendErr(job.Report(style).Data(), 0);
-        SetPaneText(IDC_RUN_COMMAND_PANE, "");
+        CommandPane().ReplaceAll("");
     }
 }
 

@@ -80,5 +80,5 @@ private:
     // The source names of the unit in progress when its command line could
     // not hold them; removed once its run has ended.
     XString argumentFile;
-    ZLaterText commandPane;
+    ZLaterText commandLater;
 };

@@ -113,7 +113,7 @@ void ZSheetPgExec::StartRun(const char* classFile, int isApplication)
         SetStatus(error.Data());
         return;
     }
-    RichEditReplaceAll(Item(IDC_RUN_COMMAND_PANE), display.Data());
+    CommandPane().ReplaceAll(display.Data());
     Restart(runText);
 }
 

@@ -20,26 +20,15 @@ struct DriveSearch {
     std::vector<XString>& folders;
     const std::function<void()>& progress;
     const std::function<void(int)>& found;
-    OpenFolders open{walk};
     int visited = 0;
 
-    void Visit(const char* path, bool link)
-    {
-        XString folder(path);
-        while (!folder.IsEmpty() && folder.LastChar() == '\\')
-            folder.RemoveLast();
-        // A drive's top is named with its backslash ("C:" alone is the
-        // drive's current folder).
-        if (!open.Enter(folder.LastChar() == ':' ? path : folder.Data(), link))
-            return;
-        VisitOpen(folder);
-        open.Leave();
-    }
-
-    void VisitOpen(const XString& folder)
+    void Visit(const char* path)
     {
         if (visited++ % kProgressEvery == 0 && progress)
             progress();
+        XString folder(path);
+        while (!folder.IsEmpty() && folder.LastChar() == '\\')
+            folder.RemoveLast();
         if (IsDocsFolder(walk, folder.Data())) {
             folders.push_back(folder);
             if (found)
@@ -50,12 +39,12 @@ struct DriveSearch {
         if (!walk.List(folder.Data(), entries))
             return;
         for (const FolderEntry& entry : entries) {
-            if (!entry.directory)
+            if (!entry.directory || entry.link)
                 continue;
             XString child(folder);
             child.AppendChar('\\');
             child.AppendString(entry.name);
-            Visit(child.Data(), entry.link);
+            Visit(child.Data());
         }
     }
 };
@@ -83,5 +72,5 @@ void FindDocsFolders(FolderWalk& walk, const std::vector<XString>& roots, std::v
 {
     DriveSearch search{walk, folders, progress, found};
     for (const XString& root : roots)
-        search.Visit(root.Data(), false);
+        search.Visit(root.Data());
 }

@@ -37,18 +37,13 @@ TEST(DocsOptions, ExtensionInputRules)
 TEST(DocsOptions, DriveSearchFindsDocsFoldersButNotNestedOnesAndEnds)
 {
     const fs::path drive = ScratchPath("drive");
-    const fs::path elsewhere = ScratchPath("elsewhere");
-    for (const fs::path& docs : {drive / "jdk8/docs", drive / "tools/deep/docs", drive / "jdk8/docs/api/inner/docs",
-                                elsewhere / "jdk11/docs"}) {
+    for (const char* docs : {"jdk8/docs", "tools/deep/docs", "jdk8/docs/api/inner/docs"}) {
         for (const char* part : {"api/x.html", "guide/y.html", "index.html"})
-            TouchFixtureFile(docs / part);
+            TouchFixtureFile(drive / docs / part);
     }
     TouchFixtureFile(drive / "other/readme.txt");
-    // A link back to the drive's top is not followed; a linked folder is.
     std::error_code noLink;
     fs::create_directory_symlink(drive, drive / "other" / "loop", noLink);
-    if (!noLink)
-        fs::create_directory_symlink(elsewhere / "jdk11", drive / "links", noLink);
 
     NativeFolderWalk walk;
     std::vector<XString> roots = {XString((WindowsPath(drive.string()) + "\\").c_str())};
@@ -56,15 +51,10 @@ TEST(DocsOptions, DriveSearchFindsDocsFoldersButNotNestedOnesAndEnds)
     int steps = 0;
     int lastCount = 0;
     FindDocsFolders(walk, roots, folders, [&] { ++steps; }, [&](int count) { lastCount = count; });
-    std::vector<std::string> expected = {WindowsPath((drive / "jdk8/docs").string())};
-    if (!noLink)
-        expected.push_back(WindowsPath((drive / "links/docs").string()));
-    expected.push_back(WindowsPath((drive / "tools/deep/docs").string()));
-    std::vector<std::string> found;
-    for (const XString& folder : folders)
-        found.push_back(folder.Data());
-    EXPECT_EQ(found, expected);
-    EXPECT_EQ(lastCount, static_cast<int>(expected.size()));
+    ASSERT_EQ(folders.size(), 2u);
+    EXPECT_EQ(std::string(folders[0].Data()), WindowsPath((drive / "jdk8/docs").string()));
+    EXPECT_EQ(std::string(folders[1].Data()), WindowsPath((drive / "tools/deep/docs").string()));
+    EXPECT_EQ(lastCount, 2);
     EXPECT_EQ(steps, 1);
 }
 

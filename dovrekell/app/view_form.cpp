@@ -337,18 +337,13 @@ void CopyChildren(const TreeView& tree, HTREEITEM parent, const ContentsMemory::
 void ZViewForm::FillFromScan()
 {
     const TreeView tree(Handle(), IDC_CONTENTS);
-    const HWND index = Item(IDC_INDEX_LIST);
     SendMessageA(tree.Handle(), WM_SETREDRAW, FALSE, 0);
-    SendMessageA(index, WM_SETREDRAW, FALSE, 0);
     for (const auto& roots : scannedRoots)
         CopyChildren(tree, static_cast<HTREEITEM>(const_cast<void*>(roots.second)),
                      *static_cast<const ContentsMemory::Node*>(roots.first));
-    for (const auto& entry : scanned->Index())
-        AddLocationEntry(index, entry.first.Data(), entry.second.Data());
     SendMessageA(tree.Handle(), WM_SETREDRAW, TRUE, 0);
-    SendMessageA(index, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(tree.Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME);
-    RedrawWindow(index, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME);
+    AddLocationEntries(Item(IDC_INDEX_LIST), scanned->Index());
 }
 
 void ZViewForm::IndexLookup()
@@ -357,11 +352,11 @@ void ZViewForm::IndexLookup()
         return;
     const ListBox index(Handle(), IDC_INDEX_LIST);
     const XString text = Control(Handle(), IDC_INDEX_EDIT).GetText();
-    LRESULT found = index.Send(LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.Data()));
-    if (found == LB_ERR)
+    int found = FindIndexEntry(index.Handle(), text.Data());
+    if (found < 0)
         found = 0;
     index.Send(LB_SETTOPINDEX, static_cast<WPARAM>(found));
-    index.SetCurSel(static_cast<int>(found));
+    index.SetCurSel(found);
 }
 
 INT_PTR ZViewForm::OnIndexEdit(WPARAM, LPARAM)
@@ -455,15 +450,17 @@ INT_PTR ZViewForm::OnTitleSearch(WPARAM, LPARAM)
     const std::string wanted = caseSensitive ? text : Lowered(text);
     const ListBox index(Handle(), IDC_INDEX_LIST);
     const int count = index.GetCount();
+    std::vector<std::pair<XString, XString>> found;
     for (int entry = 0; entry < count; ++entry) {
-        const std::string title = index.GetItemText(entry).Data();
-        const std::string compared = caseSensitive ? title : Lowered(title);
+        const XString title = index.GetItemText(entry);
+        const std::string compared = caseSensitive ? title.Data() : Lowered(title.Data());
         if (!TitleMatches(compared.c_str(), wanted.c_str(), searchPosition))
             continue;
         const char* location = EntryLocation(index.Handle(), entry);
         if (location && *location)
-            AddLocationEntry(results, title.c_str(), location);
+            found.emplace_back(title, XString(location));
     }
+    AddLocationEntries(results, found);
     PutOnTop(combo, text.c_str());
     return TRUE;
 }
@@ -494,8 +491,11 @@ INT_PTR ZViewForm::OnSearchFiles(WPARAM, LPARAM)
     const TreeContents contents(Item(IDC_CONTENTS));
     std::vector<XString> paths;
     groups.CollectFiles(contents, extension.c_str(), paths);
+    std::vector<std::pair<XString, XString>> found;
+    found.reserve(paths.size());
     for (const XString& path : paths)
-        AddLocationEntry(results, LocationTitle(path.Data()).Data(), path.Data());
+        found.emplace_back(LocationTitle(path.Data()), path);
+    AddLocationEntries(results, found);
     return TRUE;
 }
 

@@ -18,9 +18,9 @@
 
 namespace {
 
-// The key today's JDK installers write (the test JDK's), and the old JRE key.
+// The keys today's installers write: the JDK's (the test JDK's) and the JRE's.
 constexpr char kJdkKey[] = "SOFTWARE\\JavaSoft\\JDK";
-constexpr char kJreKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
+constexpr char kJreKey[] = "SOFTWARE\\JavaSoft\\JRE";
 constexpr char kMessage[] =
     "You did not install Java development kit (JDK),\nor it may become corrupted,\nplease install or re-install "
     "JDK.\n\nDo you want to view your Java installation now?\n";

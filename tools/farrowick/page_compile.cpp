@@ -5,6 +5,7 @@
 
 #include "compile_command.h"
 #include "process/argument_file.h"
+#include "java_home.h"
 #include "javac_paths.h"
 #include "page_layout.h"
 #include "classpath_quote.h"
@@ -175,7 +176,8 @@ void ZSheetPgComp::SetPaneText(int id, const char* text)
 void ZSheetPgComp::BuildCommand(const char* base)
 {
     const ZInsideInfo& info = sheet.Info();
-    XString classPath = CompileSystemClassPath(info.systemClassPaths.Data());
+    // The system archives of Skelbrand's and Quenlow's runs, from the same homes.
+    XString classPath = SystemClassPathPart(info.systemClassPaths.Data());
     classPath.AppendString(CompileRootClassPath(base, info));
     XString user(info.userZippedClassPaths);
     user.AppendString(info.userNakedClassPaths);

@@ -182,6 +182,12 @@ int CreateBuilder::BuildExe(const CreateRequest& request, const CreateSources& s
     } else if (!LoadPlainStub(window, programDir.Data(), stub)) {
         return 0;
     }
+    // javaw's executable is windowed and opens no console; java's is a
+    // console program, as a user who chose java expects.
+    if (!SetStubSubsystem(stub, fields.useJavaw)) {
+        seams::ShowMessage(window, "Can not open compressed file", "Message", MB_OK);
+        return 0;
+    }
     const int ran = RunJarTool(sources.baseFolder.Data(), jar, 1);
     Bytes archive;
     const int read = ran && ReadFileBytes(tempJar.Data(), archive) && !archive.empty();

@@ -210,6 +210,12 @@ int CreateBuilder::BuildExe(const CreateRequest& request, const CreateSources& s
     } else if (!LoadPlainStub(window, programDir.Data(), stub)) {
         return 0;
     }
+    // javaw's executable is windowed and opens no console; java's is a
+    // console program, as a user who chose java expects.
+    if (!SetStubSubsystem(stub, fields.useJavaw)) {
+        seams::ShowMessage(window, "Can not open compressed file", "Message", MB_OK);
+        return 0;
+    }
     // The stub and the trailer are written while the jar tool runs: once it
     // has ended, only its jar is left to append.
     const Bytes trailer = BuildExeTrailer(fields);

@@ -24,6 +24,28 @@
 namespace {
 
 constexpr DWORD kBuildLimitMs = 90000;
+
+// The shown top-level dialogs of a process whose caption starts with a text.
+struct DialogSearch {
+    DWORD process;
+    std::string start;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectDialog(HWND window, LPARAM data)
+{
+    DialogSearch* search = reinterpret_cast<DialogSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    char caption[256] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (process == search->process && IsWindowVisible(window) && std::string(name) == "#32770" &&
+        std::string(caption).rfind(search->start, 0) == 0)
+        search->found.push_back(window);
+    return TRUE;
+}
 constexpr const char* kSheetCaption = "Classpaths - for exe files and features in Windows explorer";
 
 class QuenlowWindowsE2eTest : public ::testing::Test {
@@ -82,27 +104,9 @@ protected:
     // starts with the text.
     std::vector<HWND> ShownDialogs(const std::string& start = "") const
     {
-        struct Search {
-            DWORD process;
-            std::string start;
-            std::vector<HWND> found;
-        } search = {0, start, {}};
+        DialogSearch search = {0, start, {}};
         GetWindowThreadProcessId(dialog, &search.process);
-        EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                Search* s = reinterpret_cast<Search*>(data);
-                DWORD process = 0;
-                GetWindowThreadProcessId(window, &process);
-                char name[16] = {};
-                GetClassNameA(window, name, sizeof name);
-                char caption[256] = {};
-                GetWindowTextA(window, caption, sizeof caption);
-                if (process == s->process && IsWindowVisible(window) && std::string(name) == "#32770" &&
-                    std::string(caption).rfind(s->start, 0) == 0)
-                    s->found.push_back(window);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
     HWND ShownDialog(const std::string& start) const

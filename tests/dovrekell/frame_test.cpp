@@ -178,6 +178,36 @@ TEST_F(HelpFrameTest, OpensWithItsBarsAndPanes)
     EXPECT_STREQ(caption, "Untitled - Dovrekell");
 }
 
+// The message part takes what the three key indicators (40 pixels each, the
+// last to the bar's end) leave, at every width the frame is given, also
+// when the bar was hidden while the frame changed.
+TEST_F(HelpFrameTest, StatusPartsFollowEveryWidth)
+{
+    const HWND bar = frame.Status().Handle();
+    const struct {
+        int width;
+        bool hiddenWhileSized;
+    } steps[] = {{500, false}, {800, false}, {1200, false}, {500, true}, {1200, true}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.width);
+        if (step.hiddenWhileSized)
+            Command(ID_VIEW_STATUS_BAR);
+        Resize(step.width, 500);
+        if (step.hiddenWhileSized)
+            Command(ID_VIEW_STATUS_BAR);
+        RECT client;
+        GetClientRect(bar, &client);
+        RECT frameClient;
+        GetClientRect(frame.Handle(), &frameClient);
+        EXPECT_EQ(client.right, frameClient.right);
+        int edges[4] = {};
+        ASSERT_EQ(SendMessageA(bar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 4);
+        const int expected[4] = {client.right - 120, client.right - 80, client.right - 40, -1};
+        for (int part = 0; part < 4; ++part)
+            EXPECT_EQ(edges[part], expected[part]) << "part " << part;
+    }
+}
+
 TEST_F(HelpFrameTest, OtherFileTakesTheColumnAndDisablesThePageCommands)
 {
     frame.OpenLocation("C:\\docs\\readme.txt", true);

@@ -160,7 +160,9 @@ std::vector<std::string> CheckLayout(HWND window, const std::string& name, const
     std::vector<std::string> problems = LayoutProblems(window, allowed);
     CreateDirectoryA(WindowScreensFolder().c_str(), nullptr);
     const std::string path = WindowScreensFolder() + "\\" + name + ".bmp";
-    if (!SavePicture(CaptureWindow(window), path.c_str()))
+    // A maximised window's frame lies past the screen's edges, where there
+    // are no pixels to take: its client area then.
+    if (!SavePicture(CaptureWindow(window, IsZoomed(window) != FALSE), path.c_str()))
         problems.push_back("no screenshot could be saved as " + path);
     return problems;
 }

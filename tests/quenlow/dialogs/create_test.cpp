@@ -147,6 +147,11 @@ protected:
     {
         Click(IDC_CREATE);
         PumpFor(200);
+        // The end banner comes from the run's own thread, after the click.
+        for (DWORD waited = 0; PaneText().find("start  creating ") != std::string::npos &&
+                               PaneText().find("end of creating ") == std::string::npos && waited < kRunLimitMs;
+             waited += 50)
+            PumpFor(50);
     }
     std::string InfoText(int id)
     {

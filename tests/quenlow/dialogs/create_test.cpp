@@ -352,7 +352,7 @@ TEST_F(CreateTest, LaunchShowsTheBuiltProgramAndStopEndsIt)
     ASSERT_TRUE(WaitForPane("end of launching exe file\n")) << PaneText();
     EXPECT_LT(GetTickCount() - start, 60000u);
     // The buttons come back after the end banner, from the worker thread.
-    for (DWORD waited = 0; !IsShown(IDC_LAUNCH_OUTPUT) && waited < kRunLimitMs; waited += 50)
+    for (DWORD waited = 0; (!IsShown(IDC_LAUNCH_OUTPUT) || IsShown(IDC_STOP_OUTPUT)) && waited < kRunLimitMs; waited += 50)
         PumpFor(50);
     EXPECT_TRUE(IsShown(IDC_LAUNCH_OUTPUT));
     EXPECT_FALSE(IsShown(IDC_STOP_OUTPUT));

@@ -283,7 +283,7 @@ TEST_F(MainDialogTest, LaunchRunsTheOutputFileAndEndsIdle)
         Click(IDC_LAUNCH_OUTPUT);
         ASSERT_TRUE(WaitForPane(c.endBanner)) << PaneText();
         // The buttons come back after the end banner, from the worker thread.
-        for (DWORD waited = 0; !IsShown(IDC_LAUNCH_OUTPUT) && waited < kRunLimitMs; waited += 50)
+        for (DWORD waited = 0; (!IsShown(IDC_LAUNCH_OUTPUT) || IsShown(IDC_STOP_OUTPUT)) && waited < kRunLimitMs; waited += 50)
             PumpFor(50);
         EXPECT_TRUE(IsShown(IDC_LAUNCH_OUTPUT)) << c.output;
         EXPECT_FALSE(IsShown(IDC_STOP_OUTPUT)) << c.output;
@@ -614,7 +614,7 @@ TEST_F(LongRunTest, StopEndsTheRunAndGivesTheButtonsBack)
     EXPECT_FALSE(IsEnabled(IDC_CREATE));
     Click(IDC_STOP_MAIN_CLASS);
     ASSERT_TRUE(WaitForPane("end of launching main class\n")) << PaneText();
-    for (DWORD waited = 0; !IsShown(IDC_RUN_MAIN_CLASS) && waited < kRunLimitMs; waited += 50)
+    for (DWORD waited = 0; (!IsShown(IDC_RUN_MAIN_CLASS) || IsShown(IDC_STOP_MAIN_CLASS)) && waited < kRunLimitMs; waited += 50)
         PumpFor(50);
     EXPECT_TRUE(IsShown(IDC_RUN_MAIN_CLASS));
     EXPECT_FALSE(IsShown(IDC_STOP_MAIN_CLASS));

@@ -34,7 +34,8 @@ TEST_F(MainDialogTest, RunShowsTheProgramsOutputBetweenTheBanners)
     Click(IDC_RUN_MAIN_CLASS);
     ASSERT_TRUE(WaitForPane("end of launching main class\n")) << PaneText();
     // The end step runs on a worker thread; let its last messages arrive.
-    PumpFor(200);
+    for (DWORD waited = 0; (!IsShown(IDC_RUN_MAIN_CLASS) || IsShown(IDC_STOP_MAIN_CLASS)) && waited < kRunLimitMs; waited += 50)
+        PumpFor(50);
     const std::string pane = PaneText();
     EXPECT_TRUE(shownMessages.empty()) << shownMessages[0].text;
     EXPECT_EQ(pane.find("=========================== start  launching main class\n"), 0u) << pane;

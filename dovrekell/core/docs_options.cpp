@@ -15,14 +15,17 @@ XString Quoted(const char* before, const XString& extension, const char* after)
     return message;
 }
 
+// Links are followed like folders; one back up into a folder the search is
+// inside of is not, so no search runs in circles.
 struct DriveSearch {
     FolderWalk& walk;
     std::vector<XString>& folders;
     const std::function<void()>& progress;
     const std::function<void(int)>& found;
+    OpenFolders open{walk};
     int visited = 0;
 
-    void Visit(const char* path)
+    void Visit(const char* path, bool link)
     {
         if (visited++ % kProgressEvery == 0 && progress)
             progress();
@@ -35,17 +38,22 @@ struct DriveSearch {
                 found(static_cast<int>(folders.size()));
             return;
         }
-        std::vector<FolderEntry> entries;
-        if (!walk.List(folder.Data(), entries))
+        // A drive's root keeps its backslash: "D:" alone names the drive's
+        // current folder.
+        if (!open.Enter(path, link))
             return;
-        for (const FolderEntry& entry : entries) {
-            if (!entry.directory || entry.link)
-                continue;
-            XString child(folder);
-            child.AppendChar('\\');
-            child.AppendString(entry.name);
-            Visit(child.Data());
+        std::vector<FolderEntry> entries;
+        if (walk.List(folder.Data(), entries)) {
+            for (const FolderEntry& entry : entries) {
+                if (!entry.directory)
+                    continue;
+                XString child(folder);
+                child.AppendChar('\\');
+                child.AppendString(entry.name);
+                Visit(child.Data(), entry.link);
+            }
         }
+        open.Leave();
     }
 };
 
@@ -72,5 +80,5 @@ void FindDocsFolders(FolderWalk& walk, const std::vector<XString>& roots, std::v
 {
     DriveSearch search{walk, folders, progress, found};
     for (const XString& root : roots)
-        search.Visit(root.Data());
+        search.Visit(root.Data(), false);
 }

@@ -15,7 +15,8 @@
 XString ExtensionInputRefusal(const char* text, const std::vector<XString>& entries);
 
 // Walks each root depth-first for documentation folders, not looking inside
-// one that is found nor following links. progress is called at the first
+// one that is found; a link is walked like a folder unless it leads back up
+// into a folder the walk is inside of. progress is called at the first
 // folder and then every 100 folders; found after every folder found.
 void FindDocsFolders(FolderWalk& walk, const std::vector<XString>& roots, std::vector<XString>& folders,
                      const std::function<void()>& progress, const std::function<void(int)>& found);

@@ -34,27 +34,24 @@ TEST(DocsOptions, ExtensionInputRules)
         EXPECT_STREQ(ExtensionInputRefusal(c.text, entries).Data(), c.refusal) << c.text;
 }
 
-TEST(DocsOptions, DriveSearchFindsDocsFoldersButNotNestedOnesAndEnds)
+// make_linked_docs.cmake's drive: a link to a folder elsewhere that holds
+// documentation, and a link back up to the drive's top.
+TEST(DocsOptions, DriveSearchFindsDocsFoldersButNotNestedOnesFollowsLinksAndEnds)
 {
-    const fs::path drive = ScratchPath("drive");
-    for (const char* docs : {"jdk8/docs", "tools/deep/docs", "jdk8/docs/api/inner/docs"}) {
-        for (const char* part : {"api/x.html", "guide/y.html", "index.html"})
-            TouchFixtureFile(drive / docs / part);
-    }
-    TouchFixtureFile(drive / "other/readme.txt");
-    std::error_code noLink;
-    fs::create_directory_symlink(drive, drive / "other" / "loop", noLink);
-
+    const std::string docs = WindowsPath(QUENLOW_LINKED_DOCS);
+    const std::string drive = docs.substr(0, docs.rfind('\\')) + "\\drive";
     NativeFolderWalk walk;
-    std::vector<XString> roots = {XString((WindowsPath(drive.string()) + "\\").c_str())};
+    std::vector<XString> roots = {XString((drive + "\\").c_str())};
     std::vector<XString> folders;
     int steps = 0;
     int lastCount = 0;
     FindDocsFolders(walk, roots, folders, [&] { ++steps; }, [&](int count) { lastCount = count; });
-    ASSERT_EQ(folders.size(), 2u);
-    EXPECT_EQ(std::string(folders[0].Data()), WindowsPath((drive / "jdk8/docs").string()));
-    EXPECT_EQ(std::string(folders[1].Data()), WindowsPath((drive / "tools/deep/docs").string()));
-    EXPECT_EQ(lastCount, 2);
+    std::vector<std::string> names;
+    for (const XString& folder : folders)
+        names.push_back(folder.Data());
+    EXPECT_EQ(names, (std::vector<std::string>{drive + "\\jdk8\\docs", drive + "\\other\\linked\\jdk17\\docs",
+                                                drive + "\\tools\\deep\\docs"}));
+    EXPECT_EQ(lastCount, 3);
     EXPECT_EQ(steps, 1);
 }
 

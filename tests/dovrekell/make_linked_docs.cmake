@@ -4,6 +4,9 @@
 # BASE/docs holds api/linked, a link to BASE/shared outside the folder, and
 # specs/parent, a link back to docs; BASE/shared holds back, a link back up
 # to docs/api, the folder that links to it.
+# BASE/drive is searched like a drive: two documentation folders, one more
+# inside the first, other/linked, a link to BASE/elsewhere which holds a
+# third, and other/loop, a link back to the drive's top.
 file(REMOVE_RECURSE ${BASE})
 foreach(page docs/index.html docs/api/Object.html docs/api/package-list docs/specs/intro.html
              shared/Linked.html shared/notes.txt shared/deep/Deep.html)
@@ -12,3 +15,11 @@ endforeach()
 file(CREATE_LINK ../../shared ${BASE}/docs/api/linked SYMBOLIC)
 file(CREATE_LINK .. ${BASE}/docs/specs/parent SYMBOLIC)
 file(CREATE_LINK ../docs/api ${BASE}/shared/back SYMBOLIC)
+foreach(docs drive/jdk8/docs drive/jdk8/docs/api/inner/docs drive/tools/deep/docs elsewhere/jdk17/docs)
+  foreach(page index.html api/x.html guide/y.html)
+    file(WRITE ${BASE}/${docs}/${page} "x")
+  endforeach()
+endforeach()
+file(WRITE ${BASE}/drive/other/readme.txt "x")
+file(CREATE_LINK ../../elsewhere ${BASE}/drive/other/linked SYMBOLIC)
+file(CREATE_LINK .. ${BASE}/drive/other/loop SYMBOLIC)

@@ -11,9 +11,10 @@ shift 4
 here=$(cd "$(dirname "$0")" && pwd)
 
 # D: two documentation folders, one more inside the first (a search does not
-# look inside a folder it found), a folder named docs that is none, and a
-# link back to the drive's top.
-rm -rf "$fixture"
+# look inside a folder it found), a folder named docs that is none, a link
+# to a folder outside the drive that holds a third, and a link back to the
+# drive's top.
+rm -rf "$fixture" "$fixture-elsewhere"
 docs_folder() {
   mkdir -p "$1/api" "$1/$2"
   printf '<html><body>%s</body></html>\n' "$3" >"$1/index.html"
@@ -24,6 +25,8 @@ docs_folder "$fixture/alpha/docs/specs/old/docs" guide Nested
 docs_folder "$fixture/beta/sub/docs" guide Beta
 mkdir -p "$fixture/notes/docs"
 ln -s ../.. "$fixture/beta/sub/loop"
+docs_folder "$fixture-elsewhere/docs" guide Gamma
+ln -s "$fixture-elsewhere" "$fixture/gamma"
 
 # Every Wine command below acts on this prefix, never on the shared one
 # that the environment names.
@@ -40,6 +43,12 @@ else
   wine_session_stop
 fi
 rm -f "$prefix/dosdevices/z:"
+# Wine links the user's folders in C: to this machine's home folder, which a
+# search that follows links would walk whole; here they are plain folders.
+find "$prefix/drive_c" -type l | while read -r folder; do
+  rm "$folder"
+  mkdir "$folder"
+done
 ln -sfn "$fixture" "$prefix/dosdevices/d:"
 wine_session_start "$prefix"
 

@@ -1,9 +1,9 @@
 // The real Dovrekell.exe's options dialog searching the fixed drives, run by
 // dovrekell_drives_e2e.sh in a prefix whose drives are C: and the fixture
 // D: (two documentation folders, a third nested inside the first, a folder
-// named docs that is none, and a link back to the drive's top). Find ends
-// with the two, Update lists them, and Apply with the second chosen loads
-// that folder.
+// named docs that is none, a link to a folder outside the drive that holds
+// a fourth, and a link back to the drive's top). Find ends with the three,
+// Update lists them, and Apply with the second chosen loads that folder.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -97,19 +97,19 @@ TEST(DovrekellDrives, FindUpdateAndApplyTheSecondFolder)
     PostClick(options, IDC_OPT_FIND);
     ASSERT_TRUE(WaitFor([&] { return StoredText(find) == "Update" && IsWindowEnabled(find); }, kSearchMs))
         << StoredText(find) << " / " << StoredText(GetDlgItem(options, IDC_OPT_RESULT));
-    EXPECT_EQ(StoredText(GetDlgItem(options, IDC_OPT_RESULT)), "2  JDK docs are found");
+    EXPECT_EQ(StoredText(GetDlgItem(options, IDC_OPT_RESULT)), "3  JDK docs are found");
     EXPECT_EQ(SendDlgItemMessageA(options, IDC_OPT_PROGRESS, PBM_GETPOS, 0, 0), 500);
 
-    // Update lists the two in the order found, the first chosen; it is
+    // Update lists the three in the order found, the first chosen; it is
     // pressed once per opening of the dialog.
     const HWND folders = GetDlgItem(options, IDC_OPT_FOLDERS);
     PostClick(options, IDC_OPT_FIND);
-    ASSERT_TRUE(WaitFor([&] { return SendMessageA(folders, CB_GETCOUNT, 0, 0) == 2; }, kStartMs));
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(folders, CB_GETCOUNT, 0, 0) == 3; }, kStartMs));
     EXPECT_FALSE(IsWindowEnabled(find));
     const std::vector<std::string> found = ComboItems(folders);
     std::vector<std::string> sorted = found;
     std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(sorted, (std::vector<std::string>{"D:\\alpha\\docs", "D:\\beta\\sub\\docs"}));
+    EXPECT_EQ(sorted, (std::vector<std::string>{"D:\\alpha\\docs", "D:\\beta\\sub\\docs", "D:\\gamma\\docs"}));
     EXPECT_EQ(SendMessageA(folders, CB_GETCURSEL, 0, 0), 0);
 
     // The second entry chosen and applied: the panel loads that folder.
@@ -119,10 +119,12 @@ TEST(DovrekellDrives, FindUpdateAndApplyTheSecondFolder)
     ASSERT_TRUE(WaitFor([&] { return StoredText(browser.Frame()) == "complete.html - Dovrekell"; }, kStartMs))
         << StoredText(browser.Frame());
     const std::string chosen = found[1];
-    const bool beta = chosen.find("beta") != std::string::npos;
+    const std::string page = chosen.find("beta") != std::string::npos    ? "Beta"
+                             : chosen.find("gamma") != std::string::npos ? "Gamma"
+                                                                         : "Alpha";
     std::vector<std::string> pages = ListItems(GetDlgItem(browser.Panel(), IDC_INDEX_LIST));
     std::sort(pages.begin(), pages.end());
-    EXPECT_EQ(pages, (std::vector<std::string>{beta ? "Beta" : "Alpha", "index"})) << chosen;
+    EXPECT_EQ(pages, (std::vector<std::string>{page, "index"})) << chosen;
     EXPECT_TRUE(browser.Close(kCloseMs));
 
     // The chosen folder is the first of the history, where the next start reads it.
@@ -132,8 +134,9 @@ TEST(DovrekellDrives, FindUpdateAndApplyTheSecondFolder)
     StringList history;
     settings.GetList(HelpSettings::kDocsFolders, history);
     settings.Close();
-    ASSERT_EQ(history.Count(), 2);
+    ASSERT_EQ(history.Count(), 3);
     EXPECT_STREQ(history.At(1)->Data(), found[0].c_str());
+    EXPECT_STREQ(history.At(2)->Data(), found[2].c_str());
 }
 
 }  // namespace

@@ -91,6 +91,7 @@ ZViewForm::RouteTable ZViewForm::Routes() const
     static const MessageRoute routes[] = {
         OnMessage(WM_SIZE, &ZViewForm::OnSize),
         OnMessage(kScanEnded, &ZViewForm::OnScanEnded),
+        OnMessage(WM_TIMER, &ZViewForm::OnShowTimer),
         OnMessage(WM_DESTROY, &ZViewForm::OnDestroyPanel),
         OnNotify(TCN_SELCHANGE, IDC_TABS, &ZViewForm::OnTabChange),
         OnCommand(LBN_DBLCLK, IDC_INDEX_LIST, &ZViewForm::OnIndexOpen),
@@ -271,7 +272,7 @@ void ZViewForm::LoadDocumentation()
                                        ContentsBuilder::kRootImage + 1));
     // The worker scans into memory with roots of its own; the window thread
     // moves the result into the controls when it ends.
-    scanned.reset(new ContentsMemory);
+    scanned.reset(new ContentsFeed);
     scanGroups = groups;
     scannedRoots.clear();
     for (auto* list : {&scanGroups.FixedGroups(), &scanGroups.UserGroups()}) {
@@ -284,6 +285,12 @@ void ZViewForm::LoadDocumentation()
     ContentsItem catchAll = scanned->Insert(nullptr, groups.CatchAllLabel().Data(), ContentsBuilder::kRootImage);
     scannedRoots.emplace_back(catchAll, groups.CatchAllRoot());
     scanGroups.SetCatchAllRoot(catchAll);
+    // The roots are in the tree already.
+    scanned->Take();
+    shownItems.clear();
+    for (const auto& roots : scannedRoots)
+        shownItems[static_cast<const ContentsMemory::Node*>(roots.first)] =
+            static_cast<HTREEITEM>(const_cast<void*>(roots.second));
     // Both flags are set here, before the thread runs, so a close that
     // comes at once already finds the panel busy.
     keepRunning = 1;
@@ -293,6 +300,8 @@ void ZViewForm::LoadDocumentation()
     worker = CreateThread(nullptr, 0, Worker, this, 0, nullptr);
     if (!worker)
         busy = 0;
+    else
+        SetTimer(Handle(), kShowTimer, kShowEveryMs, nullptr);
 }
 
 DWORD WINAPI ZViewForm::Worker(void* parameter)
@@ -312,38 +321,41 @@ INT_PTR ZViewForm::OnScanEnded(WPARAM, LPARAM)
         CloseHandle(worker);
         worker = nullptr;
     }
+    KillTimer(Handle(), kShowTimer);
     // A close that stopped the scan does not want the tree any more.
     if (keepRunning)
-        FillFromScan();
+        ShowScanned();
     scanned.reset();
+    shownItems.clear();
     busy = 0;
     ShowStatusPage(kCompletePage);
     IndexLookup();
     return TRUE;
 }
 
-namespace {
-
-void CopyChildren(const TreeView& tree, HTREEITEM parent, const ContentsMemory::Node& from)
+INT_PTR ZViewForm::OnShowTimer(WPARAM timer, LPARAM)
 {
-    for (const auto& child : from.children) {
-        const HTREEITEM item = tree.Insert(parent, child->text.Data(), child->image, child->image + 1);
-        CopyChildren(tree, item, *child);
-    }
+    if (timer == kShowTimer && scanned && keepRunning)
+        ShowScanned();
+    return 0;
 }
 
-}  // namespace
-
-void ZViewForm::FillFromScan()
+// Each parent was made, and so shown, before its children; the tree and the
+// index get their items in the order the scan made them, as if all came at
+// once.
+void ZViewForm::ShowScanned()
 {
-    const TreeView tree(Handle(), IDC_CONTENTS);
-    SendMessageA(tree.Handle(), WM_SETREDRAW, FALSE, 0);
-    for (const auto& roots : scannedRoots)
-        CopyChildren(tree, static_cast<HTREEITEM>(const_cast<void*>(roots.second)),
-                     *static_cast<const ContentsMemory::Node*>(roots.first));
-    SendMessageA(tree.Handle(), WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(tree.Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME);
-    AddLocationEntries(Item(IDC_INDEX_LIST), scanned->Index());
+    const ContentsFeed::Batch batch = scanned->Take();
+    if (!batch.nodes.empty()) {
+        const TreeView tree(Handle(), IDC_CONTENTS);
+        SendMessageA(tree.Handle(), WM_SETREDRAW, FALSE, 0);
+        for (const ContentsMemory::Node* node : batch.nodes)
+            shownItems[node] = tree.Insert(shownItems[node->parent], node->text.Data(), node->image, node->image + 1);
+        SendMessageA(tree.Handle(), WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(tree.Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME);
+    }
+    if (!batch.index.empty())
+        AddLocationEntries(Item(IDC_INDEX_LIST), batch.index);
 }
 
 void ZViewForm::IndexLookup()

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,9 @@ class ZViewForm : public FormView {
 public:
     // Sent by the worker when its scan has ended.
     static constexpr UINT kScanEnded = WM_APP + 1;
+    // While a scan runs: what it has made so far goes into the controls.
+    static constexpr UINT_PTR kShowTimer = 1;
+    static constexpr UINT kShowEveryMs = 50;
     enum StatusPage { kErrorPage = 0, kWaitPage = 1, kCompletePage = 2 };
 
     ZViewForm(HWND parent, ZFrm& frame);
@@ -56,7 +60,7 @@ protected:
 private:
     static DWORD WINAPI Worker(void* parameter);
 
-    void FillFromScan();
+    void ShowScanned();
     void Layout();
     void Exchange(bool saving);
     void OpenEntry(int listId);
@@ -75,6 +79,7 @@ private:
     INT_PTR OnTreeSelection(WPARAM, LPARAM);
     INT_PTR OnSearchFiles(WPARAM, LPARAM);
     INT_PTR OnScanEnded(WPARAM, LPARAM);
+    INT_PTR OnShowTimer(WPARAM, LPARAM);
     INT_PTR OnDestroyPanel(WPARAM, LPARAM);
 
     ZFrm& frame;
@@ -82,9 +87,11 @@ private:
     int caseSensitive = 0;
     ImageList treeImages;
     HANDLE worker = nullptr;
-    // Written by the worker before it posts its end, read after it.
-    std::unique_ptr<ContentsMemory> scanned;
+    // Filled by the worker; the window thread shows what it has made so far
+    // every little while, so the tree grows while the folder is walked.
+    std::unique_ptr<ContentsFeed> scanned;
     std::vector<std::pair<ContentsItem, ContentsItem>> scannedRoots;  // scanned root, tree root
+    std::unordered_map<const ContentsMemory::Node*, HTREEITEM> shownItems;
     ExtensionGroups scanGroups;
     TabPageGroups pages;
     bool settingIndexText = false;

@@ -54,3 +54,25 @@ void ContentsMemory::AddIndexEntry(const char* title, const char* location)
 {
     index.emplace_back(XString(title), XString(location));
 }
+
+ContentsItem ContentsFeed::Insert(ContentsItem parent, const char* text, int image)
+{
+    const std::lock_guard<std::mutex> hold(lock);
+    const ContentsItem item = ContentsMemory::Insert(parent, text, image);
+    fresh.nodes.push_back(AsNode(item));
+    return item;
+}
+
+void ContentsFeed::AddIndexEntry(const char* title, const char* location)
+{
+    const std::lock_guard<std::mutex> hold(lock);
+    fresh.index.emplace_back(XString(title), XString(location));
+}
+
+ContentsFeed::Batch ContentsFeed::Take()
+{
+    const std::lock_guard<std::mutex> hold(lock);
+    Batch taken;
+    std::swap(taken, fresh);
+    return taken;
+}

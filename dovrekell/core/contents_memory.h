@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -40,4 +41,23 @@ private:
     Node roots;
     std::vector<std::pair<XString, XString>> index;
     int inserted = 0;
+};
+
+// A Contents tree in memory that another thread shows while it grows: what
+// the scan makes is also queued, in the order made, and Take hands the queue
+// over. Index entries go to the queue only.
+class ContentsFeed : public ContentsMemory {
+public:
+    struct Batch {
+        std::vector<const Node*> nodes;  // each after its parent
+        std::vector<std::pair<XString, XString>> index;
+    };
+
+    ContentsItem Insert(ContentsItem parent, const char* text, int image) override;
+    void AddIndexEntry(const char* title, const char* location) override;
+    Batch Take();
+
+private:
+    std::mutex lock;
+    Batch fresh;
 };

@@ -166,19 +166,27 @@ void Measure(const char* label, const std::string& docs, const std::string& dump
     settings.SetList(HelpSettings::kDocsFolders, folders);
     settings.Close();
     int index = 0;
-    // A frame as the program starts it, each run.
-    const double scan = Best([&] {
+    // A frame as the program starts it, each run; the scan is timed from
+    // its start until the tree and the index are in their controls, and the
+    // frame's making and closing beside it.
+    double bestScan = 1e9;
+    const double whole = Best([&] {
         ZDoc document;
         FakeBrowser browser;
         ZFrm frame(document, browser);
         if (!frame.Create())
             return;
+        LARGE_INTEGER started;
+        QueryPerformanceCounter(&started);
         frame.Panel().InitialUpdate();
         MSG msg;
         while (frame.Panel().busy && GetMessageA(&msg, nullptr, 0, 0) > 0) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
+        LARGE_INTEGER shown;
+        QueryPerformanceCounter(&shown);
+        bestScan = std::min(bestScan, Seconds(started, shown));
         index = static_cast<int>(SendDlgItemMessageA(frame.Panel().Handle(), 1010, LB_GETCOUNT, 0, 0));
         DestroyWindow(frame.Handle());
         // The frame's end asks the loop to quit; the next frame has a loop of its own.
@@ -191,7 +199,8 @@ void Measure(const char* label, const std::string& docs, const std::string& dump
                 tree.Inserted(), index, static_cast<unsigned long long>(Digest(dump)));
     std::printf("  bare walk             %.3f s\n", bare);
     std::printf("  scan walk, no tree    %.3f s  (%.2f x bare walk)\n", walks, walks / bare);
-    std::printf("  panel scan with tree  %.3f s  (%.2f x bare walk, goal at most 2 x)\n", scan, scan / bare);
+    std::printf("  panel scan with tree  %.3f s  (%.2f x bare walk, goal at most 2 x)\n", bestScan, bestScan / bare);
+    std::printf("  with the frame made and closed around it  %.3f s  (%.2f x bare walk)\n", whole, whole / bare);
 }
 
 }  // namespace

@@ -389,8 +389,9 @@ TEST(QuenlowInstallation, TheAssociationRoundTripLeavesDotClassAsItWas)
             EXPECT_TRUE(first.Ended(20000));
         }
         EXPECT_EQ(ReadDefault(HKEY_CLASSES_ROOT, ".class"), c.whileInstalled);
-        if (c.subKeys)
+        if (c.subKeys) {
             EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, ".class\\OpenWithProgids"));
+        }
         {
             Program uninstall("\"" + tree.Exe() + "\" /uninstall");
             EXPECT_TRUE(uninstall.Ended(20000));

@@ -185,9 +185,10 @@ TEST_F(MainProgram, TheInstallationsRebootTakesTheShutdownPrivilegeFirst)
         ASSERT_EQ(shown.size(), c.messages) << c.name;
         EXPECT_EQ(shown[0].text, "You must reboot computer to complet installation,\ndo you want to reboot now?");
         EXPECT_EQ(rebootSteps, (std::vector<std::string>{"privilege SeShutdownPrivilege", "restart 6"})) << c.name;
-        if (c.messages > 1)
+        if (c.messages > 1) {
             EXPECT_EQ(shown[1].text, "The computer could not be restarted (error 5).\n"
                                      "Please restart it yourself to complete the installation.");
+        }
         DeleteRunValue(kInstallValue);
     }
     answer = IDNO;

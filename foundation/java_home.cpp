@@ -124,6 +124,12 @@ void FindWantedJars(const char* home, const char* const* folders, int folderCoun
     }
 }
 
+int FindLibraryHome(JavaKitOrder kit, XString& home)
+{
+    // A home without javaw is passed over like a missing one.
+    return FindJavaHome(kit, "\\bin\\javaw.exe", home);
+}
+
 XString SystemClassPathPart(const char* systemClassPath)
 {
     XString part;
@@ -135,14 +141,11 @@ XString SystemClassPathPart(const char* systemClassPath)
     }
     if (wanted.Count() == 0)
         return part;
-    // Of each kit the home the runs would take their javaw from: one
-    // without javaw is passed over like a missing one.
-    static const char kJavaw[] = "\\bin\\javaw.exe";
     XString home;
-    if (FindJavaHome(kJreOnly, kJavaw, home))
+    if (FindLibraryHome(kJreOnly, home))
         FindWantedJars(home.Data(), kJreLibFolders, kJreLibFolderCount, wanted, part);
     home.Assign("");
-    if (wanted.Count() > 0 && FindJavaHome(kJdkOnly, kJavaw, home))
+    if (wanted.Count() > 0 && FindLibraryHome(kJdkOnly, home))
         FindWantedJars(home.Data(), kJdkLibFolders, kJdkLibFolderCount, wanted, part);
     for (int i = 0; i < wanted.Count(); ++i)
         delete static_cast<XString*>(wanted.GetAt(i));

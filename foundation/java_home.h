@@ -41,7 +41,14 @@ void FindFilesByExtension(StringPtrList& list, const char* directory, const char
 void FindWantedJars(const char* home, const char* const* folders, int folderCount, PtrArray& wanted,
                     XString& classPath);
 
-// The archives of a system class path ("a.jar;b.jar;") found in the JRE's
-// library folders, then the JDK's, each quoted and followed by ";". A name
-// found in neither is left out; the text after the last ';' is no name.
+// The home of the kit (kJreOnly or kJdkOnly) whose library folders the
+// system class path's archives are taken from: the first of its homes that
+// holds javaw, as the runs take their javaw from one. 1 and home; 0 with
+// home untouched when the kit has none.
+int FindLibraryHome(JavaKitOrder kit, XString& home);
+
+// The archives of a system class path ("a.jar;b.jar;") found in the library
+// folders of the JRE's home, then of the JDK's (FindLibraryHome), each quoted
+// and followed by ";". A name found in neither is left out; the text after
+// the last ';' is no name.
 XString SystemClassPathPart(const char* systemClassPath);

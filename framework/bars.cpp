@@ -106,16 +106,25 @@ bool StatusBar::Create(HWND parent, int id)
     return hwnd != nullptr;
 }
 
-void StatusBar::SetPartWidths(const int* widths, int count) const
+void StatusBar::SetPartWidths(const int* widths, int count)
 {
+    partWidths.assign(widths, widths + count);
+    FitParts();
+}
+
+void StatusBar::FitParts() const
+{
+    if (partWidths.empty())
+        return;
     RECT client;
     GetClientRect(hwnd, &client);
-    std::vector<int> edges(static_cast<size_t>(count));
+    const size_t count = partWidths.size();
+    std::vector<int> edges(count);
     int right = client.right;
-    for (int i = count - 1; i >= 0; --i) {
-        edges[static_cast<size_t>(i)] = i == count - 1 ? -1 : right;
+    for (size_t i = count; i-- > 0;) {
+        edges[i] = i == count - 1 ? -1 : right;
         if (i > 0)
-            right -= widths[i];
+            right -= partWidths[i];
     }
     Send(SB_SETPARTS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(edges.data()));
 }

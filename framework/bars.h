@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <vector>
+
 #include "controls.h"
 
 // The common-control bars of a frame, as thin values: each method is the
@@ -42,14 +44,19 @@ class StatusBar : public Control {
 public:
     using Control::Control;
     bool Create(HWND parent, int id);
-    // Parts by their right edges from the right end: the first takes the rest.
-    void SetPartWidths(const int* widths, int count) const;
+    // Parts by their widths, the first taking what the others leave; kept,
+    // so the parts follow the bar's width (FitParts after every size).
+    void SetPartWidths(const int* widths, int count);
+    void FitParts() const;
     void SetPartText(int part, const char* text) const
     {
         Send(SB_SETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
     }
     XString PartText(int part) const;
     int PartCount() const { return static_cast<int>(Send(SB_GETPARTS)); }
+
+private:
+    std::vector<int> partWidths;
 };
 
 // An image list from a bitmap resource strip, with a mask colour; the caller

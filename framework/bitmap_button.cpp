@@ -68,17 +68,26 @@ LRESULT CALLBACK BitmapButton::SubclassProcedure(HWND hwnd, UINT message, WPARAM
 
 void BitmapButton::Draw(const DRAWITEMSTRUCT& item) const
 {
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     Face face = kNormal;
-    if ((item.itemState & ODS_DISABLED) && faces[kDisabled])
+    if (disabled && faces[kDisabled])
         face = kDisabled;
-    else if ((item.itemState & ODS_SELECTED) && faces[kPressed])
+    else if (!disabled && (item.itemState & ODS_SELECTED) && faces[kPressed])
         face = kPressed;
-    else if ((item.itemState & ODS_FOCUS) && faces[kFocused])
+    else if (!disabled && (item.itemState & ODS_FOCUS) && faces[kFocused])
         face = kFocused;
-    HDC source = CreateCompatibleDC(item.hDC);
-    HGDIOBJ old = SelectObject(source, faces[face]);
     BITMAP size = {};
     GetObjectA(faces[face], sizeof size, &size);
+    if (disabled && face == kNormal) {
+        // Without a picture of its own, a disabled button shows its normal
+        // one greyed, so it never looks as if a press would do something.
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+        DrawStateA(item.hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(faces[face]), 0, item.rcItem.left,
+                   item.rcItem.top, size.bmWidth, size.bmHeight, DST_BITMAP | DSS_DISABLED);
+        return;
+    }
+    HDC source = CreateCompatibleDC(item.hDC);
+    HGDIOBJ old = SelectObject(source, faces[face]);
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
     SelectObject(source, old);
     DeleteDC(source);

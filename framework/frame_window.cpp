@@ -75,6 +75,7 @@ void FrameWindow::RecalcLayout()
     if (IsBarShown(statusBar.Handle())) {
         // The status bar places itself at the bottom from its parent's size.
         statusBar.Send(WM_SIZE, 0, 0);
+        statusBar.FitParts();
         RECT bar;
         GetWindowRect(statusBar.Handle(), &bar);
         bottom -= bar.bottom - bar.top;

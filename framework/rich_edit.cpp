@@ -45,9 +45,15 @@ DWORD CALLBACK RichEditStreamCallback(DWORD_PTR cookie, LPBYTE buffer, LONG want
 
 namespace {
 
+// Dropping this much text in place costs the control about as long as
+// making a fresh one.
+constexpr int kLongText = 4096;
+
 // A fresh, empty control in the pane's place: its parent, id, styles,
-// rectangle, font, text limit, place among its siblings and focus.
-HWND RenewPane(HWND pane)
+// rectangle, text limit, event mask, options, default character format and
+// place among its siblings. (WM_GETFONT gives no font back from a rich edit
+// under Wine: its font lives in the character format.)
+HWND FreshControlLike(HWND pane)
 {
     HWND parent = GetParent(pane);
     RECT place;
@@ -62,20 +68,29 @@ HWND RenewPane(HWND pane)
                                  reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(pane, GWLP_HINSTANCE)), nullptr);
     if (!fresh)
         return nullptr;
-    SendMessageA(fresh, WM_SETFONT, static_cast<WPARAM>(SendMessageA(pane, WM_GETFONT, 0, 0)), FALSE);
+    CHARFORMAT2A format = {};
+    format.cbSize = sizeof format;
+    SendMessageA(pane, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    SendMessageA(fresh, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     SendMessageA(fresh, EM_EXLIMITTEXT, 0, SendMessageA(pane, EM_GETLIMITTEXT, 0, 0));
     SendMessageA(fresh, EM_SETEVENTMASK, 0, SendMessageA(pane, EM_GETEVENTMASK, 0, 0));
+    SendMessageA(fresh, EM_SETOPTIONS, ECOOP_SET, SendMessageA(pane, EM_GETOPTIONS, 0, 0));
     SetWindowPos(fresh, pane, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    const bool focused = GetFocus() == pane;
-    // Freeing the long text takes time too: the old control goes hidden and
-    // nameless now, and is destroyed once its thread is back in its loop.
-    ShowWindow(pane, SW_HIDE);
-    SetWindowLongPtrA(pane, GWLP_ID, 0);
-    if (!PostMessageA(pane, WM_CLOSE, 0, 0))
-        DestroyWindow(pane);
+    return fresh;
+}
+
+// The old control goes hidden and nameless now (GetDlgItem finds the fresh
+// one), and is destroyed once its thread is back in its loop: freeing the
+// long text takes time too.
+void Retire(HWND old, HWND fresh)
+{
+    const bool focused = GetFocus() == old;
+    ShowWindow(old, SW_HIDE);
+    SetWindowLongPtrA(old, GWLP_ID, 0);
+    if (!PostMessageA(old, WM_CLOSE, 0, 0))
+        DestroyWindow(old);
     if (focused)
         SetFocus(fresh);
-    return fresh;
 }
 
 // The whole text at once, with the drawing held meanwhile when the control is
@@ -93,35 +108,100 @@ void SetTextOnce(HWND pane, const char* text)
     }
 }
 
+// An empty selection at the end, then the stream into it.
+void StreamAtEnd(HWND pane, EDITSTREAMCALLBACK reader, DWORD_PTR cookie)
+{
+    RichEdit edit(pane);
+    // A place past any end, which the control takes as its end. A length read
+    // first would go stale when another thread appends between the two
+    // messages (and counts each paragraph end twice): the text would land
+    // inside the other piece.
+    constexpr int kPastAnyEnd = 0x7FFFFFFF;
+    edit.SetSelection(kPastAnyEnd, kPastAnyEnd);
+    EDITSTREAM stream = {};
+    stream.dwCookie = cookie;
+    stream.pfnCallback = reader;
+    edit.StreamIn(SF_TEXT | SFF_SELECTION, stream);
+}
+
+// An append to a pane, aimed at the control that was live when it was sent.
+struct PaneAppend {
+    RichEditText text;
+    const RichEditPane* pane;
+    HWND target;
+    bool read;   // the control asked for the text
+    bool stale;  // ... and it was no longer the live one
+};
+
+// Runs on the pane's thread, as the replacement does: the live control read
+// here is the one the text must go to.
+DWORD CALLBACK PaneAppendReader(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* done)
+{
+    PaneAppend* append = reinterpret_cast<PaneAppend*>(cookie);
+    append->read = true;
+    if (append->pane->Handle() != append->target) {
+        append->stale = true;
+        *done = 0;
+        return 0;
+    }
+    return RichEditStreamCallback(reinterpret_cast<DWORD_PTR>(&append->text), buffer, wanted, done);
+}
+
 }  // namespace
 
-HWND RichEditReplaceAll(HWND pane, const char* text)
+void RichEditReplaceAll(HWND pane, const char* text)
 {
-    constexpr int kPiece = 4096;
-    RichEdit edit(pane);
-    // The control takes long to drop a long text, at once or in pieces; a
-    // fresh control in its place takes no time. Only the pane's own thread
-    // can put one there.
-    DWORD paneThread = GetWindowThreadProcessId(pane, nullptr);
-    if (paneThread == GetCurrentThreadId() && edit.GetTextLength() > kPiece) {
-        if (HWND fresh = RenewPane(pane)) {
+    SetTextOnce(pane, text);
+}
+
+void RichEditPane::Attach(HWND control)
+{
+    InterlockedExchangePointer(LivePointer(), control);
+}
+
+void RichEditPane::AddSubclass(SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data)
+{
+    if (subclassCount < static_cast<int>(sizeof subclasses / sizeof *subclasses))
+        subclasses[subclassCount++] = {procedure, id, data};
+    SetWindowSubclass(Handle(), procedure, id, data);
+}
+
+void RichEditPane::ReplaceAll(const char* text)
+{
+    HWND pane = Handle();
+    // Only the pane's own thread can put a control in its place.
+    if (GetWindowThreadProcessId(pane, nullptr) == GetCurrentThreadId() && RichEdit(pane).GetTextLength() > kLongText) {
+        if (HWND fresh = FreshControlLike(pane)) {
             SetTextOnce(fresh, text);
-            return fresh;
+            for (int i = 0; i < subclassCount; ++i) {
+                RemoveWindowSubclass(pane, subclasses[i].procedure, subclasses[i].id);
+                SetWindowSubclass(fresh, subclasses[i].procedure, subclasses[i].id, subclasses[i].data);
+            }
+            // From here an append aimed at the old control goes to this one.
+            InterlockedExchangePointer(LivePointer(), fresh);
+            Retire(pane, fresh);
+            return;
         }
     }
-    // The end in the control's own positions, which count a paragraph end
-    // once where the text length counts it twice.
-    edit.SetSelection(0, -1);
-    CHARRANGE all = {};
-    SendMessageA(pane, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&all));
-    for (int end = all.cpMax; end > 0;) {
-        const int start = end > kPiece ? end - kPiece : 0;
-        edit.SetSelection(start, end);
-        SendMessageA(pane, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
-        end = start;
-    }
     SetTextOnce(pane, text);
-    return pane;
+}
+
+void RichEditPane::Append(const char* text)
+{
+    const int length = XString::ClampLength(text, -1);
+    if (length == 0)
+        return;
+    for (;;) {
+        HWND target = Handle();
+        if (!target)
+            return;
+        PaneAppend append = {{text, length, 0}, this, target, false, false};
+        StreamAtEnd(target, PaneAppendReader, reinterpret_cast<DWORD_PTR>(&append));
+        // Taken by the live control, or by none because the pane is gone.
+        const bool replaced = append.stale || (!append.read && Handle() != target);
+        if (!replaced)
+            return;
+    }
 }
 
 void RichEditShowLastLines(HWND pane)
@@ -165,16 +245,6 @@ void RichEditAppend(HWND pane, const char* text)
     const int length = XString::ClampLength(text, -1);
     if (length == 0)
         return;
-    RichEdit edit(pane);
-    // A place past any end, which the control takes as its end. A length read
-    // first would go stale when another thread appends between the two
-    // messages (and counts each paragraph end twice): the text would land
-    // inside the other piece.
-    constexpr int kPastAnyEnd = 0x7FFFFFFF;
-    edit.SetSelection(kPastAnyEnd, kPastAnyEnd);
     RichEditText source = {text, length, 0};
-    EDITSTREAM stream = {};
-    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
-    stream.pfnCallback = RichEditStreamCallback;
-    edit.StreamIn(SF_TEXT | SFF_SELECTION, stream);
+    StreamAtEnd(pane, RichEditStreamCallback, reinterpret_cast<DWORD_PTR>(&source));
 }

@@ -187,8 +187,10 @@ void Fetch(OnlineDownload::Shared& shared)
             const bool ok = !text.empty() && ReadFile(file, text.data(), size, &read, nullptr) && read == size;
             CloseHandle(file);
             if (ok && shared.keepRunning && shared.settings.tree) {
-                OnlineTree tree(shared.settings.tree);
-                FillOnlineTree(tree, shared.settings.onlineRoot, text.data(), text.size());
+                // Read and ordered here, then put in one item a message, so a
+                // stop waits for one item at most.
+                const std::vector<OnlineNode> nodes = ReadOnlineList(text.data(), text.size(), &shared.keepRunning);
+                OnlineTree(shared.settings.tree).Fill(shared.settings.onlineRoot, nodes, &shared.keepRunning);
             }
         }
         DeleteFileA(listPath.c_str());
@@ -241,22 +243,27 @@ bool OnlineDownload::Stop(DWORD timeoutMs)
     // The thread may be sending to the tree of this very thread: serve its
     // sent messages while waiting.
     const DWORD start = GetTickCount();
-    bool ended = false;
     for (;;) {
         const DWORD spent = GetTickCount() - start;
         const DWORD left = spent < timeoutMs ? timeoutMs - spent : 0;
         const DWORD woke = MsgWaitForMultipleObjects(1, &thread, FALSE, left, QS_SENDMESSAGE);
-        if (woke == WAIT_OBJECT_0) {
-            ended = true;
+        if (woke == WAIT_OBJECT_0)
             break;
-        }
         if (woke != WAIT_OBJECT_0 + 1 || left == 0)
-            break;
+            return false;  // still running: it keeps its own reference to what it uses
         MSG message;
         PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
     CloseHandle(thread);
     thread = nullptr;
     shared.reset();
-    return ended;
+    return true;
+}
+
+OnlineDownload::~OnlineDownload()
+{
+    // The owner has waited already where it could; a thread still in a name
+    // look-up holds its own reference to what it uses.
+    if (!Stop(0))
+        CloseHandle(thread);
 }

@@ -19,18 +19,24 @@ public:
         HTREEITEM onlineRoot = nullptr;
     };
 
+    // Every step of the thread ends within a moment of a stop but a name
+    // look-up, which nothing can cut short.
+    static constexpr DWORD kStopWaitMs = 5000;
+
     // The host of the build, "name" or "name:port".
     static const char* DefaultHost();
 
     OnlineDownload() = default;
-    ~OnlineDownload() { Stop(); }
+    ~OnlineDownload();
     OnlineDownload(const OnlineDownload&) = delete;
     OnlineDownload& operator=(const OnlineDownload&) = delete;
 
     bool Start(const Settings& settings);
     // Asks the thread to stop, aborts its connection and waits at most
-    // timeoutMs; true when it has ended (or never ran).
-    bool Stop(DWORD timeoutMs = 3000);
+    // timeoutMs; true when it has ended (or never ran). While false, the
+    // thread may still send to the tree: what it fills must stay until the
+    // tree itself goes, and a later Stop waits again.
+    bool Stop(DWORD timeoutMs = kStopWaitMs);
     bool IsRunning() const;
 
     struct Shared;  // what the thread keeps even when it outlives this object

@@ -1,49 +1,21 @@
 #include "online_tree.h"
 
-ContentsItem OnlineTree::Child(ContentsItem item) const
+bool OnlineTree::Fill(HTREEITEM parent, const std::vector<OnlineNode>& nodes, const volatile LONG* keepRunning) const
 {
-    return tree.Child(Item(item));
-}
-
-ContentsItem OnlineTree::Next(ContentsItem item) const
-{
-    return tree.Next(Item(item));
-}
-
-ContentsItem OnlineTree::Parent(ContentsItem item) const
-{
-    return reinterpret_cast<HTREEITEM>(tree.Send(TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(Item(item))));
-}
-
-XString OnlineTree::Text(ContentsItem item) const
-{
-    return tree.Text(Item(item));
-}
-
-int OnlineTree::Image(ContentsItem item) const
-{
-    return tree.Image(Item(item));
-}
-
-ContentsItem OnlineTree::InsertOnline(ContentsItem parent, const char* text, OnlineItem* item)
-{
-    HTREEITEM inserted = tree.Insert(Item(parent), text, item->image, item->image + 1, reinterpret_cast<LPARAM>(item));
-    if (!inserted)
-        delete item;
-    return inserted;
-}
-
-int CALLBACK OnlineTree::Compare(LPARAM a, LPARAM b, LPARAM)
-{
-    return CompareOnlineItems(*reinterpret_cast<const OnlineItem*>(a), *reinterpret_cast<const OnlineItem*>(b));
-}
-
-void OnlineTree::SortOnline(ContentsItem parent)
-{
-    TVSORTCB sort = {};
-    sort.hParent = Item(parent);
-    sort.lpfnCompare = Compare;
-    tree.Send(TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+    for (const OnlineNode& node : nodes) {
+        if (keepRunning && !*keepRunning)
+            return false;
+        OnlineItem* item = new OnlineItem(node.item);
+        const HTREEITEM inserted =
+            tree.Insert(parent, node.text.Data(), item->image, item->image + 1, reinterpret_cast<LPARAM>(item));
+        if (!inserted) {
+            delete item;
+            return false;
+        }
+        if (!Fill(inserted, node.children, keepRunning))
+            return false;
+    }
+    return true;
 }
 
 void OnlineTree::FreeData(HTREEITEM item) const

@@ -40,19 +40,20 @@ bool TextViewer::Create(HWND parent, const RECT& place, int id)
     // Whoever builds the view, its control's class is there.
     if (!LoadRichEditLibrary())
         return false;
-    hwnd = CreateWindowExA(0, kClassName, "", style, place.left, place.top, place.right - place.left,
-                           place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = CreateWindowExA(0, RichEdit::kClassName, "", style, place.left, place.top,
+                                place.right - place.left, place.bottom - place.top, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (!hwnd)
         return false;
-    Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), FALSE);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), FALSE);
     // Texts of any length: the control's default limit is 32767 characters.
-    LimitText(0x7FFFFFFF);
-    SetWindowSubclass(hwnd, SubclassProcedure, kSubclassId, 0);
+    RichEdit(hwnd).LimitText(0x7FFFFFFF);
+    pane.Attach(hwnd);
+    pane.AddSubclass(SubclassProcedure, kSubclassId, 0);
     return true;
 }
 
-void TextViewer::ShowFile(const char* path, const char* extension) const
+void TextViewer::ShowFile(const char* path, const char* extension)
 {
     Show(true);
     std::vector<unsigned char> bytes;
@@ -61,41 +62,43 @@ void TextViewer::ShowFile(const char* path, const char* extension) const
     const FileViewText shown = TextForFile(path, extension, read ? (bytes.empty() ? &kNone : bytes.data()) : nullptr,
                                            bytes.size());
     SetText(shown.text.Data(), shown.text.Length(), shown.isError ? kRed : kBlack);
-    Send(EM_SETMODIFY, 0);
+    SendMessageA(Handle(), EM_SETMODIFY, 0, 0);
 }
 
-void TextViewer::SetText(const char* text, int length, COLORREF colour) const
+void TextViewer::SetText(const char* text, int length, COLORREF colour)
 {
-    RichEditReplaceAll(hwnd, "");
-    SetSelection(0, 0);
+    pane.ReplaceAll("");
+    const RichEdit edit(pane.Handle());
+    edit.SetSelection(0, 0);
     CHARFORMATA format = {};
     format.cbSize = sizeof format;
     format.dwMask = CFM_COLOR | CFM_BOLD | CFM_ITALIC;
     format.crTextColor = colour;
-    Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    edit.Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     RichEditText source = {text, length, 0};
     EDITSTREAM stream = {};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
     stream.pfnCallback = RichEditStreamCallback;
-    StreamIn(SF_TEXT | SFF_SELECTION, stream);
+    edit.StreamIn(SF_TEXT | SFF_SELECTION, stream);
 }
 
-void TextViewer::ShowMenu(POINT client) const
+void TextViewer::ShowMenu(HWND viewer, POINT client)
 {
+    const RichEdit edit(viewer);
     PopupMenu menu;
     if (!menu.Load(IDR_EDIT_MENU))
         return;
     CHARRANGE selection = {};
-    Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    edit.Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     menu.Enable(ID_EDIT_COPY_TEXT, selection.cpMin != selection.cpMax);
     POINT screen = client;
-    ClientToScreen(hwnd, &screen);
-    switch (menu.Track(hwnd, screen)) {
+    ClientToScreen(viewer, &screen);
+    switch (menu.Track(viewer, screen)) {
     case ID_EDIT_COPY_TEXT:
-        Send(WM_COPY);
+        edit.Send(WM_COPY);
         break;
     case ID_EDIT_SELECT_ALL:
-        SetSelection(0, GetTextLength());
+        edit.SetSelection(0, edit.GetTextLength());
         break;
     default:
         break;
@@ -107,7 +110,7 @@ LRESULT CALLBACK TextViewer::SubclassProcedure(HWND hwnd, UINT message, WPARAM w
 {
     if (message == WM_RBUTTONDOWN) {
         const POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        TextViewer(hwnd).ShowMenu(at);
+        ShowMenu(hwnd, at);
     } else if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(hwnd, SubclassProcedure, kSubclassId);
     }

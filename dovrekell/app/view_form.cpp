@@ -28,8 +28,6 @@
 
 namespace {
 
-constexpr DWORD kWorkerEndWaitMs = 5000;
-
 const int kPageControls[4][12] = {
     {IDC_CONTENTS},
     {IDC_INDEX_EDIT, IDC_INDEX_LIST},
@@ -163,7 +161,7 @@ void ZViewForm::InitialUpdate()
 
     // Once per start: the online list and status pages come from our server
     // while the documentation is read.
-    online.Start({OnlineDownload::DefaultHost(), GetProgramDir().Data(), Item(IDC_CONTENTS),
+    online.Start({onlineHost.Data(), GetProgramDir().Data(), Item(IDC_CONTENTS),
                   static_cast<HTREEITEM>(const_cast<void*>(groups.OnlineRoot()))});
     LoadDocumentation();
 }
@@ -310,7 +308,7 @@ DWORD WINAPI ZViewForm::Worker(void* parameter)
 INT_PTR ZViewForm::OnScanEnded(WPARAM, LPARAM)
 {
     if (worker) {
-        WaitForSingleObject(worker, kWorkerEndWaitMs);
+        WaitForSingleObject(worker, INFINITE);  // its end message is its last step
         CloseHandle(worker);
         worker = nullptr;
     }
@@ -339,18 +337,13 @@ void CopyChildren(const TreeView& tree, HTREEITEM parent, const ContentsMemory::
 void ZViewForm::FillFromScan()
 {
     const TreeView tree(Handle(), IDC_CONTENTS);
-    const HWND index = Item(IDC_INDEX_LIST);
     SendMessageA(tree.Handle(), WM_SETREDRAW, FALSE, 0);
-    SendMessageA(index, WM_SETREDRAW, FALSE, 0);
     for (const auto& roots : scannedRoots)
         CopyChildren(tree, static_cast<HTREEITEM>(const_cast<void*>(roots.second)),
                      *static_cast<const ContentsMemory::Node*>(roots.first));
-    for (const auto& entry : scanned->Index())
-        AddLocationEntry(index, entry.first.Data(), entry.second.Data());
     SendMessageA(tree.Handle(), WM_SETREDRAW, TRUE, 0);
-    SendMessageA(index, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(tree.Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME);
-    RedrawWindow(index, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME);
+    AddLocationEntries(Item(IDC_INDEX_LIST), scanned->Index());
 }
 
 void ZViewForm::IndexLookup()
@@ -359,11 +352,11 @@ void ZViewForm::IndexLookup()
         return;
     const ListBox index(Handle(), IDC_INDEX_LIST);
     const XString text = Control(Handle(), IDC_INDEX_EDIT).GetText();
-    LRESULT found = index.Send(LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.Data()));
-    if (found == LB_ERR)
+    int found = FindIndexEntry(index.Handle(), text.Data());
+    if (found < 0)
         found = 0;
     index.Send(LB_SETTOPINDEX, static_cast<WPARAM>(found));
-    index.SetCurSel(static_cast<int>(found));
+    index.SetCurSel(found);
 }
 
 INT_PTR ZViewForm::OnIndexEdit(WPARAM, LPARAM)
@@ -457,15 +450,17 @@ INT_PTR ZViewForm::OnTitleSearch(WPARAM, LPARAM)
     const std::string wanted = caseSensitive ? text : Lowered(text);
     const ListBox index(Handle(), IDC_INDEX_LIST);
     const int count = index.GetCount();
+    std::vector<std::pair<XString, XString>> found;
     for (int entry = 0; entry < count; ++entry) {
-        const std::string title = index.GetItemText(entry).Data();
-        const std::string compared = caseSensitive ? title : Lowered(title);
+        const XString title = index.GetItemText(entry);
+        const std::string compared = caseSensitive ? title.Data() : Lowered(title.Data());
         if (!TitleMatches(compared.c_str(), wanted.c_str(), searchPosition))
             continue;
         const char* location = EntryLocation(index.Handle(), entry);
         if (location && *location)
-            AddLocationEntry(results, title.c_str(), location);
+            found.emplace_back(title, XString(location));
     }
+    AddLocationEntries(results, found);
     PutOnTop(combo, text.c_str());
     return TRUE;
 }
@@ -496,8 +491,11 @@ INT_PTR ZViewForm::OnSearchFiles(WPARAM, LPARAM)
     const TreeContents contents(Item(IDC_CONTENTS));
     std::vector<XString> paths;
     groups.CollectFiles(contents, extension.c_str(), paths);
+    std::vector<std::pair<XString, XString>> found;
+    found.reserve(paths.size());
     for (const XString& path : paths)
-        AddLocationEntry(results, LocationTitle(path.Data()).Data(), path.Data());
+        found.emplace_back(LocationTitle(path.Data()), path);
+    AddLocationEntries(results, found);
     return TRUE;
 }
 
@@ -584,10 +582,12 @@ INT_PTR ZViewForm::OnDestroyPanel(WPARAM, LPARAM)
 {
     keepRunning = 0;
     if (worker) {
-        // The worker may still be sending to the tree: answer it while waiting.
-        while (MsgWaitForMultipleObjects(1, &worker, FALSE, kWorkerEndWaitMs, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+        // The worker fills members of this panel: it must have ended before
+        // they go. It stops at its next entry, so this is a short wait;
+        // anything it sends meanwhile is answered.
+        while (MsgWaitForMultipleObjects(1, &worker, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
             MSG msg;
-            PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+            PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
         }
         CloseHandle(worker);
         worker = nullptr;
@@ -613,10 +613,11 @@ INT_PTR ZViewForm::OnDestroyPanel(WPARAM, LPARAM)
     ClearLocationEntries(Item(IDC_INDEX_LIST));
     ClearLocationEntries(Item(IDC_FAVORITES));
     ClearLocationEntries(Item(IDC_RESULTS));
-    // The online thread fills this subtree: it has ended (the frame stopped
-    // it before closing) before its records are freed.
-    online.Stop();
-    if (const HTREEITEM onlineRoot = static_cast<HTREEITEM>(const_cast<void*>(groups.OnlineRoot()))) {
+    // The online thread fills this subtree: its records are freed only once
+    // it has ended. One still in a name look-up may yet send to the tree,
+    // so its items are left to go with the tree.
+    const HTREEITEM onlineRoot = static_cast<HTREEITEM>(const_cast<void*>(groups.OnlineRoot()));
+    if (online.Stop() && onlineRoot) {
         const OnlineTree onlineTree(Item(IDC_CONTENTS));
         onlineTree.DeleteBelow(onlineRoot);
         TreeView(Handle(), IDC_CONTENTS).Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(onlineRoot));

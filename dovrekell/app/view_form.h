@@ -44,6 +44,8 @@ public:
     // Stopped before the frame destroys the panel, so the thread never
     // outlives the tree it fills.
     OnlineDownload online;
+    // Where the online thread fetches from; a test names a server of its own.
+    XString onlineHost{OnlineDownload::DefaultHost()};
 
 protected:
     BOOL OnInitDialog() override;

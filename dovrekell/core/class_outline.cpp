@@ -354,22 +354,27 @@ void ClassOutline::WriteMethods(OutlineText& out) const
 {
     const bool isInterface = (texts.access & kInterfaceFlag) != 0;
     const bool isAbstract = (texts.access & kAbstractFlag) != 0;
-    bool constructorHeader = false;
+    // Each run of constructors or of methods stands under its own header, a
+    // blank line before every header but the first: a class that declares
+    // a constructor between methods would otherwise show the later methods
+    // as constructors.
+    enum class Kind { kNone, kConstructor, kMethod } last = Kind::kNone;
     bool methodHeader = false;
     for (const MemberTexts& method : texts.methods) {
         const char* name = texts.Text(method.name);
         if (StartsWith(name, "<clinit>"))
             continue;
-        if (StartsWith(name, "<init>")) {
-            if (!constructorHeader) {
-                out.Append("\t//constructor\n");
-                constructorHeader = true;
-            }
-        } else if (!methodHeader) {
-            if (constructorHeader)
+        const Kind kind = StartsWith(name, "<init>") ? Kind::kConstructor : Kind::kMethod;
+        if (kind != last) {
+            if (last != Kind::kNone)
                 out.Append("\n");
-            out.Append("\t//method\n");
-            methodHeader = true;
+            if (kind == Kind::kConstructor) {
+                out.Append("\t//constructor\n");
+            } else {
+                out.Append("\t//method\n");
+                methodHeader = true;
+            }
+            last = kind;
         }
         out.Append('\t');
         AppendAccessWords(out, method.access, false);

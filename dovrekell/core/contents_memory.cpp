@@ -50,17 +50,6 @@ ContentsItem ContentsMemory::Insert(ContentsItem parent, const char* text, int i
     return owner->children.back().get();
 }
 
-void ContentsMemory::Delete(ContentsItem item)
-{
-    const Node* node = AsNode(item);
-    Node* owner = node->parent ? node->parent : &roots;
-    auto& siblings = owner->children;
-    const size_t place = node->place;
-    siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(place));
-    for (size_t i = place; i < siblings.size(); ++i)
-        siblings[i]->place = i;
-}
-
 void ContentsMemory::AddIndexEntry(const char* title, const char* location)
 {
     index.emplace_back(XString(title), XString(location));

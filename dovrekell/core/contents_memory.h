@@ -25,7 +25,6 @@ public:
     XString Text(ContentsItem item) const override;
     int Image(ContentsItem item) const override;
     ContentsItem Insert(ContentsItem parent, const char* text, int image) override;
-    void Delete(ContentsItem item) override;
     void AddIndexEntry(const char* title, const char* location) override;
 
     const std::vector<std::unique_ptr<Node>>& Roots() const { return roots.children; }

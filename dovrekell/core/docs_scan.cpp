@@ -19,16 +19,16 @@ bool IsDirectory(FolderWalk& walk, const char* folder, const char* name)
     return walk.KindOf(Join(folder, name).Data()) == FolderWalk::kDirectory;
 }
 
-// The text after the last '.'; null when the name has none.
-const char* ExtensionOf(const char* name)
-{
-    const char* dot = std::strrchr(name, '.');
-    return dot ? dot + 1 : nullptr;
-}
+// One root of the tree as the walk fills it: the extensions it lists (none:
+// the catch-all root) and whether its files go into the index.
+struct RootFill {
+    ContentsItem root;
+    const std::vector<XString>* extensions;
+    bool index;
+};
 
-bool Matches(const ExtensionGroups& groups, const char* name, const std::vector<XString>* extensions)
+bool Matches(const ExtensionGroups& groups, const char* extension, const std::vector<XString>* extensions)
 {
-    const char* extension = ExtensionOf(name);
     if (!extensions)
         return !extension || groups.IsCatchAllExtension(extension);
     if (!extension)
@@ -40,12 +40,120 @@ bool Matches(const ExtensionGroups& groups, const char* name, const std::vector<
     return false;
 }
 
-void Walk(const ExtensionGroups& groups, FolderWalk& walk, ContentsBuilder& builder, ContentsItem root,
-          const std::vector<XString>* extensions, bool index, const volatile long& keepRunning)
-{
-    ScanFolder(groups, walk, builder, root, groups.DocsFolder().Data(), extensions, index, keepRunning);
-    PruneEmptyFolders(builder, root, root);
-}
+// A folder on the walk's way down: its item below each root, made when the
+// first thing to show under that root turns up below it, so a folder that
+// holds nothing for a root never appears there and every item still comes
+// in the order the folders list their entries.
+struct WalkedFolder {
+    WalkedFolder* up;  // null for the documentation folder
+    const char* name;
+    std::vector<ContentsItem> items;  // one per root
+    std::vector<XString> loops;       // links back up met so far in this folder
+};
+
+class SingleWalk {
+public:
+    SingleWalk(const ExtensionGroups& groups, FolderWalk& walk, ContentsBuilder& builder,
+               const volatile long& keepRunning)
+        : groups(groups), walk(walk), builder(builder), keepRunning(keepRunning), open(walk)
+    {
+        bool first = true;
+        for (const ExtensionGroup& group : groups.FixedGroups()) {
+            roots.push_back({group.root, &group.extensions, first});
+            first = false;
+        }
+        for (const ExtensionGroup& group : groups.UserGroups())
+            roots.push_back({group.root, &group.extensions, false});
+        roots.push_back({groups.CatchAllRoot(), nullptr, false});
+    }
+
+    void Run()
+    {
+        const XString& docs = groups.DocsFolder();
+        WalkedFolder top{nullptr, docs.Data(), {}, {}};
+        for (const RootFill& fill : roots)
+            top.items.push_back(fill.root);
+        if (!open.Enter(docs.Data(), false))
+            return;
+        Scan(top, docs);
+        open.Leave();
+    }
+
+private:
+    ContentsItem ItemOf(WalkedFolder& folder, size_t root)
+    {
+        if (folder.items[root] || !folder.up)
+            return folder.items[root];
+        const ContentsItem parent = ItemOf(*folder.up, root);
+        const ContentsItem item = builder.Insert(parent, folder.name, ContentsBuilder::kFolderImage);
+        folder.items[root] = item;
+        for (const XString& loop : folder.loops)
+            builder.Insert(item, loop.Data(), ContentsBuilder::kFolderImage);
+        return item;
+    }
+
+    void Scan(WalkedFolder& folder, const XString& path)
+    {
+        if (!keepRunning)
+            return;
+        std::vector<FolderEntry> entries;
+        if (!walk.List(path.Data(), entries))
+            return;
+        for (const FolderEntry& entry : entries) {
+            if (!keepRunning)
+                return;
+            const XString entryPath = Join(path.Data(), entry.name.Data());
+            if (entry.directory)
+                ScanBelow(folder, entry, entryPath);
+            else
+                AddFile(folder, entry.name, entryPath);
+        }
+    }
+
+    void ScanBelow(WalkedFolder& folder, const FolderEntry& entry, const XString& path)
+    {
+        const XString& name = entry.name;
+        if (!open.Enter(path.Data(), entry.link)) {
+            // Shown where its folder is, from now on and once the folder
+            // itself appears.
+            folder.loops.push_back(name);
+            for (size_t root = 0; root < roots.size(); ++root) {
+                if (folder.items[root] || !folder.up)
+                    builder.Insert(folder.items[root], name.Data(), ContentsBuilder::kFolderImage);
+            }
+            return;
+        }
+        WalkedFolder child{&folder, name.Data(), std::vector<ContentsItem>(roots.size()), {}};
+        Scan(child, path);
+        open.Leave();
+    }
+
+    void AddFile(WalkedFolder& folder, const XString& name, const XString& path)
+    {
+        const char* dot = std::strrchr(name.Data(), '.');
+        const char* extension = dot ? dot + 1 : nullptr;
+        for (size_t root = 0; root < roots.size(); ++root) {
+            const RootFill& fill = roots[root];
+            if (!Matches(groups, extension, fill.extensions))
+                continue;
+            const ContentsItem parent = ItemOf(folder, root);
+            if (fill.index) {
+                const XString title(name.Data(), static_cast<int>(dot - name.Data()));
+                builder.Insert(parent, title.Data(), ContentsTree::kFileImage);
+                builder.AddIndexEntry(title.Data(), path.Data());
+            } else {
+                builder.Insert(parent, name.Data(), ContentsTree::kFileImage);
+            }
+        }
+    }
+
+    const ExtensionGroups& groups;
+    FolderWalk& walk;
+    ContentsBuilder& builder;
+    const volatile long& keepRunning;
+    OpenFolders open;
+    std::vector<RootFill> roots;
+};
 
 }  // namespace
 
@@ -65,60 +173,29 @@ int IsDocsFolder(FolderWalk& walk, const char* path)
     return index == FolderWalk::kFile ? 1 : 0;
 }
 
+bool OpenFolders::Identify(Open& folder)
+{
+    if (folder.known == kUnread)
+        folder.known = walk.Identify(folder.path.Data(), folder.identity) ? kRead : kUnreadable;
+    return folder.known == kRead;
+}
+
+bool OpenFolders::Enter(const char* folder, bool link)
+{
+    Open entered;
+    entered.path.Assign(folder);
+    if (link && Identify(entered)) {
+        for (Open& other : open) {
+            if (Identify(other) && other.identity == entered.identity)
+                return false;
+        }
+    }
+    open.push_back(entered);
+    return true;
+}
+
 void BuildContents(const ExtensionGroups& groups, FolderWalk& walk, ContentsBuilder& builder,
                    const volatile long& keepRunning)
 {
-    bool first = true;
-    for (const ExtensionGroup& group : groups.FixedGroups()) {
-        Walk(groups, walk, builder, group.root, &group.extensions, first, keepRunning);
-        first = false;
-    }
-    for (const ExtensionGroup& group : groups.UserGroups())
-        Walk(groups, walk, builder, group.root, &group.extensions, false, keepRunning);
-    Walk(groups, walk, builder, groups.CatchAllRoot(), nullptr, false, keepRunning);
-}
-
-void ScanFolder(const ExtensionGroups& groups, FolderWalk& walk, ContentsBuilder& builder, ContentsItem parent,
-                const char* folder, const std::vector<XString>* extensions, bool index,
-                const volatile long& keepRunning)
-{
-    if (!keepRunning)
-        return;
-    std::vector<FolderEntry> entries;
-    if (!walk.List(folder, entries))
-        return;
-    for (const FolderEntry& entry : entries) {
-        if (!keepRunning)
-            return;
-        if (entry.link)
-            continue;
-        const XString path = Join(folder, entry.name.Data());
-        if (entry.directory) {
-            ContentsItem item = builder.Insert(parent, entry.name.Data(), ContentsBuilder::kFolderImage);
-            ScanFolder(groups, walk, builder, item, path.Data(), extensions, index, keepRunning);
-        } else if (Matches(groups, entry.name.Data(), extensions)) {
-            if (index) {
-                const char* dot = std::strrchr(entry.name.Data(), '.');
-                const XString title(entry.name.Data(), static_cast<int>(dot - entry.name.Data()));
-                builder.Insert(parent, title.Data(), ContentsTree::kFileImage);
-                builder.AddIndexEntry(title.Data(), path.Data());
-            } else {
-                builder.Insert(parent, entry.name.Data(), ContentsTree::kFileImage);
-            }
-        }
-    }
-}
-
-void PruneEmptyFolders(ContentsBuilder& builder, ContentsItem root, ContentsItem item)
-{
-    ContentsItem child = builder.Child(item);
-    while (child) {
-        // The next sibling first: the child may be deleted below.
-        ContentsItem next = builder.Next(child);
-        if (builder.Image(child) == ContentsBuilder::kFolderImage)
-            PruneEmptyFolders(builder, root, child);
-        child = next;
-    }
-    if (item != root && !builder.Child(item))
-        builder.Delete(item);
+    SingleWalk(groups, walk, builder, keepRunning).Run();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "extension_groups.h"
@@ -11,8 +12,16 @@
 
 struct FolderEntry {
     XString name;
-    bool directory = false;
-    bool link = false;  // a junction or symbolic link: never walked into
+    bool directory = false;  // also a link to a folder
+    bool link = false;       // a junction or symbolic link
+};
+
+// What tells one folder from every other, whichever path or link leads to it.
+struct FolderIdentity {
+    uint64_t volume = 0;
+    uint64_t file = 0;
+
+    bool operator==(const FolderIdentity& other) const { return volume == other.volume && file == other.file; }
 };
 
 class FolderWalk {
@@ -23,6 +32,8 @@ public:
     // enumerates them; false when the folder cannot be listed.
     virtual bool List(const char* folder, std::vector<FolderEntry>& entries) = 0;
     virtual Kind KindOf(const char* path) = 0;
+    // false when the folder's identity cannot be read.
+    virtual bool Identify(const char* folder, FolderIdentity& identity) = 0;
 
 protected:
     ~FolderWalk() = default;
@@ -36,7 +47,6 @@ public:
 
     // Appends an item at the end of parent's children (null parent: a root).
     virtual ContentsItem Insert(ContentsItem parent, const char* text, int image) = 0;
-    virtual void Delete(ContentsItem item) = 0;
     virtual void AddIndexEntry(const char* title, const char* location) = 0;
 
 protected:
@@ -47,13 +57,38 @@ protected:
 // "specs" and the file "index.html" or else "index.htm".
 int IsDocsFolder(FolderWalk& walk, const char* path);
 
-// Fills every group root, then the catch-all root, from the documentation
-// folder; only the first group's files go into the index. Stops soon after
-// keepRunning is cleared.
+// The folders a walk has entered and not yet left. A link that leads back
+// to one of them is refused, so no walk runs in circles; a link to anywhere
+// else is walked like any folder. Only a link can lead back, so identities
+// are read only when a link is entered: a walk without links costs nothing.
+class OpenFolders {
+public:
+    explicit OpenFolders(FolderWalk& walk) : walk(walk) {}
+
+    // false, and nothing entered, when the folder is a link to a folder
+    // open already.
+    bool Enter(const char* folder, bool link);
+    void Leave() { open.pop_back(); }
+
+private:
+    enum Known { kUnread, kRead, kUnreadable };
+    struct Open {
+        XString path;
+        FolderIdentity identity;
+        Known known = kUnread;
+    };
+
+    bool Identify(Open& folder);
+
+    FolderWalk& walk;
+    std::vector<Open> open;
+};
+
+// Fills every group root and the catch-all root from the documentation
+// folder in one walk; only the first group's files go into the index. Under
+// each root come the sub-folders and matching files in the order the folder
+// lists them, with no folder that holds nothing for that root; a link back
+// up into a folder being walked is shown beside what its folder shows, not
+// walked again. Stops soon after keepRunning is cleared.
 void BuildContents(const ExtensionGroups& groups, FolderWalk& walk, ContentsBuilder& builder,
                    const volatile long& keepRunning);
-void ScanFolder(const ExtensionGroups& groups, FolderWalk& walk, ContentsBuilder& builder, ContentsItem parent,
-                const char* folder, const std::vector<XString>* extensions, bool index,
-                const volatile long& keepRunning);
-// Deletes the folders below root that hold no file anywhere below them.
-void PruneEmptyFolders(ContentsBuilder& builder, ContentsItem root, ContentsItem item);

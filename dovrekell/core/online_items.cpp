@@ -1,5 +1,6 @@
 #include "online_items.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -68,48 +69,57 @@ int CompareOnlineItems(const OnlineItem& a, const OnlineItem& b)
     return 0;
 }
 
-void AddOnlineLine(OnlineTreeBuilder& tree, ContentsItem parent, const char* line)
+namespace {
+
+// The folder called name among nodes (ignoring case), made at the end when
+// there is none yet: the line that makes it gives it its number.
+OnlineNode& FolderIn(std::vector<OnlineNode>& nodes, const XString& name, int number)
 {
-    OnlineLine parsed;
-    if (!ParseOnlineLine(line, parsed))
-        return;
-    for (size_t i = 0; i + 1 < parsed.path.size(); ++i) {
-        const XString& name = parsed.path[i];
-        ContentsItem folder = nullptr;
-        for (ContentsItem child = tree.Child(parent); child; child = tree.Next(child)) {
-            if (tree.Image(child) == OnlineItem::kFolderImage && EqualsIgnoringCase(tree.Text(child).Data(), name.Data())) {
-                folder = child;
-                break;
-            }
-        }
-        if (!folder) {
-            OnlineItem* item = new OnlineItem;
-            item->image = OnlineItem::kFolderImage;
-            item->number = parsed.number;
-            folder = tree.InsertOnline(parent, name.Data(), item);
-            tree.SortOnline(parent);
-        }
-        if (!folder)
-            return;
-        parent = folder;
+    for (OnlineNode& node : nodes) {
+        if (node.item.image == OnlineItem::kFolderImage && EqualsIgnoringCase(node.text.Data(), name.Data()))
+            return node;
     }
-    OnlineItem* leaf = new OnlineItem;
-    leaf->image = OnlineItem::kLeafImage;
-    leaf->number = parsed.number;
-    leaf->location = parsed.location;
-    tree.InsertOnline(parent, parsed.path.back().Data(), leaf);
-    tree.SortOnline(parent);
+    nodes.push_back(OnlineNode{name, OnlineItem{OnlineItem::kFolderImage, number, XString()}, {}});
+    return nodes.back();
 }
 
-void FillOnlineTree(OnlineTreeBuilder& tree, ContentsItem parent, const char* text, size_t size)
+void AddLine(std::vector<OnlineNode>& roots, const OnlineLine& line)
 {
+    std::vector<OnlineNode>* level = &roots;
+    for (size_t i = 0; i + 1 < line.path.size(); ++i)
+        level = &FolderIn(*level, line.path[i], line.number).children;
+    level->push_back(OnlineNode{line.path.back(), OnlineItem{OnlineItem::kLeafImage, line.number, line.location}, {}});
+}
+
+// Sorted once at the end, stably: the same order as sorting after every
+// line, which put each new item behind the equal ones before it.
+void SortLevels(std::vector<OnlineNode>& nodes)
+{
+    std::stable_sort(nodes.begin(), nodes.end(), [](const OnlineNode& a, const OnlineNode& b) {
+        return CompareOnlineItems(a.item, b.item) < 0;
+    });
+    for (OnlineNode& node : nodes)
+        SortLevels(node.children);
+}
+
+}  // namespace
+
+std::vector<OnlineNode> ReadOnlineList(const char* text, size_t size, const volatile long* keepRunning)
+{
+    std::vector<OnlineNode> roots;
     std::string line;
+    OnlineLine parsed;
     for (size_t i = 0; i <= size; ++i) {
         if (i == size || text[i] == '\n') {
-            AddOnlineLine(tree, parent, line.c_str());
+            if (keepRunning && !*keepRunning)
+                break;
+            if (ParseOnlineLine(line.c_str(), parsed))
+                AddLine(roots, parsed);
             line.clear();
         } else if (text[i] != '\r' && text[i] != '\t') {
             line.push_back(text[i]);
         }
     }
+    SortLevels(roots);
+    return roots;
 }

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <vector>
 
-#include "extension_groups.h"
 #include "xstring.h"
 
 // The online item list and the "Online" part of the Contents tree it fills.
@@ -35,18 +34,15 @@ int ParseOnlineLine(const char* line, OnlineLine& parsed);
 // ascending number. Negative, zero or positive like strcmp.
 int CompareOnlineItems(const OnlineItem& a, const OnlineItem& b);
 
-class OnlineTreeBuilder : public ContentsTree {
-public:
-    // Appends an item at the end of parent's children. The tree takes item,
-    // and frees it at once when it can not insert (null result).
-    virtual ContentsItem InsertOnline(ContentsItem parent, const char* text, OnlineItem* item) = 0;
-    // Sorts parent's children by CompareOnlineItems.
-    virtual void SortOnline(ContentsItem parent) = 0;
-
-protected:
-    ~OnlineTreeBuilder() = default;
+// One item below "Online" as the list makes it, its children in their order.
+struct OnlineNode {
+    XString text;
+    OnlineItem item;
+    std::vector<OnlineNode> children;
 };
 
-void AddOnlineLine(OnlineTreeBuilder& tree, ContentsItem parent, const char* line);
-// The whole list file: CRs and TABs dropped, one line per LF.
-void FillOnlineTree(OnlineTreeBuilder& tree, ContentsItem parent, const char* text, size_t size);
+// The whole list file (CRs and TABs dropped, one line per LF) as the items
+// below "Online": folders are shared between lines, and each folder's
+// children stand in CompareOnlineItems order, equal ones as the list gives
+// them. Reading ends early, keeping what it has, once keepRunning is 0.
+std::vector<OnlineNode> ReadOnlineList(const char* text, size_t size, const volatile long* keepRunning = nullptr);

@@ -21,6 +21,14 @@ XString PathDirectory(const char* path)
     return slash < 0 ? XString() : XString(path, slash);
 }
 
+XString FileFolder(const char* path)
+{
+    XString folder = PathDirectory(path);
+    if (folder.Length() == 2 && folder[1] == ':')
+        folder.AppendChar('\\');
+    return folder;
+}
+
 XString PathFileTitle(const char* path)
 {
     const int length = static_cast<int>(std::strlen(path));

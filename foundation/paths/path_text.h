@@ -6,6 +6,10 @@
 
 // The text before the last backslash; empty when there is none.
 XString PathDirectory(const char* path);
+// The folder a file lies in: PathDirectory, except that a drive root keeps
+// its backslash ("C:\x.class" gives "C:\", since "C:" alone names the
+// drive's current folder).
+XString FileFolder(const char* path);
 // Between the last backslash and the last dot; without a dot, all after the
 // last backslash; empty when the last dot lies in a folder name.
 XString PathFileTitle(const char* path);

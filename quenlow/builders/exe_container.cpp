@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "stub_trailer.h"
+
 namespace {
 
 constexpr size_t kTrailerMarkLength = 10;
@@ -46,6 +48,17 @@ int ReadStubParts(const unsigned char* data, size_t size, bool rich, Bytes& stub
     const int program = rich ? 1 : 0;
     stub.assign(data + start[program], data + end[program]);
     iconTable.assign(data + start[program + 2], data + end[program + 2]);
+    return 1;
+}
+
+int SetStubSubsystem(Bytes& stub, bool windowed)
+{
+    const size_t at = PeSubsystemOffset(stub.data(), stub.size());
+    if (!at)
+        return 0;
+    const unsigned subsystem = windowed ? kPeSubsystemWindows : kPeSubsystemConsole;
+    stub[at] = static_cast<unsigned char>(subsystem);
+    stub[at + 1] = 0;
     return 1;
 }
 

@@ -15,6 +15,11 @@ constexpr unsigned char kStubFileMarkerByte = 0xAB;
 // marker is missing (also one after the parts that are needed).
 int ReadStubParts(const unsigned char* data, size_t size, bool rich, Bytes& stub, Bytes& iconTable);
 
+// Makes the stub a windowed program, which opens no console (the one that
+// starts javaw), or a console program (java's), by its PE header's subsystem.
+// 0 when the stub is no PE image.
+int SetStubSubsystem(Bytes& stub, bool windowed);
+
 // What follows the stub in a built executable, up to the jar.
 struct ExeTrailerFields {
     bool useJavaw = false;

@@ -81,8 +81,14 @@ XString DefaultManifestText(const char* mainClass)
     return text;
 }
 
+int RelativeNameStart(const char* baseFolder)
+{
+    const size_t length = std::strlen(baseFolder);
+    return static_cast<int>(length > 0 && baseFolder[length - 1] == '\\' ? length : length + 1);
+}
+
 XString JarToolCommand(const char* jarTool, const char* manifest, bool compression, const char* target,
-                       const StringPtrList& files, int baseFolderLength)
+                       const StringPtrList& files, const char* baseFolder)
 {
     XString command;
     AppendQuotedPath(command, jarTool);
@@ -94,7 +100,7 @@ XString JarToolCommand(const char* jarTool, const char* manifest, bool compressi
         command.Append(compression ? " cfvM " : " cfvM0 ");
     }
     AppendQuotedPath(command, target);
-    const int skip = baseFolderLength + 1;
+    const int skip = RelativeNameStart(baseFolder);
     for (int i = 0; i < files.Count(); ++i) {
         const XString* file = files.StringAt(i);
         command.AppendChar(' ');

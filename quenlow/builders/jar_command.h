@@ -19,10 +19,14 @@ int CheckManifestText(const char* text, size_t size, const char* mainClass, XStr
 // gives none.
 XString DefaultManifestText(const char* mainClass);
 
+// Where a file's name relative to the base folder begins in its full path:
+// behind the folder and its backslash (a drive root, "C:\", has it already).
+int RelativeNameStart(const char* baseFolder);
+
 // The jar tool's command line: the tool, its options, the manifest (when
 // given) and the target, then each file relative to the base folder, quoted.
 XString JarToolCommand(const char* jarTool, const char* manifest, bool compression, const char* target,
-                       const StringPtrList& files, int baseFolderLength);
+                       const StringPtrList& files, const char* baseFolder);
 
 // The lines shown in the creating-information dialog after a jar was built.
 struct JarReportFacts {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "jar_command.h"
 #include "paths/folder_listing.h"
 #include "paths/path_text.h"
 
@@ -59,14 +60,15 @@ void CollectJarFiles(const char* folder, const JarFileFilter& filter, StringPtrL
             if (!directory && !filter.Takes(listing.Name()))
                 continue;
             std::string path(current);
-            path += '\\';
+            if (path.empty() || path.back() != '\\')  // a drive root has its backslash
+                path += '\\';
             path += listing.Name();
             (directory ? pending : taken).push_back(std::move(path));
         }
     }
     // Every path starts with the folder and a backslash: the order is decided
     // behind them (byte-wise, as strcmp orders the whole paths).
-    const size_t shared = std::strlen(folder) + 1;
+    const size_t shared = static_cast<size_t>(RelativeNameStart(folder));
     std::sort(taken.begin(), taken.end(), [shared](const std::string& a, const std::string& b) {
         return std::strcmp(a.c_str() + shared, b.c_str() + shared) < 0;
     });

@@ -1,7 +1,6 @@
 #include "stub_file.h"
 
 #include "exe_container.h"
-#include "xbuffer.h"
 #include "xfile.h"
 
 XString StubFilePath(const char* programDir)
@@ -13,13 +12,17 @@ XString StubFilePath(const char* programDir)
 
 int ReadFileBytes(const char* path, Bytes& bytes)
 {
+    // Straight into the bytes, in one read: every Create reads the stub, and the
+    // jar of an executable.
     XFile file;
-    XBuffer buffer;
-    int length = 0;
-    if (!file.Open(path, XFile::OpenExisting, 0) || !file.ReadWhole(buffer, &length) || length < 0)
+    if (!file.Open(path, XFile::OpenExisting, 0))
         return 0;
-    bytes.assign(buffer.Data(), buffer.Data() + length);
-    return 1;
+    const int size = file.GetSize();
+    if (size < 0)
+        return 0;
+    bytes.resize(static_cast<size_t>(size));
+    int got = 0;
+    return size == 0 || (file.Read(bytes.data(), size, &got) && got == size) ? 1 : 0;
 }
 
 int ReadStubFile(int rich, const char* programDir, Bytes& stub, Bytes& iconTable)

@@ -98,7 +98,8 @@ void SheetCpPgSystem::BuildLibraryTree() const
     tree.DeleteAll();
     const bool jre = IsDlgButtonChecked(Handle(), IDC_CP_JRE) == BST_CHECKED;
     XString home;
-    if (!GetJavaHome(jre ? kJreRegistryKey : kJdkRegistryKey, home))
+    // The home whose archives a run resolves the chosen names against.
+    if (!FindLibraryHome(jre ? kJreOnly : kJdkOnly, home))
         return;
     HTREEITEM root = tree.Insert(nullptr, jre ? "JRE library" : "JDK library", kImageRoot, kImageRoot + 1);
     const char* const* folders = jre ? kJreLibFolders : kJdkLibFolders;

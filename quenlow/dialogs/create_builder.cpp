@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 #include "exe_container.h"
 #include "help.h"
@@ -43,29 +44,53 @@ int TellCannotCreate(HWND owner, const char* output)
     return 0;
 }
 
-// Writes the pieces into a new file beside output and only then puts it in
-// output's place, so a failed write leaves no half-written executable and
-// keeps the one built before.
-int WriteBesideThenReplace(const char* output, const Bytes* const* pieces, int count)
-{
-    XString folder = PathDirectory(output);
-    if (folder.IsEmpty())
-        folder.Assign(".");
-    char temporary[MAX_PATH + 16];
-    if (folder.Length() > MAX_PATH - 14 || !GetTempFileNameA(folder.Data(), "qln", 0, temporary))
-        return 0;
-    XFile file;
-    bool written = file.Open(temporary, XFile::CreateAlways, 1) != 0;
-    for (int i = 0; written && i < count; ++i) {
-        const Bytes& piece = *pieces[i];
-        written = piece.empty() || file.Write(piece.data(), static_cast<int>(piece.size()));
+// A new file beside the output that takes the pieces in order and only then
+// takes the output's place, so a failed write leaves no half-written
+// executable and keeps the one built before.
+class FileBesideOutput {
+public:
+    explicit FileBesideOutput(const char* outputPath) : output(outputPath) { temporary[0] = 0; }
+    // Makes the file, which then takes the pieces.
+    void Open()
+    {
+        XString folder = PathDirectory(output.Data());
+        if (folder.IsEmpty())
+            folder.Assign(".");
+        if (folder.Length() <= MAX_PATH - 14 && GetTempFileNameA(folder.Data(), "qln", 0, temporary))
+            written = file.Open(temporary, XFile::CreateAlways, 1) != 0;
     }
-    file.Close();
-    if (written && MoveFileExA(temporary, output, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
-        return 1;
-    DeleteFileA(temporary);
-    return 0;
-}
+    ~FileBesideOutput()
+    {
+        file.Close();
+        if (temporary[0] && !placed)
+            DeleteFileA(temporary);
+    }
+    FileBesideOutput(const FileBesideOutput&) = delete;
+    FileBesideOutput& operator=(const FileBesideOutput&) = delete;
+
+    // Each piece after the ones before; a failed write (or a file that
+    // could not be made) marks the file failed and every later piece is
+    // skipped.
+    void Write(const Bytes& piece)
+    {
+        if (written && !piece.empty())
+            written = file.Write(piece.data(), static_cast<int>(piece.size())) != 0;
+    }
+    // 1 when every piece was written and the file now stands in the output's place.
+    int ReplaceOutput()
+    {
+        file.Close();
+        placed = written && MoveFileExA(temporary, output.Data(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
+        return placed ? 1 : 0;
+    }
+
+private:
+    XString output;
+    char temporary[MAX_PATH + 16];
+    XFile file;
+    bool written = false;
+    bool placed = false;
+};
 
 // What every report says of the packing, whichever file was built.
 template <class Facts>
@@ -112,10 +137,13 @@ int CreateBuilder::PrepareJarTool(const CreateRequest& request, const CreateSour
     return 1;
 }
 
-int CreateBuilder::RunJarTool(const char* baseFolder, const JarCommand& jar, int exe)
+int CreateBuilder::RunJarTool(const char* baseFolder, const JarCommand& jar, int exe,
+                              const std::function<void()>& whileRunning)
 {
     const int seconds = settings.GetFileInts();
     const int started = runner.Run(&runnerOwner, baseFolder, jar.command.Data(), exe, jar.fileCount, seconds);
+    if (started && whileRunning)
+        whileRunning();
     const DWORD ended = started ? runner.WaitTimeout() : WAIT_FAILED;
     if (!jar.argumentFile.IsEmpty())
         DeleteFileA(jar.argumentFile.Data());
@@ -182,7 +210,21 @@ int CreateBuilder::BuildExe(const CreateRequest& request, const CreateSources& s
     } else if (!LoadPlainStub(window, programDir.Data(), stub)) {
         return 0;
     }
-    const int ran = RunJarTool(sources.baseFolder.Data(), jar, 1);
+    // javaw's executable is windowed and opens no console; java's is a
+    // console program, as a user who chose java expects.
+    if (!SetStubSubsystem(stub, fields.useJavaw)) {
+        seams::ShowMessage(window, "Can not open compressed file", "Message", MB_OK);
+        return 0;
+    }
+    // The stub and the trailer are written while the jar tool runs: once it
+    // has ended, only its jar is left to append.
+    const Bytes trailer = BuildExeTrailer(fields);
+    FileBesideOutput exeFile(request.outputFile.Data());
+    const int ran = RunJarTool(sources.baseFolder.Data(), jar, 1, [&] {
+        exeFile.Open();
+        exeFile.Write(stub);
+        exeFile.Write(trailer);
+    });
     Bytes archive;
     const int read = ran && ReadFileBytes(tempJar.Data(), archive) && !archive.empty();
     DeleteFileA(tempJar.Data());
@@ -190,10 +232,8 @@ int CreateBuilder::BuildExe(const CreateRequest& request, const CreateSources& s
         return 0;
     if (!read)
         return AskShowHelp(window, "Can not compress the exe file specified");
-
-    const Bytes trailer = BuildExeTrailer(fields);
-    const Bytes* pieces[] = {&stub, &trailer, &archive};
-    if (!WriteBesideThenReplace(request.outputFile.Data(), pieces, 3))
+    exeFile.Write(archive);
+    if (!exeFile.ReplaceOutput())
         return TellCannotCreate(window, request.outputFile.Data());
 
     ExeReportFacts facts;

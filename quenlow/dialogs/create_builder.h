@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "create_checks.h"
 #include "create_request.h"
 #include "exe_container.h"
@@ -58,7 +60,10 @@ private:
                        const char* manifest, JarCommand& jar);
     // Runs the jar tool with the command and judges its run: 1 when it
     // started, ended in time with exit code 0; 0 after telling the user.
-    int RunJarTool(const char* baseFolder, const JarCommand& jar, int exe);
+    // whileRunning, when given, is done once the tool has started, before
+    // its end is waited for.
+    int RunJarTool(const char* baseFolder, const JarCommand& jar, int exe,
+                   const std::function<void()>& whileRunning = nullptr);
 
     HWND window;
     SettingsFile& settings;

@@ -52,10 +52,10 @@ XString ArgumentFilePath()
 
 // Names relative to the base folder, one a line of the jar tool's argument file.
 int UseArgumentFile(const char* jarTool, const char* manifest, bool compression, const char* target,
-                    const StringPtrList& files, int baseFolderLength, JarCommand& out)
+                    const StringPtrList& files, const char* baseFolder, JarCommand& out)
 {
     XString list;
-    const int skip = baseFolderLength + 1;
+    const int skip = RelativeNameStart(baseFolder);
     for (int i = 0; i < files.Count(); ++i) {
         const XString* file = files.StringAt(i);
         AppendArgumentFileLine(list, file->Length() > skip ? file->Data() + skip : "");
@@ -161,7 +161,7 @@ void ReadJarFileFilter(SettingsFile& settings, JarFileFilter& filter)
 XString JarArgumentFileCommand(const char* jarTool, const char* manifest, bool compression, const char* target)
 {
     StringPtrList none;
-    XString command = JarToolCommand(jarTool, manifest, compression, target, none, 0);
+    XString command = JarToolCommand(jarTool, manifest, compression, target, none, "");
     command.Append(" @\"");
     command.AppendString(ArgumentFilePath());
     command.AppendChar('"');
@@ -181,13 +181,11 @@ int JarCommandForFiles(HWND owner, const CreateRequest& request, const char* bas
             PostMessageA(owner, WM_COMMAND, kFileOptionsCommand, 0);
         return 0;
     }
-    out.command = JarToolCommand(jarTool, manifest, request.compression != 0, target, files,
-                                 static_cast<int>(lstrlenA(baseFolder)));
+    out.command = JarToolCommand(jarTool, manifest, request.compression != 0, target, files, baseFolder);
     // Windows starts no program with a longer command line: the names go
     // into an argument file, which the jar tool reads itself.
     if (out.command.Length() > kLongestCommandLine &&
-        !UseArgumentFile(jarTool, manifest, request.compression != 0, target, files,
-                         static_cast<int>(lstrlenA(baseFolder)), out)) {
+        !UseArgumentFile(jarTool, manifest, request.compression != 0, target, files, baseFolder, out)) {
         seams::ShowMessage(owner,
                            "There are too many files to be compressed at once:\nthe list of their names could not be "
                            "written.",

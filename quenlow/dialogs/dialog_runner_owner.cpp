@@ -54,6 +54,7 @@ DialogRunnerOwner::DialogRunnerOwner(HWND dialogWindow)
       paneCaughtUp(CreateEventA(nullptr, TRUE, TRUE, nullptr)), waitOver(CreateEventA(nullptr, TRUE, TRUE, nullptr)),
       writer(nullptr)
 {
+    pane.Attach(GetDlgItem(dialog, IDC_OUTPUT_PANE));
     InitializeCriticalSection(&queueLock);
     writer = CreateThread(nullptr, 0, WriterProc, this, 0, nullptr);
 }
@@ -148,13 +149,11 @@ void DialogRunnerOwner::WriteQueued()
 void DialogRunnerOwner::Apply(const Change& change, bool scroll)
 {
     switch (change.kind) {
-    case Change::kText: {
-        HWND pane = Pane();
-        RichEditAppend(pane, change.text.Data());
+    case Change::kText:
+        pane.Append(change.text.Data());
         if (scroll)
-            RichEditShowLastLines(pane);
+            RichEditShowLastLines(Pane());
         break;
-    }
     case Change::kEnable:
         ApplyEnable(change.value);
         break;
@@ -206,7 +205,7 @@ void DialogRunnerOwner::ShowStatus(const char* text)
     for (const Change& change : buttons)
         Apply(change);
     ShowWindow(Pane(), SW_SHOW);
-    RichEditReplaceAll(Pane(), text);
+    pane.ReplaceAll(text);
 }
 
 void DialogRunnerOwner::AppendOutput(const char* text)
@@ -241,7 +240,7 @@ void DialogRunnerOwner::ApplyEnable(int enable)
 
 HWND DialogRunnerOwner::Pane() const
 {
-    return GetDlgItem(dialog, IDC_OUTPUT_PANE);
+    return pane.Handle();
 }
 
 void DialogRunnerOwner::ShowRunning(RunKind kind, int running)

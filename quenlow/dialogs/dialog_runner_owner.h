@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "process/runner_owner.h"
+#include "rich_edit.h"
 
 // The runners' owner over a window that holds the main dialog's controls:
 // the rich edit output pane and the run buttons, found by their ids.
@@ -61,6 +62,9 @@ private:
     void WriteQueued();
 
     HWND dialog;
+    // A long text goes with the pane's control: the writer and the dialog's
+    // thread reach the live one through this.
+    RichEditPane pane;
     CRITICAL_SECTION queueLock;
     std::deque<Change> queued;  // oldest first
     bool writing = false;  // the writer holds a change taken from the queue

@@ -54,6 +54,7 @@ Dialog::RouteTable DlgFileOptions::Routes() const
         OnCommand(BN_CLICKED, IDC_EXCLUDE_REMOVE, &DlgFileOptions::OnRemove),
         OnCommand(BN_CLICKED, IDC_INCLUDE_ALL, &DlgFileOptions::OnBoxClicked),
         OnCommand(BN_CLICKED, IDC_EXCLUSION_DISABLED, &DlgFileOptions::OnBoxClicked),
+        OnMessage(WM_CLOSE, &DlgFileOptions::OnClose),
     };
     return Table(routes);
 }
@@ -185,9 +186,11 @@ bool DlgFileOptions::Store()
     return true;
 }
 
-void DlgFileOptions::OnCancel()
+// Closing the window is storing: the dialog stays while what it shows can not
+// be kept. Escape is a cancel and leaves the settings as they were.
+INT_PTR DlgFileOptions::OnClose(WPARAM, LPARAM)
 {
-    // Closing is storing: the dialog stays while what it shows can not be kept.
     if (Store())
         EndDialog(IDOK);
+    return TRUE;
 }

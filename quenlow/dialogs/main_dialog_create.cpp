@@ -30,7 +30,7 @@ INT_PTR MainDlg::OnCreate(WPARAM, LPARAM)
         return TRUE;
     const bool exe = Button(Handle(), IDC_CREATE_EXE).GetCheck() == BST_CHECKED;
     Control(Handle(), IDC_CREATE).Enable(false);
-    sources.collectFolder = request.mainClassDirOnly ? PathDirectory(request.mainClass.Data()) : sources.baseFolder;
+    sources.collectFolder = request.mainClassDirOnly ? FileFolder(request.mainClass.Data()) : sources.baseFolder;
     CreateBuilder builder(Handle(), settings, createRunner, *owner, createMemory);
     CreateResult result;
     const int created = exe ? builder.BuildExe(request, sources, result) : builder.BuildJar(request, sources, result);

@@ -100,9 +100,9 @@ public:
 protected:
     BOOL OnInitDialog() override;
     RouteTable Routes() const override;
-    void OnCancel() override;
 
 private:
+    INT_PTR OnClose(WPARAM, LPARAM);
     INT_PTR OnAdd(WPARAM, LPARAM);
     INT_PTR OnRemove(WPARAM, LPARAM);
     INT_PTR OnBoxClicked(WPARAM, LPARAM);

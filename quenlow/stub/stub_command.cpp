@@ -32,7 +32,7 @@ const char* StubJavaTool(const StubTrailer& trailer)
 }
 
 XString BuildStubCommand(const StubTrailer& trailer, const char* javaHome, const char* exePath,
-                         const char* detectedArchives, const char* userArguments)
+                         const char* systemPart, const char* siblingPart, const char* userArguments)
 {
     XString command("\"");
     command.Append(javaHome);
@@ -40,18 +40,13 @@ XString BuildStubCommand(const StubTrailer& trailer, const char* javaHome, const
     command.AppendChar('"');
     AppendArgument(command, trailer.otherOptions.Data());
 
-    // The user texts arrive with each item in quotes ("C:\a b\x.jar";); inside
-    // one argument such quotes only protect the blanks, so the parts can stand
-    // side by side unquoted.
-    command.Append(" -classpath ");
-    command.AppendString(trailer.systemClassPath);
+    command.Append(" -classpath \"");
+    command.Append(exePath);
+    command.Append("\";");
+    command.Append(systemPart);
     command.AppendString(trailer.userZipClassPath);
     command.AppendString(trailer.userDirClassPath);
-    command.AppendString(trailer.siblingClassPath);
-    command.Append(detectedArchives);
-    command.AppendChar('"');
-    command.Append(exePath);
-    command.AppendChar('"');
+    command.Append(siblingPart);
 
     AppendArgument(command, trailer.mainClass.Data());
     AppendArgument(command, trailer.mainArgs.Data());

@@ -8,13 +8,15 @@
 const char* StubJavaTool(const StubTrailer& trailer);
 
 // The java command line a built executable runs: the tool of the Java home,
-// the other options, the class path (the four texts of the trailer, the
-// detected archives, then the executable itself as the jar), the main class,
-// the stored main() arguments and then the user's own arguments, as they were
-// written on the executable's command line. detectedArchives is a ';'-ended
-// list, may be empty.
+// the other options, the class path, the main class, the stored main()
+// arguments and then the user's own arguments, as they were written on the
+// executable's command line. The class path is the one a run of the main
+// class is given, with the executable itself in the place of the class
+// folder: the executable, the system part (the trailer's archive names found
+// in the Java homes), the two user texts, then the sibling part (resolved
+// against the executable's folder); each entry in quotes and followed by ';'.
 XString BuildStubCommand(const StubTrailer& trailer, const char* javaHome, const char* exePath,
-                         const char* detectedArchives, const char* userArguments);
+                         const char* systemPart, const char* siblingPart, const char* userArguments);
 
 // What a built executable's own command line asks for. The first argument
 // may be "/streams" (the program's streams are the executable's, stopped by a

@@ -9,6 +9,8 @@
 #include "stub_command.h"
 #include "stub_trailer.h"
 #include "paths/file_system.h"
+#include "paths/path_text.h"
+#include "sibling_class_path.h"
 #include "xbuffer.h"
 #include "xfile.h"
 
@@ -16,28 +18,32 @@ namespace {
 
 constexpr char kTerminateLine[] = "Terminate";
 
+// Where the stub's own errors go. A windowed program (an executable built to
+// run javaw) has no console: a message box tells the user, unless its
+// streams were handed to it (/streams: the main dialog's pane reads them). A
+// console program writes them to its standard error.
+bool errorsInMessageBox = false;
+
 void Complain(const char* text)
 {
+    XString line(text);
+    line.Append("\r\n");
     DWORD written = 0;
     HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
-    if (err && err != INVALID_HANDLE_VALUE && WriteFile(err, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr))
+    if (!errorsInMessageBox && err && err != INVALID_HANDLE_VALUE &&
+        WriteFile(err, line.Data(), static_cast<DWORD>(line.Length()), &written, nullptr))
         return;
     MessageBoxA(nullptr, text, "Message", MB_OK | MB_ICONERROR);
 }
 
-// Archives of the given kind beside the executable, each in quotes and
-// followed by ';'.
-void DetectArchives(const XString& folder, const char* extension, XString& list)
+// Whether this image is a windowed program: Create makes an executable one
+// or the other by its header.
+bool IsWindowedProgram()
 {
-    StringPtrList names;
-    FindFilesByExtension(names, folder.Data(), extension);
-    for (int i = 0; i < names.Count(); ++i) {
-        list.AppendChar('"');
-        list.AppendString(folder);
-        list.AppendChar('\\');
-        list.AppendString(*names.StringAt(i));
-        list.Append("\";");
-    }
+    const unsigned char* base = reinterpret_cast<const unsigned char*>(GetModuleHandleA(nullptr));
+    const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    return nt->OptionalHeader.Subsystem == IMAGE_SUBSYSTEM_WINDOWS_GUI;
 }
 
 // The suite's own lookup: a runtime first, and only a home that holds the
@@ -97,7 +103,6 @@ int Run(const XString& command, bool streams, HWND reportTo)
     if (!CreateProcessA(nullptr, line.Text(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
         XString text("Can not start ");
         text.AppendString(command);
-        text.Append("\r\n");
         Complain(text.Data());
         if (nul != INVALID_HANDLE_VALUE)
             CloseHandle(nul);
@@ -127,6 +132,10 @@ int Run(const XString& command, bool streams, HWND reportTo)
 
 int main()
 {
+    const StubArguments arguments = ReadStubArguments(GetCommandLineA());
+    const bool streams = arguments.first == StubArguments::Streams;
+    errorsInMessageBox = !streams && IsWindowedProgram();
+
     const XString exePath = GetModulePath();
     XFile self;
     XBuffer bytes;
@@ -135,7 +144,7 @@ int main()
     if (exePath.IsEmpty() || !self.Open(exePath.Data(), XFile::OpenExisting, 0) || !self.ReadWhole(bytes, &size) ||
         !ParseStubTrailer(bytes.Data(), static_cast<size_t>(size), PeImageEnd(bytes.Data(), static_cast<size_t>(size)),
                           trailer)) {
-        Complain("This program carries no Java application to run.\r\n");
+        Complain("This program carries no Java application to run.");
         return 1;
     }
     self.Close();
@@ -143,22 +152,17 @@ int main()
 
     XString home;
     if (!FindHome(trailer, home)) {
-        Complain("No Java runtime is installed: the registry names no Java home.\r\n");
+        Complain("No Java runtime is installed: the registry names no Java home.");
         return 1;
     }
 
-    XString folder(exePath);
-    while (!folder.IsEmpty() && folder.LastChar() != '\\')
-        folder.RemoveLast();
-    folder.RemoveLast();
-    XString detected;
-    if (trailer.autoDetectJars)
-        DetectArchives(folder, "jar", detected);
-    if (trailer.autoDetectZips)
-        DetectArchives(folder, "zip", detected);
+    // Resolved as a run of the main class resolves them: the system archives
+    // in the Java homes, the sibling entries and detected archives against
+    // the folder the executable lies in, as against the class folder there.
+    const XString systemPart = SystemClassPathPart(trailer.systemClassPath.Data());
+    const XString siblingPart = SiblingClassPathPart(FileFolder(exePath.Data()).Data(), trailer.siblingClassPath.Data(),
+                                                     trailer.autoDetectJars, trailer.autoDetectZips);
 
-    const StubArguments arguments = ReadStubArguments(GetCommandLineA());
-    const bool streams = arguments.first == StubArguments::Streams;
     HWND reportTo = nullptr;
     if (arguments.first == StubArguments::Number) {
         HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(arguments.number));
@@ -167,6 +171,7 @@ int main()
     }
     // A number that names no window is the program's own first argument.
     const char* userArguments = streams || reportTo ? arguments.afterFirst : arguments.all;
-    const XString command = BuildStubCommand(trailer, home.Data(), exePath.Data(), detected.Data(), userArguments);
+    const XString command = BuildStubCommand(trailer, home.Data(), exePath.Data(), systemPart.Data(),
+                                             siblingPart.Data(), userArguments);
     return Run(command, streams, reportTo);
 }

@@ -38,18 +38,40 @@ bool ReadField(const unsigned char* data, size_t size, size_t& pos, XString& fie
     return false;
 }
 
-}  // namespace
+constexpr size_t kFileHeader = 20;
 
-size_t PeImageEnd(const unsigned char* data, size_t size)
+// Offset of the "PE\0\0" signature, whose file header follows whole; 0 when
+// the bytes are no PE image.
+size_t PeSignature(const unsigned char* data, size_t size)
 {
     constexpr size_t kDosHeader = 64;
-    constexpr size_t kFileHeader = 20;
-    constexpr size_t kSectionHeader = 40;
     if (size < kDosHeader || data[0] != 'M' || data[1] != 'Z')
         return 0;
     const size_t pe = Read32(data + 0x3C);
-    if (pe > size || size - pe < 4 + kFileHeader || data[pe] != 'P' || data[pe + 1] != 'E' || data[pe + 2] ||
-        data[pe + 3])
+    if (pe == 0 || pe > size || size - pe < 4 + kFileHeader || data[pe] != 'P' || data[pe + 1] != 'E' ||
+        data[pe + 2] || data[pe + 3])
+        return 0;
+    return pe;
+}
+
+}  // namespace
+
+size_t PeSubsystemOffset(const unsigned char* data, size_t size)
+{
+    // The field lies at the same place in the 32- and the 64-bit optional header.
+    constexpr size_t kSubsystemInOptional = 68;
+    const size_t pe = PeSignature(data, size);
+    if (!pe || Read16(data + pe + 20) < kSubsystemInOptional + 2)
+        return 0;
+    const size_t at = pe + 4 + kFileHeader + kSubsystemInOptional;
+    return size - at >= 2 ? at : 0;
+}
+
+size_t PeImageEnd(const unsigned char* data, size_t size)
+{
+    constexpr size_t kSectionHeader = 40;
+    const size_t pe = PeSignature(data, size);
+    if (!pe)
         return 0;
     const size_t sections = Read16(data + pe + 6);
     const size_t optionalSize = Read16(data + pe + 20);

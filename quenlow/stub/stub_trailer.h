@@ -29,6 +29,12 @@ struct StubTrailer {
 // to the file begins. 0 when the bytes are no PE image.
 size_t PeImageEnd(const unsigned char* data, size_t size);
 
+// Where a PE image's subsystem (2 windowed, 3 console) is written, a 16-bit
+// value; 0 when the bytes are no PE image or its optional header is too short.
+constexpr unsigned kPeSubsystemWindows = 2;
+constexpr unsigned kPeSubsystemConsole = 3;
+size_t PeSubsystemOffset(const unsigned char* data, size_t size);
+
 // Reads the trailer that starts at offset. 1 on success, 0 when the mark,
 // a field or the jar mark is missing.
 int ParseStubTrailer(const unsigned char* data, size_t size, size_t offset, StubTrailer& trailer);

@@ -9,6 +9,9 @@
 #define IDD_PAGE_FIND 133
 #define IDD_PAGE_DEBUG 135
 
+// Each tool's icon, on its sheet and its executable.
+#define IDI_TOOL 128
+
 // The Find page of the execute-and-debug tool: its pictures (a folder and
 // each class kind, each with its selected form), the class menu and the
 // legend of the pictures.
@@ -16,6 +19,22 @@
 #define IDB_FIND_LEGEND 131
 #define IDR_FIND_MENU 132
 #define IDD_LEGEND 134
+
+// The Find page of the compile tool: folder and Java file pictures, each
+// with its selected form.
+#define IDB_COMPILE_TREE 130
+
+// The compile tool's Options page picture buttons: normal, pressed and
+// disabled pictures of each.
+#define IDB_REMOVE_NORMAL 136
+#define IDB_REMOVE_PRESSED 137
+#define IDB_REMOVE_DISABLED 138
+#define IDB_BROWSE_NORMAL 139
+#define IDB_BROWSE_PRESSED 141
+#define IDB_BROWSE_DISABLED 142
+#define IDB_OUTPUT_HELP_NORMAL 167
+#define IDB_OUTPUT_HELP_PRESSED 166
+#define IDB_OUTPUT_HELP_DISABLED 168
 
 // Main page.
 #define IDC_MAIN_REPORT 1000

@@ -1,6 +1,6 @@
 // Outlines of classes that javac really compiles, against checked-in goldens:
-// interfaces, abstract and native members, initializers, the default package
-// and every kind of nested class.
+// interfaces, abstract and native members, initializers, the default package,
+// every kind of nested class, and constructors declared between methods.
 #include "class_outline.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const kSources[] = {"Hello", "Both", "Shape", "Natives", "Init", "Plain", "Outer"};
+const char* const kSources[] = {"Hello", "Both", "Shape", "Natives", "Init", "Plain", "Outer", "Mixed"};
 
 class ClassOutlineOfCompiledClasses : public ::testing::Test {
 protected:
@@ -98,6 +98,8 @@ TEST_F(ClassOutlineOfCompiledClasses, OutlinesEqualTheirGoldens)
         {"demo/Outer$1.class", "Outer_1.txt"},               // anonymous keeps its name
         {"demo/Outer$Nested.class", "Outer_Nested.txt"},     // its one field shows
         {"demo/Outer$Member.class", "Outer_Member.txt"},     // its own nested class shows
+        {"demo/Mixed.class", "Mixed.txt"},                   // each run of methods or constructors under its header
+        {"demo/Mixed$Part.class", "Mixed_Part.txt"},         // an abstract method, then a constructor with a body
     };
     for (const auto& c : cases) {
         const std::string golden = ReadFileBytes(TestDataPath(std::string("dovrekell/outline/") + c.golden));

@@ -63,11 +63,6 @@ TEST(DocsScan, DocsFolderCheck)
 TEST(DocsScan, FillsTheTreeAndIndexOfTheFixture)
 {
     const std::string docs = BuildFixtureDocs("fill");
-    // A link back up the tree must not be walked (it would never end);
-    // where links cannot be made (Windows without the right) it is left out.
-    std::error_code noLink;
-    fs::create_directory_symlink(docs, fs::path(docs) / "api" / "loop", noLink);
-
     NativeFolderWalk walk;
     for (int load = 0; load < 2; ++load) {
         // Every load starts from fresh roots and an empty index.
@@ -85,6 +80,62 @@ TEST(DocsScan, FillsTheTreeAndIndexOfTheFixture)
         EXPECT_EQ(std::string(index[3].second.Data()), docs + "\\index.html");
         EXPECT_STREQ(index[4].first.Data(), "intro");
     }
+}
+
+// The folder that make_linked_docs.cmake makes: a linked sub-folder whose
+// target lies outside the documentation folder and holds a link back up to
+// the folder linking to it, and a sub-folder's link back to its parent.
+// What the linked folder holds is listed once, under the link's name; each
+// link back up is shown beside what its folder shows, not walked; the walk
+// ends.
+TEST(DocsScan, LinkedFoldersAreWalkedAndLinksBackUpAreNot)
+{
+    const std::string docs = WindowsPath(QUENLOW_LINKED_DOCS);
+    NativeFolderWalk walk;
+    ContentsMemory tree;
+    ExtensionGroups groups;
+    PrepareGroups(groups, tree, docs);
+    const long keepRunning = 1;
+    BuildContents(groups, walk, tree, keepRunning);
+
+    const std::vector<std::string> expected = {
+        "Document",
+        "  api",
+        "    Object",
+        "    linked",
+        "      Linked",
+        "      back",
+        "      deep",
+        "        Deep",
+        "  index",
+        "  specs",
+        "    intro",
+        "    parent",
+        "Java",
+        "Class",
+        "Jar & Zip",
+        "Txt & Xml",
+        "  api",
+        "    linked",
+        "      back",
+        "      notes.txt",
+        "Utilities",
+        "  api",
+        "    package-list",
+    };
+    EXPECT_EQ(DumpContents(tree), expected);
+    std::vector<std::string> index;
+    for (const auto& entry : tree.Index())
+        index.push_back(std::string(entry.first.Data()) + " " + entry.second.Data());
+    EXPECT_EQ(index, (std::vector<std::string>{
+                         "Object " + docs + "\\api\\Object.html",
+                         "Linked " + docs + "\\api\\linked\\Linked.html",
+                         "Deep " + docs + "\\api\\linked\\deep\\Deep.html",
+                         "index " + docs + "\\index.html",
+                         "intro " + docs + "\\specs\\intro.html",
+                     }));
+    // docs, api, linked, deep and specs, each once.
+    EXPECT_EQ(walk.listed, 5);
 }
 
 // Clears keep-running once the tree holds a few items, as a close does.
@@ -112,10 +163,12 @@ TEST(DocsScan, ClearingKeepRunningEndsTheScan)
     NativeFolderWalk walk;
     BuildContents(groups, walk, tree, keepRunning);
     EXPECT_EQ(keepRunning, 0);
-    EXPECT_EQ(tree.Inserted(), 10);
+    // The file being filed when the flag was cleared (Object, with the
+    // folders it needs) is the last: README went under Utilities before it.
+    EXPECT_EQ(tree.Inserted(), 11);
     // After the stop no further folder is even listed.
     const int listed = walk.listed;
-    ScanFolder(groups, walk, tree, groups.CatchAllRoot(), docs.c_str(), nullptr, false, keepRunning);
+    BuildContents(groups, walk, tree, keepRunning);
     EXPECT_EQ(walk.listed, listed);
 }
 

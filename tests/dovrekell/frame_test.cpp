@@ -178,6 +178,36 @@ TEST_F(HelpFrameTest, OpensWithItsBarsAndPanes)
     EXPECT_STREQ(caption, "Untitled - Dovrekell");
 }
 
+// The message part takes what the three key indicators (40 pixels each, the
+// last to the bar's end) leave, at every width the frame is given, also
+// when the bar was hidden while the frame changed.
+TEST_F(HelpFrameTest, StatusPartsFollowEveryWidth)
+{
+    const HWND bar = frame.Status().Handle();
+    const struct {
+        int width;
+        bool hiddenWhileSized;
+    } steps[] = {{500, false}, {800, false}, {1200, false}, {500, true}, {1200, true}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.width);
+        if (step.hiddenWhileSized)
+            Command(ID_VIEW_STATUS_BAR);
+        Resize(step.width, 500);
+        if (step.hiddenWhileSized)
+            Command(ID_VIEW_STATUS_BAR);
+        RECT client;
+        GetClientRect(bar, &client);
+        RECT frameClient;
+        GetClientRect(frame.Handle(), &frameClient);
+        EXPECT_EQ(client.right, frameClient.right);
+        int edges[4] = {};
+        ASSERT_EQ(SendMessageA(bar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 4);
+        const int expected[4] = {client.right - 120, client.right - 80, client.right - 40, -1};
+        for (int part = 0; part < 4; ++part)
+            EXPECT_EQ(edges[part], expected[part]) << "part " << part;
+    }
+}
+
 TEST_F(HelpFrameTest, OtherFileTakesTheColumnAndDisablesThePageCommands)
 {
     frame.OpenLocation("C:\\docs\\readme.txt", true);
@@ -343,7 +373,7 @@ DWORD RunCloseHarness(const std::string& arguments, DWORD* waited)
     std::string commandLine = "\"" DOVREKELL_CLOSE_HARNESS "\"" + arguments;
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return 4;
-    *waited = WaitForSingleObject(process.hProcess, 20000);
+    *waited = WaitForSingleObject(process.hProcess, 60000);
     if (*waited != WAIT_OBJECT_0)
         TerminateProcess(process.hProcess, 1);
     DWORD code = 1;
@@ -353,20 +383,43 @@ DWORD RunCloseHarness(const std::string& arguments, DWORD* waited)
     return code;
 }
 
+// Enough files that the scan is still running when the close comes; made
+// once for the tests below.
+const std::string& BusyDocs()
+{
+    static const std::string docs = [] {
+        const std::string folder = ScratchPath("close\\docs");
+        CreateDirectoryA(ScratchPath("close").c_str(), nullptr);
+        for (const char* sub : {"", "\\api", "\\guide"})
+            CreateDirectoryA((folder + sub).c_str(), nullptr);
+        WriteFileBytes(folder + "\\index.html", "x");
+        for (int i = 0; i < 3000; ++i)
+            WriteFileBytes(folder + "\\api\\page" + std::to_string(i) + ".html", "x");
+        return folder;
+    }();
+    return docs;
+}
+
 TEST(HelpFrameClose, ClosingDuringTheRealScanWaitsForIt)
 {
-    // Enough files that the scan is still running when the close comes.
     RemoveHelpSettingsFile();
-    const std::string docs = ScratchPath("close\\docs");
-    CreateDirectoryA(ScratchPath("close").c_str(), nullptr);
-    for (const char* folder : {"", "\\api", "\\guide"})
-        CreateDirectoryA((docs + folder).c_str(), nullptr);
-    WriteFileBytes(docs + "\\index.html", "x");
-    for (int i = 0; i < 1500; ++i)
-        WriteFileBytes(docs + "\\api\\page" + std::to_string(i) + ".html", "x");
+    const std::string& docs = BusyDocs();
     for (int run = 0; run < 20; ++run) {
         DWORD waited = 0;
         const DWORD code = RunCloseHarness(" \"" + docs + "\"", &waited);
+        ASSERT_EQ(waited, WAIT_OBJECT_0) << "run " << run;
+        ASSERT_EQ(code, 0u) << "run " << run;
+    }
+    RemoveHelpSettingsFile();
+}
+
+TEST(HelpFrameClose, NoThreadOutlivesTheFrameDestroyedDuringADownloadAndAScan)
+{
+    RemoveHelpSettingsFile();
+    const std::string& docs = BusyDocs();
+    for (int run = 0; run < 3; ++run) {
+        DWORD waited = 0;
+        const DWORD code = RunCloseHarness(" --destroy-busy \"" + docs + "\"", &waited);
         ASSERT_EQ(waited, WAIT_OBJECT_0) << "run " << run;
         ASSERT_EQ(code, 0u) << "run " << run;
     }
@@ -382,7 +435,7 @@ TEST(HelpFrameClose, WaitsForTheScanAndEndsWithCodeZero)
         char commandLine[MAX_PATH + 2] = "\"" DOVREKELL_CLOSE_HARNESS "\"";
         ASSERT_TRUE(CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                    &process));
-        const DWORD waited = WaitForSingleObject(process.hProcess, 20000);
+        const DWORD waited = WaitForSingleObject(process.hProcess, 60000);
         if (waited != WAIT_OBJECT_0)
             TerminateProcess(process.hProcess, 1);
         DWORD code = 1;

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -54,63 +52,18 @@ TEST(OnlineItems, LineGrammar)
     }
 }
 
-// A tree of plain nodes answering the builder's questions.
-class MemoryTree : public OnlineTreeBuilder {
-public:
-    struct Node {
-        std::string text;
-        std::unique_ptr<OnlineItem> item;
-        Node* parent = nullptr;
-        std::vector<std::unique_ptr<Node>> children;
-    };
-
-    Node root;
-
-    ContentsItem Child(ContentsItem item) const override
-    {
-        const Node* node = static_cast<const Node*>(item);
-        return node->children.empty() ? nullptr : node->children.front().get();
+// Indented lines "text number location", folders marked with '/'.
+std::string Draw(const std::vector<OnlineNode>& nodes, const std::string& indent = "")
+{
+    std::string out;
+    for (const OnlineNode& node : nodes) {
+        out += indent + node.text.Data() + (node.item.image == OnlineItem::kFolderImage ? "/" : "") + " " +
+               std::to_string(node.item.number) + (node.item.location.IsEmpty() ? "" : " ") +
+               node.item.location.Data() + "\n";
+        out += Draw(node.children, indent + "  ");
     }
-    ContentsItem Next(ContentsItem item) const override
-    {
-        const Node* node = static_cast<const Node*>(item);
-        const auto& siblings = node->parent->children;
-        for (size_t i = 0; i + 1 < siblings.size(); ++i) {
-            if (siblings[i].get() == node)
-                return siblings[i + 1].get();
-        }
-        return nullptr;
-    }
-    ContentsItem Parent(ContentsItem item) const override { return static_cast<const Node*>(item)->parent; }
-    XString Text(ContentsItem item) const override { return XString(static_cast<const Node*>(item)->text.c_str()); }
-    int Image(ContentsItem item) const override { return static_cast<const Node*>(item)->item->image; }
-    ContentsItem InsertOnline(ContentsItem parent, const char* text, OnlineItem* item) override
-    {
-        Node* node = const_cast<Node*>(static_cast<const Node*>(parent));
-        node->children.emplace_back(new Node{text, std::unique_ptr<OnlineItem>(item), node, {}});
-        return node->children.back().get();
-    }
-    void SortOnline(ContentsItem parent) override
-    {
-        auto& children = const_cast<Node*>(static_cast<const Node*>(parent))->children;
-        std::stable_sort(children.begin(), children.end(), [](const auto& a, const auto& b) {
-            return CompareOnlineItems(*a->item, *b->item) < 0;
-        });
-    }
-
-    // Indented lines "text number location", folders marked with '/'.
-    std::string Draw(const Node& node, const std::string& indent = "") const
-    {
-        std::string out;
-        for (const auto& child : node.children) {
-            out += indent + child->text + (child->item->image == OnlineItem::kFolderImage ? "/" : "") + " " +
-                   std::to_string(child->item->number) + (child->item->location.IsEmpty() ? "" : " ") +
-                   child->item->location.Data() + "\n";
-            out += Draw(*child, indent + "  ");
-        }
-        return out;
-    }
-};
+    return out;
+}
 
 TEST(OnlineItems, ListFillsTheTreeLeavesFirstByNumber)
 {
@@ -123,9 +76,7 @@ TEST(OnlineItems, ListFillsTheTreeLeavesFirstByNumber)
         "4-no question mark\n"
         "\n"
         "0-http://h/first?First";
-    MemoryTree tree;
-    FillOnlineTree(tree, &tree.root, list.data(), list.size());
-    EXPECT_EQ(tree.Draw(tree.root),
+    EXPECT_EQ(Draw(ReadOnlineList(list.data(), list.size())),
               "First 0 http://h/first\n"
               "Top 9 http://h/top\n"  // leaves sort before folders, whatever their number
               "a/ 3\n"
@@ -135,12 +86,19 @@ TEST(OnlineItems, ListFillsTheTreeLeavesFirstByNumber)
               "    c 3 http://h/c\n");
 }
 
+TEST(OnlineItems, EqualItemsKeepTheListsOrderAndAStopKeepsWhatWasRead)
+{
+    const std::string list = "5-l/a?G/a\n5-l/b?G/b\n5-l/c?g/c\n1-l/d?G/d\n5-l/e?e\n4-l/u?u\n5-l/f?f\n";
+    EXPECT_EQ(Draw(ReadOnlineList(list.data(), list.size())),
+              "u 4 l/u\ne 5 l/e\nf 5 l/f\nG/ 5\n  d 1 l/d\n  a 5 l/a\n  b 5 l/b\n  c 5 l/c\n");
+    const volatile long stopped = 0;
+    EXPECT_TRUE(ReadOnlineList(list.data(), list.size(), &stopped).empty());
+}
+
 TEST(OnlineItems, EmptyListAddsNothing)
 {
-    MemoryTree tree;
-    FillOnlineTree(tree, &tree.root, "", 0);
-    FillOnlineTree(tree, &tree.root, "\r\n\t\n", 4);
-    EXPECT_TRUE(tree.root.children.empty());
+    EXPECT_TRUE(ReadOnlineList("", 0).empty());
+    EXPECT_TRUE(ReadOnlineList("\r\n\t\n", 4).empty());
 }
 
 }  // namespace

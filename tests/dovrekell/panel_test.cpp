@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "contents_fixture.h"
@@ -17,6 +19,7 @@
 #include "help_settings_fixture.h"
 #include "seams.h"
 #include "support/message_pump.h"
+#include "support/popup_menu_window.h"
 #include "support/test_files.h"
 #include "tree_view.h"
 
@@ -232,6 +235,96 @@ TEST_F(HelpPanelTest, FavoritesSurviveARestart)
     frame->Panel().LoadDocumentation();
     WaitForScan();
     EXPECT_EQ(SendMessageA(favorites, LB_GETCOUNT, 0, 0), 2);
+    Stop();
+}
+
+// What a right click showed: the menu's items, and the place chosen (-1:
+// Escape). Watched from a thread of its own while this one is in the menu.
+struct MenuSeen {
+    bool shown = false;
+    std::vector<ShownMenuItem> items;
+};
+
+bool Expanded(const TreeView& tree, HTREEITEM item)
+{
+    return (tree.Send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
+// A real right click on the item's label: the pointer on it and the button's
+// messages at that point, the popup (if any) read and answered by a watcher.
+MenuSeen RightClick(const TreeView& tree, HTREEITEM item, int place)
+{
+    tree.Select(item);
+    tree.Send(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    RECT label = {};
+    EXPECT_TRUE(tree.ItemRect(item, label));
+    POINT at = {(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+    POINT screen = at;
+    ClientToScreen(tree.Handle(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    MenuSeen seen;
+    std::atomic<bool> done(false);
+    std::thread watcher([&] {
+        HWND menu = nullptr;
+        while (!done && (menu = WaitForPopupMenu(50)) == nullptr)
+            ;
+        if (!menu)
+            return;
+        seen.shown = true;
+        seen.items = PopupMenuItems(menu);
+        if (place >= 0) {
+            ChoosePopupItem(menu, place, 20000);
+        } else {
+            PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+    });
+    PostMessageA(tree.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageA(tree.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    // A menu, once shown, holds this thread until the watcher answers it.
+    PumpFor(300);
+    done = true;
+    watcher.join();
+    return seen;
+}
+
+TEST_F(HelpPanelTest, ContentsRightClickOffersExpandAndCollapseOnFoldersOnly)
+{
+    Start();
+    ShowWindow(frame->Handle(), SW_SHOW);
+    SetForegroundWindow(frame->Handle());
+    const TreeView tree = Tree();
+    const HTREEITEM api = FindItem(tree, nullptr, {"Document", "api"});
+    ASSERT_NE(api, nullptr);
+    const HTREEITEM java = FindItem(tree, nullptr, {"Document", "api", "java"});
+    const HTREEITEM lang = FindItem(tree, nullptr, {"Document", "api", "java", "lang"});
+    const std::vector<std::pair<UINT, std::string>> offered = {{ID_TREE_EXPAND, "Expand"},
+                                                               {ID_TREE_COLLAPSE, "Collapse"}};
+    const auto idsAndTexts = [](const MenuSeen& seen) {
+        std::vector<std::pair<UINT, std::string>> items;
+        for (const ShownMenuItem& item : seen.items) {
+            EXPECT_FALSE(item.grayed) << item.text;
+            items.emplace_back(item.id, item.text);
+        }
+        return items;
+    };
+
+    const MenuSeen expand = RightClick(tree, api, 0);
+    EXPECT_TRUE(expand.shown);
+    EXPECT_EQ(idsAndTexts(expand), offered);
+    EXPECT_TRUE(Expanded(tree, api));
+    EXPECT_TRUE(Expanded(tree, java));
+    EXPECT_TRUE(Expanded(tree, lang));
+
+    const MenuSeen collapse = RightClick(tree, api, 1);
+    EXPECT_EQ(idsAndTexts(collapse), offered);
+    EXPECT_FALSE(Expanded(tree, api));
+    EXPECT_FALSE(Expanded(tree, java));
+    EXPECT_FALSE(Expanded(tree, lang));
+
+    // A page has nothing to expand: no menu.
+    const HTREEITEM index = FindItem(tree, nullptr, {"Document", "index"});
+    ASSERT_NE(index, nullptr);
+    EXPECT_FALSE(RightClick(tree, index, -1).shown);
     Stop();
 }
 

@@ -248,6 +248,125 @@ TEST_F(DovrekellOtherE2e, ShowsTextOutlineArchiveAndTheNotTextMessage)
     EXPECT_TRUE(browser.starter.Ended(10000));
 }
 
+// The visible children of a window, by their ids.
+std::vector<int> VisibleChildIds(HWND parent)
+{
+    std::vector<int> ids;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child))
+            ids.push_back(GetDlgCtrlID(child));
+    }
+    return ids;
+}
+
+// Chooses "Select all", the menu's second item, from the viewer's right-click
+// menu, through the real popup.
+bool SelectAllFromViewerMenu(HWND frame, HWND viewer)
+{
+    SetForegroundWindow(frame);
+    POINT screen = {10, 10};
+    ClientToScreen(viewer, &screen);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageA(viewer, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+    PostMessageA(viewer, WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
+    HWND menu = nullptr;
+    if (!WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }, 20000))
+        return false;
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    return WaitFor([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }, 20000);
+}
+
+TEST_F(DovrekellOtherE2e, EveryFileAfterALongTextShowsWholeInTheViewersOwnFontAndPlace)
+{
+    // Over 4,096 characters, as a bundle's element-list is: dropping such a
+    // text puts a fresh control in the viewer's place.
+    InstallProgram(ClosedHost());
+    const std::string folder = tree.dir;
+    std::string longText;
+    for (int i = 0; longText.size() <= 5532; ++i)
+        longText += "java.module" + std::to_string(i) + "\n";
+    const std::string longFile = folder + "\\element-list";
+    ASSERT_TRUE(WriteFileBytes(longFile, longText));
+    const std::string shortFile = folder + "\\short.txt";
+    ASSERT_TRUE(WriteFileBytes(shortFile, "one\r\ntwo\r\n"));
+    const std::string classFile = folder + "\\Main.class";
+    const std::string classBytes = ReadFileBytes(QUENLOW_SAMPLE_CLASS);
+    ASSERT_TRUE(WriteFileBytes(classFile, classBytes));
+    std::vector<WriterEntry> entries;
+    for (const char* name : {"a/B.class", "Top.txt"})
+        entries.push_back(WriterEntry{name});
+    const std::string jar = folder + "\\lib.jar";
+    ASSERT_TRUE(WriteFileBytes(jar, WriteTestZip(entries)));
+    SaveFavorites({longFile, shortFile, classFile, jar, longFile, shortFile});
+    ClassOutline outline;
+    ASSERT_TRUE(outline.Parse(reinterpret_cast<const unsigned char*>(classBytes.data()), classBytes.size()));
+    const std::string expectedOutline = outline.Write(nullptr, true, true, nullptr).Data();
+
+    RunningBrowser browser(tree);
+    ASSERT_TRUE(browser.Ready()) << browser.starter.Windows();
+    // The viewer as it was made: its font, not bold.
+    const CHARFORMATA font = RemoteDefaultFormat(GetDlgItem(browser.other, kTextViewer));
+    ASSERT_NE(font.cbSize, 0u);
+    ASSERT_EQ(font.dwEffects & CFE_BOLD, 0u);
+    auto viewer = [&] { return GetDlgItem(browser.other, kTextViewer); };
+    auto expectTheViewersLooks = [&](const char* after) {
+        HWND shown = viewer();
+        const CHARFORMATA format = RemoteDefaultFormat(shown);
+        EXPECT_STREQ(format.szFaceName, font.szFaceName) << after;
+        EXPECT_EQ(format.yHeight, font.yHeight) << after;
+        EXPECT_EQ(format.dwEffects & CFE_BOLD, 0u) << after;
+        RECT client;
+        GetClientRect(browser.other, &client);
+        const RECT place = ChildPlace(shown);
+        EXPECT_TRUE(EqualRect(&place, &client)) << after;
+        EXPECT_EQ(VisibleChildIds(browser.other), std::vector<int>{kTextViewer}) << after;
+    };
+
+    browser.OpenFavorite(0);
+    EXPECT_EQ(RemoteRichText(viewer()), longText);
+    browser.OpenFavorite(1);
+    EXPECT_EQ(WindowText(browser.frame), "short.txt - Dovrekell");
+    EXPECT_EQ(RemoteRichText(viewer()), "one\ntwo\n");
+    expectTheViewersLooks("the short text after the long");
+    // The right-click menu is the viewer's own after the long text.
+    SendMessageA(viewer(), EM_SETSEL, 0, 1);
+    ASSERT_TRUE(SelectAllFromViewerMenu(browser.frame, viewer()));
+    const LRESULT selection = SendMessageA(viewer(), EM_GETSEL, 0, 0);
+    EXPECT_EQ(LOWORD(selection), 0);
+    EXPECT_GE(HIWORD(selection), 8);
+
+    browser.OpenFavorite(2);
+    EXPECT_EQ(RemoteRichText(viewer()), expectedOutline);
+    expectTheViewersLooks("the class after the long text");
+
+    // The archive's tree alone fills the view, root first.
+    browser.OpenFavorite(3);
+    HWND archive = GetDlgItem(browser.other, kArchiveTree);
+    EXPECT_EQ(VisibleChildIds(browser.other), std::vector<int>{kArchiveTree});
+    {
+        RemoteTree remote(archive);
+        HTREEITEM root = remote.Next(nullptr, TVGN_ROOT);
+        EXPECT_EQ(remote.Outline(root, 0, "", ""), "lib.jar [0]\n  Top.txt [6]\n  a [4]\n");
+    }
+
+    // Long again, then short in a maximised frame: the view's size reaches
+    // the live viewer.
+    browser.OpenFavorite(4);
+    EXPECT_EQ(RemoteRichText(viewer()), longText);
+    ShowWindow(browser.frame, SW_MAXIMIZE);
+    browser.OpenFavorite(5);
+    EXPECT_EQ(RemoteRichText(viewer()), "one\ntwo\n");
+    expectTheViewersLooks("the short text after the long, maximised");
+    ShowWindow(browser.frame, SW_RESTORE);
+    expectTheViewersLooks("the short text after the long, restored");
+
+    DWORD took = 0;
+    EXPECT_EQ(browser.Close(10000, &took), 0);
+    EXPECT_TRUE(browser.starter.Ended(10000));
+}
+
 TEST_F(DovrekellOtherE2e, AWholeListFillsOnlineAndReplacesTheStatusPages)
 {
     const std::string f = kFolder;

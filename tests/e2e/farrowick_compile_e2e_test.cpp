@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "payloads.h"
+#include "support/debug_page.h"
 #include "support/farrowick_controls.h"
+#include "support/java_version_switch.h"
 #include "settings/settings_file.h"
 #include "support/pane_text.h"
 #include "support/quenlow_tree/quenlow_tree.h"
@@ -87,9 +89,8 @@ protected:
                                    "  void g() { new java.util.Date(0).getYear(); } }\n"));
     }
 
-    std::string Command()
+    std::string Command(const ClassPathRecord& record = ClassPathRecord())
     {
-        ClassPathRecord record;
         const std::string folder = "1\n" + selection;
         return "\"" + bin + "\\Farrowick.exe\" /inside-info " + InsideInfo(record, folder.c_str()).Data();
     }
@@ -121,10 +122,11 @@ protected:
 
     // duringCompile: called with the Compile page once it shows.
     template <class SetOptions, class DuringCompile>
-    void Compile(SetOptions setOptions, bool reportExpected, DuringCompile duringCompile)
+    void Compile(SetOptions setOptions, bool reportExpected, DuringCompile duringCompile,
+                 const ClassPathRecord& record = ClassPathRecord())
     {
         if (!tool) {
-            tool = std::make_unique<Program>(Command());
+            tool = std::make_unique<Program>(Command(record));
             sheet = tool->WaitForDialog(kCaption);
         }
         ASSERT_NE(sheet, nullptr);
@@ -362,6 +364,68 @@ TEST_F(FarrowickCompileE2e, StopDuringTheSecondFolderLetsItsRunEndAndLeavesTheTh
     EXPECT_TRUE(FileExists(selection + "\\good\\G" + std::to_string(1000 + kSlowSources - 1) + ".class"));
     EXPECT_FALSE(FileExists(selection + "\\warn\\w\\Warn.class"));
     Close();
+}
+
+// The quoted archives of a command line that lie under the folder, in
+// order, each followed by ';'.
+std::string ArchivesUnder(const std::string& command, const std::string& folder)
+{
+    std::string archives;
+    const std::string start = "\"" + folder + "\\";
+    for (size_t at = command.find(start); at != std::string::npos; at = command.find(start, at + 1)) {
+        const std::string quoted = command.substr(at, command.find('"', at + 1) + 1 - at);
+        if (quoted.size() > 5 && quoted.compare(quoted.size() - 5, 5, ".jar\"") == 0)
+            archives += quoted + ";";
+    }
+    return archives;
+}
+
+// A JDK that only today's key names, whose javac and java are recorders: the
+// compile tool's javac gets the archives of the system class path from its
+// library folders, the same that the execute tool's java gets.
+TEST_F(FarrowickCompileE2e, WithOnlyTodaysKeyJavacGetsTheSystemArchivesThatSkelbrandsJavaGets)
+{
+    const std::string kit = root + "\\kit";
+    for (const char* folder : {"", "\\bin", "\\lib", "\\jre", "\\jre\\lib"})
+        CreateDirectoryA((kit + folder).c_str(), nullptr);
+    for (const char* tool : {"javac.exe", "java.exe", "javaw.exe"})
+        ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_RECORDER).c_str(), (kit + "\\bin\\" + tool).c_str(), FALSE));
+    ASSERT_TRUE(WriteFileBytes(kit + "\\lib\\tools.jar", "PK"));
+    ASSERT_TRUE(WriteFileBytes(kit + "\\jre\\lib\\rt.jar", "PK"));
+    const std::string log = kit + "\\bin\\commandline.log";
+    RemoveFile(log);
+    JavaVersionSwitch today("SOFTWARE\\JavaSoft\\JDK", "0.0-quenlow-test", kit);
+    ClassPathRecord record;
+    record.systemClassPath.Assign("rt.jar;nosuch.jar;tools.jar;");
+    // Found in the order of the kit's library folders; a name found nowhere is left out.
+    const std::string archives = "\"" + kit + "\\lib\\tools.jar\";\"" + kit + "\\jre\\lib\\rt.jar\";";
+
+    Compile([](HWND options) { SendMessageA(GetDlgItem(options, kStyleWhole), BM_CLICK, 0, 0); }, false,
+            [](HWND) {}, record);
+    Close();
+    std::vector<std::string> starts = Records(log);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].rfind("\"" + kit + "\\bin\\javac.exe\"", 0), 0u) << starts[0];
+    EXPECT_EQ(ArchivesUnder(starts[0], kit), archives) << starts[0];
+
+    ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_SKELBRAND).c_str(), (bin + "\\Skelbrand.exe").c_str(), FALSE));
+    RemoveFile(root + "\\Setting\\ExecuteDebug.set");
+    const std::string classes = WindowsPath(QUENLOW_SAMPLE_CLASSES);
+    Program skelbrand("\"" + bin + "\\Skelbrand.exe\" /inside-info " +
+                      InsideInfo(record, ("1\n" + classes).c_str()).Data());
+    HWND executeSheet = skelbrand.WaitForDialog("Quenlow: execute and debug");
+    ASSERT_NE(executeSheet, nullptr);
+    debug_page::ChooseOnDeepestItem(executeSheet, 32772);  // "Execute ..." on the main class
+    ASSERT_TRUE(WaitFor([&] { return (starts = Records(log)).size() == 2; }, 30000)) << skelbrand.Windows();
+    EXPECT_NE(starts[1].find("\\bin\\java"), std::string::npos) << starts[1];
+    EXPECT_EQ(ArchivesUnder(starts[1], kit), archives) << starts[1];
+    // The Execute page (its input field 1089) ends the run before the tool closes.
+    HWND execute = PageWith(executeSheet, 1089);
+    ASSERT_NE(execute, nullptr);
+    EXPECT_TRUE(
+        WaitFor([&] { return WindowText(GetDlgItem(execute, 1090)) == "Executing ended"; }, 30000));
+    PostMessageA(executeSheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(skelbrand.Ended(20000));
 }
 
 }  // namespace

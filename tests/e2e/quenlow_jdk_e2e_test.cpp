@@ -1,7 +1,8 @@
 // Quenlow.exe without a usable JDK, and with a JRE of the test's own whose
-// javaw records how the main dialog's Run starts it. The tests point the
-// registry entries elsewhere and put them back, so they run while no other
-// test runs.
+// javaw records how the main dialog's Run starts it; executables it built,
+// with a JDK of the test's own (the JDK bridge's tools, which record how they
+// are started) and without any. The tests point the registry entries
+// elsewhere and put them back, so they run while no other test runs.
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
@@ -9,18 +10,22 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "info_dialogs_ids.h"
+#include "java_home.h"
 #include "main_dialog_ids.h"
 #include "settings/settings_file.h"
+#include "support/child_process.h"
 #include "support/java_version_switch.h"
 #include "support/quenlow_tree/quenlow_tree.h"
 #include "support/test_files.h"
 
 namespace {
 
-// The key today's JDK installers write (the test JDK's), and the old JRE key.
+// The keys today's installers write: the JDK's (the test JDK's) and the JRE's.
 constexpr char kJdkKey[] = "SOFTWARE\\JavaSoft\\JDK";
-constexpr char kJreKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
+constexpr char kJreKey[] = "SOFTWARE\\JavaSoft\\JRE";
 constexpr char kMessage[] =
     "You did not install Java development kit (JDK),\nor it may become corrupted,\nplease install or re-install "
     "JDK.\n\nDo you want to view your Java installation now?\n";
@@ -177,6 +182,207 @@ TEST(QuenlowJdk, TheSheetsSiblingEntryReachesTheRun)
     const auto quoted = [](const std::string& path) { return "\"" + path + "\";"; };
     EXPECT_EQ(Records(log), std::vector<std::string>{"\"" + jre + "\\bin\\javaw.exe\" -classpath " + quoted(base) +
                                                      quoted(base + "\\lib\\x.jar") + " demo.Main "});
+}
+
+// A Java kit of the test's own: the JDK bridge's tools and a system archive.
+std::string MakeBridgeKit(const std::string& kit)
+{
+    XString bridge;
+    EXPECT_TRUE(FindJavaHome(kJdkOnly, "\\bin\\java.exe", bridge));
+    for (const char* folder : {"", "\\bin", "\\lib"})
+        CreateDirectoryA((kit + folder).c_str(), nullptr);
+    for (const char* file : {"java.exe", "javaw.exe", "javac.exe", "jar.exe", "jdb.exe", "jdk-bridge.cfg"}) {
+        EXPECT_TRUE(CopyFileA((std::string(bridge.Data()) + "\\bin\\" + file).c_str(),
+                              (kit + "\\bin\\" + file).c_str(), FALSE))
+            << file;
+    }
+    EXPECT_TRUE(CopyFileA(QUENLOW_SAMPLE_JAR, (kit + "\\lib\\sys.jar").c_str(), FALSE));
+    return kit;
+}
+
+// Builds the sample's executable through the running Quenlow's Create.
+bool CreateExe(HWND dialog, const Program& quenlow, const std::string& mainClass, const std::string& output,
+               bool useJavaw)
+{
+    SendMessageA(GetDlgItem(dialog, IDC_CREATE_EXE), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(dialog, IDC_USE_JAVAW), BM_SETCHECK, useJavaw ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageA(GetDlgItem(dialog, IDC_MAIN_CLASS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(mainClass.c_str()));
+    SendMessageA(GetDlgItem(dialog, IDC_OUTPUT_FILE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(output.c_str()));
+    PostMessageA(GetDlgItem(dialog, IDC_CREATE), BM_CLICK, 0, 0);  // the jar tool runs inside the click
+    HWND info = nullptr;
+    if (!WaitFor([&] { return (info = quenlow.FindDialog("Creating information")) != nullptr; }, 90000)) {
+        ADD_FAILURE() << "no creating information for " << output << "; Quenlow's windows:\n" << quenlow.Windows();
+        return false;
+    }
+    SendMessageA(GetDlgItem(info, IDC_INFO_CLOSE), BM_CLICK, 0, 0);
+    return FileExists(output);
+}
+
+// The entries of a recorded java command line's class path, without their
+// quotes; empty when it has none.
+std::vector<std::string> ClassPathEntries(const std::string& commandLine)
+{
+    static const std::string kSwitch = " -classpath ";
+    const size_t at = commandLine.find(kSwitch);
+    std::vector<std::string> entries;
+    if (at == std::string::npos)
+        return entries;
+    std::string entry;
+    bool quoted = false;
+    for (size_t i = at + kSwitch.size(); i < commandLine.size(); ++i) {
+        const char c = commandLine[i];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ';' || (c == ' ' && !quoted)) {
+            if (!entry.empty())
+                entries.push_back(entry);
+            entry.clear();
+            if (c == ' ')
+                return entries;
+        } else {
+            entry += c;
+        }
+    }
+    if (!entry.empty())
+        entries.push_back(entry);
+    return entries;
+}
+
+// The first recorded java start whose class path begins with the entry.
+std::vector<std::string> RecordedClassPath(const std::string& log, const std::string& first)
+{
+    for (const std::string& record : Records(log)) {
+        const std::vector<std::string> entries = ClassPathEntries(record);
+        if (!entries.empty() && entries[0] == first)
+            return entries;
+    }
+    return {};
+}
+
+// Each kind of class path switched on alone, for executables and for runs:
+// the built executable starts java with the class path that Run gives the
+// same main class, the executable in the place of the class folder, the
+// system archives found in the Java home and the sibling entries resolved
+// against the executable's folder (which is the class folder here).
+TEST(QuenlowJdk, ABuiltExecutableGetsTheClassPathOfARun)
+{
+    const std::string kit = MakeBridgeKit(ScratchPath("bridge kit"));
+    JavaVersionSwitch jdk(kJdkKey, "0.0-quenlow-test", kit);
+    const struct {
+        const char* name;
+        void (*settings)(SettingsFile&);
+        std::vector<std::string> entries;  // behind the class folder; "<base>" stands for it
+    } cases[] = {
+        {"system",
+         [](SettingsFile& settings) {
+             int forBoth[SettingsFile::kFlagCount] = {1, 1};
+             settings.SetClasspathFlags(forBoth);
+             settings.AddListItem("SECT_DLGOP_SYSCP", "sys.jar", 1, 0);
+             settings.AddListItem("SECT_DLGOP_SYSCP", "nosuch.jar", 1, 0);
+         },
+         {kit + "\\lib\\sys.jar"}},
+        {"user",
+         [](SettingsFile& settings) {
+             int forBoth[SettingsFile::kFlagCount] = {1, 1};
+             settings.SetUserClasspathFlags(forBoth);
+             settings.AddListItem("SECT_DLGOP_USERCPZIP", "C:\\z.zip", 1, 0);
+             settings.AddListItem("SECT_DLGOP_USERCPNAKE", "C:\\classes", 1, 0);
+         },
+         {"C:\\z.zip", "C:\\classes"}},
+        {"sibling",
+         [](SettingsFile& settings) {
+             int forBothAndJars[SettingsFile::kFlagCount] = {1, 1, 0, 0, 0, 0, 1};
+             settings.SetSiblingFlags(forBothAndJars);
+             settings.AddListItem("SECT_DLGOP_SIBLING", "lib\\x.jar", 1, 0);
+         },
+         {"<base>\\B.jar", "<base>\\a.jar", "<base>\\lib\\x.jar"}},
+    };
+    for (const auto& c : cases) {
+        const Tree tree = MakeTree(std::string("class path ") + c.name);
+        ASSERT_TRUE(CopyFileA(QUENLOW_STUB_FILE, (tree.Bin() + "\\compress.ies").c_str(), FALSE));
+        const std::string base = tree.dir + "\\project";
+        const std::string mainClass = MakeProject(base);
+        if (std::string(c.name) == "sibling") {
+            // Archives beside the package folders, for the detection.
+            ASSERT_TRUE(WriteFileBytes(base + "\\a.jar", "x"));
+            ASSERT_TRUE(WriteFileBytes(base + "\\B.jar", "x"));
+        }
+        {
+            SettingsFile settings;
+            ASSERT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));
+            c.settings(settings);
+        }
+        const std::string log = tree.dir + "\\java.log";
+        SetEnvironmentVariableA("JDK_BRIDGE_LOG", log.c_str());
+        Program quenlow("\"" + tree.Exe() + "\"");
+        HWND dialog = quenlow.WaitForDialog("Quenlow 3.201");
+        ASSERT_NE(dialog, nullptr);
+        SendMessageA(GetDlgItem(dialog, IDC_MAIN_CLASS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(mainClass.c_str()));
+        SendMessageA(GetDlgItem(dialog, IDC_RUN_MAIN_CLASS), BM_CLICK, 0, 0);
+        EXPECT_TRUE(WaitFor([&] { return !RecordedClassPath(log, base).empty(); }, 60000)) << c.name;
+        const std::string exe = base + "\\Demo.exe";
+        EXPECT_TRUE(CreateExe(dialog, quenlow, mainClass, exe, true)) << c.name;
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(quenlow.Ended(20000));
+        const ChildResult run = RunChild("\"" + exe + "\"", "", 60000);
+        EXPECT_EQ(run.exitCode, 0u) << c.name << ": " << run.out << run.err;
+        SetEnvironmentVariableA("JDK_BRIDGE_LOG", nullptr);
+
+        std::vector<std::string> expected = {base};
+        for (std::string entry : c.entries) {
+            if (entry.compare(0, 6, "<base>") == 0)
+                entry = base + entry.substr(6);
+            expected.push_back(entry);
+        }
+        EXPECT_EQ(RecordedClassPath(log, base), expected) << c.name;
+        expected[0] = exe;
+        EXPECT_EQ(RecordedClassPath(log, exe), expected) << c.name;
+    }
+}
+
+// An executable whose stub finds no Java home says so: the windowed one
+// (javaw's) in a message box, since it has no console; the console one
+// (java's) on its standard error. Started from the dialog (/streams) the
+// windowed one writes it to the pane's stream instead.
+TEST(QuenlowJdk, ABuiltExecutableWithoutAJavaHomeTellsTheUser)
+{
+    const Tree tree = MakeTree("no java home");
+    ASSERT_TRUE(CopyFileA(QUENLOW_STUB_FILE, (tree.Bin() + "\\compress.ies").c_str(), FALSE));
+    const std::string mainClass = MakeProject(tree.dir + "\\project");
+    const std::string windowed = tree.dir + "\\Windowed.exe";
+    const std::string console = tree.dir + "\\Console.exe";
+    {
+        Program quenlow("\"" + tree.Exe() + "\"");
+        HWND dialog = quenlow.WaitForDialog("Quenlow 3.201");
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(CreateExe(dialog, quenlow, mainClass, windowed, true));
+        ASSERT_TRUE(CreateExe(dialog, quenlow, mainClass, console, false));
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(quenlow.Ended(20000));
+    }
+    static const char kNoHome[] = "No Java runtime is installed: the registry names no Java home.";
+    JavaVersionSwitch jdk(kJdkKey, "0.0-quenlow-test", "");
+
+    Program program("\"" + windowed + "\"");
+    HWND box = program.WaitForDialog("Message");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), kNoHome);
+    Press(box, IDOK);
+    EXPECT_TRUE(program.Ended(20000));
+
+    const struct {
+        std::string commandLine;
+        const char* kind;
+    } streamed[] = {
+        {"\"" + console + "\"", "console"},
+        {"\"" + windowed + "\" /streams", "windowed, /streams"},
+    };
+    for (const auto& s : streamed) {
+        const ChildResult run = RunChild(s.commandLine, "", 60000);
+        EXPECT_FALSE(run.timedOut) << s.kind;
+        EXPECT_EQ(run.exitCode, 1u) << s.kind;
+        EXPECT_EQ(run.err, std::string(kNoHome) + "\r\n") << s.kind;
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "support/debug_page.h"
 #include "support/quenlow_tree/quenlow_tree.h"
+#include "support/remote_rich_edit.h"
 #include "support/screenshot.h"
 #include "support/sheet_page.h"
 #include "support/test_files.h"
@@ -157,12 +158,31 @@ TEST_F(SkelbrandDebugE2e, RealJdbThroughButtonsCombosAndDialogs)
         // The shared class history reached the other dialogs.
         EXPECT_EQ(WindowText(GetDlgItem(classBox, 1077)), "demo.Main");
 
+        // A long out pane: "Clear message" then puts a fresh control in its
+        // place, which keeps the pane's font and place.
+        HWND outPane = GetDlgItem(debug, 1020);
+        const CHARFORMATA font = RemoteDefaultFormat(outPane);
+        const RECT place = ChildPlace(outPane);
+        before = Out(debug).size();
+        SendMessageA(GetDlgItem(debug, 1070), CB_SETCURSEL, 1, 0);  // classes
+        Click(debug, 1062);
+        EXPECT_TRUE(Replied(debug, before, Echo("classes"), "java.lang.String")) << Out(debug);
+        EXPECT_GT(Out(debug).size(), 4096u);
+
         // "Clear message": the pane starts again with the start rule and the echo.
         SendMessageA(GetDlgItem(debug, 1069), BM_SETCHECK, BST_CHECKED, 0);
         PressCommand(debug, 1058);
         EXPECT_TRUE(WaitFor([&] { return Out(debug).find("Breakpoint hit:") != std::string::npos; }, kJdbLimitMs));
         EXPECT_EQ(Out(debug).find(std::string(38, '=') + " Start debugging ..." + Echo("cont")), 0u) << Out(debug);
         SendMessageA(GetDlgItem(debug, 1069), BM_SETCHECK, BST_UNCHECKED, 0);
+        HWND cleared = GetDlgItem(debug, 1020);
+        EXPECT_NE(cleared, outPane);
+        const CHARFORMATA clearedFont = RemoteDefaultFormat(cleared);
+        EXPECT_STREQ(clearedFont.szFaceName, font.szFaceName);
+        EXPECT_EQ(clearedFont.yHeight, font.yHeight);
+        EXPECT_EQ(clearedFont.dwEffects & CFE_BOLD, 0u);
+        const RECT clearedPlace = ChildPlace(cleared);
+        EXPECT_TRUE(EqualRect(&clearedPlace, &place));
 
         // exit: jdb ends, the controls go idle, the sheet closes without a prompt.
         PressCommand(debug, 1064);

@@ -30,9 +30,10 @@ namespace {
 
 using namespace debug_page;
 
-constexpr char kOldKitKey[] = "SOFTWARE\\JavaSoft\\Java Development Kit";  // looked at before the test JDK's
-constexpr char kTodayKitKey[] = "SOFTWARE\\JavaSoft\\JDK";                  // the test JDK's
-constexpr char kOldRuntimeKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
+// The keys today's installers write (the test JDK's the first), switched to
+// a version of the test's own.
+constexpr char kTodayKitKey[] = "SOFTWARE\\JavaSoft\\JDK";
+constexpr char kTodayRuntimeKey[] = "SOFTWARE\\JavaSoft\\JRE";
 constexpr char kTestVersion[] = "0.0-quenlow-test";
 constexpr DWORD kLimitMs = 20000;
 const char kCaption[] = "Quenlow: execute and debug";
@@ -280,7 +281,7 @@ protected:
 class RecordingJdbSession {
 public:
     RecordingJdbSession(const std::string& toolCommand, const std::string& jdbBin, const std::string& kitHome)
-        : bin(jdbBin), kit(kOldKitKey, kTestVersion, kitHome), tool(toolCommand)
+        : bin(jdbBin), kit(kTodayKitKey, kTestVersion, kitHome), tool(toolCommand)
     {
         sheet = tool.WaitForDialog(kCaption);
         debug = sheet ? PageWith(sheet, kClearMessage) : nullptr;
@@ -447,7 +448,7 @@ TEST_F(SkelbrandRecordingJdb, WithoutAJdbUnderAnyJavaHomeNothingStarts)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         JavaVersionSwitch kit(kTodayKitKey, kTestVersion, c.kit);
-        JavaVersionSwitch jre(kOldRuntimeKey, kTestVersion, root + "\\jre");
+        JavaVersionSwitch jre(kTodayRuntimeKey, kTestVersion, root + "\\jre");
         Program tool(SkelbrandCommand(root, classes));
         HWND sheet = tool.WaitForDialog(kCaption);
         ASSERT_NE(sheet, nullptr);

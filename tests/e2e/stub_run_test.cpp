@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "exe_container.h"
 #include "support/child_process.h"
 #include "support/test_files.h"
 
@@ -23,10 +24,14 @@ std::string Trailer(const std::string& mainClass, const std::string& args)
     return t;
 }
 
+// The stub made a console program, as Create makes it for java.
 std::string BuildExe(const std::string& name, const std::string& mainClass, const std::string& args)
 {
+    const std::string plain = ReadFileBytes(QUENLOW_STUB_PLAIN);
+    Bytes stub(plain.begin(), plain.end());
+    EXPECT_EQ(SetStubSubsystem(stub, false), 1);
     const std::string path = ScratchPath(name);
-    EXPECT_TRUE(WriteFileBytes(path, ReadFileBytes(QUENLOW_STUB_PLAIN) + Trailer(mainClass, args) +
+    EXPECT_TRUE(WriteFileBytes(path, std::string(stub.begin(), stub.end()) + Trailer(mainClass, args) +
                                          ReadFileBytes(QUENLOW_SAMPLE_JAR)));
     return path;
 }
@@ -62,9 +67,11 @@ TEST(StubRun, StreamsModeEndsTheProgramOnTerminate)
     EXPECT_NE(run.out.find("Hello from demo.Main"), std::string::npos) << run.out;
 }
 
+// The bare stub is a windowed program: its streams take the error when they
+// are handed to it.
 TEST(StubRun, AnExecutableWithoutTrailerSaysSo)
 {
-    const ChildResult run = RunChild(std::string("\"") + QUENLOW_STUB_PLAIN + "\"", "", 30000);
+    const ChildResult run = RunChild(std::string("\"") + QUENLOW_STUB_PLAIN + "\" /streams", "", 30000);
     ASSERT_TRUE(run.started);
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_NE(run.err.find("carries no Java application"), std::string::npos) << run.err;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ public:
 
     ImageList images;
     BitmapButton picture;
+    BitmapButton plainPicture;  // a normal picture only
     ZCmdButton command;
     std::vector<std::string> commands;  // captions, in the order pressed
 
@@ -54,6 +56,7 @@ protected:
             Tree().Expand(root);
         }
         picture.Attach(Handle(), IDC_PICTURE, IDB_FACE_NORMAL, IDB_FACE_PRESSED, IDB_FACE_FOCUSED, IDB_FACE_DISABLED);
+        plainPicture.Attach(Handle(), IDC_PLAIN_PICTURE, IDB_FACE_NORMAL, 0, 0, 0);
         command.Attach(Handle(), IDC_COMMAND, this);
         return TRUE;
     }
@@ -226,6 +229,34 @@ TEST_F(CommonControlsTest, BitmapButtonDrawsTheBitmapOfEachState)
     HDC dc = GetDC(button);
     EXPECT_EQ(GetPixel(dc, 8, 6), RGB(128, 128, 128));
     ReleaseDC(button, dc);
+}
+
+// A button given no disabled picture still looks disabled when it is: its
+// normal picture greyed, on the screen as a user sees it.
+TEST_F(CommonControlsTest, BitmapButtonWithoutADisabledPictureGreysItsNormalOne)
+{
+    const HWND button = dialog.plainPicture.Handle();
+    ASSERT_NE(button, nullptr);
+    ShowWindow(dialog.Handle(), SW_SHOW);
+    SetForegroundWindow(dialog.Handle());
+    const auto shown = [&](bool enabled) {
+        EnableWindow(button, enabled);
+        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        std::vector<COLORREF> pixels;
+        HDC dc = GetDC(button);
+        for (int y = 0; y < 12; ++y) {
+            for (int x = 0; x < 16; ++x)
+                pixels.push_back(GetPixel(dc, x, y));
+        }
+        ReleaseDC(button, dc);
+        return pixels;
+    };
+    const std::vector<COLORREF> enabled = shown(true);
+    const std::vector<COLORREF> disabled = shown(false);
+    EXPECT_EQ(enabled[6 * 16 + 8], RGB(200, 0, 0));
+    EXPECT_NE(disabled, enabled);
+    EXPECT_EQ(std::count(disabled.begin(), disabled.end(), RGB(200, 0, 0)), 0) << "no pixel keeps the normal colour";
+    EXPECT_EQ(shown(true), enabled);
 }
 
 TEST_F(CommonControlsTest, CommandButtonActsOnThePressAndDrawsItsState)

@@ -9,6 +9,8 @@ void PumpFor(DWORD ms)
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        Sleep(5);
+        // Woken at once by a message, so a thread sending to a window of
+        // ours is served without waiting out a sleep.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (GetTickCount() - start < ms);
 }

@@ -21,7 +21,13 @@ RECT ScreenRect(HWND window, bool client)
 
 ScreenPicture CaptureWindow(HWND window, bool client)
 {
-    const RECT r = ScreenRect(window, client);
+    // A maximised window's frame lies past the screen's edges; a copy that
+    // reaches outside the screen comes back black under X11.
+    const RECT whole = ScreenRect(window, client);
+    const RECT screenArea = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT r;
+    if (!IntersectRect(&r, &whole, &screenArea))
+        return ScreenPicture();
     ScreenPicture picture;
     picture.width = r.right - r.left;
     picture.height = r.bottom - r.top;

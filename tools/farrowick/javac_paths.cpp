@@ -25,24 +25,6 @@ XString FindJavacExe(int quoted)
     return FindJavaToolExe("\\bin\\javac.exe", 1, quoted);
 }
 
-XString CompileSystemClassPath(const char* systemClassPaths)
-{
-    XString part;
-    PtrArray wanted;
-    ForEachItem(systemClassPaths, [&](const XString& item) { wanted.Add(new XString(item)); });
-    if (wanted.Count() == 0)
-        return part;
-    XString home;
-    if (GetJavaHome(kJreRegistryKey, home))
-        FindWantedJars(home.Data(), kJreLibFolders, kJreLibFolderCount, wanted, part);
-    home.Assign("");
-    if (wanted.Count() > 0 && GetJavaHome(kJdkRegistryKey, home))
-        FindWantedJars(home.Data(), kJdkLibFolders, kJdkLibFolderCount, wanted, part);
-    for (int i = 0; i < wanted.Count(); ++i)
-        delete static_cast<XString*>(wanted.GetAt(i));
-    return part;
-}
-
 XString CompileRootClassPath(const char* base, const ZInsideInfo& info)
 {
     StringPtrList names;

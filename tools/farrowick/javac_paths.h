@@ -9,11 +9,6 @@
 // double quotes when quoted is set; empty when neither has it.
 XString FindJavacExe(int quoted);
 
-// The wanted archives of the system class paths ("a.jar;b.jar;") found in
-// the runtime's library folders, then the kit's; each quoted and followed
-// by ';'.
-XString CompileSystemClassPath(const char* systemClassPaths);
-
 // The sibling entries and, as the payload asks, the jar and zip files of the
 // base folder, sorted without duplicates, each as "<base>\<name>" quoted and
 // followed by ';'.

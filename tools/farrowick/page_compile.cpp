@@ -5,7 +5,9 @@
 
 #include "compile_command.h"
 #include "process/argument_file.h"
+#include "java_home.h"
 #include "javac_paths.h"
+#include "page_layout.h"
 #include "classpath_quote.h"
 #include "rich_edit.h"
 #include "seams.h"
@@ -18,6 +20,9 @@ namespace {
 constexpr int kStyleLine = 1024;
 constexpr int kUnitLine = 1025;
 constexpr int kUnitList = 1017;
+constexpr int kPauseRadios = 4;
+constexpr int kInset = 8;
+const int kPanes[] = {IDC_RUN_ERR_PANE, IDC_RUN_OUT_PANE, IDC_RUN_COMMAND_PANE};
 constexpr int kFirstPauseRadio = 1029;
 constexpr int kContinue = 1033;
 constexpr int kCompilePage = 2;
@@ -85,6 +90,37 @@ BOOL ZSheetPgComp::OnInitDialog()
     return result;
 }
 
+void ZSheetPgComp::Layout()
+{
+    const RECT area = InsetClient(Handle(), kInset);
+    // The pause choices and the two buttons in a column at the right.
+    const SIZE radio = SizeOf(Item(kFirstPauseRadio));
+    const SIZE button = SizeOf(Item(kContinue));
+    const int columnLeft = area.right - radio.cx;
+    int y = area.top;
+    for (int i = 0; i < kPauseRadios; ++i) {
+        PlaceAt(Item(kFirstPauseRadio + i), {columnLeft, y, area.right, y + radio.cy});
+        y += radio.cy + 2;
+    }
+    y += 2;
+    const int half = (radio.cx - 4) / 2;
+    PlaceAt(Item(kContinue), {columnLeft, y, columnLeft + half, y + button.cy});
+    PlaceAt(Item(IDC_COMPILE_STOP), {area.right - half, y, area.right, y + button.cy});
+    const int columnBottom = y + button.cy;
+
+    // Beside it the style and unit lines and the list of folders compiled.
+    const int textRight = columnLeft - 10;
+    const int line = SizeOf(Item(kStyleLine)).cy;
+    PlaceAt(Item(kStyleLine), {area.left, area.top, textRight, area.top + line});
+    PlaceAt(Item(kUnitLine), {area.left, area.top + line + 4, textRight, area.top + 2 * line + 4});
+    const int listTop = area.top + 2 * line + 8;
+    HWND list = Item(kUnitList);
+    PlaceAt(list, {area.left, listTop, textRight, columnBottom});
+    PlaceAt(list, {area.left, listTop, textRight, listTop + WholeLinesHeight(list, columnBottom - listTop)});
+
+    PlaceTabbedPanes(Item(IDC_RUN_TABS), {area.left, columnBottom + 8, area.right, area.bottom}, kPanes, 3, kInset);
+}
+
 void ZSheetPgComp::Exchange(DataExchange& dx)
 {
     dx.Radio(kFirstPauseRadio, pause);
@@ -120,7 +156,9 @@ void ZSheetPgComp::ClearPage()
     if (!Handle())
         return;
     EnableWindow(Item(IDC_COMPILE_STOP), FALSE);
-    for (int id : {kStyleLine, kUnitLine, IDC_RUN_ERR_PANE, IDC_RUN_OUT_PANE, IDC_RUN_COMMAND_PANE, kUnitList})
+    // The run's panes can be long: they are emptied as panes.
+    ClearPanes();
+    for (int id : {kStyleLine, kUnitLine, kUnitList})
         SetPaneText(id, "");
     FlashWindow(Item(kContinue), FALSE);
 }
@@ -138,7 +176,8 @@ void ZSheetPgComp::SetPaneText(int id, const char* text)
 void ZSheetPgComp::BuildCommand(const char* base)
 {
     const ZInsideInfo& info = sheet.Info();
-    XString classPath = CompileSystemClassPath(info.systemClassPaths.Data());
+    // The system archives of Skelbrand's and Quenlow's runs, from the same homes.
+    XString classPath = SystemClassPathPart(info.systemClassPaths.Data());
     classPath.AppendString(CompileRootClassPath(base, info));
     XString user(info.userZippedClassPaths);
     user.AppendString(info.userNakedClassPaths);
@@ -323,7 +362,7 @@ void ZSheetPgComp::ShowUnit(const UnitRun& run)
     Runner().Follow();
     // A long command takes the pane a while to lay out, and the pane is
     // under a tab not chosen: it is laid out when shown or read.
-    commandPane.Start(Item(IDC_RUN_COMMAND_PANE), run.note.Data());
+    commandLater.Start(CommandPane(), run.note.Data());
 }
 
 XString ZSheetPgComp::RunText(const UnitCommand& texts, const XString& unit)
@@ -382,7 +421,7 @@ void ZSheetPgComp::Finish()
     EnableWindow(Item(kContinue), FALSE);
     if (style == kCompileByDirectory || style == kCompileByFile) {
         AppendErr(job.Report(style).Data(), 0);
-        SetPaneText(IDC_RUN_COMMAND_PANE, "");
+        CommandPane().ReplaceAll("");
     }
 }
 
@@ -417,7 +456,6 @@ INT_PTR ZSheetPgComp::OnTabChange(WPARAM, LPARAM)
 void ZSheetPgComp::ShowTabPane()
 {
     const int current = TabControl(Item(IDC_RUN_TABS)).CurSel();
-    const int panes[] = {IDC_RUN_ERR_PANE, IDC_RUN_OUT_PANE, IDC_RUN_COMMAND_PANE};
     for (int i = 0; i < 3; ++i)
-        ShowWindow(Item(panes[i]), i == (current < 0 ? 0 : current) ? SW_SHOW : SW_HIDE);
+        ShowWindow(Item(kPanes[i]), i == (current < 0 ? 0 : current) ? SW_SHOW : SW_HIDE);
 }

@@ -18,6 +18,7 @@ public:
     void LoadSettings(ZSettings& settings) override;
     void SaveSettings(ZSettings& settings) override;
     void Reset() override;
+    void Layout() override;
     int NeedsWindowAtStart() const override { return 0; }
 
     // A run, or units still to run, or the final step still to come.
@@ -79,5 +80,5 @@ private:
     // The source names of the unit in progress when its command line could
     // not hold them; removed once its run has ended.
     XString argumentFile;
-    ZLaterText commandPane;
+    ZLaterText commandLater;
 };

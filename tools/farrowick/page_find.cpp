@@ -4,6 +4,7 @@
 
 #include "farrowick_sheet.h"
 #include "inside_info.h"
+#include "page_layout.h"
 #include "popup_menu.h"
 #include "seams.h"
 #include "tool_page_ids.h"
@@ -15,6 +16,8 @@ constexpr int kExpand = 1018;
 constexpr int kCollapse = 1019;
 constexpr int kFindMenu = 129;
 constexpr int kFindPage = 1;
+constexpr int kInset = 8;
+constexpr int kImageSize = 16;
 
 // The text of path relative to base (the part after base and its '\').
 const char* Relative(const char* path, const char* base)
@@ -81,6 +84,26 @@ int CheckOutputFolder(HWND owner, const CompileOptions& options)
 }
 
 ZSheetPgFind::ZSheetPgFind(FarrowickSheet& owner) : ZSheetPage(IDD_PAGE_FIND, owner), farrowick(owner) {}
+
+BOOL ZSheetPgFind::OnInitDialog()
+{
+    // Folders and Java files, each with its selected form.
+    if (images.Load(IDB_COMPILE_TREE, kImageSize, RGB(255, 255, 255)))
+        Tree().SetImages(images.Handle());
+    return ZSheetPage::OnInitDialog();
+}
+
+void ZSheetPgFind::Layout()
+{
+    const RECT area = InsetClient(Handle(), kInset);
+    const SIZE button = SizeOf(Item(kExpand));
+    const int top = area.top + 20;
+    const int buttonLeft = area.right - button.cx;
+    PlaceAt(Item(kTree), {area.left, top, buttonLeft - 10, area.bottom});
+    PlaceAt(Item(kExpand), {buttonLeft, top, area.right, top + button.cy});
+    const int collapseTop = top + button.cy + button.cy / 2;
+    PlaceAt(Item(kCollapse), {buttonLeft, collapseTop, area.right, collapseTop + button.cy});
+}
 
 RouteTable ZSheetPgFind::Routes() const
 {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "compile_job.h"
+#include "image_list.h"
 #include "sheet_page.h"
 #include "tree_view.h"
 
@@ -17,6 +18,7 @@ public:
 
     explicit ZSheetPgFind(FarrowickSheet& owner);
     int NeedsWindowAtStart() const override { return 0; }
+    void Layout() override;
 
     // compile 1 also compiles the Java files directly under the root.
     void BuildTree(int compile);
@@ -35,6 +37,7 @@ public:
     static constexpr int kTree = 1017;
 
 protected:
+    BOOL OnInitDialog() override;
     RouteTable Routes() const override;
 
 private:
@@ -58,6 +61,7 @@ private:
 
     FarrowickSheet& farrowick;
     HTREEITEM root = nullptr;
+    ImageList images;
 };
 
 // The output-folder checks before a compile: a message and 0 when the

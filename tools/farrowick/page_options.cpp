@@ -1,13 +1,18 @@
 #include "page_options.h"
 
+#include <htmlhelp.h>
+
 #include <cstring>
 #include <vector>
 
 #include "browse_folder.h"
 #include "combo_history.h"
 #include "inside_info.h"
+#include "page_layout.h"
 #include "seams.h"
+#include "sheet.h"
 #include "tool_page_ids.h"
+#include "window_place.h"
 #include "window_text.h"
 
 namespace {
@@ -30,6 +35,14 @@ constexpr int kCreate = 1014;
 constexpr int kStyleFirst = 1019;
 constexpr int kAutoStyle = 1028;
 constexpr int kClassPathHelp = 1012;
+constexpr int kOutputHelp = 1137;
+constexpr int kUserCommandLabel = 1023;
+constexpr int kStandardGroup = 1024;
+constexpr int kOutputGroup = 1025;
+constexpr int kStyleGroup = 1022;
+
+constexpr int kInset = 8;
+const char kOutputHelpTopic[] = "\\quenlow.chm::\\html\\feature\\explorer\\06compile.htm#output_option";
 
 constexpr char kStoredLineEnd = '\xBB';
 
@@ -109,6 +122,7 @@ RouteTable ZSheetPgOptn::Routes() const
         OnCommand(BN_CLICKED, kBrowse, &ZSheetPgOptn::OnBrowse),
         OnCommand(CBN_SELCHANGE, kFolderCombo, &ZSheetPgOptn::OnHistoryPick),
         OnCommand(BN_CLICKED, kClassPathHelp, &ZSheetPgOptn::OnClassPathHelp),
+        OnCommand(BN_CLICKED, kOutputHelp, &ZSheetPgOptn::OnOutputHelp),
     };
     return Table(routes);
 }
@@ -116,6 +130,10 @@ RouteTable ZSheetPgOptn::Routes() const
 BOOL ZSheetPgOptn::OnInitDialog()
 {
     SendMessageA(Item(kUserCommand), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
+    outputHelp.Attach(Handle(), kOutputHelp, IDB_OUTPUT_HELP_NORMAL, IDB_OUTPUT_HELP_PRESSED, 0,
+                      IDB_OUTPUT_HELP_DISABLED);
+    browse.Attach(Handle(), kBrowse, IDB_BROWSE_NORMAL, IDB_BROWSE_PRESSED, 0, IDB_BROWSE_DISABLED);
+    remove.Attach(Handle(), kDelete, IDB_REMOVE_NORMAL, IDB_REMOVE_PRESSED, 0, IDB_REMOVE_DISABLED);
     const BOOL result = ZSheetPage::OnInitDialog();
     ShowLoaded();
     EnableStates();
@@ -346,4 +364,39 @@ INT_PTR ZSheetPgOptn::OnClassPathHelp(WPARAM, LPARAM)
     Message(Handle(), "Options about classpaths are on main program of Quenlow\n"
                       "please select System, User and Sibling classpaths from main program");
     return 0;
+}
+
+INT_PTR ZSheetPgOptn::OnOutputHelp(WPARAM, LPARAM)
+{
+    XString topic = ToolRootFolder();
+    topic.Append(kOutputHelpTopic);
+    seams::OpenHelp(Handle(), topic.Data(), HH_DISPLAY_TOPIC, 0);
+    return 0;
+}
+
+void ZSheetPgOptn::Layout()
+{
+    const RECT area = InsetClient(Handle(), kInset);
+    const RECT label = PlaceInParent(Item(kUserCommandLabel));
+    const RECT standard = PlaceInParent(Item(kStandardGroup));
+    PlaceAt(Item(kUserCommand), {label.left, label.bottom + 2, area.right, standard.bottom - 22});
+    PlaceAt(Item(kNoUserCommand), {label.left, standard.bottom - 14, area.right, standard.bottom});
+
+    const RECT output = PlaceInParent(Item(kOutputGroup));
+    PlaceAt(Item(kOutputGroup), {output.left, output.top, area.right, output.bottom});
+    const RECT combo = PlaceInParent(Item(kFolderCombo));
+    const int comboRight = area.right - 70;
+    // The combo's height is that of its open list.
+    MoveWindow(Item(kFolderCombo), combo.left, combo.top, comboRight - combo.left, combo.bottom - combo.top, TRUE);
+    const int removeLeft = comboRight + 10;
+    PlaceAt(Item(kDelete), {removeLeft, combo.top, removeLeft + 25, combo.top + 25});
+    const int browseLeft = removeLeft + 25 + 5;
+    const int browseHeight = SizeOf(Item(kBrowse)).cy;
+    PlaceAt(Item(kBrowse), {browseLeft, combo.top, browseLeft + 25, combo.top + browseHeight});
+
+    const RECT styles = PlaceInParent(Item(kStyleGroup));
+    const int autoWidth = SizeOf(Item(kAutoStyle)).cx;
+    const int stylesRight = area.right - 25 - autoWidth;
+    PlaceAt(Item(kStyleGroup), {styles.left, styles.top, stylesRight, styles.bottom});
+    PlaceAt(Item(kAutoStyle), {stylesRight + 25, styles.top + 10, area.right, styles.bottom});
 }

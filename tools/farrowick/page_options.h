@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bitmap_button.h"
 #include "compile_job.h"
 #include "sheet_page.h"
 
@@ -14,6 +15,7 @@ public:
     void GetCompileOptions(CompileOptions& options);
     void LoadSettings(ZSettings& settings) override;
     void SaveSettings(ZSettings& settings) override;
+    void Layout() override;
     // Made at the start only when its loaded settings would not come back
     // unchanged through its controls: a never shown page saves them as read.
     int NeedsWindowAtStart() const override { return !loadedAsShown; }
@@ -35,6 +37,7 @@ private:
     INT_PTR OnBrowse(WPARAM, LPARAM);
     INT_PTR OnHistoryPick(WPARAM, LPARAM);
     INT_PTR OnClassPathHelp(WPARAM, LPARAM);
+    INT_PTR OnOutputHelp(WPARAM, LPARAM);
 
     void EnableStates();
     // The loaded history and user command into their controls.
@@ -57,6 +60,10 @@ private:
     StringList history;
     XString userCommand;
     int loadedAsShown = 1;
+    // Help on the output options, browse for a folder, remove the entry.
+    BitmapButton outputHelp;
+    BitmapButton browse;
+    BitmapButton remove;
 };
 
 // Makes every missing level of the folder, from the first component on.

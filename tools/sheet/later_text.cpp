@@ -27,17 +27,17 @@ ZLaterText::~ZLaterText()
     Unwatch();
 }
 
-HWND ZLaterText::Start(HWND control, const char* newText)
+void ZLaterText::Start(RichEditPane& control, const char* newText)
 {
     Unwatch();
     pending = false;
-    pane = RichEditReplaceAll(control, "");
+    control.ReplaceAll("");
+    pane = control.Handle();
     text.Assign(newText);
     if (text.IsEmpty())
-        return pane;
+        return;
     pending = true;
     SetWindowSubclass(pane, PaneProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    return pane;
 }
 
 void ZLaterText::Finish()
@@ -46,8 +46,8 @@ void ZLaterText::Finish()
         return;
     pending = false;
     putting = true;
-    // The whole text at once, drawn once (RichEditReplaceAll on an empty
-    // pane sets it with the drawing held).
+    // The whole text at once, drawn once (RichEditReplaceAll sets it with
+    // the drawing held; the control is empty, so it stays).
     RichEditReplaceAll(pane, text.Data());
     putting = false;
     text.Assign("", 0);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "rich_edit.h"
 #include "xstring.h"
 
 // A rich edit's whole text, laid out only once something meets it: laying
@@ -18,10 +19,9 @@ public:
     ZLaterText(const ZLaterText&) = delete;
     ZLaterText& operator=(const ZLaterText&) = delete;
 
-    // Empties the pane and keeps the text for it. The pane that will hold
-    // the text is returned: a long old text goes with its control, and a
-    // fresh one (same id, place and styles) takes its place.
-    HWND Start(HWND pane, const char* text);
+    // Empties the pane and keeps the text for its control (a long old text
+    // goes with the old control: the pane's live one is watched).
+    void Start(RichEditPane& pane, const char* text);
     // The text put in now.
     void Finish();
     bool Pending() const { return pane != nullptr && pending; }

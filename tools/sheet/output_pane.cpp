@@ -18,6 +18,7 @@ int CharacterTop(HWND pane, int index)
 
 void ZOutputPane::MeasureLineHeight()
 {
+    HWND pane = Handle();
     SetWindowTextA(pane, "123456789\n123456789\n123456789\n");
     // Characters 15 and 25 stand on the second and the third line.
     lineHeight = CharacterTop(pane, 25) - CharacterTop(pane, 15);
@@ -30,6 +31,7 @@ void ZOutputPane::ScrollToEnd()
 {
     if (lineHeight <= 0)
         return;
+    HWND pane = Handle();
     RECT client = {};
     GetClientRect(pane, &client);
     const int lines = static_cast<int>(SendMessageA(pane, EM_GETLINECOUNT, 0, 0));
@@ -42,12 +44,9 @@ void ZOutputPane::ScrollToEnd()
 
 void AppendPaneText(ZOutputPane& pane, const char* text, int append)
 {
-    if (append) {
-        RichEditAppend(pane.Handle(), text);
-    } else {
-        // On the pane's own thread a long pane gives way to a fresh control:
-        // the pane follows it, or what comes next goes to the old one.
-        pane.Attach(RichEditReplaceAll(pane.Handle(), text));
-    }
+    if (append)
+        pane.Pane().Append(text);
+    else
+        pane.Pane().ReplaceAll(text);
     pane.ScrollToEnd();
 }

@@ -2,15 +2,22 @@
 
 #include <windows.h>
 
+#include "rich_edit.h"
+
 // The rich edit that shows one output stream of a run and keeps its last line
-// in view. It holds the control and the measured line height.
+// in view. It holds the pane (whose control a long text takes with it) and
+// the measured line height.
 class ZOutputPane {
 public:
     ZOutputPane() = default;
-    explicit ZOutputPane(HWND control) : pane(control) {}
+    explicit ZOutputPane(HWND control) { pane.Attach(control); }
+    ZOutputPane(const ZOutputPane&) = delete;
+    ZOutputPane& operator=(const ZOutputPane&) = delete;
 
-    void Attach(HWND control) { pane = control; }
-    HWND Handle() const { return pane; }
+    void Attach(HWND control) { pane.Attach(control); }
+    // The live control.
+    HWND Handle() const { return pane.Handle(); }
+    RichEditPane& Pane() { return pane; }
     int LineHeight() const { return lineHeight; }
 
     // Measured once the pane has its font: the distance between the second
@@ -20,12 +27,11 @@ public:
     void ScrollToEnd();
 
 private:
-    HWND pane = nullptr;
+    RichEditPane pane;
     int lineHeight = 0;
 };
 
 // append 1: the text goes at the pane's end; 0: it replaces the pane's text
-// (on the pane's thread, a long pane is replaced by a fresh control, which
-// the pane then holds). Then the pane scrolls to its end. Callable from any
-// thread.
+// (on the pane's thread). Then the pane scrolls to its end. Callable from
+// any thread.
 void AppendPaneText(ZOutputPane& pane, const char* text, int append);

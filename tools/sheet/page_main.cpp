@@ -28,6 +28,7 @@ RouteTable ZSheetPgMain::Routes() const
 
 BOOL ZSheetPgMain::OnInitDialog()
 {
+    reportPane.Attach(Item(IDC_MAIN_REPORT));
     SendMessageA(Item(IDC_MAIN_REPORT), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
     if (kind == ToolKind::ExecuteDebug) {
         const RECT first = PlaceInParent(Item(IDC_MAIN_FIRST));
@@ -59,7 +60,7 @@ void ZSheetPgMain::SetInsideInfo(const ZInsideInfo& info)
 {
     // The check box as it stands now: a change shows with the next selection.
     const int only = Button(Item(IDC_MAIN_FILES_ONLY)).GetCheck() == BST_CHECKED;
-    report.Start(Item(IDC_MAIN_REPORT), BuildReport(info, only, kind).Data());
+    report.Start(reportPane, BuildReport(info, only, kind).Data());
     ShowButtons(VisibleMainButtons(info, kind, shown));
     if (kind == ToolKind::Compile)
         Layout();

@@ -33,4 +33,5 @@ private:
     // Laid out when first shown or read, so that opening, and a button
     // pressed at once, need not wait for it.
     ZLaterText report;
+    RichEditPane reportPane;
 };

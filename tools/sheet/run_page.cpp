@@ -39,6 +39,7 @@ BOOL ZRunPage::OnInitDialog()
     }
     outPane.Attach(Item(IDC_RUN_OUT_PANE));
     errPane.Attach(Item(IDC_RUN_ERR_PANE));
+    commandPane.Attach(Item(IDC_RUN_COMMAND_PANE));
     outPane.MeasureLineHeight();
     errPane.MeasureLineHeight();
     if (ids.stop)
@@ -50,7 +51,7 @@ void ZRunPage::ClearPanes()
 {
     AppendPaneText(outPane, "", 0);
     AppendPaneText(errPane, "", 0);
-    RichEditReplaceAll(Item(IDC_RUN_COMMAND_PANE), "");
+    commandPane.ReplaceAll("");
 }
 
 void ZRunPage::EnableRunControls(int on)

@@ -20,6 +20,9 @@ public:
     ZRunner& Runner() { return runner; }
     // Empties the two output panes and the command pane.
     void ClearPanes();
+    // The pane that shows the command run; a long command goes with its
+    // control, so it is reached through this.
+    RichEditPane& CommandPane() { return commandPane; }
     int IsBusy() const { return runner.IsBusy(); }
     // Stops the run and waits for its threads, which write to this page.
     void EndRun();
@@ -42,5 +45,6 @@ private:
     const int* tabPanes = nullptr;
     ZOutputPane outPane;
     ZOutputPane errPane;
+    RichEditPane commandPane;
     ZRunner runner;
 };

@@ -8,6 +8,7 @@
 #include "controls.h"
 #include "seams.h"
 #include "single_instance.h"
+#include "tool_page_ids.h"
 #include "window_place.h"
 
 namespace {
@@ -40,13 +41,17 @@ ZSheet::ZSheet(ToolKind toolKind, const char* payload)
     : PropertySheet(payload), kind(toolKind), info(toolKind == ToolKind::Compile ? "java" : "class", ProbePath),
       mainPage(*this, toolKind), brush(CreateSolidBrush(kBackground))
 {
-    Header().dwFlags |= PSH_NOAPPLYNOW | PSH_HASHELP;
+    Header().dwFlags |= PSH_NOAPPLYNOW | PSH_HASHELP | PSH_USEHICON;
+    Header().hIcon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TOOL), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     AddToolPage(mainPage);
 }
 
 ZSheet::~ZSheet()
 {
     DeleteObject(brush);
+    if (Header().hIcon)
+        DestroyIcon(Header().hIcon);
 }
 
 void ZSheet::AddToolPage(ZSheetPage& page)
@@ -59,6 +64,10 @@ void ZSheet::OnInitSheet()
 {
     HWND sheet = Handle();
     SetWindowLongPtrA(sheet, GWL_STYLE, GetWindowLongPtrA(sheet, GWL_STYLE) | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    // The sheet gives its icon to the small slot only; the taskbar and
+    // Alt+Tab take the big one.
+    SendMessageA(sheet, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Header().hIcon));
+    SendMessageA(sheet, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Header().hIcon));
     ShowWindow(GetDlgItem(sheet, IDOK), SW_HIDE);
     SetWindowTextA(GetDlgItem(sheet, IDCANCEL), "Close");
     SetPropA(sheet, kToolProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(kind == ToolKind::Compile ? 2 : 1)));

@@ -151,7 +151,7 @@ void ZSheetPgDbug::StartRun(const char* classFile, int isApplication)
         SetStatus(error.Data());
         return;
     }
-    RichEditReplaceAll(Item(IDC_RUN_COMMAND_PANE), display.Data());
+    CommandPane().ReplaceAll(display.Data());
     Runner().StopDebugger();
     Runner().Wait(kRestartWaitMs);
     Runner().StartDebugger(runText.Data());

@@ -11,6 +11,7 @@
 #include "command_parts.h"
 #include "controls.h"
 #include "java_home.h"
+#include "page_layout.h"
 #include "rich_edit.h"
 #include "seams.h"
 #include "sheet.h"
@@ -42,13 +43,6 @@ bool FileFound(const char* path)
         return false;
     FindClose(found);
     return true;
-}
-
-SIZE SizeOf(HWND window)
-{
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 }  // namespace
@@ -120,7 +114,7 @@ void ZSheetPgExec::StartRun(const char* classFile, int isApplication)
         SetStatus(error.Data());
         return;
     }
-    RichEditReplaceAll(Item(IDC_RUN_COMMAND_PANE), display.Data());
+    CommandPane().ReplaceAll(display.Data());
     Restart(runText);
 }
 
@@ -229,12 +223,5 @@ void ZSheetPgExec::Layout()
     MoveWindow(Item(IDC_EXEC_SEND), sendLeft, row2, area.right - sendLeft, rowHeight, TRUE);
 
     const int tabsTop = row2 + rowHeight + 10;
-    HWND tabs = Item(IDC_RUN_TABS);
-    MoveWindow(tabs, area.left, tabsTop, area.right - area.left, area.bottom - tabsTop, TRUE);
-    RECT first = {};
-    SendMessageA(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-    RECT panes = {area.left + kInset, tabsTop + (first.bottom - first.top) + kInset, area.right - kInset,
-                  area.bottom - kInset};
-    for (int id : kPanes)
-        MoveWindow(Item(id), panes.left, panes.top, panes.right - panes.left, panes.bottom - panes.top, TRUE);
+    PlaceTabbedPanes(Item(IDC_RUN_TABS), {area.left, tabsTop, area.right, area.bottom}, kPanes, 3, kInset);
 }

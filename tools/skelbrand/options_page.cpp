@@ -4,11 +4,13 @@
 
 #include "combo_history.h"
 #include "controls.h"
+#include "page_layout.h"
 #include "rich_edit.h"
 #include "run_options.h"
 #include "seams.h"
 #include "sheet.h"
 #include "tool_page_ids.h"
+#include "window_place.h"
 #include "window_text.h"
 
 namespace {
@@ -21,7 +23,11 @@ enum OptionIds {
     kWidth = 1041,
     kHeight = 1042,
     kClasspathNote = 1012,
+    kUserCommandLabel = 1023,
+    kAppletGroup = 1025,
 };
+
+constexpr int kInset = 8;
 
 const char kUserCommandBreak = '\xBB';
 const char kCanNotSaveNow[] = "Error:\ncan not save it now,\nplease try again.";
@@ -36,8 +42,8 @@ void ShowMessage(HWND owner, const char* text)
 
 }  // namespace
 
-const ZSheetPgOptn::NamedSet ZSheetPgOptn::kArgs = {1044, 1045, 1049, 1053, 1};
-const ZSheetPgOptn::NamedSet ZSheetPgOptn::kParams = {1047, 1048, 1052, 1054, 0};
+const ZSheetPgOptn::NamedSet ZSheetPgOptn::kArgs = {1044, 1045, 1049, 1053, 1043, 1050, 1};
+const ZSheetPgOptn::NamedSet ZSheetPgOptn::kParams = {1047, 1048, 1052, 1054, 1046, 1051, 0};
 
 ZSheetPgOptn::ZSheetPgOptn(ZSheet& owner) : ZSheetPage(IDD_PAGE_OPTIONS, owner) {}
 
@@ -209,4 +215,35 @@ INT_PTR ZSheetPgOptn::OnClasspathNote(WPARAM, LPARAM)
 {
     ShowMessage(Handle(), kClasspathNoteText);
     return 0;
+}
+
+void ZSheetPgOptn::Layout()
+{
+    const RECT area = InsetClient(Handle(), kInset);
+    const RECT label = PlaceInParent(Item(kUserCommandLabel));
+    const RECT applet = PlaceInParent(Item(kAppletGroup));
+    PlaceAt(Item(kUserCommand), {label.left, label.bottom + 2, area.right, applet.bottom});
+
+    // Below, a row as high as the template's arguments block: two fifths of
+    // the width for the arguments, the rest for the parameters.
+    const int top = applet.bottom + 10;
+    const int bottom = top + SizeOf(Item(kArgs.group)).cy;
+    const int split = area.left + (area.right - area.left) * 2 / 5;
+    PlaceNamedSet(kArgs, {area.left, top, split - 5, bottom});
+    PlaceNamedSet(kParams, {split, top, area.right, bottom});
+}
+
+void ZSheetPgOptn::PlaceNamedSet(const NamedSet& set, const RECT& block)
+{
+    PlaceAt(Item(set.group), block);
+    const RECT inner = {block.left + 20, block.top + 6, block.right - 20, block.bottom - 6};
+    const int innerHeight = inner.bottom - inner.top;
+    const int nameTop = inner.top + 20;
+    PlaceAt(Item(set.label), {inner.left, nameTop, inner.left + 30, nameTop + 18});
+    // The combo's height is that of its open list.
+    PlaceAt(Item(set.combo), {inner.left + 35, nameTop, inner.right, nameTop + 200});
+    const int editTop = inner.top + 48;
+    PlaceAt(Item(set.edit), {inner.left, editTop, inner.right, editTop + innerHeight - 78});
+    PlaceAt(Item(set.save), {inner.right - 60, inner.bottom - 22, inner.right, inner.bottom});
+    PlaceAt(Item(set.unused), {inner.left, inner.bottom - 22, inner.right - 70, inner.bottom});
 }

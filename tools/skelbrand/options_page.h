@@ -12,6 +12,7 @@ public:
     void GetRunOptions(RunOptions& options) override;
     void LoadSettings(ZSettings& settings) override;
     void SaveSettings(ZSettings& settings) override;
+    void Layout() override;
 
 protected:
     BOOL OnInitDialog() override;
@@ -24,6 +25,8 @@ private:
         int edit;
         int save;
         int unused;  // the "Do no use" box
+        int group;
+        int label;  // "Name"
         int args;
     };
     static const NamedSet kArgs;
@@ -38,6 +41,8 @@ private:
     void ApplyUnused(const NamedSet& set);
     void SaveNamed(const NamedSet& set);
     void RecallNamed(const NamedSet& set);
+    // The set's group box over the block, its controls inside it.
+    void PlaceNamedSet(const NamedSet& set, const RECT& block);
 
     int client = 0;
     int server = 0;

@@ -495,8 +495,29 @@ static void UseUtf8Locale(void)
         setenv("LC_ALL", "C.UTF-8", 1);
 }
 
+/* When the environment names a log file (JDK_BRIDGE_LOG, a Windows path),
+ * the command line the tool was started with is appended to it, byte for
+ * byte and followed by a NUL, in one write: tests read how the suite's
+ * programs start the JDK. */
+static void RecordCommandLine(void)
+{
+    char log[MAX_PATH];
+    DWORD n = GetEnvironmentVariableA("JDK_BRIDGE_LOG", log, sizeof log);
+    if (n == 0 || n >= sizeof log)
+        return;
+    HANDLE file = CreateFileA(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    const char* line = GetCommandLineA();
+    DWORD written = 0;
+    WriteFile(file, line, (DWORD)strlen(line) + 1, &written, NULL);
+    CloseHandle(file);
+}
+
 static int Run(void)
 {
+    RecordCommandLine();
     int argc = 0;
     WCHAR** wargv = CommandLineToArgvW(GetCommandLineW(), &argc);
     if (!wargv)

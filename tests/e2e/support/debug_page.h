@@ -71,9 +71,9 @@ inline std::string Echo(const std::string& command)
     return "\n" + std::string(38, '-') + " " + command + "\n";
 }
 
-// The Find page's "Debug ..." on the deepest item of the tree that "Find with
-// sub-directory" filled.
-inline void DebugSelected(HWND sheet)
+// A command of the Find page's menu (32772 "Execute ...", 32773 "Debug ...")
+// on the deepest item of the tree that "Find with sub-directory" filled.
+inline void ChooseOnDeepestItem(HWND sheet, int command)
 {
     HWND main = PageWith(sheet, 1000);
     HWND find = PageWith(sheet, 1029);
@@ -85,7 +85,12 @@ inline void DebugSelected(HWND sheet)
                 SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)))) != nullptr)
         item = child;
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-    SendMessageA(find, WM_COMMAND, MAKEWPARAM(32773, 0), 0);
+    SendMessageA(find, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+inline void DebugSelected(HWND sheet)
+{
+    ChooseOnDeepestItem(sheet, 32773);
 }
 
 }  // namespace debug_page

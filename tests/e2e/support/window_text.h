@@ -13,3 +13,12 @@ inline std::string WindowText(HWND window)
     text.resize(static_cast<size_t>(length));
     return text;
 }
+
+// Where a child window of any process stands in its parent's client area.
+inline RECT ChildPlace(HWND child)
+{
+    RECT place;
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}

@@ -53,6 +53,47 @@ ExeTrailerFields Fields()
     return f;
 }
 
+// A PE header with an optional header of the given size: the subsystem,
+// when it fits, lies 68 bytes into it (behind the DOS header, the signature
+// and the file header).
+std::string PeHeader(unsigned optionalSize)
+{
+    std::string image = "MZ" + std::string(62, '\0');
+    image[0x3C] = 64;
+    image += std::string("PE\0\0", 4) + std::string(20, '\0') + std::string(optionalSize, '\0');
+    image[64 + 4 + 16] = static_cast<char>(optionalSize & 0xFF);
+    image[64 + 4 + 17] = static_cast<char>(optionalSize >> 8);
+    return image;
+}
+
+TEST(StubSubsystem, WindowedForJavawConsoleForJava)
+{
+    constexpr size_t kSubsystem = 64 + 4 + 20 + 68;
+    const std::string header = PeHeader(224);
+    for (const bool windowed : {true, false}) {
+        Bytes stub(header.begin(), header.end());
+        stub[kSubsystem] = 9;  // whatever the program was built as
+        stub[kSubsystem + 1] = 9;
+        ASSERT_EQ(SetStubSubsystem(stub, windowed), 1);
+        std::string expected = header;
+        expected[kSubsystem] = windowed ? 2 : 3;  // IMAGE_SUBSYSTEM_WINDOWS_GUI / _CUI
+        EXPECT_EQ(S(stub), expected) << windowed;
+    }
+    const struct {
+        std::string bytes;
+        const char* why;
+    } refused[] = {
+        {PeHeader(69), "an optional header without the field"},
+        {PeHeader(224).substr(0, kSubsystem + 1), "cut inside the field"},
+        {"plain text, long enough to hold a DOS header but no image ........", "no image"},
+    };
+    for (const auto& r : refused) {
+        Bytes stub(r.bytes.begin(), r.bytes.end());
+        EXPECT_EQ(SetStubSubsystem(stub, true), 0) << r.why;
+        EXPECT_EQ(S(stub), r.bytes) << r.why;
+    }
+}
+
 TEST(ExeTrailer, LayoutRowByRow)
 {
     ExeTrailerFields f = Fields();

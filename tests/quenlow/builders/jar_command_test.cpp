@@ -67,10 +67,16 @@ TEST(JarCommand, OptionsAndRelativeNames)
     StringPtrList files;
     files.InsertSorted("C:\\work\\demo\\Main.class");
     files.InsertSorted("C:\\work\\demo\\A$1.class");
-    EXPECT_STREQ(JarToolCommand("C:\\jdk\\bin\\jar.exe", nullptr, true, "C:\\out\\app.jar", files, 7).Data(),
+    EXPECT_STREQ(JarToolCommand("C:\\jdk\\bin\\jar.exe", nullptr, true, "C:\\out\\app.jar", files, "C:\\work").Data(),
                  "\"C:\\jdk\\bin\\jar.exe\" cfvM \"C:\\out\\app.jar\" \"demo\\A$1.class\" \"demo\\Main.class\"");
-    EXPECT_STREQ(JarToolCommand("j.exe", "C:\\t\\temp.mf", false, "o.jar", files, 7).Data(),
+    EXPECT_STREQ(JarToolCommand("j.exe", "C:\\t\\temp.mf", false, "o.jar", files, "C:\\work").Data(),
                  "\"j.exe\" cmfv0 \"C:\\t\\temp.mf\" \"o.jar\" \"demo\\A$1.class\" \"demo\\Main.class\"");
+    // A class of the default package in a drive root: the root has its backslash.
+    StringPtrList rootFiles;
+    rootFiles.InsertSorted("Q:\\Hello.class");
+    rootFiles.InsertSorted("Q:\\app\\Hello.class");
+    EXPECT_STREQ(JarToolCommand("j.exe", nullptr, true, "o.jar", rootFiles, "Q:\\").Data(),
+                 "\"j.exe\" cfvM \"o.jar\" \"Hello.class\" \"app\\Hello.class\"");
     EXPECT_STREQ(DefaultManifestText("demo.Main").Data(), "Main-Class: demo.Main\r\n\r\n");
 }
 

@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr char kJdkKey[] = "SOFTWARE\\JavaSoft\\Java Development Kit";
+// The key today's JDK installers write, alone: no key of older kits is left.
+constexpr char kJdkKey[] = "SOFTWARE\\JavaSoft\\JDK";
 
 // Each item as "<indent><text> <image>/<selected image>".
 void DumpTree(const TreeView& tree, HTREEITEM item, const std::string& indent, std::vector<std::string>& lines)
@@ -68,8 +69,10 @@ ShownMenu RightClick(const ScriptedSheet& s, const char* text)
 TEST_F(SheetCpTest, LibraryTreeOfTheJdkAndAddAsClasspath)
 {
     const std::string home = ScratchPath("jdk-home");
-    for (const char* folder : {"", "\\lib", "\\jre", "\\jre\\lib", "\\jre\\lib\\ext", "\\jre\\lib\\im"})
+    for (const char* folder : {"", "\\bin", "\\lib", "\\jre", "\\jre\\lib", "\\jre\\lib\\ext", "\\jre\\lib\\im"})
         CreateDirectoryA((home + folder).c_str(), nullptr);
+    // The runs take their javaw from the home whose archives the tree shows.
+    WriteFileBytes(home + "\\bin\\javaw.exe", "MZ");
     for (const char* jar : {"\\lib\\tools.jar", "\\jre\\lib\\rt.jar", "\\jre\\lib\\ext\\extra.jar"})
         WriteFileBytes(home + jar, "PK");
     JavaVersionSwitch key(kJdkKey, "1.3-cpsheet-test", home);

@@ -1,5 +1,5 @@
 // Quenlow's own controls in a window of the test: the rich-text label's
-// scroll, drag and links, the link label's hover, and the About box.
+// scroll, drag and links, and the About box.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "about_dialog.h"
-#include "link_cursor.h"
-#include "link_label.h"
 #include "rich_label.h"
 #include "seams.h"
 #include "support/message_pump.h"
@@ -158,40 +156,6 @@ TEST_F(ControlsTest, RichLabelLinksOpenWithTheShellOrCallTheOwnerAlsoWhereTheyWr
     ShellOpened().clear();
     click(links[3], 39);
     EXPECT_EQ(ShellOpened(), std::vector<std::string>{"http://example.org/"});
-}
-
-TEST_F(ControlsTest, LinkLabelTakesItsHoverColourOnceAndOpensItsTextWithoutATarget)
-{
-    const COLORREF normal = RGB(0, 0, 200);
-    const COLORREF hover = RGB(200, 0, 0);
-    LinkLabel link;
-    link.SetText("http://example.org/quenlow");
-    link.SetColors(normal, hover);
-    ASSERT_TRUE(link.Create(parent, {10, 150, 210, 170}, 8));
-    HWND window = link.Handle();
-    SendMessageA(window, WM_MOUSEMOVE, 0, At(5, 5));
-    EXPECT_EQ(link.CurrentColor(), hover);
-    EXPECT_EQ(GetCapture(), window);
-    SendMessageA(window, WM_MOUSEMOVE, 0, At(50, 10));
-    EXPECT_EQ(link.CurrentColor(), hover);
-    EXPECT_EQ(GetCapture(), window);
-    SendMessageA(window, WM_MOUSEMOVE, 0, At(50, 40));  // below the label
-    EXPECT_EQ(link.CurrentColor(), normal);
-    EXPECT_EQ(GetCapture(), nullptr);
-
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-    link.SetTarget("mailto:team@quenlow.example");
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-    EXPECT_EQ(ShellOpened(), (std::vector<std::string>{"http://example.org/quenlow", "mailto:team@quenlow.example"}));
-    ReleaseCapture();
-}
-
-TEST_F(ControlsTest, TheLinkCursorIsAlwaysThere)
-{
-    // The help program's hand is missing on many systems: the system's takes its place.
-    HCURSOR cursor = LoadLinkCursor();
-    EXPECT_NE(cursor, nullptr);
-    DestroyCursor(cursor);
 }
 
 // Looks at the About box from inside its modal loop, then closes it.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "stub_trailer.h"
+#include "support/pe_header.h"
 #include "support/test_files.h"
 
 namespace {
@@ -72,6 +73,16 @@ TEST(StubFile, HoldsBothProgramsAndTheirIconTables)
     EXPECT_TRUE(parts[1] == ReadFileBytes(QUENLOW_STUB_RICH)) << "P1 is not the rich stub";
     EXPECT_TRUE(parts[2] == ReadFileBytes(TestDataPath("../resources/quenlow/stub_plain.ico"))) << "P2";
     EXPECT_TRUE(parts[3] == ReadFileBytes(TestDataPath("../resources/quenlow/stub_rich.ico"))) << "P3";
+}
+
+// Both programs are windowed, as the executables of the default choice (Use
+// Javaw) are: Create makes a copy a console program for java.
+TEST(StubFile, BothProgramsAreWindowed)
+{
+    const std::vector<std::string> parts = SplitStubFile(ReadFileBytes(QUENLOW_STUB_FILE));
+    ASSERT_EQ(parts.size(), 4u);
+    EXPECT_EQ(PeSubsystemOf(parts[0]), static_cast<unsigned>(IMAGE_SUBSYSTEM_WINDOWS_GUI));
+    EXPECT_EQ(PeSubsystemOf(parts[1]), static_cast<unsigned>(IMAGE_SUBSYSTEM_WINDOWS_GUI));
 }
 
 TEST(StubFile, EachProgramCarriesItsTablesImagesByteForByte)

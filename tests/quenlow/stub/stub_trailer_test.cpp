@@ -113,21 +113,26 @@ TEST(StubTrailer, PeImageEndOfSectionsNearAndPastTheData)
 
 TEST(StubCommand, PutsOptionsClassPathAndArgumentsInPlace)
 {
+    // The executable stands where a run puts the class folder: first. The
+    // system and sibling parts arrive resolved; the user texts as stored.
     StubTrailer t;
     t.useJavaw = false;
-    t.systemClassPath.Assign("C:\\sys.jar;");
+    t.systemClassPath.Assign("sys.jar;");
     t.userZipClassPath.Assign("\"C:\\u z.jar\";");
+    t.userDirClassPath.Assign("\"C:\\classes\";");
     t.otherOptions.Assign("-Dx=1");
     t.mainClass.Assign("demo.Main");
     t.mainArgs.Assign("a b");
-    EXPECT_STREQ(BuildStubCommand(t, "C:\\jdk", "C:\\out\\app.exe", "\"C:\\out\\lib.jar\";", "").Data(),
-                 "\"C:\\jdk\\bin\\java.exe\" -Dx=1 -classpath C:\\sys.jar;\"C:\\u z.jar\";\"C:\\out\\lib.jar\";"
-                 "\"C:\\out\\app.exe\" demo.Main a b");
+    EXPECT_STREQ(BuildStubCommand(t, "C:\\jdk", "C:\\out\\app.exe", "\"C:\\jdk\\lib\\sys.jar\";",
+                                  "\"C:\\out\\lib.jar\";", "")
+                     .Data(),
+                 "\"C:\\jdk\\bin\\java.exe\" -Dx=1 -classpath \"C:\\out\\app.exe\";\"C:\\jdk\\lib\\sys.jar\";"
+                 "\"C:\\u z.jar\";\"C:\\classes\";\"C:\\out\\lib.jar\"; demo.Main a b");
     StubTrailer bare;
     bare.useJavaw = true;
     bare.mainClass.Assign("Hello");
-    EXPECT_STREQ(BuildStubCommand(bare, "C:\\jre", "C:\\app.exe", "", "").Data(),
-                 "\"C:\\jre\\bin\\javaw.exe\" -classpath \"C:\\app.exe\" Hello");
+    EXPECT_STREQ(BuildStubCommand(bare, "C:\\jre", "C:\\app.exe", "", "", "").Data(),
+                 "\"C:\\jre\\bin\\javaw.exe\" -classpath \"C:\\app.exe\"; Hello");
 }
 
 TEST(StubCommand, TheUsersArgumentsFollowTheStoredOnesAsWritten)
@@ -135,8 +140,8 @@ TEST(StubCommand, TheUsersArgumentsFollowTheStoredOnesAsWritten)
     StubTrailer t;
     t.mainClass.Assign("app.Main");
     t.mainArgs.Assign("stored");
-    EXPECT_STREQ(BuildStubCommand(t, "C:\\jdk", "C:\\App.exe", "", "\"a b\" c \"\" \xF6").Data(),
-                 "\"C:\\jdk\\bin\\java.exe\" -classpath \"C:\\App.exe\" app.Main stored \"a b\" c \"\" \xF6");
+    EXPECT_STREQ(BuildStubCommand(t, "C:\\jdk", "C:\\App.exe", "", "", "\"a b\" c \"\" \xF6").Data(),
+                 "\"C:\\jdk\\bin\\java.exe\" -classpath \"C:\\App.exe\"; app.Main stored \"a b\" c \"\" \xF6");
 }
 
 TEST(StubCommand, ReadsTheSwitchesAndWhatIsPassedOn)

@@ -38,6 +38,7 @@ protected:
                                WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_HSCROLL, 5, 5,
                                500, 300, owner, reinterpret_cast<HMENU>(1000), nullptr, nullptr);
         ASSERT_NE(pane, nullptr);
+        control.Attach(pane);
     }
     void TearDown() override { DestroyWindow(owner); }
 
@@ -48,7 +49,15 @@ protected:
             DispatchMessageA(&msg);
     }
 
+    // Starts the later text on the pane; the pane's live control.
+    HWND Start(const char* text)
+    {
+        later.Start(control, text);
+        return control.Handle();
+    }
+
     ZLaterText later;
+    RichEditPane control;
     HWND owner = nullptr;
     HWND pane = nullptr;
 };
@@ -61,8 +70,8 @@ TEST_F(LaterTextTest, EachWayOfMeetingTheTextFindsItWhole)
         UINT message;
     } ways[] = {{"a read", WM_GETTEXTLENGTH}, {"a paint", WM_PAINT}, {"an edit message", EM_GETLINECOUNT}};
     for (const auto& way : ways) {
-        pane = later.Start(pane, "");
-        pane = later.Start(pane, text.c_str());
+        pane = Start("");
+        pane = Start(text.c_str());
         EXPECT_TRUE(later.Pending()) << way.name;
         if (way.message == WM_PAINT) {
             InvalidateRect(pane, nullptr, TRUE);
@@ -83,7 +92,7 @@ TEST_F(LaterTextTest, EachWayOfMeetingTheTextFindsItWhole)
 TEST_F(LaterTextTest, UnmetTheTextWaitsAndATextSetMeanwhileStays)
 {
     const std::string first = Lines(300, "first");
-    pane = later.Start(pane, first.c_str());
+    pane = Start(first.c_str());
     // Out of view, laying the pane out and a new font do not meet the text.
     ShowWindow(pane, SW_HIDE);
     MoveWindow(pane, 10, 10, 400, 200, TRUE);
@@ -99,9 +108,9 @@ TEST_F(LaterTextTest, ALongOldTextGoesWithItsControl)
 {
     const std::string first = Lines(300, "first");
     const std::string second = Lines(200, "second");
-    pane = later.Start(pane, first.c_str());
+    pane = Start(first.c_str());
     EXPECT_EQ(Text(pane), first);
-    pane = later.Start(pane, second.c_str());
+    pane = Start(second.c_str());
     EXPECT_EQ(GetDlgItem(owner, 1000), pane);
     EXPECT_EQ(Text(pane), second);
     RunLoop();

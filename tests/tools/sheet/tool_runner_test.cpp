@@ -105,7 +105,8 @@ TEST_F(ToolRunnerTest, TheEndOfOutputByteAndUtf8PassThrough)
 TEST_F(ToolRunnerTest, TheRunAfterALongOneIsShownWhereTheLongOneWas)
 {
     // The start banner replaces a long pane's text on the pane's own thread,
-    // where a fresh control takes the pane's place: the next run goes there.
+    // where a fresh control takes the pane's place, in the pane's font, and
+    // the pane's line height still holds: the next run goes there.
     ASSERT_EQ(runner->StartProgram(ChildCommand("lines:200 errlines:200 exit:0").c_str()), 1);
     ASSERT_EQ(runner->Wait(kRunLimitMs), static_cast<DWORD>(WAIT_OBJECT_0));
     const HWND longOut = owner.out.Handle();
@@ -115,6 +116,9 @@ TEST_F(ToolRunnerTest, TheRunAfterALongOneIsShownWhereTheLongOneWas)
     EXPECT_NE(owner.out.Handle(), longOut);
     EXPECT_EQ(Text(owner.out), Framed(0, RunWord::Executing, "second\n"));
     EXPECT_EQ(Text(owner.err), Framed(1, RunWord::Executing, "err\n"));
+    ZOutputPane measured(owner.out.Handle());
+    measured.MeasureLineHeight();
+    EXPECT_EQ(measured.LineHeight(), owner.out.LineHeight());
 }
 
 TEST_F(ToolRunnerTest, StopEndsAChildThatNeverEndsWithinABound)

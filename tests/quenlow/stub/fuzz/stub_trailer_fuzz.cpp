@@ -71,7 +71,7 @@ int RoundTrip(FuzzReader& r)
     Same(t.mainArgs, f.addMainArgs ? texts[6] : "", "arguments");
     if (t.jarOffset != stub.size() + trailer.size())
         FuzzFail("the jar offset is off");
-    BuildStubCommand(t, "C:\\jdk", "C:\\x.exe", "", "\"a b\" c");
+    BuildStubCommand(t, "C:\\jdk", "C:\\x.exe", "", "", "\"a b\" c");
     return 1;
 }
 
@@ -80,6 +80,9 @@ int AnyBytes(const unsigned char* data, size_t size, FuzzReader& r)
     const size_t imageEnd = PeImageEnd(data, size);
     if (imageEnd > size)
         FuzzFail("an image end past the data");
+    const size_t subsystem = PeSubsystemOffset(data, size);
+    if (subsystem && (subsystem > size || size - subsystem < 2))
+        FuzzFail("a subsystem field past the data");
     const size_t offsets[] = {0, size, size ? size - 1 : 0, size > 10 ? size - 10 : 0, imageEnd,
                               r.Below(static_cast<unsigned>(size) + 1)};
     int parsed = 0;
@@ -89,7 +92,7 @@ int AnyBytes(const unsigned char* data, size_t size, FuzzReader& r)
             continue;
         if (t.jarOffset > size || t.jarOffset < offset + 2 * StubTrailer::kMarkLength + 3)
             FuzzFail("a jar offset outside the trailer's bytes");
-        BuildStubCommand(t, "C:\\jdk", "C:\\x.exe", "C:\\a.jar;", "");
+        BuildStubCommand(t, "C:\\jdk", "C:\\x.exe", "\"C:\\a.jar\";", "", "");
         parsed = 2;
     }
     return parsed + (imageEnd ? 1 : 0) + 2;

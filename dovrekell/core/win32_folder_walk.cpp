@@ -17,6 +17,8 @@ bool Win32FolderWalk::List(const char* folder, std::vector<FolderEntry>& entries
             continue;
         FolderEntry entry;
         entry.name.Assign(found.cFileName);
+        // A junction or a link to a folder carries the directory attribute
+        // too; Wine lists a Unix symbolic link so as well.
         entry.directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         entry.link = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
         entries.push_back(entry);
@@ -31,4 +33,22 @@ FolderWalk::Kind Win32FolderWalk::KindOf(const char* path)
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return kMissing;
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? kDirectory : kFile;
+}
+
+bool Win32FolderWalk::Identify(const char* folder, FolderIdentity& identity)
+{
+    // Opened through any link to the folder it leads to; backup semantics
+    // let a folder be opened at all.
+    HANDLE opened = CreateFileA(folder, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (opened == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION information;
+    const bool read = GetFileInformationByHandle(opened, &information) != 0;
+    CloseHandle(opened);
+    if (!read)
+        return false;
+    identity.volume = information.dwVolumeSerialNumber;
+    identity.file = (static_cast<uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+    return true;
 }

@@ -68,7 +68,7 @@ protected:
         if (dialog)
             PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         if (quenlow) {
-            EXPECT_TRUE(quenlow->Ended(20000));
+            EXPECT_TRUE(quenlow->Ended(60000));
         }
     }
 
@@ -99,7 +99,7 @@ TEST_F(AboutE2eTest, HelpMenusAboutScrollsTheNameAndVersionAndTheTextCanBeDragge
     // and the menu tried again.
     for (int attempt = 0; attempt < 3 && !about; ++attempt) {
         PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kHelpCaptionX, 5));
-        ASSERT_TRUE(WaitFor([this] { return quenlow->FindWindowOf("#32768") != nullptr; }, 20000))
+        ASSERT_TRUE(WaitFor([this] { return quenlow->FindWindowOf("#32768") != nullptr; }, 60000))
             << "the Help menu did not open";
         Key(VK_DOWN);  // "Help contents"
         Key(VK_DOWN);  // "About"
@@ -109,10 +109,10 @@ TEST_F(AboutE2eTest, HelpMenusAboutScrollsTheNameAndVersionAndTheTextCanBeDragge
             about = quenlow->FindDialog("About");
             missingHelp = quenlow->FindDialog("Message");
             return about || missingHelp;
-        }, 20000);
+        }, 60000);
         if (!about && missingHelp) {
             Press(missingHelp, IDOK);
-            WaitFor([this] { return quenlow->FindDialog("Message") == nullptr; }, 5000);
+            WaitFor([this] { return quenlow->FindDialog("Message") == nullptr; }, 60000);
         }
     }
     if (!about)

@@ -125,7 +125,7 @@ protected:
     // The tool's sheet with the caption.
     static HWND WaitForSheet(const char* caption)
     {
-        for (int i = 0; i < 300; ++i) {
+        for (int i = 0; i < 600; ++i) {
             if (HWND sheet = FindWindowA(nullptr, caption))
                 return sheet;
             Sleep(100);
@@ -136,7 +136,7 @@ protected:
     static bool Close(HWND sheet)
     {
         PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
-        for (int i = 0; i < 100 && IsWindow(sheet); ++i)
+        for (int i = 0; i < 600 && IsWindow(sheet); ++i)
             Sleep(100);
         return !IsWindow(sheet);
     }
@@ -186,9 +186,9 @@ TEST_F(ContextMenuChain, TheContextMenuStyleChosenInQuenlowShapesTheMenu)
     ASSERT_NE(style, nullptr);
     PostMessageA(GetDlgItem(style, IDC_MENU_COLLAPSED), BM_CLICK, 0, 0);
     PostMessageA(GetDlgItem(style, IDC_MENU_STYLE_APPLY), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(style); }, 10000));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(style); }, 60000));
     PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(quenlow.Ended(20000));
+    EXPECT_TRUE(quenlow.Ended(60000));
     // Collapsed: one submenu holds them all.
     EXPECT_EQ(MenuShown(paths).size(), 1u);
 }

@@ -22,9 +22,9 @@
 
 namespace {
 
-constexpr DWORD kStartMs = 20000;
+constexpr DWORD kStartMs = 60000;
 constexpr DWORD kSearchMs = 120000;
-constexpr DWORD kCloseMs = 10000;
+constexpr DWORD kCloseMs = 60000;
 
 std::string ProgramFolder()
 {

@@ -22,9 +22,9 @@
 
 namespace {
 
-constexpr DWORD kStartMs = 20000;
+constexpr DWORD kStartMs = 60000;
 constexpr DWORD kScanMs = 30000;
-constexpr DWORD kCloseMs = 10000;
+constexpr DWORD kCloseMs = 60000;
 
 bool StartsWithIgnoringCase(const std::string& text, const std::string& start)
 {

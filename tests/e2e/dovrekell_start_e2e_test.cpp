@@ -61,7 +61,7 @@ TEST(DovrekellStart, FrameOpensCompleteFromQuenlowAndGaldrove)
         SCOPED_TRACE(start.how);
         Program starter(start.commandLine);
         HWND frame = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (frame = FindFrame(tree.Bin() + "\\Dovrekell.exe")) != nullptr; }, 20000));
+        ASSERT_TRUE(WaitFor([&] { return (frame = FindFrame(tree.Bin() + "\\Dovrekell.exe")) != nullptr; }, 60000));
         DWORD processId = 0;
         GetWindowThreadProcessId(frame, &processId);
         HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
@@ -100,7 +100,7 @@ TEST(DovrekellStart, FrameOpensCompleteFromQuenlowAndGaldrove)
         // Left in the test's folder for a person to look at.
         SaveScreenshot(frame, (std::string("dovrekell-") + (start.how[0] == 'Q' ? "quenlow" : "galdrove") + ".bmp").c_str());
         PostMessageA(frame, WM_CLOSE, 0, 0);
-        const DWORD waited = WaitForSingleObject(process, 10000);
+        const DWORD waited = WaitForSingleObject(process, 60000);
         if (waited != WAIT_OBJECT_0)
             TerminateProcess(process, 1);
         DWORD code = 1;
@@ -108,7 +108,7 @@ TEST(DovrekellStart, FrameOpensCompleteFromQuenlowAndGaldrove)
         CloseHandle(process);
         EXPECT_EQ(waited, WAIT_OBJECT_0);
         EXPECT_EQ(code, 0u);
-        EXPECT_TRUE(starter.Ended(10000));
+        EXPECT_TRUE(starter.Ended(60000));
     }
 }
 

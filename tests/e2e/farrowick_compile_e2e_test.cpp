@@ -106,8 +106,8 @@ protected:
             settings.SetProgramInit(1);  // the association is not this test's business
         }
         Program quenlow("\"" + root + "\\Quenlow.exe\" /compile-files 1\n" + selection + "\n");
-        EXPECT_TRUE(quenlow.Ended(30000));
-        ASSERT_TRUE(WaitFor([&] { return (sheet = FindWindowA("#32770", kCaption)) != nullptr; }, 30000));
+        EXPECT_TRUE(quenlow.Ended(60000));
+        ASSERT_TRUE(WaitFor([&] { return (sheet = FindWindowA("#32770", kCaption)) != nullptr; }, 60000));
         tool = std::make_unique<Program>(sheet);
     }
 
@@ -145,7 +145,7 @@ protected:
         const HTREEITEM treeRoot = RemoteTree(tree).Next(nullptr, TVGN_ROOT);
         ASSERT_TRUE(ChooseFromItemMenu(sheet, tree, treeRoot, 0)) << tool->Windows();
         HWND compile = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (compile = PageWith(sheet, kContinue)) != nullptr; }, 20000));
+        ASSERT_TRUE(WaitFor([&] { return (compile = PageWith(sheet, kContinue)) != nullptr; }, 60000));
         duringCompile(compile);
         std::string before;
         const bool ended = WaitFor(
@@ -173,7 +173,7 @@ protected:
     // until then closing is refused, as a user would see.
     void Close()
     {
-        for (int attempt = 0; attempt < 10; ++attempt) {
+        for (int attempt = 0; attempt < 30; ++attempt) {
             PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
             if (tool->Ended(2000))
                 return;
@@ -211,7 +211,7 @@ TEST_F(FarrowickCompileE2e, FileByFileIntoAFolderCreatedLevelByLevel)
             SetWindowTextA(GetDlgItem(options, kFolderCombo), target.c_str());
             PostMessageA(GetDlgItem(options, kCreateFolder), BM_CLICK, 0, 0);
             HWND box = nullptr;
-            ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+            ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 60000));
             EXPECT_EQ(MessageText(box), "The output directory has been created successfully");
             Press(box, IDOK);
         },
@@ -347,11 +347,11 @@ TEST_F(FarrowickCompileE2e, StopDuringTheSecondFolderLetsItsRunEndAndLeavesTheTh
                             60000));
         PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
         HWND box = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+        ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 60000));
         EXPECT_EQ(MessageText(box), "It is in compiling, please wait...");
         Press(box, IDOK);
         PostMessageA(GetDlgItem(compile, kStop), BM_CLICK, 0, 0);
-        ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+        ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 60000));
         EXPECT_EQ(MessageText(box), "Stop compiling?");
         Press(box, IDYES);
         stoppedWhileRunning = Pane(compile, kErrPane).find("End   compiling") == std::string::npos;

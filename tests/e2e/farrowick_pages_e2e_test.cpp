@@ -98,7 +98,7 @@ protected:
     void Close()
     {
         PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
-        ASSERT_TRUE(tool->Ended(20000));
+        ASSERT_TRUE(tool->Ended(60000));
         tool.reset();
     }
 
@@ -126,7 +126,7 @@ protected:
         for (size_t at = command.find(prefix); at != std::string::npos; at = command.find(prefix, at + 1))
             files.push_back(command.substr(at + prefix.size(), command.find('"', at + 1) - at - prefix.size()));
         // The compile's last step follows its run: until then the menu is refused.
-        WaitFor([&] { return IsWindowEnabled(GetDlgItem(compile, kStop)) == FALSE; }, 10000);
+        WaitFor([&] { return IsWindowEnabled(GetDlgItem(compile, kStop)) == FALSE; }, 60000);
         return files;
     }
 
@@ -138,7 +138,7 @@ protected:
         SetWindowTextA(GetDlgItem(compile, kStyleLine), "");
         Choose({"a"}, kFirstCommand);
         HWND box = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000)) << folder;
+        ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 60000)) << folder;
         EXPECT_EQ(MessageText(box), message) << folder;
         Press(box, IDOK);
         EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), find) << folder;
@@ -297,7 +297,7 @@ TEST_F(FarrowickPagesE2e, MainCompileOnAFreshSheetCompilesTheRootsFilesAndBuilds
                   "    sub [0]\n"
                   "      S.java [2]\n");
     }
-    WaitFor([&] { return IsWindowEnabled(GetDlgItem(compile, kStop)) == FALSE; }, 10000);
+    WaitFor([&] { return IsWindowEnabled(GetDlgItem(compile, kStop)) == FALSE; }, 60000);
 
     // A refused output folder: the tree is built and shown, the message
     // comes over it and nothing is compiled.
@@ -310,7 +310,7 @@ TEST_F(FarrowickPagesE2e, MainCompileOnAFreshSheetCompilesTheRootsFilesAndBuilds
     SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(kMainCompile, BN_CLICKED), 0);
     HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return (box = tool->FindDialog("Message")) != nullptr; }, 60000));
     EXPECT_EQ(MessageText(box), "Please select an \"Output directory\",\nor use \"Output locally\"  on page Options");
     Press(box, IDOK);
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), find);

@@ -24,7 +24,7 @@ bool RunAndWait(const std::string& commandLine)
     std::string line = commandLine;
     if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
         return false;
-    WaitForSingleObject(info.hProcess, 20000);
+    WaitForSingleObject(info.hProcess, 60000);
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     return true;
@@ -65,7 +65,7 @@ TEST(Galdrove, StartsTheMainProgramWithTheHelpSwitchFromAFolderWithABlank)
     ASSERT_TRUE(CopyProgram(QUENLOW_GALDROVE, install + "\\bin\\Galdrove.exe"));
     ASSERT_TRUE(RunAndWait("\"" + install + "\\bin\\Galdrove.exe\""));
     const std::string log = install + "\\commandline.log";
-    ASSERT_TRUE(WaitFor([&] { return !ReadFileBytes(log).empty(); }, 15000));
+    ASSERT_TRUE(WaitFor([&] { return !ReadFileBytes(log).empty(); }, 60000));
     const std::string expected = "\"" + install + "\\Quenlow.exe\" /jdkdochelp";
     EXPECT_EQ(ReadFileBytes(log), expected + std::string(1, '\0'));
 }
@@ -93,9 +93,9 @@ TEST(Ostrabec, FinishesTheUninstallationAndDeletesItself)
     EXPECT_FALSE(RunValueExists());
     EXPECT_FALSE(FileExists(install + "\\bin\\Pivrellon.dll"));
     EXPECT_EQ(GetFileAttributesA(install.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(WaitFor([&] { return !FileExists(finisher) && !FileExists(system + "\\Ostrabec.bat"); }, 20000))
+    EXPECT_TRUE(WaitFor([&] { return !FileExists(finisher) && !FileExists(system + "\\Ostrabec.bat"); }, 60000))
         << "the finisher or its batch file is still there";
-    EXPECT_TRUE(WaitFor([] { return CountProcesses("cmd.exe") == 0; }, 10000)) << "a command interpreter is left";
+    EXPECT_TRUE(WaitFor([] { return CountProcesses("cmd.exe") == 0; }, 60000)) << "a command interpreter is left";
 }
 
 TEST(Ostrabec, LeavesAFolderThatIsNotEmpty)
@@ -109,7 +109,7 @@ TEST(Ostrabec, LeavesAFolderThatIsNotEmpty)
     ASSERT_TRUE(CopyProgram(QUENLOW_OSTRABEC, finisher));
     ASSERT_TRUE(RunAndWait("\"" + finisher + "\" /uninstall " + install));
     EXPECT_TRUE(FileExists(install + "\\user-file.txt"));
-    EXPECT_TRUE(WaitFor([&] { return !FileExists(finisher); }, 20000));
+    EXPECT_TRUE(WaitFor([&] { return !FileExists(finisher); }, 60000));
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ protected:
         if (dialog)
             PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         if (quenlow) {
-            EXPECT_TRUE(quenlow->Ended(20000));
+            EXPECT_TRUE(quenlow->Ended(60000));
         }
         dialog = nullptr;
         quenlow.reset();
@@ -93,10 +93,10 @@ protected:
             return "(no message)";
         const std::string text = MessageText(box);
         Press(box, button);
-        WaitFor([&] { return !IsWindow(box); }, 5000);
+        WaitFor([&] { return !IsWindow(box); }, 60000);
         return text;
     }
-    static bool Gone(HWND window) { return WaitFor([&] { return !IsWindow(window); }, 10000); }
+    static bool Gone(HWND window) { return WaitFor([&] { return !IsWindow(window); }, 60000); }
 
     Tree tree;
     std::unique_ptr<Program> quenlow;
@@ -138,7 +138,7 @@ TEST_F(OptionDialogsE2eTest, EachDialogOpensFromItsMenuCommand)
         EXPECT_TRUE(SaveDialogScreenshot(opened, shots + "\\" + d.shot + ".bmp"));
         PostMessageA(opened, WM_CLOSE, 0, 0);
         ASSERT_TRUE(Gone(opened));
-        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(dialog) != FALSE; }, 5000));
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(dialog) != FALSE; }, 60000));
     }
 }
 
@@ -165,7 +165,7 @@ TEST_F(OptionDialogsE2eTest, FileOptionsKeepTheirTableAndCreatePacksOnlyIncluded
         if (step.message) {
             EXPECT_EQ(AnswerMessage(), step.message) << step.typed;
         } else {
-            EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(options, step.edit)).empty(); }, 5000));
+            EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(options, step.edit)).empty(); }, 60000));
         }
     }
     SendMessageA(GetDlgItem(options, IDC_INCLUDE_LIST), LB_SETCURSEL, 0, 0);
@@ -299,7 +299,7 @@ TEST_F(OptionDialogsE2eTest, DoubleClickOptionsWriteTheAssociationAndDisableRest
     EXPECT_EQ(AnswerMessage(), "Error: minimum size for Applet is 100x100 pixels");
     SetText(options, IDC_APPLET_WIDTH, "300");
     Click(options, IDC_DOUBLE_CLICK_APPLY);
-    EXPECT_TRUE(WaitFor([&] { return WindowText(options) == "Double click to run - enabled"; }, 10000))
+    EXPECT_TRUE(WaitFor([&] { return WindowText(options) == "Double click to run - enabled"; }, 60000))
         << WindowText(options);
     XString type;
     XString command;
@@ -309,7 +309,7 @@ TEST_F(OptionDialogsE2eTest, DoubleClickOptionsWriteTheAssociationAndDisableRest
     EXPECT_EQ(std::string(command.Data()), "\"" + tree.Exe() + "\" /double-click \"%1\"");
 
     Click(options, IDC_DOUBLE_CLICK_DISABLE);
-    EXPECT_TRUE(WaitFor([&] { return WindowText(options) == "Double click to run - disabled"; }, 10000));
+    EXPECT_TRUE(WaitFor([&] { return WindowText(options) == "Double click to run - disabled"; }, 60000));
     ReadRegistryString(HKEY_CLASSES_ROOT, ".class", nullptr, type);
     EXPECT_STREQ(type.Data(), "earlier.type");
     Click(options, IDC_DOUBLE_CLICK_CLOSE);

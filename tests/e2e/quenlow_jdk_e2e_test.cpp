@@ -54,9 +54,9 @@ TEST(QuenlowJdk, MissingOrIncompleteJdkOffersTheLibraryChecker)
         ASSERT_NE(box, nullptr) << c.name;
         EXPECT_EQ(MessageText(box), kMessage) << c.name;
         Press(box, c.answer);
-        EXPECT_TRUE(program.Ended(10000)) << c.name;
+        EXPECT_TRUE(program.Ended(60000)) << c.name;
         if (c.answer == IDYES) {
-            WaitFor([&] { return !Records(tree.Log()).empty(); }, 10000);
+            WaitFor([&] { return !Records(tree.Log()).empty(); }, 60000);
         } else {
             Sleep(500);
         }
@@ -122,14 +122,14 @@ TEST(QuenlowJdk, RunStartsTheJresJavawWithTheClassPathsOfTheSettings)
     ASSERT_NE(dialog, nullptr);
     SendMessageA(GetDlgItem(dialog, IDC_MAIN_CLASS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(mainClass.c_str()));
     SendMessageA(GetDlgItem(dialog, IDC_RUN_MAIN_CLASS), BM_CLICK, 0, 0);
-    if (!WaitFor([&] { return !Records(log).empty(); }, 20000))
+    if (!WaitFor([&] { return !Records(log).empty(); }, 60000))
     {
         char pane[4096] = {};
         GetDlgItemTextA(dialog, IDC_OUTPUT_PANE, pane, sizeof pane);
         ADD_FAILURE() << "no javaw start recorded; Quenlow's windows:\n" << quenlow.Windows() << "its pane:\n" << pane;
     }
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(quenlow.Ended(20000));
+    EXPECT_TRUE(quenlow.Ended(60000));
 
     // The base folder first, the JRE's rt.jar (nosuch.jar is nowhere), the
     // user's archive and folder, then the sibling entry and the detected
@@ -162,7 +162,7 @@ TEST(QuenlowJdk, TheSheetsSiblingEntryReachesTheRun)
     PostMessageA(dialog, WM_COMMAND, ID_CLASSPATH_OPTIONS, 0);
     HWND sheet = nullptr;
     WaitFor([&] { return (sheet = FindWindowA(nullptr, "Classpaths - for exe files and features in Windows explorer")) != nullptr; },
-            20000);
+            60000);
     ASSERT_NE(sheet, nullptr) << quenlow.Windows();
     SendMessageA(sheet, PSM_SETCURSEL, 2, 0);
     HWND sibling = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_INDEXTOHWND, 2, 0));
@@ -172,13 +172,13 @@ TEST(QuenlowJdk, TheSheetsSiblingEntryReachesTheRun)
     SendMessageA(GetDlgItem(sibling, 1095), BM_CLICK, 0, 0);  // "For double-click"
     SendMessageA(sheet, WM_COMMAND, 0x3021, 0);              // Apply
     SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(sheet); }, 20000));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(sheet); }, 60000));
 
     SendMessageA(GetDlgItem(dialog, IDC_MAIN_CLASS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(mainClass.c_str()));
     SendMessageA(GetDlgItem(dialog, IDC_RUN_MAIN_CLASS), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return !Records(log).empty(); }, 20000)) << quenlow.Windows();
+    EXPECT_TRUE(WaitFor([&] { return !Records(log).empty(); }, 60000)) << quenlow.Windows();
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(quenlow.Ended(20000));
+    EXPECT_TRUE(quenlow.Ended(60000));
     const auto quoted = [](const std::string& path) { return "\"" + path + "\";"; };
     EXPECT_EQ(Records(log), std::vector<std::string>{"\"" + jre + "\\bin\\javaw.exe\" -classpath " + quoted(base) +
                                                      quoted(base + "\\lib\\x.jar") + " demo.Main "});

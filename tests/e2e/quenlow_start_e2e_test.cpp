@@ -32,8 +32,8 @@ std::vector<std::string> SplitFields(const std::string& payload)
 std::string RunAndRecord(const Tree& tree, const std::string& arguments)
 {
     Program program("\"" + tree.Exe() + "\" " + arguments);
-    EXPECT_TRUE(program.Ended(20000)) << arguments;
-    WaitFor([&] { return !Records(tree.Log()).empty(); }, 10000);
+    EXPECT_TRUE(program.Ended(60000)) << arguments;
+    WaitFor([&] { return !Records(tree.Log()).empty(); }, 60000);
     const std::vector<std::string> records = Records(tree.Log());
     EXPECT_EQ(records.size(), 1u) << arguments;
     return records.empty() ? std::string() : records[0];
@@ -110,7 +110,7 @@ TEST(QuenlowSwitches, MisplacedClassShowsTheCheckMessageAndStartsNothing)
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageText(box), message.Data());
     Press(box, IDOK);
-    EXPECT_TRUE(program.Ended(10000));
+    EXPECT_TRUE(program.Ended(60000));
     EXPECT_TRUE(Records(tree.Log()).empty());
 }
 
@@ -127,7 +127,7 @@ TEST(QuenlowSwitches, ASelectionHoldingTheFieldEndShowsOneMessageAndStartsNothin
     EXPECT_EQ(text.find("The selection\n" + selection), 0u) << text;
     EXPECT_NE(text.find("(byte 0xA5)"), std::string::npos) << text;
     Press(box, IDOK);
-    EXPECT_TRUE(program.Ended(10000));
+    EXPECT_TRUE(program.Ended(60000));
     EXPECT_TRUE(Records(tree.Log()).empty());
 }
 
@@ -156,7 +156,7 @@ TEST(QuenlowStart, RefusalsShowTheirText)
         else
             EXPECT_NE(text.find("Dovrekell"), std::string::npos) << text;
         Press(box, c.answer);
-        EXPECT_TRUE(program.Ended(10000)) << c.name;
+        EXPECT_TRUE(program.Ended(60000)) << c.name;
         if (!c.withSettings) {
             EXPECT_FALSE(FileExists(tree.Settings())) << "the start created the settings file";
         }
@@ -215,8 +215,8 @@ TEST(QuenlowStart, AReadOnlySettingsFileServesTheSwitchesAndSaysWhereAWriteIsRef
             EXPECT_NE(MessageText(box).find("can not write setting file"), std::string::npos) << MessageText(box);
             Press(box, IDOK);
         }
-        EXPECT_TRUE(program.Ended(20000)) << firstStart;
-        EXPECT_TRUE(WaitFor([&] { return Records(tree.Log()).size() == 1; }, 10000)) << firstStart;
+        EXPECT_TRUE(program.Ended(60000)) << firstStart;
+        EXPECT_TRUE(WaitFor([&] { return Records(tree.Log()).size() == 1; }, 60000)) << firstStart;
         CloseHandle(reader);
         EXPECT_EQ(ReadFileBytes(tree.Settings()), before);
         SetFileAttributesA(tree.Settings().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -230,15 +230,15 @@ TEST(QuenlowStart, SecondStartRaisesTheFirstWindowAndEnds)
     HWND window = first.WaitForDialog("Quenlow 3.201");
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_MINIMIZE);
-    ASSERT_TRUE(WaitFor([&] { return IsIconic(window) != FALSE; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(window) != FALSE; }, 60000));
 
     Program second("\"" + tree.Exe() + "\"");
-    EXPECT_TRUE(second.Ended(20000));
+    EXPECT_TRUE(second.Ended(60000));
     EXPECT_EQ(second.FindDialog("Quenlow 3.201"), nullptr);
-    EXPECT_TRUE(WaitFor([&] { return IsIconic(window) == FALSE; }, 5000)) << "the first window stayed minimised";
+    EXPECT_TRUE(WaitFor([&] { return IsIconic(window) == FALSE; }, 60000)) << "the first window stayed minimised";
 
     PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(first.Ended(10000));
+    EXPECT_TRUE(first.Ended(60000));
 }
 
 std::string ReadDefault(HKEY root, const std::string& key)
@@ -290,7 +290,7 @@ TEST(QuenlowInstallation, FirstStartAssociatesAndUninstallRestoresAndRemoves)
     ASSERT_EQ(RegSetValueA(HKEY_CURRENT_USER, "Software\\Quenlow\\Some", REG_SZ, "x", 1), ERROR_SUCCESS);
     ASSERT_TRUE(WriteFileBytes(tree.Bin() + "\\Pivrellon.dll", "not loaded by anyone"));
     Program uninstall("\"" + tree.Exe() + "\" /uninstall");
-    ASSERT_TRUE(uninstall.Ended(20000));
+    ASSERT_TRUE(uninstall.Ended(60000));
     EXPECT_EQ(ReadDefault(HKEY_CLASSES_ROOT, ".class"), "earlier.type");
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "quenlow.document"));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Quenlow"));
@@ -420,7 +420,7 @@ TEST(QuenlowInstallation, InstallCancelsAPendingUninstallOfItsOwnFolderOnly)
         SetRunValue("QuenlowUninstall", c.pending);
         Program install("\"" + tree.Exe() + "\" /install");
         // No new library waits in the system folder: nothing to reboot for.
-        EXPECT_TRUE(install.Ended(20000)) << c.pending;
+        EXPECT_TRUE(install.Ended(60000)) << c.pending;
         EXPECT_EQ(install.FindDialog("Message"), nullptr);
         EXPECT_EQ(RunValue("QuenlowUninstall"), c.cancelled ? "<missing>" : c.pending);
         EXPECT_EQ(RunValue("QuenlowInstall"), "<missing>");
@@ -452,14 +452,14 @@ TEST(QuenlowInstallation, LockedLibraryIsReplacedAfterTheReboot)
             EXPECT_EQ(MessageText(box), "You must reboot computer to complet installation,\ndo you want to reboot now?");
             Press(box, IDNO);  // never Yes: that would end the Wine session
         }
-        EXPECT_TRUE(install.Ended(10000));
+        EXPECT_TRUE(install.Ended(60000));
         CloseHandle(held);
     }
     EXPECT_EQ(ReadFileBytes(working), "old library") << "the working library went before the new one came";
     EXPECT_EQ(RunValue("QuenlowInstall"), "\"" + tree.Exe() + "\" /reboot");
 
     Program reboot("\"" + tree.Exe() + "\" /reboot");
-    EXPECT_TRUE(reboot.Ended(20000));
+    EXPECT_TRUE(reboot.Ended(60000));
     EXPECT_EQ(RunValue("QuenlowInstall"), "<missing>");
     EXPECT_EQ(ReadFileBytes(working), "new library");
     EXPECT_FALSE(FileExists(fresh));
@@ -507,10 +507,10 @@ TEST(QuenlowInstallation, UninstallWithAHeldLibraryFinishesAfterTheReboot)
         HANDLE held = CreateFileA(library.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         Program uninstall("\"" + tree.Exe() + "\" /uninstall");
-        EXPECT_TRUE(uninstall.Ended(20000));
+        EXPECT_TRUE(uninstall.Ended(60000));
         HWND box = nullptr;
         EXPECT_TRUE(WaitFor([&] { return (box = FindMessageBox("You must reboot computer to complete uninstallation")) != nullptr; },
-                            20000))
+                            60000))
             << "the finisher did not ask for the reboot";
         if (box)
             Press(box, IDNO);  // never Yes: that would end the Wine session
@@ -531,12 +531,12 @@ TEST(QuenlowInstallation, UninstallWithAHeldLibraryFinishesAfterTheReboot)
     RemoveDirectoryA((tree.dir + "\\temp").c_str());
     {
         Program finish(command);
-        EXPECT_TRUE(finish.Ended(20000));
+        EXPECT_TRUE(finish.Ended(60000));
     }
     EXPECT_EQ(RunValue("QuenlowUninstall"), "<missing>");
     EXPECT_FALSE(FileExists(library));
     EXPECT_EQ(GetFileAttributesA(tree.dir.c_str()), INVALID_FILE_ATTRIBUTES) << "the program folder is still there";
-    EXPECT_TRUE(WaitFor([&] { return !FileExists(finisher); }, 20000)) << "the finisher did not delete itself";
+    EXPECT_TRUE(WaitFor([&] { return !FileExists(finisher); }, 60000)) << "the finisher did not delete itself";
     RemoveFile(finisher);
 }
 

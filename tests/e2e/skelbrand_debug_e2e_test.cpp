@@ -88,7 +88,7 @@ TEST_F(SkelbrandDebugE2e, RealJdbThroughButtonsCombosAndDialogs)
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(MessageText(box), "Please input a class name with package as 'Name'");
         Press(box, IDOK);
-        ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, 10000));
+        ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, 60000));
         EXPECT_EQ(Out(debug).size(), before);
 
         struct Step {
@@ -142,7 +142,7 @@ TEST_F(SkelbrandDebugE2e, RealJdbThroughButtonsCombosAndDialogs)
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(MessageText(box), "Please input a line number");
         Press(box, IDOK);
-        ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, 10000));
+        ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, 60000));
         SetWindowTextA(GetDlgItem(stopAt, 1080), "14");
         before = Out(debug).size();
         Click(stopAt, 1076);
@@ -192,7 +192,7 @@ TEST_F(SkelbrandDebugE2e, RealJdbThroughButtonsCombosAndDialogs)
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(debug, 1061)));
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(debug, 1069)));
         PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        ASSERT_TRUE(tool.Ended(10000));
+        ASSERT_TRUE(tool.Ended(60000));
     }
 
     // The histories came back; closing while jdb runs asks, and Yes ends it.
@@ -215,7 +215,7 @@ TEST_F(SkelbrandDebugE2e, RealJdbThroughButtonsCombosAndDialogs)
     Press(box, IDYES);
     EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(debug, 1017)) == "Debugging ended"; }, kJdbLimitMs));
     PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_TRUE(tool.Ended(10000));
+    EXPECT_TRUE(tool.Ended(60000));
 }
 
 }  // namespace

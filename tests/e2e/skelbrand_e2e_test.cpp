@@ -44,7 +44,7 @@ public:
             return;
         if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
             TerminateProcess(process, 1);
-            WaitForSingleObject(process, 10000);
+            WaitForSingleObject(process, 60000);
             CloseHandle(process);
         }
     }
@@ -282,12 +282,12 @@ TEST_F(SkelbrandE2e, OptionsAndNamedSetsSurviveAReopen)
             ASSERT_NE(box, nullptr) << r.name;
             EXPECT_EQ(MessageText(box), r.message);
             Press(box, IDOK);
-            ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, 10000));
+            ASSERT_TRUE(WaitFor([&] { return tool.FindDialog("Message") == nullptr; }, 60000));
             EXPECT_EQ(ReadFileBytes(settings), saved) << r.name;
         }
         SetWindowTextA(GetDlgItem(options, 1045), "x \"a b\"");
         PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        ASSERT_TRUE(tool.Ended(10000));
+        ASSERT_TRUE(tool.Ended(60000));
     }
     const std::string closed = ReadFileBytes(settings);
     {
@@ -303,7 +303,7 @@ TEST_F(SkelbrandE2e, OptionsAndNamedSetsSurviveAReopen)
         EXPECT_EQ(WindowText(GetDlgItem(options, 1044)), "first");
         EXPECT_EQ(WindowText(GetDlgItem(options, 1045)), "x \"a b\"");
         PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        ASSERT_TRUE(tool.Ended(10000));
+        ASSERT_TRUE(tool.Ended(60000));
     }
     EXPECT_EQ(ReadFileBytes(settings), closed);
 }
@@ -317,7 +317,7 @@ TEST_F(SkelbrandE2e, StartedByTheMainProgram)
     ASSERT_TRUE(CopyFileA(WindowsPath(QUENLOW_SKELBRAND).c_str(), (tree.Bin() + "\\Skelbrand.exe").c_str(), FALSE));
     Program quenlow("\"" + tree.Exe() + "\" /execute-files 1\n" + classes + "\n");
     HWND sheet = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (sheet = FindWindowA(nullptr, "Quenlow: execute and debug")) != nullptr; }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return (sheet = FindWindowA(nullptr, "Quenlow: execute and debug")) != nullptr; }, 60000));
     EndsWindowProcess skelbrand;
     skelbrand.window = sheet;
     HWND main = PageWith(sheet, 1000);
@@ -338,7 +338,7 @@ TEST_F(SkelbrandE2e, StartedByTheMainProgram)
     EXPECT_NE(records[0].find("\"" + classes + "\\run\\Echo.class\""), std::string::npos) << records[0];
 
     PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(sheet); }, 10000));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(sheet); }, 60000));
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ using namespace debug_page;
 constexpr char kTodayKitKey[] = "SOFTWARE\\JavaSoft\\JDK";
 constexpr char kTodayRuntimeKey[] = "SOFTWARE\\JavaSoft\\JRE";
 constexpr char kTestVersion[] = "0.0-quenlow-test";
-constexpr DWORD kLimitMs = 20000;
+constexpr DWORD kLimitMs = 60000;
 const char kCaption[] = "Quenlow: execute and debug";
 const char kNoClass[] = "Please input a class name with package as 'Name'";
 const char kNoMember[] = "Please input a method of the class as 'Method'";
@@ -270,7 +270,7 @@ protected:
     {
         PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         // No prompt: no run is left.
-        EXPECT_TRUE(tool.Ended(10000));
+        EXPECT_TRUE(tool.Ended(60000));
     }
 
     std::string root;
@@ -397,7 +397,7 @@ TEST_F(SkelbrandRecordingJdb, EachRunOfJdbEndsOnceInThePanes)
         Click(debug, 1061);
         ++sends;
         DWORD_PTR answer = 0;
-        ASSERT_NE(SendMessageTimeoutA(debug, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer), 0) << sends;
+        ASSERT_NE(SendMessageTimeoutA(debug, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 60000, &answer), 0) << sends;
         ASSERT_TRUE(WaitFor([&] { return CountOf(Out(debug), Echo(command)) == sends; }, kLimitMs)) << sends;
     }
     EXPECT_LT(sends, 200);

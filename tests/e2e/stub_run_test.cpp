@@ -58,12 +58,12 @@ TEST(StubRun, PassesTheProgramsExitCode)
 
 TEST(StubRun, StreamsModeEndsTheProgramOnTerminate)
 {
-    const std::string exe = BuildExe("waits.exe", "demo.Main", "--sleep=60000");
+    const std::string exe = BuildExe("waits.exe", "demo.Main", "--sleep=600000");
     const DWORD started = GetTickCount();
-    const ChildResult run = RunChild("\"" + exe + "\" /streams", "Terminate\r\n", 30000, 3000);
+    const ChildResult run = RunChild("\"" + exe + "\" /streams", "Terminate\r\n", 120000, 60000);
     ASSERT_TRUE(run.started);
     EXPECT_FALSE(run.timedOut);
-    EXPECT_LT(GetTickCount() - started, 25000u);
+    EXPECT_LT(GetTickCount() - started, 120000u);
     EXPECT_NE(run.out.find("Hello from demo.Main"), std::string::npos) << run.out;
 }
 
@@ -71,7 +71,7 @@ TEST(StubRun, StreamsModeEndsTheProgramOnTerminate)
 // are handed to it.
 TEST(StubRun, AnExecutableWithoutTrailerSaysSo)
 {
-    const ChildResult run = RunChild(std::string("\"") + QUENLOW_STUB_PLAIN + "\" /streams", "", 30000);
+    const ChildResult run = RunChild(std::string("\"") + QUENLOW_STUB_PLAIN + "\" /streams", "", 60000);
     ASSERT_TRUE(run.started);
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_NE(run.err.find("carries no Java application"), std::string::npos) << run.err;

@@ -80,7 +80,7 @@ TEST_F(ToolsE2e, EachToolShowsTheReportOfItsPayload)
         ASSERT_NE(sheet, nullptr);
         EXPECT_EQ(Report(sheet, selection), Golden(c.golden));
         PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
-        EXPECT_TRUE(tool.Ended(10000));
+        EXPECT_TRUE(tool.Ended(60000));
     }
 }
 
@@ -92,7 +92,7 @@ TEST_F(ToolsE2e, ASecondStartHandsItsPayloadToTheRunningSheetOfTheSameTool)
     ShowWindow(sheet, SW_MINIMIZE);
 
     Program second(Command("Skelbrand.exe", "1\n" + selection + "\\Main.class"));
-    EXPECT_TRUE(second.Ended(20000));
+    EXPECT_TRUE(second.Ended(60000));
     EXPECT_EQ(second.FindDialog(kSkelbrandCaption), nullptr);
     EXPECT_EQ(Report(sheet, selection), Golden("skelbrand_class.txt"));
     EXPECT_FALSE(IsIconic(sheet));
@@ -103,11 +103,11 @@ TEST_F(ToolsE2e, ASecondStartHandsItsPayloadToTheRunningSheetOfTheSameTool)
     ASSERT_NE(compileSheet, nullptr);
     EXPECT_FALSE(compile.Ended(0));
     Program execute(Command("Skelbrand.exe", "1\n" + selection));
-    EXPECT_TRUE(execute.Ended(20000));
+    EXPECT_TRUE(execute.Ended(60000));
     EXPECT_EQ(Report(sheet, selection), Golden("skelbrand_folder.txt"));
     EXPECT_EQ(Report(compileSheet, selection), Golden("farrowick_folder.txt"));
     PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(first.Ended(10000));
+    EXPECT_TRUE(first.Ended(60000));
 
     // The compile tool alone: an execute request opens the execute-and-debug
     // tool, and a slot left naming a window that is gone swallows nothing.
@@ -124,8 +124,8 @@ TEST_F(ToolsE2e, ASecondStartHandsItsPayloadToTheRunningSheetOfTheSameTool)
     EXPECT_EQ(Report(compileSheet, selection), Golden("farrowick_folder.txt"));
     PostMessageA(newSheet, WM_SYSCOMMAND, SC_CLOSE, 0);
     PostMessageA(compileSheet, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(executeAgain.Ended(10000));
-    EXPECT_TRUE(compile.Ended(10000));
+    EXPECT_TRUE(executeAgain.Ended(60000));
+    EXPECT_TRUE(compile.Ended(60000));
     CloseHandle(staleSlot);
 }
 
@@ -134,7 +134,7 @@ TEST_F(ToolsE2e, ACommandLineWithoutAPayloadEndsTheToolWithNoWindow)
     for (const char* rest : {" /inside-info abcd", " /compile-files 1", ""}) {
         for (const char* tool : {"Skelbrand.exe", "Farrowick.exe"}) {
             Program program("\"" + bin + "\\" + tool + "\"" + rest);
-            EXPECT_TRUE(program.Ended(20000)) << tool << rest;
+            EXPECT_TRUE(program.Ended(60000)) << tool << rest;
         }
     }
     EXPECT_EQ(Settings("ExecuteDebug.set"), "");
@@ -173,7 +173,7 @@ TEST_F(ToolsE2e, EveryWayOfClosingSavesThePageSettings)
             if (way.message == WM_SYSKEYDOWN)
                 SetForegroundWindow(sheet);
             PostMessageA(sheet, way.message, way.wParam, way.lParam);
-            ASSERT_TRUE(tool.Ended(10000));
+            ASSERT_TRUE(tool.Ended(60000));
             EXPECT_EQ(Settings(t.file), Golden(std::string("closed_") + t.file));
         }
     }

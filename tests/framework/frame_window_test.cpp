@@ -195,7 +195,7 @@ TEST(HtmlView, HostsTheBrowserNavigatesAndFollowsItsWindow)
         // Wine's browser here loads no document, so no navigation completes;
         // the address is taken and the events are listened to.
         EXPECT_TRUE(view.ListensToEvents());
-        EXPECT_TRUE(PumpUntil([&] { return std::string(view.LocationUrl().Data()) == "about:blank"; }, 10000));
+        EXPECT_TRUE(PumpUntil([&] { return std::string(view.LocationUrl().Data()) == "about:blank"; }, 60000));
         view.Stop();
         view.Refresh();
 

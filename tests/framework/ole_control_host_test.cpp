@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr DWORD kWaitLimitMs = 10000;
+constexpr DWORD kWaitLimitMs = 60000;
 
 BOOL CALLBACK AddChild(HWND child, LPARAM list)
 {

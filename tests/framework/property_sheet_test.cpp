@@ -230,7 +230,7 @@ TEST(PropertySheet, KeysPagesApplyAndCopyDataUnderOurOwnLoop)
                 static char payload[] = "/inside-info x";
                 COPYDATASTRUCT data = {0, sizeof payload - 1, payload};
                 DWORD_PTR answer = 0;
-                SendMessageTimeoutA(target, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000,
+                SendMessageTimeoutA(target, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 60000,
                                     &answer);
             });
             SetFocus(modeless.Item(IDC_NAME));

@@ -262,11 +262,11 @@ TEST_F(MenuHost, SelectionAndLayoutGiveTheItems)
     UseLayout(Layout::NoSettingsFile);
 }
 
-// Waits up to 20 s for the recorder's log to hold this many starts.
+// Waits up to 60 s for the recorder's log to hold this many starts.
 std::vector<std::string> WaitForStarts(size_t wanted)
 {
     std::vector<std::string> starts;
-    for (int tries = 0; tries < 200; ++tries) {
+    for (int tries = 0; tries < 600; ++tries) {
         starts.clear();
         const std::string bytes = ReadFileBytes(install.log);
         size_t from = 0;

@@ -10,6 +10,7 @@ namespace {
 struct Drain {
     HANDLE pipe;
     std::string* text;
+    HANDLE spoke;  // set at the first bytes read
 };
 
 DWORD WINAPI DrainPipe(LPVOID parameter)
@@ -17,8 +18,10 @@ DWORD WINAPI DrainPipe(LPVOID parameter)
     Drain* drain = static_cast<Drain*>(parameter);
     char block[4096];
     DWORD got = 0;
-    while (ReadFile(drain->pipe, block, sizeof block, &got, nullptr) && got)
+    while (ReadFile(drain->pipe, block, sizeof block, &got, nullptr) && got) {
         drain->text->append(block, got);
+        SetEvent(drain->spoke);
+    }
     return 0;
 }
 
@@ -94,13 +97,15 @@ ChildResult RunChild(const std::string& commandLine, const std::string& input, D
         return result;
     }
     CloseHandle(info.hThread);
-    Drain outDrain{outRead, &result.out};
-    Drain errDrain{errRead, &result.err};
+    HANDLE outSpoke = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE errSpoke = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    Drain outDrain{outRead, &result.out, outSpoke};
+    Drain errDrain{errRead, &result.err, errSpoke};
     HANDLE readers[2] = {CreateThread(nullptr, 0, DrainPipe, &outDrain, 0, nullptr),
                          CreateThread(nullptr, 0, DrainPipe, &errDrain, 0, nullptr)};
     if (!input.empty()) {
         if (inputDelayMs)
-            Sleep(inputDelayMs);
+            WaitForSingleObject(outSpoke, inputDelayMs);
         DWORD written = 0;
         WriteFile(inWrite, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
     }
@@ -119,6 +124,8 @@ ChildResult RunChild(const std::string& commandLine, const std::string& input, D
         CloseHandle(reader);
     CloseHandle(outRead);
     CloseHandle(errRead);
+    CloseHandle(outSpoke);
+    CloseHandle(errSpoke);
     CloseHandle(info.hProcess);
     return result;
 }

@@ -6,7 +6,8 @@
 
 // Runs a command line with its three standard streams on pipes, as the suite
 // runs its children, and collects what it wrote. A child still running at the
-// time-out is terminated.
+// time-out is terminated. With inputDelayMs the input is written once the
+// child has written to its standard output, or after that long at most.
 struct ChildResult {
     bool started = false;
     DWORD startError = 0;  // GetLastError of a failed start

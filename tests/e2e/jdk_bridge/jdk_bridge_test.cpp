@@ -302,9 +302,9 @@ TEST_F(JdkBridge, TerminatingTheBridgeEndsTheJavaProcess)
     ASSERT_FALSE(LinuxProcessEnded(pid)) << "java " << pid << " should be running";
 
     ASSERT_TRUE(TerminateProcess(child.Process(), 1));
-    ASSERT_EQ(WaitForSingleObject(child.Process(), 10000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(child.Process(), kRunTimeoutMs), WAIT_OBJECT_0);
     bool ended = false;
-    for (int i = 0; i < 100 && !ended; ++i) {
+    for (int i = 0; i < 600 && !ended; ++i) {
         ended = LinuxProcessEnded(pid);
         if (!ended)
             Sleep(100);

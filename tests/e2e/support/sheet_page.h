@@ -49,11 +49,11 @@ inline bool ChooseFromItemMenu(HWND sheet, HWND tree, HTREEITEM item, int place)
     PostMessageA(tree, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(point.x, point.y));
     PostMessageA(tree, WM_RBUTTONUP, 0, MAKELPARAM(point.x, point.y));
     HWND menu = nullptr;
-    if (!PollFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }, 20000))
+    if (!PollFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); }, 60000))
         return false;
     for (int i = 0; i <= place; ++i)
         PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-    return PollFor([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }, 20000);
+    return PollFor([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }, 60000);
 }
 

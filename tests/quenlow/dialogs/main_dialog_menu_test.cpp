@@ -106,7 +106,7 @@ protected:
     // The recorders' log once a start has written to it; empty at the time-out.
     std::string WaitForLog()
     {
-        for (DWORD waited = 0; waited < 20000; waited += 50) {
+        for (DWORD waited = 0; waited < 60000; waited += 50) {
             const std::string log = ReadFileBytes(Log());
             if (!log.empty() && log.back() == '\0')
                 return log;

@@ -115,7 +115,7 @@ HWND Program::FindDialog(const char* caption) const
 HWND Program::WaitForDialog(const char* caption) const
 {
     HWND found = nullptr;
-    if (!WaitFor([&] { return (found = FindDialog(caption)) != nullptr; }, 20000))
+    if (!WaitFor([&] { return (found = FindDialog(caption)) != nullptr; }, 60000))
         std::fprintf(stderr, "no dialog \"%s\" of %s; its windows:\n%s", caption, commandLine.c_str(),
                      Windows().c_str());
     return found;

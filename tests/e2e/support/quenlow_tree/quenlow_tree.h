@@ -46,7 +46,7 @@ public:
     HWND FindWindowOf(const char* className, const char* caption = nullptr) const;
     // A visible top-level dialog window of this process with the caption.
     HWND FindDialog(const char* caption) const;
-    HWND WaitForDialog(const char* caption) const;  // up to 20 s; prints the windows when none came
+    HWND WaitForDialog(const char* caption) const;  // up to 60 s; prints the windows when none came
 
 private:
     std::string commandLine;

@@ -92,7 +92,7 @@ inline Layout Plan()
             }
         }
     }
-    // The rest of the bundle's size as spec pages, a folder at a time.
+    // The rest of the bundle's size as pages of its specs folder, a folder at a time.
     int extraFolder = 0;
     while (static_cast<int>(layout.folders.size()) < kFolders)
         folder("specs/part" + std::to_string(extraFolder++));

@@ -49,6 +49,25 @@ BOOL RealExitWindows(UINT flags, DWORD reason)
     return ExitWindowsEx(flags, reason);
 }
 
+BOOL RealEnablePrivilege(const char* name)
+{
+    HANDLE token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+        return FALSE;
+    TOKEN_PRIVILEGES wanted = {};
+    wanted.PrivilegeCount = 1;
+    wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    BOOL enabled = LookupPrivilegeValueA(nullptr, name, &wanted.Privileges[0].Luid) &&
+                   AdjustTokenPrivileges(token, FALSE, &wanted, 0, nullptr, nullptr);
+    // AdjustTokenPrivileges succeeds also when the token lacks the privilege.
+    const DWORD error = GetLastError();
+    if (enabled && error != ERROR_SUCCESS)
+        enabled = FALSE;
+    CloseHandle(token);
+    SetLastError(enabled ? ERROR_SUCCESS : error);
+    return enabled;
+}
+
 BOOL RealTrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner)
 {
     return TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr);
@@ -65,6 +84,7 @@ BOOL (*ChooseOpenFile)(OPENFILENAMEA*) = RealGetOpenFileName;
 BOOL (*ChooseSaveFile)(OPENFILENAMEA*) = RealGetSaveFileName;
 LPITEMIDLIST (*ChooseFolder)(BROWSEINFOA*) = RealBrowseForFolder;
 BOOL (*ExitSystem)(UINT, DWORD) = RealExitWindows;
+BOOL (*EnablePrivilege)(const char*) = RealEnablePrivilege;
 BOOL (*TrackPopup)(HMENU, UINT, int, int, HWND) = RealTrackPopupMenu;
 
 void Restore()
@@ -76,6 +96,7 @@ void Restore()
     ChooseSaveFile = RealGetSaveFileName;
     ChooseFolder = RealBrowseForFolder;
     ExitSystem = RealExitWindows;
+    EnablePrivilege = RealEnablePrivilege;
     TrackPopup = RealTrackPopupMenu;
 }
 

@@ -16,6 +16,9 @@ extern BOOL (*ChooseOpenFile)(OPENFILENAMEA* request);
 extern BOOL (*ChooseSaveFile)(OPENFILENAMEA* request);
 extern LPITEMIDLIST (*ChooseFolder)(BROWSEINFOA* request);
 extern BOOL (*ExitSystem)(UINT flags, DWORD reason);
+// Enables a privilege (SE_SHUTDOWN_NAME, ...) on the process's token; FALSE,
+// with the last error set, when the token does not hold it.
+extern BOOL (*EnablePrivilege)(const char* name);
 // A popup menu: what TrackPopupMenu returns (the command with TPM_RETURNCMD).
 extern BOOL (*TrackPopup)(HMENU menu, UINT flags, int x, int y, HWND owner);
 

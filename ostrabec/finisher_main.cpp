@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "finisher_command.h"
-#include "seams.h"
+#include "restart.h"
 #include "paths/file_system.h"
 #include "xbuffer.h"
 #include "xfile.h"
@@ -22,9 +22,8 @@ XString Joined(const XString& folder, const char* tail)
 
 void AskRestart()
 {
-    if (seams::ShowMessage(nullptr, "You must reboot computer to complete uninstallation,\ndo you want to reboot now?",
-                           "Message", MB_YESNO) == IDYES)
-        seams::ExitSystem(EWX_REBOOT, 0);
+    AskToRestart("You must reboot computer to complete uninstallation,\ndo you want to reboot now?", EWX_REBOOT,
+                 "Please restart it yourself to complete the uninstallation.");
 }
 
 // Each step's failure is left behind; the next step runs.

@@ -205,6 +205,7 @@ INT_PTR DocsOptionsDialog::OnApply(WPARAM, LPARAM)
         SaveCombo(settings, HelpSettings::kDocsFolders, folders);
         SaveCombo(settings, HelpSettings::kDocsExtensions, ComboBox(Handle(), IDC_OPT_EXTENSIONS));
         settings.Close();
+        ReportLeftOut(settings, Handle());
     }
     const std::vector<XString> extensions = Entries(IDC_OPT_EXTENSIONS);
     bool changed = !EqualsIgnoringCase(chosen.Data(), shownFolder.Data()) ||

@@ -64,6 +64,7 @@ void FindTextDialog::Close()
     if (settings.OpenAndInit()) {
         SaveCombo(settings, HelpSettings::kFind, ComboBox(Handle(), IDC_FIND_TEXT));
         settings.SetWholeWord(Button(Handle(), IDC_FIND_WHOLE_WORD).GetCheck() == BST_CHECKED ? 1 : 0);
+        ReportLeftOut(settings, Handle());
     }
     ShowWindow(Handle(), SW_HIDE);
 }

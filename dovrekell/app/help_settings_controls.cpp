@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "seams.h"
+
 namespace {
 
 bool Holds(const ComboBox& combo, const XString& text)
@@ -45,4 +47,11 @@ void PutOnTop(const ComboBox& combo, const char* text)
         combo.InsertString(0, text);
     }
     combo.SetCurSel(0);
+}
+
+void ReportLeftOut(HelpSettings& settings, HWND owner)
+{
+    const StringList& leftOut = settings.File().LeftOut();
+    if (leftOut.Count() > 0)
+        seams::ShowMessage(owner, LeftOutMessage(leftOut).Data(), "Message", MB_OK | MB_ICONERROR);
 }

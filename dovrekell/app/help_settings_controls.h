@@ -15,3 +15,6 @@ int SaveCombo(HelpSettings& settings, const char* record, const ComboBox& combo)
 // entry equal to it (the combo's lookup ignores case) moves up, a new one is
 // inserted.
 void PutOnTop(const ComboBox& combo, const char* text);
+// Tells the user once of the list entries the saves on these settings left
+// out, too long for the file; nothing when every entry was saved.
+void ReportLeftOut(HelpSettings& settings, HWND owner);

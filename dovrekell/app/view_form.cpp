@@ -619,6 +619,8 @@ INT_PTR ZViewForm::OnDestroyPanel(WPARAM, LPARAM)
         Exchange(true);
         settings.SetSearchOptions(caseSensitive, searchPosition);
         settings.Close();
+        // The panel is going: the box has no owner.
+        ReportLeftOut(settings, nullptr);
     }
     ClearLocationEntries(Item(IDC_INDEX_LIST));
     ClearLocationEntries(Item(IDC_FAVORITES));

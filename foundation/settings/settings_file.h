@@ -82,6 +82,10 @@ public:
     int SetList(const StringList& items, const char* section);
     int GetList(StringList& items, const char* section);
     int ReadListToString(const char* section, XString& out, int quote);
+    // List entries that saves on this object left out, each too long for a
+    // line of the file; the rest of each list was saved. The owner of the
+    // saves tells the user (LeftOutMessage) once for all of them.
+    const StringList& LeftOut() const { return leftOut; }
     // The list as a control shows it: items trimmed, blank ones left out;
     // limit keeps the first kListLimit. The count of items added.
     int LoadListItems(StringList& items, const char* section, int limit);
@@ -214,6 +218,7 @@ private:
     int InsertListBlock(const char* section, const XString& block, int replaceItems);
 
     XFile file;
+    StringList leftOut;
     bool readOnly = false;
     int listLineStart = 0;
     int listNext = 0;
@@ -231,6 +236,10 @@ bool EndsWithLineEnd(const char* data, int size);
 
 // The list block for a text of lines: one "(line)" CR LF per non-empty line.
 XString BuildListBlock(const char* text);
+
+// What the user is told of list entries a save left out: each named by its
+// beginning and its length.
+XString LeftOutMessage(const StringList& entries);
 
 // The text without white space at either end.
 XString TrimWhiteSpace(const XString& s);

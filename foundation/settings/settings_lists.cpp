@@ -3,6 +3,7 @@
 #include "../paths/path_text.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -41,7 +42,7 @@ bool EqualIgnoringCase(const XString& a, const XString& b)
     return true;
 }
 
-// The longest line of a block built by BuildListBlock, without its CR LF.
+// The longest line of a text, line ends (CR, LF) not counted.
 int LongestLine(const XString& block)
 {
     int longest = 0;
@@ -179,13 +180,42 @@ int SettingsFile::SetListText(const char* section, const char* text)
 
 int SettingsFile::SetList(const StringList& items, const char* section)
 {
+    // An entry too long for a line of the file is left out alone: the
+    // others are saved, and LeftOut names it.
     XString joined;
+    int kept = 0;
     for (int i = 0; i < items.Count(); ++i) {
-        if (i)
+        const XString& item = *items.At(i);
+        if (LongestLine(item) + 2 > kLineLimit) {
+            leftOut.Add(item);
+            continue;
+        }
+        if (kept++)
             joined.Append("\r\n");
-        joined.AppendString(*items.At(i));
+        joined.AppendString(item);
     }
-    return InsertListBlock(section, items.Count() ? BuildListBlock(joined.Data()) : XString(), 1);
+    return InsertListBlock(section, kept ? BuildListBlock(joined.Data()) : XString(), 1);
+}
+
+XString LeftOutMessage(const StringList& entries)
+{
+    constexpr int kShown = 60;
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "These entries were not saved: a line of the settings file holds at most %d characters.\n",
+                  SettingsFile::kLineLimit);
+    XString message(line);
+    for (int i = 0; i < entries.Count(); ++i) {
+        const XString& entry = *entries.At(i);
+        XString shown(entry.Data(), entry.Length() < kShown ? entry.Length() : kShown);
+        shown.ReplaceChar('\r', ' ');
+        shown.ReplaceChar('\n', ' ');
+        std::snprintf(line, sizeof line, "%s (%d characters)\n", entry.Length() > kShown ? "..." : "", entry.Length());
+        message.AppendChar('\n');
+        message.AppendString(shown);
+        message.Append(line);
+    }
+    return message;
 }
 
 int SettingsFile::GetList(StringList& items, const char* section)

@@ -131,14 +131,11 @@ int SettingsFile::SetString(const char* value, const char* section, const char* 
 {
     XString stored;
     for (const char* p = value; *p; ++p) {
-        if (*p == '\r') {
-            // A CR without its LF would end the stored line early and cut the
-            // value on reading: refuse it rather than lose the rest.
-            if (p[1] != '\n')
-                return 0;
+        // CR LF, LF and a CR alone are each one line break: a CR stored as it
+        // is would end the stored line early and cut the value on reading.
+        if (*p == '\r' && p[1] == '\n')
             continue;
-        }
-        stored.AppendChar(*p == '\n' ? static_cast<char>(kLineBreakByte) : *p);
+        stored.AppendChar(*p == '\n' || *p == '\r' ? static_cast<char>(kLineBreakByte) : *p);
     }
     return WriteKeyLine(section, key, stored.Data(), stored.Length());
 }

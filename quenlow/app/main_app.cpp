@@ -132,9 +132,11 @@ BOOL MainApp::InitInstance(const char* commandLine)
     RegisterShellMenu(true);
 
     if (settings.GetProgramInit() == 0) {
-        SetClassAssociation(settings, GetModulePath().Data(), 1, 1, 1, 0, 500, 400);
+        const int associated = SetClassAssociation(settings, GetModulePath().Data(), 1, 1, 1, 0, 500, 400);
         if (!settings.SetProgramInit(1) || settings.GetProgramInit() != 1)
             seams::ShowMessage(nullptr, kSettingsNotWritableMessage, "Quenlow", MB_OK | MB_ICONERROR);
+        else if (!associated)
+            seams::ShowMessage(nullptr, kAssociationKeptMessage, "Quenlow", MB_OK | MB_ICONINFORMATION);
     }
 
     if (which != Switch::None) {

@@ -81,6 +81,8 @@ void SheetCp::Apply()
         message.AppendString(settingsPath);
         message.Append("\nis missing or can not be written.");
         seams::ShowMessage(Handle(), message.Data(), "Message", MB_OK | MB_ICONERROR);
+    } else if (settings.LeftOut().Count() > 0) {
+        seams::ShowMessage(Handle(), LeftOutMessage(settings.LeftOut()).Data(), "Message", MB_OK | MB_ICONERROR);
     }
 }
 

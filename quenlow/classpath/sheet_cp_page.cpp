@@ -1,7 +1,5 @@
 #include "sheet_cp.h"
 
-#include <cstring>
-
 #include "classpath_entries.h"
 #include "classpath_sheet_ids.h"
 #include "controls.h"
@@ -93,15 +91,10 @@ bool AcceptEntry(HWND owner, const XString& entry)
 
 bool AddUnlessPresent(HWND list, const char* text)
 {
-    if (SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)) != LB_ERR) {
-        // LB_FINDSTRINGEXACT ignores letter case; the lists compare exactly.
-        const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-        ListBox box(list);
-        for (int i = 0; i < count; ++i) {
-            if (std::strcmp(box.GetItemText(i).Data(), text) == 0)
-                return false;
-        }
-    }
+    // Windows paths ignore letter case, as the list's exact search does:
+    // C:\Lib and c:\lib are one folder.
+    if (SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)) != LB_ERR)
+        return false;
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     return true;
 }

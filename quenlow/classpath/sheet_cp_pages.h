@@ -130,7 +130,7 @@ private:
 // The user names a list entry: refused with a message (caption "Message")
 // when it holds a reserved byte. True when it may be added.
 bool AcceptEntry(HWND owner, const XString& entry);
-// Adds the text to a list box unless it holds it already (exact match).
+// Adds the text to a list box unless it holds it already (letter case aside).
 bool AddUnlessPresent(HWND list, const char* text);
 // The list box's entries in list order, in place of what entries held.
 void ListBoxEntries(HWND list, StringList& entries);

@@ -87,8 +87,9 @@ INT_PTR DlgDoubleClick::OnApply(WPARAM, LPARAM)
     }
     SettingsFile settings;
     if (OpenForStore(settings)) {
-        SetClassAssociation(settings, programPath.Data(), runApplications, runApplets, showErrors,
-                            IsChecked(IDC_MONITOR_STREAMS), width, height);
+        if (!SetClassAssociation(settings, programPath.Data(), runApplications, runApplets, showErrors,
+                                 IsChecked(IDC_MONITOR_STREAMS), width, height))
+            seams::ShowMessage(Handle(), kAssociationKeptMessage, "Message", MB_OK);
         settings.Close();
     }
     ShowStatus();

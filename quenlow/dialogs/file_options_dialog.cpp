@@ -4,6 +4,7 @@
 #include "option_dialogs.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 
 #include "controls.h"
@@ -149,7 +150,7 @@ INT_PTR DlgFileOptions::OnRemove(WPARAM wParam, LPARAM)
         seams::ShowMessage(Handle(), "Please select a file extension for removing", "Message", MB_OK);
         return TRUE;
     }
-    if (!target.exclusive && list.GetItemText(selected).CompareN(kClassExtension, -1) == 0) {
+    if (!target.exclusive && std::strcmp(list.GetItemText(selected).Data(), kClassExtension) == 0) {
         seams::ShowMessage(Handle(), "Error: class file can not be removed", "Message", MB_OK);
         return TRUE;
     }
@@ -180,6 +181,8 @@ bool DlgFileOptions::Store()
     settings.SetFileOptions(IsChecked(IDC_INCLUDE_ALL), IsChecked(IDC_EXCLUSION_DISABLED));
     settings.SetFileInts(timeout);
     settings.Close();
+    if (settings.LeftOut().Count() > 0)
+        seams::ShowMessage(Handle(), LeftOutMessage(settings.LeftOut()).Data(), "Message", MB_OK | MB_ICONERROR);
     return true;
 }
 

@@ -250,6 +250,8 @@ void MainDlg::SaveOptions()
     // A refused write is said once: the session's choices are not kept.
     if (!settings.SetMenuOptions(menuFlags) || settings.IsReadOnly())
         seams::ShowMessage(nullptr, kSettingsNotWritableMessage, "Quenlow", MB_OK | MB_ICONERROR);
+    else if (settings.LeftOut().Count() > 0)
+        seams::ShowMessage(nullptr, LeftOutMessage(settings.LeftOut()).Data(), "Quenlow", MB_OK | MB_ICONERROR);
 }
 
 void MainDlg::CreateTooltips()

@@ -163,7 +163,14 @@ INT_PTR DlgMainArgs::OnApply(WPARAM, LPARAM)
     const XString args = Control(Handle(), IDC_MAIN_ARGS_TEXT).GetText();
     if (!TextCanTravel(Handle(), "arguments for main()", args))
         return TRUE;
-    WriteMainArgsFile(argsPath.Data(), args.Data());
+    if (!WriteMainArgsFile(argsPath.Data(), args.Data())) {
+        // The dialog stays with the text, so nothing typed is lost.
+        XString message("The arguments of main() were not saved:\n");
+        message.AppendString(argsPath);
+        message.Append("\ncan not be written.");
+        seams::ShowMessage(Handle(), message.Data(), "Message", MB_OK | MB_ICONERROR);
+        return TRUE;
+    }
     SettingsFile settings;
     if (!OpenForStore(settings))
         return TRUE;

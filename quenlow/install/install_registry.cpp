@@ -11,6 +11,9 @@ const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kUninstallValue[] = "QuenlowUninstall";
 const char kInstallValue[] = "QuenlowInstall";
 const char kDocumentType[] = "quenlow.document";
+const char kAssociationKeptMessage[] =
+    "Double click on class files is not set up:\n.class files stay with the program that opens them now,\n"
+    "whose file type could not be kept to put back at uninstallation.\n";
 
 int WriteRunValue(const char* name, const char* text)
 {
@@ -72,13 +75,73 @@ XString OpenCommandFor(const char* programPath)
     return command;
 }
 
-void SetClassAssociation(SettingsFile& settings, const char* programPath, int runApplications, int runApplets,
-                         int showErrors, int monitorStreams, int appletWidth, int appletHeight)
+namespace {
+
+constexpr char kClassExtension[] = ".class";
+
+enum class EarlierType { None, Ours, Other, Unreadable };
+
+// What HKCR .class names now. A default value that is not a text this
+// program can read and write back as it was counts as unreadable.
+EarlierType ReadEarlierType(XString& type)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kClassExtension, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return EarlierType::None;
+    DWORD kind = 0;
+    DWORD size = 0;
+    const LONG status = RegQueryValueExA(key, nullptr, nullptr, &kind, nullptr, &size);
+    RegCloseKey(key);
+    if (status == ERROR_FILE_NOT_FOUND)
+        return EarlierType::None;
+    if (status != ERROR_SUCCESS || kind != REG_SZ ||
+        !ReadRegistryString(HKEY_CLASSES_ROOT, kClassExtension, nullptr, type))
+        return EarlierType::Unreadable;
+    if (type.IsEmpty())
+        return EarlierType::None;
+    return lstrcmpiA(type.Data(), kDocumentType) == 0 ? EarlierType::Ours : EarlierType::Other;
+}
+
+// Takes .class's default value away; the key goes too when nothing else
+// is left in it, so another program's sub-keys and values stay.
+void RemoveClassType()
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kClassExtension, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(key, "");
+    DWORD subKeys = 0;
+    DWORD values = 0;
+    const LONG status = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values,
+                                         nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    if (status == ERROR_SUCCESS && subKeys == 0 && values == 0)
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, kClassExtension);
+}
+
+}  // namespace
+
+int SetClassAssociation(SettingsFile& settings, const char* programPath, int runApplications, int runApplets,
+                        int showErrors, int monitorStreams, int appletWidth, int appletHeight)
 {
     XString earlier;
-    if (ReadRegistryString(HKEY_CLASSES_ROOT, ".class", nullptr, earlier) && !earlier.IsEmpty() &&
-        lstrcmpiA(earlier.Data(), kDocumentType) != 0)
-        settings.SetDoubleClickDoc(earlier.Data());
+    switch (ReadEarlierType(earlier)) {
+    case EarlierType::Unreadable:
+        return 0;
+    case EarlierType::Other: {
+        // Another program's type is replaced only once it is kept for the
+        // uninstallation to put back.
+        XString kept;
+        if (!settings.SetDoubleClickDoc(earlier.Data()))
+            return 0;
+        settings.GetDoubleClickDoc(kept);
+        if (std::strcmp(kept.Data(), earlier.Data()) != 0)
+            return 0;
+        break;
+    }
+    default:
+        break;
+    }
     int flags[SettingsFile::kFlagCount] = {};
     settings.GetKeyFlags(kKeyExplorerBools, flags);
     flags[0] = runApplications;
@@ -86,22 +149,27 @@ void SetClassAssociation(SettingsFile& settings, const char* programPath, int ru
     flags[2] = showErrors;
     flags[3] = monitorStreams;
     settings.SetExplorerOptions(flags, appletWidth, appletHeight);
-    WriteRegistryString(HKEY_CLASSES_ROOT, ".class", kDocumentType);
+    WriteRegistryString(HKEY_CLASSES_ROOT, kClassExtension, kDocumentType);
     XString commandKey(kDocumentType);
     commandKey.Append("\\shell\\open\\command");
     WriteRegistryString(HKEY_CLASSES_ROOT, commandKey.Data(), OpenCommandFor(programPath).Data());
+    return 1;
 }
 
 int RemoveClassAssociation(SettingsFile& settings)
 {
-    XString earlier;
-    settings.GetDoubleClickDoc(earlier);
-    if (!earlier.IsEmpty()) {
-        WriteRegistryString(HKEY_CLASSES_ROOT, ".class", earlier.Data());
-        settings.SetDoubleClickDoc("");
-    } else {
-        DeleteKeyTree(HKEY_CLASSES_ROOT, ".class");
+    XString current;
+    // Only the association this program wrote is taken back: a type another
+    // program has set since stays.
+    if (ReadEarlierType(current) == EarlierType::Ours) {
+        XString earlier;
+        settings.GetDoubleClickDoc(earlier);
+        if (!earlier.IsEmpty())
+            WriteRegistryString(HKEY_CLASSES_ROOT, kClassExtension, earlier.Data());
+        else
+            RemoveClassType();
     }
+    settings.SetDoubleClickDoc("");
     // With its shell\open\command below it, a plain key delete would fail.
     DeleteKeyTree(HKEY_CLASSES_ROOT, kDocumentType);
     return 1;

@@ -25,8 +25,15 @@ bool RegisterShellMenu(bool doRegister);
 
 // The open command "\"<program>\" /double-click \"%1\"".
 XString OpenCommandFor(const char* programPath);
-void SetClassAssociation(SettingsFile& settings, const char* programPath, int runApplications, int runApplets,
-                         int showErrors, int monitorStreams, int appletWidth, int appletHeight);
+// Said where SetClassAssociation left .class to the program it names.
+extern const char kAssociationKeptMessage[];
+// Writes the double-click options and makes .class name quenlow.document.
+// 0, with nothing written, when .class names another program's type that
+// can not be kept in the settings for RemoveClassAssociation to put back.
+int SetClassAssociation(SettingsFile& settings, const char* programPath, int runApplications, int runApplets,
+                        int showErrors, int monitorStreams, int appletWidth, int appletHeight);
+// Takes back what SetClassAssociation wrote, when .class still names
+// quenlow.document: the kept type, or no default value. Returns 1.
 int RemoveClassAssociation(SettingsFile& settings);
 
 // True when a QuenlowUninstall command line names this directory:

@@ -4,7 +4,7 @@
 #include "install_registry.h"
 #include "main_app.h"
 #include "paths/file_system.h"
-#include "seams.h"
+#include "restart.h"
 
 namespace {
 
@@ -58,9 +58,8 @@ void MainApp::Install()
     command.AppendString(GetModulePath());
     command.Append("\" /reboot");
     WriteRunValue(kInstallValue, command.Data());
-    if (seams::ShowMessage(nullptr, "You must reboot computer to complet installation,\ndo you want to reboot now?",
-                           "Message", MB_YESNO) == IDYES)
-        seams::ExitSystem(EWX_REBOOT | EWX_FORCE, 0);
+    AskToRestart("You must reboot computer to complet installation,\ndo you want to reboot now?",
+                 EWX_REBOOT | EWX_FORCE, "Please restart it yourself to complete the installation.");
 }
 
 void MainApp::CompleteInstall()
@@ -72,9 +71,11 @@ void MainApp::CompleteInstall()
 
 void MainApp::Uninstall()
 {
+    // The type to put back is read also from a file that can only be read,
+    // and without one the association written here is still taken back.
     SettingsFile settings;
-    if (settings.File().Open(SettingsFile::GetPath().Data(), XFile::OpenExisting, 1))
-        RemoveClassAssociation(settings);
+    settings.OpenExisting(SettingsFile::GetPath().Data());
+    RemoveClassAssociation(settings);
     DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Quenlow");
     DeleteKeyTree(HKEY_CLASSES_ROOT, kDocumentType);
     RegisterShellMenu(false);

@@ -1,7 +1,6 @@
 #include "jdk_check.h"
 
 #include "java_home.h"
-#include "paths/file_system.h"
 #include "xstring.h"
 
 const char kJdkMissingMessage[] =
@@ -18,17 +17,6 @@ const char* const kJdkTools[] = {"\\bin\\java.exe", "\\bin\\javaw.exe", "\\bin\\
 constexpr int kJdkToolCount = sizeof kJdkTools / sizeof kJdkTools[0];
 
 }  // namespace
-
-bool JdkToolsPresent(const char* home)
-{
-    for (const char* tool : kJdkTools) {
-        XString path(home);
-        path.Append(tool);
-        if (!FileExists(path.Data()))
-            return false;
-    }
-    return true;
-}
 
 bool CheckJdkInstalled()
 {

@@ -2,7 +2,6 @@
 
 // True when the JDK's home is in the registry and its java.exe, javaw.exe and
 // jar.exe are there.
-bool JdkToolsPresent(const char* home);
 bool CheckJdkInstalled();
 
 extern const char kJdkMissingMessage[];

@@ -1,9 +1,11 @@
 // Quenlow.exe started for real under Wine in a throw-away installation tree,
 // its siblings replaced by recorders.
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -295,6 +297,112 @@ TEST(QuenlowInstallation, FirstStartAssociatesAndUninstallRestoresAndRemoves)
     EXPECT_FALSE(FileExists(tree.Bin() + "\\Pivrellon.dll"));
     EXPECT_EQ(RunValue("QuenlowUninstall"), "<missing>");
     RegDeleteKeyA(HKEY_CLASSES_ROOT, ".class");
+}
+
+// HKCR\.class as text: every key below it with its values, in order.
+std::string DumpKey(HKEY root, const std::string& path)
+{
+    HKEY key;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return "<missing>";
+    std::string dump = "[" + path + "]\n";
+    for (DWORD i = 0;; ++i) {
+        char name[256];
+        DWORD nameSize = sizeof name;
+        BYTE data[1024];
+        DWORD dataSize = sizeof data;
+        DWORD type = 0;
+        if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS)
+            break;
+        dump += std::string(name, nameSize) + "=" + std::to_string(type) + ":" +
+                std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
+    }
+    for (DWORD i = 0;; ++i) {
+        char name[256];
+        DWORD nameSize = sizeof name;
+        if (RegEnumKeyExA(key, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        dump += DumpKey(root, path + "\\" + name);
+    }
+    RegCloseKey(key);
+    return dump;
+}
+
+void SetKeyValue(const char* key, const char* name, const char* text)
+{
+    HKEY opened;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, key, 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                   static_cast<DWORD>(std::strlen(text) + 1));
+    RegCloseKey(opened);
+}
+
+// Quenlow's first start and its uninstallation leave HKCR\.class as they
+// found it: another program's type and sub-keys, with a settings file that
+// can be written or only read. A type that can not be kept is not replaced.
+TEST(QuenlowInstallation, TheAssociationRoundTripLeavesDotClassAsItWas)
+{
+    const struct {
+        const char* name;
+        const char* type;  // the default value before; nullptr: none
+        bool subKeys;      // another program's sub-keys and values under .class
+        bool readOnly;
+        const char* whileInstalled;  // .class's type after the first start
+    } cases[] = {
+        {"another type and its sub-keys", "other.type", true, false, "quenlow.document"},
+        {"another type and its sub-keys, read-only settings", "other.type", true, true, "other.type"},
+        {"only another program's sub-keys", nullptr, true, false, "quenlow.document"},
+        {"only another program's sub-keys, read-only settings", nullptr, true, true, "quenlow.document"},
+        {"no .class, read-only settings", nullptr, false, true, "quenlow.document"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, ".class");
+        if (c.type)
+            SetKeyValue(".class", "", c.type);
+        if (c.subKeys) {
+            SetKeyValue(".class", "Content Type", "application/java-vm");
+            SetKeyValue(".class\\OpenWithProgids", "other.type", "");
+            SetKeyValue(".class\\ShellNew", "NullFile", "");
+        }
+        const std::string before = DumpKey(HKEY_CLASSES_ROOT, ".class");
+        const Tree tree = MakeTree(std::string("round trip ") + (c.type ? "typed" : "untyped") +
+                                   (c.subKeys ? " sub-keys" : "") + (c.readOnly ? " read-only" : ""));
+        HANDLE reader = INVALID_HANDLE_VALUE;
+        if (c.readOnly) {
+            ASSERT_TRUE(SetFileAttributesA(tree.Settings().c_str(), FILE_ATTRIBUTE_READONLY));
+            // As root, Wine would still write a read-only file: a reader that
+            // shares no writing keeps it unwritable.
+            reader = CreateFileA(tree.Settings().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                 nullptr);
+            ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+        }
+        {
+            Program first("\"" + tree.Exe() + "\" /jdkdochelp");
+            if (c.readOnly) {
+                HWND box = first.WaitForDialog("Quenlow");
+                ASSERT_NE(box, nullptr);
+                EXPECT_NE(MessageText(box).find("can not write setting file"), std::string::npos) << MessageText(box);
+                Press(box, IDOK);
+            }
+            EXPECT_TRUE(first.Ended(20000));
+        }
+        EXPECT_EQ(ReadDefault(HKEY_CLASSES_ROOT, ".class"), c.whileInstalled);
+        if (c.subKeys) {
+            EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, ".class\\OpenWithProgids"));
+        }
+        {
+            Program uninstall("\"" + tree.Exe() + "\" /uninstall");
+            EXPECT_TRUE(uninstall.Ended(20000));
+        }
+        if (reader != INVALID_HANDLE_VALUE)
+            CloseHandle(reader);
+        SetFileAttributesA(tree.Settings().c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(DumpKey(HKEY_CLASSES_ROOT, ".class"), before);
+        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "quenlow.document"));
+    }
+    SHDeleteKeyA(HKEY_CLASSES_ROOT, ".class");
 }
 
 TEST(QuenlowInstallation, InstallCancelsAPendingUninstallOfItsOwnFolderOnly)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "browse_folder.h"
+#include "combo_history.h"
 #include "inside_info.h"
 #include "page_layout.h"
 #include "seams.h"
@@ -327,18 +328,7 @@ INT_PTR ZSheetPgOptn::OnCreate(WPARAM, LPARAM)
 
 INT_PTR ZSheetPgOptn::OnDelete(WPARAM, LPARAM)
 {
-    HWND combo = Item(kFolderCombo);
-    const XString text = WindowText(combo);
-    if (text.IsEmpty() || Message(Handle(), "Delete selection?", MB_YESNO) == IDNO)
-        return 0;
-    const LRESULT found =
-        SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.Data()));
-    if (found != CB_ERR)
-        SendMessageA(combo, CB_DELETESTRING, static_cast<WPARAM>(found), 0);
-    if (SendMessageA(combo, CB_GETCOUNT, 0, 0) > 0)
-        SendMessageA(combo, CB_SETCURSEL, 0, 0);
-    else
-        SetWindowTextA(combo, "");
+    ComboDeleteEntry(Item(kFolderCombo), Handle());
     return 0;
 }
 

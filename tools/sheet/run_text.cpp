@@ -1,7 +1,5 @@
 #include "run_text.h"
 
-#include <cstring>
-
 namespace {
 
 constexpr int kRuleLength = 38;
@@ -45,19 +43,4 @@ XString RunEndBanner(int errorStream, RunWord word)
     banner.Append(Word(word));
     banner.Append(" ...\n");
     return banner;
-}
-
-int EndsWithErrorSummary(const char* text)
-{
-    const int length = static_cast<int>(std::strlen(text));
-    if (length <= 4)
-        return 0;
-    int last = length - 1;
-    while (last > 0 && (text[last] == '\n' || text[last] == '\r' || text[last] == ' '))
-        --last;
-    if (last < 4)
-        return 0;
-    if (std::strncmp(text + last - 4, "error", 5) == 0)
-        return 1;
-    return last >= 5 && std::strncmp(text + last - 5, "errors", 6) == 0;
 }

@@ -2,8 +2,7 @@
 
 #include "xstring.h"
 
-// The texts a tool's runner puts around a run, and the compile tool's test of
-// a run's standard error. No Win32: built and tested natively as well.
+// The texts a tool's runner puts around a run. No Win32: built and tested natively as well.
 
 enum class RunWord { Executing, Debugging, Compiling };
 
@@ -12,7 +11,3 @@ enum class RunWord { Executing, Debugging, Compiling };
 // "End".
 XString RunStartBanner(int errorStream, RunWord word);
 XString RunEndBanner(int errorStream, RunWord word);
-
-// Whether the text, with trailing line ends and blanks removed, ends with
-// "error" or "errors" (javac's summary line: "1 error", "3 errors").
-int EndsWithErrorSummary(const char* text);

@@ -121,6 +121,9 @@ void ZSheet::SavePages()
         return;
     for (ZSheetPage* page : toolPages)
         page->SaveSettings(settings);
+    // Once for every page: the sheet may be going, so the box has no owner.
+    if (settings.LeftOut().Count() > 0)
+        seams::ShowMessage(nullptr, LeftOutMessage(settings.LeftOut()).Data(), "Message", MB_OK | MB_ICONERROR);
 }
 
 void ZSheet::ApplyInsideInfo(const char* payload)

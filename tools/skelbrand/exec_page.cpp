@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <htmlhelp.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "class_run.h"
@@ -155,7 +156,19 @@ INT_PTR ZSheetPgExec::OnSend(WPARAM, LPARAM)
     case SendDecode::Ok:
         break;
     }
-    if (!Runner().WriteInput(bytes.Data()))
+    // A program that does not read its input must not hold the window or
+    // Stop: the pipe takes what fits and the pane says what did not go.
+    const int sent = Runner().WriteInputNoWait(bytes.Data());
+    if (sent < 0)
+        return 0;
+    if (sent < bytes.Length()) {
+        char note[128];
+        std::snprintf(note, sizeof note,
+                      "\n(the program is not reading its input: %d of %d bytes were not delivered)\n",
+                      bytes.Length() - sent, bytes.Length());
+        AppendOut(note, 1);
+    }
+    if (sent == 0)
         return 0;
     ComboPushHistory(Item(IDC_EXEC_INPUT));
     ComboPushHistory(Item(IDC_EXEC_SUFFIX));

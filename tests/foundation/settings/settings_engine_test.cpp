@@ -133,14 +133,32 @@ TEST_F(SettingsTest, ReadLineTreatsALoneCrAsTheLastCharacter)
     EXPECT_EQ(settings.ReadLine(line), 0);
 }
 
-TEST_F(SettingsTest, AValueWithALoneCrIsRefusedNotCut)
+// Every line break of a text value is kept as one: CR LF, LF and a CR alone,
+// which a text box may hand over, read back as LF. A raw value is one line
+// as it stands and refuses them.
+TEST_F(SettingsTest, EveryLineBreakOfAValueIsSavedAsOne)
 {
-    const std::string before = Section("SECT_A", "[KEY_X]old\r\n");
-    Start(before);
-    EXPECT_EQ(settings.SetString("one\rtwo", "SECT_A", "KEY_X"), 0);
+    const struct {
+        const char* value;
+        const char* readBack;
+    } cases[] = {
+        {"one\rtwo", "one\ntwo"},
+        {"one\r\ntwo\nthree", "one\ntwo\nthree"},
+        {"a\r\rb", "a\n\nb"},
+        {"a\r\n\rb", "a\n\nb"},
+        {"ends\r", "ends\n"},
+        {"\rstarts", "\nstarts"},
+    };
+    for (const auto& c : cases) {
+        Start(Section("SECT_A", "[KEY_X]old\r\n") + Section("SECT_B", "[KEY_X]b\r\n"));
+        EXPECT_EQ(settings.SetString(c.value, "SECT_A", "KEY_X"), 1) << c.value;
+        EXPECT_EQ(Get("SECT_A", "KEY_X"), c.readBack) << c.value;
+        EXPECT_EQ(Get("SECT_B", "KEY_X"), "b") << c.value;
+    }
+    const std::string before = Bytes();
     EXPECT_EQ(settings.SetRawString("one\r\ntwo", "SECT_A", "KEY_X"), 0);
+    EXPECT_EQ(settings.SetRawString("one\rtwo", "SECT_A", "KEY_X"), 0);
     EXPECT_EQ(Bytes(), before);
-    EXPECT_EQ(Get("SECT_A", "KEY_X"), "old");
 }
 
 TEST_F(SettingsTest, LinesOverTheLimitAreRefusedOnWriteAndReadWhole)

@@ -85,6 +85,55 @@ TEST_F(SettingsTest, SetListReplacesTheItemsAndKeepsTheRest)
     EXPECT_STREQ(back.GetAt(0).Data(), "b");
 }
 
+// An entry too long for a line of the file is left out alone: the rest of
+// its list is saved, and LeftOut names it for the one message that says so.
+TEST_F(SettingsTest, AnEntryTooLongForALineIsLeftOutAloneAndNamed)
+{
+    const std::string longest(SettingsFile::kLineLimit - 2, 'f');  // "(" + 997 + ")" = 999
+    const std::string over(SettingsFile::kLineLimit - 1, 'g');
+    const std::string favorite(1209, 'x');
+    const struct {
+        const char* name;
+        std::vector<std::string> entries;
+        std::vector<std::string> saved;
+        std::vector<std::string> leftOut;
+    } cases[] = {
+        {"all fit", {std::string(209, 'a'), "b"}, {std::string(209, 'a'), "b"}, {}},
+        {"one long favorite", {"first", favorite, "last"}, {"first", "last"}, {favorite}},
+        {"the longest line fits, one more does not", {longest, over}, {longest}, {over}},
+        {"only long entries", {favorite, over}, {}, {favorite, over}},
+        {"a long line inside an entry", {"short\r\n" + over, "c"}, {"c"}, {"short\r\n" + over}},
+    };
+    for (const auto& c : cases) {
+        Start(Section("SECT_A", "", "(old)\r\n") + Section("SECT_B", "", "(b)\r\n"));
+        StringList entries;
+        for (const std::string& entry : c.entries)
+            entries.Add(entry.c_str());
+        // What this object left out before stays named: one message covers
+        // every save made on it.
+        const int earlier = settings.LeftOut().Count();
+        EXPECT_EQ(settings.SaveListItems(entries, "SECT_A", 1), 1) << c.name;
+        EXPECT_EQ(Items(settings, "SECT_A"), c.saved) << c.name;
+        EXPECT_EQ(Items(settings, "SECT_B"), std::vector<std::string>{"b"}) << c.name;
+        std::vector<std::string> leftOut;
+        for (int i = earlier; i < settings.LeftOut().Count(); ++i)
+            leftOut.push_back(settings.LeftOut().At(i)->Data());
+        EXPECT_EQ(leftOut, c.leftOut) << c.name;
+        settings.Close();
+    }
+
+    StringList two;
+    two.Add(favorite.c_str());
+    two.Add("short");
+    const std::string message = LeftOutMessage(two).Data();
+    EXPECT_EQ(message.rfind("These entries were not saved: a line of the settings file holds at most 999 characters.\n",
+                            0),
+              0u)
+        << message;
+    EXPECT_NE(message.find("\n" + std::string(60, 'x') + "... (1209 characters)\n"), std::string::npos) << message;
+    EXPECT_NE(message.find("\nshort (5 characters)\n"), std::string::npos) << message;
+}
+
 TEST_F(SettingsTest, SetListTextAppendsAndRefusesEmptyText)
 {
     Start(Section("SECT_A", "", "(a)\r\n"));

@@ -136,29 +136,64 @@ TEST_F(MainProgram, AskShowHelpOpensTheFileOptionsTopicOnYesOnly)
     EXPECT_EQ(helpOpened[0], std::string(GetProgramDir().Data()) + "\\quenlow.chm");
 }
 
-TEST(JdkCheck, NeedsAllThreeTools)
+// "/install" over a library Explorer holds asks for the reboot; on Yes the
+// shutdown privilege that NT requires is asked for before the restart, and a
+// restart the system refuses is said.
+std::vector<std::string> rebootSteps;
+BOOL restartTaken = TRUE;
+
+BOOL RecordPrivilege(const char* name)
 {
+    rebootSteps.push_back(std::string("privilege ") + name);
+    return TRUE;
+}
+
+BOOL RecordRestart(UINT flags, DWORD)
+{
+    rebootSteps.push_back("restart " + std::to_string(flags));
+    SetLastError(ERROR_ACCESS_DENIED);
+    return restartTaken;
+}
+
+TEST_F(MainProgram, TheInstallationsRebootTakesTheShutdownPrivilegeFirst)
+{
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, sizeof system);
+    const std::string newLibrary = std::string(system) + "\\Pivrellon.dll";
+    const std::string bin = GetBinDir().Data();
+    CreateDirectoryA(bin.c_str(), nullptr);
+    const std::string library = bin + "\\Pivrellon.dll";
+    seams::EnablePrivilege = RecordPrivilege;
+    seams::ExitSystem = RecordRestart;
+    answer = IDYES;
     const struct {
         const char* name;
-        std::vector<const char*> tools;
-        bool present;
-    } cases[] = {
-        {"jdk full", {"java.exe", "javaw.exe", "jar.exe"}, true},
-        {"jdk no jar", {"java.exe", "javaw.exe"}, false},
-        {"jdk no javaw", {"java.exe", "jar.exe"}, false},
-        {"jdk empty", {}, false},
-    };
+        BOOL restart;
+        size_t messages;
+    } cases[] = {{"the restart begins", TRUE, 1}, {"the restart is refused", FALSE, 2}};
     for (const auto& c : cases) {
-        const std::string home = ScratchPath(c.name);
-        CreateDirectoryA(home.c_str(), nullptr);
-        CreateDirectoryA((home + "\\bin").c_str(), nullptr);
-        for (const char* tool : {"java.exe", "javaw.exe", "jar.exe"})
-            RemoveFile(home + "\\bin\\" + tool);
-        for (const char* tool : c.tools)
-            ASSERT_TRUE(WriteFileBytes(home + "\\bin\\" + tool, "MZ"));
-        EXPECT_EQ(JdkToolsPresent(home.c_str()), c.present) << c.name;
+        shown.clear();
+        rebootSteps.clear();
+        restartTaken = c.restart;
+        ASSERT_TRUE(WriteFileBytes(newLibrary, "new"));
+        ASSERT_TRUE(WriteFileBytes(library, "old"));
+        // As Explorer holds the loaded library: it can not be replaced now.
+        HANDLE held = CreateFileA(library.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        MainApp::Install();
+        CloseHandle(held);
+        ASSERT_EQ(shown.size(), c.messages) << c.name;
+        EXPECT_EQ(shown[0].text, "You must reboot computer to complet installation,\ndo you want to reboot now?");
+        EXPECT_EQ(rebootSteps, (std::vector<std::string>{"privilege SeShutdownPrivilege", "restart 6"})) << c.name;
+        if (c.messages > 1) {
+            EXPECT_EQ(shown[1].text, "The computer could not be restarted (error 5).\n"
+                                     "Please restart it yourself to complete the installation.");
+        }
+        DeleteRunValue(kInstallValue);
     }
-    EXPECT_FALSE(JdkToolsPresent(ScratchPath("no jdk here").c_str()));
+    answer = IDNO;
+    RemoveFile(newLibrary);
+    RemoveFile(library);
 }
 
 TEST(PendingUninstall, RecognisesOnlyItsOwnFolder)

@@ -3,6 +3,7 @@
 #include "sheet_cp_fixture.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "class_path.h"
 #include "payloads.h"
@@ -197,6 +198,48 @@ TEST_F(SheetCpTest, SystemListUndoneAfterApplyIsWrittenAgain)
         SendMessageA(s.Item(kSystem, IDC_CP_SYSTEM_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("tools.jar"));
         s.Apply();
         EXPECT_EQ(stored(), std::vector<std::string>{"tools.jar"});
+        s.Close();
+    }});
+}
+
+// A path is added unless its list holds it in any letter case: Windows
+// takes C:\Lib and c:\lib for one folder.
+TEST_F(SheetCpTest, APathIsAddedOnceWhateverItsLetterCase)
+{
+    MakeSettings();
+    pickedFolders = {"C:\\windows", "c:\\WINDOWS", "C:\\windows\\system32"};
+    Run({[&](ScriptedSheet& s) {
+        const struct {
+            const char* name;
+            int page;
+            int list;
+            std::function<void(const char*)> add;
+            std::vector<const char*> added;
+            size_t entries;
+        } cases[] = {
+            {"folders", kUser, IDC_CP_DIR_LIST, [&](const char*) { s.Click(kUser, IDC_CP_DIR_ADD); },
+             {"C:\\windows", "c:\\WINDOWS", "C:\\windows\\system32"}, 2},
+            {"archives", kUser, IDC_CP_ZIP_LIST,
+             [&](const char* path) {
+                 pickedFile = path;
+                 s.Click(kUser, IDC_CP_ZIP_ADD);
+             },
+             {"C:\\Lib\\a.jar", "c:\\lib\\A.JAR", "C:\\Lib\\b.jar"}, 2},
+            {"siblings", kSibling, IDC_CP_SIBLING_LIST,
+             [&](const char* path) {
+                 SetWindowTextA(s.Item(kSibling, IDC_CP_SIBLING_TEXT), path);
+                 s.Click(kSibling, IDC_CP_SIBLING_ADD);
+             },
+             {"Lib\\x.jar", "lib\\X.JAR", "lib\\y.jar"}, 2},
+        };
+        for (const auto& c : cases) {
+            for (const char* path : c.added)
+                c.add(path);
+            const std::vector<std::string> entries = s.Entries(c.page, c.list);
+            EXPECT_EQ(entries.size(), c.entries) << c.name;
+            EXPECT_EQ(std::count(entries.begin(), entries.end(), std::string(c.added[0])), 1) << c.name;
+        }
+        EXPECT_TRUE(messages.empty()) << messages[0].text;
         s.Close();
     }});
 }

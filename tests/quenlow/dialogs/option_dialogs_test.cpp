@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -346,6 +347,83 @@ TEST_F(OptionDialogsTest, SmallDialogsStoreWhatTheyShowOnTheirWayOut)
         EXPECT_EQ(flags[1], closing == WM_CLOSE ? 1 : 0);
     }
     EXPECT_TRUE(messages.empty());
+}
+
+// An arguments file that can not be written is said, naming it; the dialog
+// stays with the text typed, and nothing else is stored.
+TEST_F(OptionDialogsTest, MainArgumentsThatCanNotBeSavedSaySoAndStay)
+{
+    MakeSettings();
+    const std::string before = ReadFileBytes(settingsPath);
+    const struct {
+        const char* name;
+        bool folder;  // a folder in the file's place; else a file held open without sharing
+    } cases[] = {{"a folder in its place", true}, {"held by another program", false}};
+    for (const auto& c : cases) {
+        RemoveFile(argsPath);
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (c.folder) {
+            ASSERT_TRUE(CreateDirectoryA(argsPath.c_str(), nullptr)) << c.name;
+        } else {
+            ASSERT_TRUE(WriteFileBytes(argsPath, "kept"));
+            held = CreateFileA(argsPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            ASSERT_NE(held, INVALID_HANDLE_VALUE) << c.name;
+        }
+        messages.clear();
+        DlgMainArgs dialog(nullptr, settingsPath.c_str(), argsPath.c_str());
+        ASSERT_TRUE(dialog.Create());
+        const HWND d = dialog.Handle();
+        SetText(d, IDC_MAIN_ARGS_TEXT, "typed -x");
+        Click(d, IDC_MAIN_ARGS_FOR_DOUBLE_CLICK);
+        Click(d, IDC_MAIN_ARGS_APPLY);
+        ExpectOneMessage("The arguments of main() were not saved:\n" + argsPath + "\ncan not be written.", c.name);
+        ASSERT_TRUE(IsWindow(d)) << c.name;
+        EXPECT_EQ(Text(GetDlgItem(d, IDC_MAIN_ARGS_TEXT)), "typed -x") << c.name;
+        DestroyWindow(d);
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        RemoveDirectoryA(argsPath.c_str());
+        EXPECT_EQ(ReadFileBytes(settingsPath), before) << c.name;
+    }
+    RemoveFile(argsPath);
+}
+
+// Only the entry "class" itself is kept in the inclusive list: any other,
+// "classic" too, goes.
+TEST_F(OptionDialogsTest, FileOptionsRemoveEveryInclusiveExtensionButClass)
+{
+    MakeSettings();
+    DlgFileOptions dialog(nullptr, settingsPath.c_str());
+    ASSERT_TRUE(dialog.Create());
+    const HWND d = dialog.Handle();
+    Click(d, IDC_INCLUDE_ALL);
+    for (const char* extension : {"classic", "classes", "xclass", "cla"}) {
+        SetText(d, IDC_INCLUDE_EDIT, extension);
+        Click(d, IDC_INCLUDE_ADD);
+    }
+    const HWND list = GetDlgItem(d, IDC_INCLUDE_LIST);
+    const struct {
+        const char* entry;
+        bool removed;
+    } cases[] = {
+        {"classic", true}, {"class", false}, {"classes", true}, {"xclass", true}, {"cla", true},
+    };
+    for (const auto& c : cases) {
+        messages.clear();
+        const int at = static_cast<int>(
+            SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(c.entry)));
+        ASSERT_GE(at, 0) << c.entry;
+        ListBox(list).SetCurSel(at);
+        Click(d, IDC_INCLUDE_REMOVE);
+        const std::vector<std::string> items = ListItems(list);
+        EXPECT_EQ(std::find(items.begin(), items.end(), c.entry) == items.end(), c.removed) << c.entry;
+        if (c.removed)
+            EXPECT_TRUE(messages.empty()) << c.entry;
+        else
+            ExpectOneMessage("Error: class file can not be removed", c.entry);
+    }
+    EXPECT_EQ(ListItems(list), std::vector<std::string>{"class"});
+    DestroyWindow(d);
 }
 
 TEST_F(OptionDialogsTest, TextsThatAPayloadCanNotCarryAreRefused)

@@ -14,27 +14,4 @@ TEST(RunText, BannersOfBothStreamsAndAllThreeWords)
     EXPECT_EQ(std::string(RunEndBanner(1, RunWord::Executing).Data()), "\n" + stars + " End   executing ...\n");
 }
 
-TEST(RunText, OnlyAnErrorSummaryAtTheEndMarksARunFailed)
-{
-    const struct {
-        const char* text;
-        int failed;
-    } cases[] = {
-        {"A.java:3: error: ';' expected\n1 error\n", 1},
-        {"3 errors\r\n  ", 1},
-        {"errors", 1},
-        {"error", 1},
-        {"Note: errors found:", 0},
-        {"errors found:\n", 0},
-        {"1 Error\n", 0},
-        {"rror", 0},
-        {"\n\n\n\n\n", 0},
-        {"", 0},
-        {"x error \r\n \n", 1},
-        {"1 warning\n", 0},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(EndsWithErrorSummary(c.text), c.failed) << c.text;
-}
-
 }  // namespace

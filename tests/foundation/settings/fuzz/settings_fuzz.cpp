@@ -94,13 +94,15 @@ std::string Printable(FuzzReader& r, bool lineBreaks)
     return out;
 }
 
-std::string WithoutCr(const std::string& text)
+// What GetString gives back for a stored value: CR LF, LF and a CR alone are
+// each one line break.
+std::string BreaksAsLf(const std::string& text)
 {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
             continue;
-        out += text[i];
+        out += text[i] == '\r' ? '\n' : text[i];
     }
     return out;
 }
@@ -157,7 +159,7 @@ int Exercise(const unsigned char* data, size_t size)
         if (result) {
             XString got;
             settings.GetString(got, section, key, 0);
-            if (WithoutCr(value) != got.Data())
+            if (BreaksAsLf(value) != got.Data())
                 FuzzFail("SetString does not read back", value);
         }
         break;

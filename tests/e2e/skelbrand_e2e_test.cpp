@@ -95,8 +95,22 @@ protected:
         SendMessageA(find, WM_COMMAND, MAKEWPARAM(command, 0), 0);
     }
 
+    // The pages of a started Skelbrand's sheet that the runs use.
+    bool FindPages(HWND sheet)
+    {
+        main = PageWith(sheet, 1000);
+        find = PageWith(sheet, 1029);
+        exec = PageWith(sheet, 1089);
+        options = PageWith(sheet, 1044);
+        return main && find && exec && options;
+    }
+
     std::string root;
     std::string classes;
+    HWND main = nullptr;
+    HWND find = nullptr;
+    HWND exec = nullptr;
+    HWND options = nullptr;
 };
 
 TEST_F(SkelbrandE2e, TreeRunInputStopAppletAndClassInformation)
@@ -104,11 +118,7 @@ TEST_F(SkelbrandE2e, TreeRunInputStopAppletAndClassInformation)
     Program tool(Command());
     HWND sheet = tool.WaitForDialog("Quenlow: execute and debug");
     ASSERT_NE(sheet, nullptr);
-    HWND main = PageWith(sheet, 1000);
-    HWND find = PageWith(sheet, 1029);
-    HWND exec = PageWith(sheet, 1089);
-    HWND options = PageWith(sheet, 1044);
-    ASSERT_TRUE(main && find && exec && options);
+    ASSERT_TRUE(FindPages(sheet));
 
     for (int id : kShowAllKinds)
         SendMessageA(GetDlgItem(find, id), BM_SETCHECK, BST_CHECKED, 0);
@@ -197,11 +207,7 @@ TEST_F(SkelbrandE2e, ASendToAProgramThatNeverReadsHoldsNeitherTheWindowNorStop)
     Program tool(Command());
     HWND sheet = tool.WaitForDialog("Quenlow: execute and debug");
     ASSERT_NE(sheet, nullptr);
-    HWND main = PageWith(sheet, 1000);
-    HWND find = PageWith(sheet, 1029);
-    HWND exec = PageWith(sheet, 1089);
-    HWND options = PageWith(sheet, 1044);
-    ASSERT_TRUE(main && find && exec && options);
+    ASSERT_TRUE(FindPages(sheet));
     SetWindowTextA(GetDlgItem(options, 1045), "forever");
     SendMessageA(GetDlgItem(options, 1053), BM_SETCHECK, BST_UNCHECKED, 0);
     Click(options, 1053);
@@ -263,7 +269,7 @@ TEST_F(SkelbrandE2e, OptionsAndNamedSetsSurviveAReopen)
         Program tool(Command());
         HWND sheet = tool.WaitForDialog("Quenlow: execute and debug");
         ASSERT_NE(sheet, nullptr);
-        HWND options = PageWith(sheet, 1044);
+        options = PageWith(sheet, 1044);
         SendMessageA(GetDlgItem(options, 1011), BM_SETCHECK, BST_CHECKED, 0);
         SendMessageA(GetDlgItem(options, 1053), BM_SETCHECK, BST_UNCHECKED, 0);
         Click(options, 1053);
@@ -308,7 +314,7 @@ TEST_F(SkelbrandE2e, OptionsAndNamedSetsSurviveAReopen)
         Program tool(Command());
         HWND sheet = tool.WaitForDialog("Quenlow: execute and debug");
         ASSERT_NE(sheet, nullptr);
-        HWND options = PageWith(sheet, 1044);
+        options = PageWith(sheet, 1044);
         EXPECT_EQ(SendMessageA(GetDlgItem(options, 1011), BM_GETCHECK, 0, 0), BST_CHECKED);
         EXPECT_EQ(SendMessageA(GetDlgItem(options, 1053), BM_GETCHECK, 0, 0), BST_UNCHECKED);
         EXPECT_EQ(WindowText(GetDlgItem(options, 1041)), "300");
@@ -334,10 +340,7 @@ TEST_F(SkelbrandE2e, StartedByTheMainProgram)
     ASSERT_TRUE(WaitFor([&] { return (sheet = FindWindowA(nullptr, "Quenlow: execute and debug")) != nullptr; }, 60000));
     EndsWindowProcess skelbrand;
     skelbrand.window = sheet;
-    HWND main = PageWith(sheet, 1000);
-    HWND find = PageWith(sheet, 1029);
-    HWND exec = PageWith(sheet, 1089);
-    ASSERT_TRUE(main && find && exec);
+    ASSERT_TRUE(FindPages(sheet));
     Click(main, 1004);
     Choose(find, {"run", "Echo.class"}, 32772);
     EXPECT_TRUE(WaitFor([&] { return Pane(exec, 1020).find("arguments: ") != std::string::npos; }, kRunLimitMs))

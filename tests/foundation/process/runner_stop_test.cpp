@@ -2,12 +2,41 @@
 // owner waits for on its own thread, and Stop of a test run.
 #include "runner_fixture.h"
 
+#include <windows.h>
+#include <tlhelp32.h>
+
 #include <cstdlib>
+#include <string>
 
 #include "process/runner_create.h"
 #include "process/runner_exe_jar.h"
 
 namespace {
+
+// Ends the process with this id if it still runs the child program: once the
+// grandchild has ended, Wine soon gives its id to another test's process. The
+// handle held keeps the id from passing on while the name is compared.
+void EndIfStillTheChildProgram(DWORD id)
+{
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id);
+    if (!process)
+        return;
+    const std::string command = ChildCommand("");
+    const size_t slash = command.find_last_of('\\') + 1;
+    const std::string name = command.substr(slash, command.rfind('"') - slash);
+    bool child = false;
+    HANDLE processes = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(processes, &entry); more; more = Process32Next(processes, &entry)) {
+        if (entry.th32ProcessID == id)
+            child = lstrcmpiA(entry.szExeFile, name.c_str()) == 0;
+    }
+    CloseHandle(processes);
+    if (child)
+        TerminateProcess(process, 1);
+    CloseHandle(process);
+}
 
 class CreateRunTest : public RunnerWindowTest {
 protected:
@@ -47,10 +76,7 @@ TEST_F(CreateRunTest, GrandchildHoldingTheOutputDoesNotHoldTheRun)
     const size_t spawned = pane.find("spawned:");
     ASSERT_NE(spawned, std::string::npos) << pane;
     const DWORD grandchild = static_cast<DWORD>(std::strtoul(pane.c_str() + spawned + 8, nullptr, 10));
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, grandchild)) {
-        TerminateProcess(process, 0);
-        CloseHandle(process);
-    }
+    EndIfStillTheChildProgram(grandchild);
     EXPECT_EQ(CountOf(pane, "adding: "), 2) << pane;
     const std::string tail = "\n==================== end of creating jar file\n\n";
     ASSERT_GE(pane.size(), tail.size());

@@ -444,7 +444,8 @@ TEST_F(CreateTest, AnOutputThatCannotBeWrittenIsReportedAndLeftAlone)
 
 namespace {
 
-// The jar tool processes of this session still there.
+// The jar tool processes this test started that are still there (other
+// tests beside it may be running jar tools of their own).
 int JarToolProcesses()
 {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -454,7 +455,7 @@ int JarToolProcesses()
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-        count += lstrcmpiA(entry.szExeFile, "jar.exe") == 0;
+        count += lstrcmpiA(entry.szExeFile, "jar.exe") == 0 && entry.th32ParentProcessID == GetCurrentProcessId();
     CloseHandle(snapshot);
     return count;
 }

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app.h"
+#include "chosen_docs_folder.h"
 #include "fake_browser.h"
 #include "frame.h"
 #include "help_settings.h"
@@ -57,13 +58,8 @@ int RunUntilClosed(ZFrm& frame, bool* closedUnderWorker)
 // The panel's own worker over the folder; closed at once.
 int CloseDuringRealScan(ZFrm& frame, const char* docs)
 {
-    HelpSettings settings;
-    if (!settings.OpenAndInit())
+    if (!ChooseDocsFolder(docs))
         return 3;
-    StringList folders;
-    folders.Add(docs);
-    settings.SetList(HelpSettings::kDocsFolders, folders);
-    settings.Close();
     frame.Panel().InitialUpdate();
     if (!frame.Panel().busy)
         return 3;
@@ -96,13 +92,8 @@ int DestroyDuringDownloadAndScan(const char* docs)
 {
     const std::string list(100000, 'x');
     LoopbackServer server({{"/software/dovrekell/online/onlinefile/onlineitem.txt", {200, list, std::string::npos, 20}}});
-    HelpSettings settings;
-    if (!settings.OpenAndInit())
+    if (!ChooseDocsFolder(docs))
         return 3;
-    StringList folders;
-    folders.Add(docs);
-    settings.SetList(HelpSettings::kDocsFolders, folders);
-    settings.Close();
 
     const std::set<DWORD> before = ThreadsOfThisProcess();
     {

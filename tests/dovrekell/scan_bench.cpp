@@ -15,6 +15,7 @@
 #include <string>
 
 #include "app.h"
+#include "chosen_docs_folder.h"
 #include "contents_memory.h"
 #include "docs_scan.h"
 #include "fake_browser.h"
@@ -156,15 +157,8 @@ void Measure(const char* label, const std::string& docs, const std::string& dump
     if (!dumpFile.empty())
         std::ofstream(dumpFile, std::ios::binary) << dump;
 
-    HelpSettings settings;
-    const std::string settingsFolder = HelpSettings::GetPath().Data();
-    CreateDirectoryA(settingsFolder.substr(0, settingsFolder.rfind('\\')).c_str(), nullptr);
-    if (!settings.OpenAndInit())
+    if (!ChooseDocsFolder(docs.c_str()))
         return;
-    StringList folders;
-    folders.Add(docs.c_str());
-    settings.SetList(HelpSettings::kDocsFolders, folders);
-    settings.Close();
     int index = 0;
     // A frame as the program starts it, each run; the scan is timed from
     // its start until the tree and the index are in their controls, and the

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app.h"
+#include "chosen_docs_folder.h"
 #include "dovrekell_ids.h"
 #include "fake_browser.h"
 #include "frame.h"
@@ -127,15 +128,8 @@ int main()
     GetTempPathA(MAX_PATH, temp);
     const std::string docs = jdk_like_docs::Build(std::string(temp) + "dovrekell-jdk-like-docs");
 
-    HelpSettings settings;
-    const std::string settingsFolder = HelpSettings::GetPath().Data();
-    CreateDirectoryA(settingsFolder.substr(0, settingsFolder.rfind('\\')).c_str(), nullptr);
-    if (!settings.OpenAndInit())
+    if (!ChooseDocsFolder(docs.c_str()))
         return 1;
-    StringList folders;
-    folders.Add(docs.c_str());
-    settings.SetList(HelpSettings::kDocsFolders, folders);
-    settings.Close();
 
     ZDoc document;
     FakeBrowser browser;

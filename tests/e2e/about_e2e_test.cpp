@@ -57,19 +57,14 @@ protected:
     void SetUp() override
     {
         tree = MakeTree("about_e2e");
-        quenlow.reset(new Program("\"" + tree.Exe() + "\""));
-        dialog = quenlow->WaitForDialog("Quenlow 3.201");
+        dialog = StartMainDialog(tree, quenlow);
         ASSERT_NE(dialog, nullptr);
     }
     void TearDown() override
     {
         if (about)
             PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
-        if (dialog)
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        if (quenlow) {
-            EXPECT_TRUE(quenlow->Ended(60000));
-        }
+        EXPECT_TRUE(CloseMainDialog(dialog, quenlow.get()));
     }
 
     void Key(UINT key)

@@ -44,20 +44,27 @@ protected:
         mainClass = project + "\\demo\\Main.class";
         ASSERT_TRUE(CopyFileA(QUENLOW_SAMPLE_CLASSES "\\demo\\Main.class", mainClass.c_str(), FALSE));
         BeforeStart();
-        quenlow.reset(new Program("\"" + tree.Exe() + "\""));
-        dialog = quenlow->WaitForDialog("Quenlow 3.201");
+        dialog = StartMainDialog(tree, quenlow);
         ASSERT_NE(dialog, nullptr);
     }
     void TearDown() override
     {
-        if (dialog)
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        if (quenlow) {
-            EXPECT_TRUE(quenlow->Ended(60000));
-        }
+        EXPECT_TRUE(CloseMainDialog(dialog, quenlow.get()));
     }
 
     virtual void BeforeStart() {}
+
+    // main() arguments that Create adds to the executable, as the main()
+    // arguments dialog leaves them.
+    void StoreMainArguments(const char* arguments)
+    {
+        SettingsFile settings;
+        ASSERT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));
+        int addToExe[SettingsFile::kFlagCount] = {1};
+        settings.SetMainArgsFlags(addToExe);
+        settings.Close();
+        ASSERT_TRUE(WriteMainArgsFile((tree.dir + "\\Setting\\mainargs.data").c_str(), arguments));
+    }
 
     void SetText(int id, const std::string& text)
     {
@@ -239,15 +246,7 @@ TEST_F(CreateE2eTest, ClosingEndsTheProcessPromptly)
 // is stopped.
 class CreateWaitingE2eTest : public CreateE2eTest {
 protected:
-    void BeforeStart() override
-    {
-        SettingsFile settings;
-        ASSERT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));
-        int addToExe[SettingsFile::kFlagCount] = {1};
-        settings.SetMainArgsFlags(addToExe);
-        settings.Close();
-        ASSERT_TRUE(WriteMainArgsFile((tree.dir + "\\Setting\\mainargs.data").c_str(), "--sleep=600000"));
-    }
+    void BeforeStart() override { StoreMainArguments("--sleep=600000"); }
 };
 
 // With "Use Javaw" the executable is a windowed program, which opens no
@@ -292,15 +291,7 @@ TEST_F(CreateWaitingE2eTest, UseJavawBuildsAWindowedProgramJavaAConsoleOneAndBot
 // main() arguments stored at Create time and more given to the executable.
 class CreateAppE2eTest : public CreateE2eTest {
 protected:
-    void BeforeStart() override
-    {
-        SettingsFile settings;
-        ASSERT_TRUE(settings.OpenAndInit(tree.Settings().c_str()));
-        int addToExe[SettingsFile::kFlagCount] = {1};
-        settings.SetMainArgsFlags(addToExe);
-        settings.Close();
-        ASSERT_TRUE(WriteMainArgsFile((tree.dir + "\\Setting\\mainargs.data").c_str(), "stored \"s t\""));
-    }
+    void BeforeStart() override { StoreMainArguments("stored \"s t\""); }
     static std::string WindowsPath(std::string path)
     {
         for (char& c : path)

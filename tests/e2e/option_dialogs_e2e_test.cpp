@@ -57,17 +57,12 @@ protected:
 
     void StartQuenlow()
     {
-        quenlow.reset(new Program("\"" + tree.Exe() + "\""));
-        dialog = quenlow->WaitForDialog("Quenlow 3.201");
+        dialog = StartMainDialog(tree, quenlow);
         ASSERT_NE(dialog, nullptr);
     }
     void StopQuenlow()
     {
-        if (dialog)
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        if (quenlow) {
-            EXPECT_TRUE(quenlow->Ended(60000));
-        }
+        EXPECT_TRUE(CloseMainDialog(dialog, quenlow.get()));
         dialog = nullptr;
         quenlow.reset();
     }

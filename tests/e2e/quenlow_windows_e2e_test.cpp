@@ -56,17 +56,12 @@ protected:
         ASSERT_TRUE(CopyFileA(QUENLOW_STUB_FILE, (tree.Bin() + "\\compress.ies").c_str(), FALSE));
         ASSERT_TRUE(CopyFileA(QUENLOW_PROBE_JAR, (tree.Bin() + "\\classes.jar").c_str(), FALSE));
         CreateDirectoryA((tree.dir + "\\temp").c_str(), nullptr);
-        quenlow.reset(new Program("\"" + tree.Exe() + "\""));
-        dialog = quenlow->WaitForDialog("Quenlow 3.201");
+        dialog = StartMainDialog(tree, quenlow);
         ASSERT_NE(dialog, nullptr);
     }
     void TearDown() override
     {
-        if (dialog)
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        if (quenlow) {
-            EXPECT_TRUE(quenlow->Ended(20000));
-        }
+        EXPECT_TRUE(CloseMainDialog(dialog, quenlow.get()));
     }
 
     // The dialog a menu command opens, by the start of its caption (some

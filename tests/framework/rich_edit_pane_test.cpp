@@ -9,6 +9,7 @@
 #include <string>
 
 #include "framework_pump.h"
+#include "support/rich_text_lines.h"
 
 namespace {
 
@@ -25,18 +26,7 @@ std::string Lines(int count, const char* word)
 // The control's text with its paragraph ends read back as LF.
 std::string Text(HWND control)
 {
-    std::string text = RichEdit(control).GetText().Data();
-    std::string lines;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            lines += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            lines += text[i];
-        }
-    }
-    return lines;
+    return RichTextLines(RichEdit(control).GetText().Data());
 }
 
 CHARFORMAT2A DefaultFormat(HWND control)

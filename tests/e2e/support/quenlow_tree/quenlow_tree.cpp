@@ -121,6 +121,19 @@ HWND Program::WaitForDialog(const char* caption) const
     return found;
 }
 
+HWND StartMainDialog(const Tree& tree, std::unique_ptr<Program>& quenlow)
+{
+    quenlow.reset(new Program("\"" + tree.Exe() + "\""));
+    return quenlow->WaitForDialog("Quenlow 3.201");
+}
+
+bool CloseMainDialog(HWND dialog, const Program* quenlow)
+{
+    if (dialog)
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    return !quenlow || quenlow->Ended(60000);
+}
+
 std::string MessageText(HWND box)
 {
     char text[2048] = {};

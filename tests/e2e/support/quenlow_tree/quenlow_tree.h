@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,12 @@ private:
     DWORD startError = 0;
     PROCESS_INFORMATION info = {};
 };
+
+// The tree's Quenlow.exe started, and its main dialog (null when none came).
+HWND StartMainDialog(const Tree& tree, std::unique_ptr<Program>& quenlow);
+// The main dialog cancelled, as a user closes it; whether the program then
+// ended.
+bool CloseMainDialog(HWND dialog, const Program* quenlow);
 
 // A message box as a user sees it: its text, and a button pressed.
 std::string MessageText(HWND box);
